@@ -1,0 +1,17 @@
+#pragma once
+// Code page 932 (Shift-JIS) <-> UTF-8, through iconv.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace miravel {
+
+// Nothing when some character has no code page 932 form; `offending` then
+// holds the first such character (UTF-8).
+std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::string* offending = nullptr);
+
+// Nothing when the bytes are not valid code page 932.
+std::optional<std::string> Cp932ToUtf8(std::string_view bytes);
+
+} // namespace miravel

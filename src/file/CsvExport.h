@@ -1,0 +1,18 @@
+#pragma once
+// The shown table as a comma-separated file.
+
+#include "core/TextGrid.h"
+#include "file/FileError.h"
+
+#include <string>
+
+namespace miravel {
+
+// One line per row, every cell followed by ",", CR inside a cell written as
+// a blank, CR LF line ends; UTF-8.
+std::string GridToCsvText(const TextGrid& grid);
+
+// Encodes the table in code page 932 and writes it with a backup.
+FileResult WriteGridCsv(const std::string& path, const TextGrid& grid);
+
+} // namespace miravel

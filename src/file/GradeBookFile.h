@@ -1,0 +1,28 @@
+#pragma once
+// The grade-book data file: code page 932, CR LF, always 1655 lines.
+
+#include "core/GradeBook.h"
+#include "file/FileError.h"
+
+#include <string>
+#include <string_view>
+
+namespace miravel {
+
+constexpr int kGradeBookLines = 1655;
+
+// The file's exact bytes for a document. Refuses (and gives nothing) a text
+// the format cannot carry: ";" inside a field list, a line break, or a
+// character without a code page 932 form.
+FileResult EncodeGradeBook(const GradeDocument& document, std::string& bytes);
+
+// Parses a file's bytes into `document`, which is only meaningful on success.
+FileResult ParseGradeBook(std::string_view bytes, GradeDocument& document);
+
+// Writes the document to `path`, keeping the previous file as its backup.
+FileResult WriteGradeBook(const std::string& path, const GradeDocument& document);
+
+// Reads `path` into `document`; on failure `document` is left unchanged.
+FileResult ReadGradeBook(const std::string& path, GradeDocument& document);
+
+} // namespace miravel
