@@ -1,0 +1,217 @@
+#include "app/CommandLine.h"
+
+#include "core/Defaults.h"
+#include "core/TextRules.h"
+#include "file/CsvExport.h"
+#include "file/GradeBookFile.h"
+#include "mainwindow/views/GradeViews.h"
+#include "mainwindow/views/GridBase.h"
+
+#include <memory>
+#include <sstream>
+
+namespace miravel {
+
+const char* const kUsage =
+    "使い方: miravel [成績ファイル]\n"
+    "        miravel --check 成績ファイル\n"
+    "        miravel --export-csv 出力.csv --view 表 成績ファイル\n"
+    "\n"
+    "  成績ファイル            起動時に開くファイル\n"
+    "  --check FILE            FILE を成績ファイルとして読み、学級の見出しを表示する\n"
+    "  --export-csv OUT        画面を使わずに、表を CSV ファイル OUT に保存する\n"
+    "  --view VIEW             保存する表（ツリーの項目、番号は 1 から数える）:\n"
+    "                            class                 学級（名簿）\n"
+    "                            subject:S             科目 S の通年\n"
+    "                            semester:S,M          科目 S の M 学期\n"
+    "                            test:S,M,T            科目 S、M 学期の T 回目の試験\n"
+    "                            viewpoint:S,M,T,V     その試験の観点 V\n"
+    "  --help                  この説明を表示する\n";
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args)
+{
+    CommandLine command;
+    auto fail = [&command](const std::string& error) {
+        command.action = CommandLine::Action::Error;
+        command.error = error;
+        return command;
+    };
+    std::vector<std::string> files;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](std::string& target) {
+            if (i + 1 >= args.size())
+                return false;
+            target = args[++i];
+            return true;
+        };
+        if (arg == "--help" || arg == "-h") {
+            command.action = CommandLine::Action::Help;
+            return command;
+        } else if (arg == "--check") {
+            command.action = CommandLine::Action::Check;
+        } else if (arg == "--export-csv") {
+            command.action = CommandLine::Action::ExportCsv;
+            if (!value(command.output))
+                return fail("--export-csv の後に出力ファイルを指定してください。");
+        } else if (arg == "--view") {
+            if (!value(command.view))
+                return fail("--view の後に表を指定してください。");
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return fail("不明なオプションです: " + arg);
+        } else {
+            files.push_back(arg);
+        }
+    }
+    if (files.size() > 1)
+        return fail("ファイルは一つだけ指定してください。");
+    if (!files.empty())
+        command.file = files.front();
+    if (command.action == CommandLine::Action::Window && !command.view.empty())
+        return fail("--view は --export-csv と一緒に使います。");
+    if (command.action != CommandLine::Action::Window && command.file.empty())
+        return fail("成績ファイルを指定してください。");
+    if (command.action == CommandLine::Action::ExportCsv && command.view.empty())
+        return fail("--view で保存する表を指定してください。");
+    return command;
+}
+
+namespace {
+
+// A view named as a teacher counts (from 1): "semester:2,1" is the first
+// semester of the second subject. Gives the tree key of that node.
+bool nodeKeyOf(const std::string& view, std::string& key, std::string& error)
+{
+    const auto colon = view.find(':');
+    const std::string kind = view.substr(0, colon);
+    static const std::pair<const char*, std::pair<char, int>> kinds[] = {
+        {"subject", {'0', 1}}, {"semester", {'1', 2}}, {"test", {'2', 3}}, {"viewpoint", {'3', 4}}};
+    if (view == "class") {
+        key = "HomeRoom";
+        return true;
+    }
+    const int limits[] = {kSubjects, kSemesters, kTests, kViewpoints};
+    for (const auto& [name, shape] : kinds) {
+        if (kind != name)
+            continue;
+        if (colon == std::string::npos) {
+            error = "表 " + view + " には番号が必要です。";
+            return false;
+        }
+        std::stringstream numbers(view.substr(colon + 1));
+        std::string item;
+        key = std::string(1, shape.first);
+        int count = 0;
+        while (std::getline(numbers, item, ',')) {
+            if (count == shape.second || item.empty() || item.find_first_not_of("0123456789") != std::string::npos ||
+                item.size() > 2 || std::stoi(item) < 1 || std::stoi(item) > limits[count]) {
+                error = "表 " + view + " の番号が正しくありません（" + std::to_string(count + 1) + "番目は1から" +
+                        std::to_string(limits[std::min(count, 3)]) + "まで）。";
+                return false;
+            }
+            key += Str(std::stoi(item) - 1);
+            ++count;
+        }
+        if (count != shape.second) {
+            error = "表 " + view + " には番号が" + std::to_string(shape.second) + "つ必要です。";
+            return false;
+        }
+        return true;
+    }
+    error = "不明な表です: " + view + "（class, subject:S, semester:S,M, test:S,M,T, viewpoint:S,M,T,V）";
+    return false;
+}
+
+// Opens the file the way the window's Open does.
+bool openBook(const std::string& path, GradeBook& book, std::string& err)
+{
+    InitDefaults(book);
+    if (auto error = ReadGradeBook(path, book)) {
+        err += "成績ファイルとして読み込めません。" + path + ": " + error->Message() + "\n";
+        return false;
+    }
+    return true;
+}
+
+// What clicking the node `key` right after opening the file would show.
+bool drawView(GradeBook& book, const std::string& key, TablePane& pane, std::string& err)
+{
+    MSFlexGrid1_init(book, pane.Grid);
+    pane.Caption = CaptionLine(book);
+    book.CurrentNodeKey = key;
+    if (key == "HomeRoom") {
+        ShowRosterView(book, pane);
+        return true;
+    }
+    if (book.CountEnrolledStudents() == 0) {
+        err += "学級の編集（生徒の登録）がまだです。[編集]－[学級の編集(E)]をしてください\n";
+        return false;
+    }
+    auto index = [&key](int position) { return static_cast<Integer>(key[position] - '0'); };
+    switch (key[0]) {
+    case '0':
+        book.CurrentSubject = index(2);
+        ShowYearRoundView(book, pane);
+        break;
+    case '1':
+        book.CurrentSubject = index(2);
+        book.CurrentSemester = index(4);
+        ShowSemesterView(book, pane);
+        break;
+    case '2':
+        book.CurrentSubject = index(2);
+        book.CurrentSemester = index(4);
+        book.CurrentTest = index(6);
+        ShowTestView(book, pane);
+        break;
+    default:
+        book.CurrentSubject = index(2);
+        book.CurrentSemester = index(4);
+        book.CurrentTest = index(6);
+        book.CurrentViewpoint = index(8);
+        ShowViewpointView(book, pane);
+        break;
+    }
+    return true;
+}
+
+} // namespace
+
+int RunHeadless(const CommandLine& command, std::string& out, std::string& err)
+{
+    switch (command.action) {
+    case CommandLine::Action::Help:
+        out += kUsage;
+        return 0;
+    case CommandLine::Action::Error:
+        err += command.error + "\n" + kUsage;
+        return 1;
+    case CommandLine::Action::Window:
+        return 0;
+    case CommandLine::Action::Check:
+    case CommandLine::Action::ExportCsv:
+        break;
+    }
+    auto book = std::make_unique<GradeBook>();
+    if (!openBook(command.file, *book, err))
+        return 1;
+    if (command.action == CommandLine::Action::Check) {
+        out += "OK: " + CaptionLine(*book) + "\n";
+        return 0;
+    }
+    std::string key, error;
+    if (!nodeKeyOf(command.view, key, error)) {
+        err += error + "\n";
+        return 1;
+    }
+    auto pane = std::make_unique<TablePane>();
+    if (!drawView(*book, key, *pane, err))
+        return 1;
+    if (auto writeError = WriteGridCsv(command.output, pane->Grid)) {
+        err += "CSVファイルに保存できません。" + command.output + ": " + writeError->Message() + "\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace miravel

@@ -1,0 +1,20 @@
+#include "app/CommandLine.h"
+#include "mainwindow/RunWindow.h"
+
+#include <QApplication>
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const miravel::CommandLine command = miravel::ParseCommandLine(args);
+    if (command.action != miravel::CommandLine::Action::Window) {
+        std::string out, err;
+        const int code = miravel::RunHeadless(command, out, err);
+        std::cout << out;
+        std::cerr << err;
+        return code;
+    }
+    QApplication app(argc, argv);
+    return miravel::RunWindow(app, QString::fromStdString(command.file));
+}

@@ -1,0 +1,35 @@
+#include "file/CsvExport.h"
+
+#include "file/Cp932.h"
+#include "file/SafeWrite.h"
+
+#include <algorithm>
+
+namespace miravel {
+
+std::string GridToCsvText(const TextGrid& grid)
+{
+    std::string text;
+    for (int r = 0; r < grid.Rows(); ++r) {
+        std::string line;
+        for (int c = 0; c < grid.Cols(); ++c) {
+            line += grid.TextMatrix(r, c);
+            line += ',';
+        }
+        std::replace(line.begin(), line.end(), '\r', ' ');
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+FileResult WriteGridCsv(const std::string& path, const TextGrid& grid)
+{
+    std::string offending;
+    const auto bytes = Utf8ToCp932(GridToCsvText(grid), &offending);
+    if (!bytes)
+        return FileError{0, "表の文字「" + offending + "」はファイルに保存できません。"};
+    return WriteFileWithBackup(path, *bytes);
+}
+
+} // namespace miravel

@@ -1,0 +1,314 @@
+#include "file/GradeBookFile.h"
+
+#include "core/TextRules.h"
+#include "file/Cp932.h"
+#include "file/SafeWrite.h"
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace miravel {
+
+namespace {
+
+// Line numbers of the file (1-based).
+constexpr int kNamesLine = 6;
+constexpr int kRankCountALine = 7;
+constexpr int kRankCountCLine = 11;
+constexpr int kSemesterNamesLine = 15;
+constexpr int kSubjectTableLine = 16;
+constexpr int kSubjectCatalogueLine = 22;
+constexpr int kViewpointCatalogueLine = 23;
+constexpr int kScoresLine = 24;
+constexpr int kTitlesLine = 24 + kSlots;
+
+// ---------------------------------------------------------------- writing
+
+// What a text of the document is, in words a teacher understands.
+std::string slotName(const GradeDocument& d, int slot)
+{
+    if (slot >= YearRoundSlot(0, 0))
+        return d.SubjectTable[(slot - YearRoundSlot(0, 0)) / kParts][0] + " 通年";
+    const int semester = slot / 264, subject = slot % 264 / 44, test = slot % 44 / 4;
+    std::string name = d.SubjectTable[subject][0] + " " + d.SemesterNames[semester];
+    return test < kTests ? name + " " + std::to_string(test + 1) + "回目の試験" : name + " 平均";
+}
+
+// Collects the lines of the file as UTF-8 text, and for every text field a
+// description to name it by when it cannot be stored.
+class LineWriter {
+public:
+    struct Text {
+        std::string what;
+        const std::string* value;
+        bool inList; // a field of a ";"-separated list
+    };
+    std::string text;
+    std::vector<Text> texts;
+
+    void wholeLine(const std::string& what, const std::string& value)
+    {
+        texts.push_back({what, &value, false});
+        text += value;
+        text += "\r\n";
+    }
+    void field(const std::string& what, const std::string& value)
+    {
+        if (!what.empty())
+            texts.push_back({what, &value, true});
+        text += value;
+        text += ';';
+    }
+    void number(const std::string& value) { field("", value); }
+    void endLine() { text += "\r\n"; }
+};
+
+// Refuses ";" inside a field list and line breaks anywhere. With
+// `encoding` also names the first text that has no code page 932 form
+// (only needed once the whole file failed to encode).
+FileResult checkTexts(const LineWriter& writer, bool encoding)
+{
+    for (const auto& [what, text, inList] : writer.texts) {
+        const std::string& value = *text;
+        if (inList && value.find(';') != std::string::npos)
+            return FileError{0, what + "に「;」が含まれています。「;」はファイルに保存できません。"};
+        if (value.find_first_of("\r\n") != std::string::npos)
+            return FileError{0, what + "に改行が含まれています。改行はファイルに保存できません。"};
+        std::string offending;
+        if (encoding && !Utf8ToCp932(value, &offending))
+            return FileError{0, what + "の文字「" + offending + "」はファイルに保存できません。"};
+    }
+    return std::nullopt;
+}
+
+void writeDocument(const GradeDocument& d, LineWriter& w)
+{
+    w.wholeLine("年度", d.SchoolYear);
+    w.wholeLine("学年", d.GradeLevel);
+    w.wholeLine("学級", d.ClassName);
+    w.wholeLine("担任の氏名", d.TeacherName);
+    w.text += Str(d.StudentCount) + "\r\n";
+
+    for (int i = 0; i < kStudents; ++i)
+        w.field("出席番号" + std::to_string(i + 1) + "の氏名", d.StudentNames[i]);
+    w.endLine();
+    for (const auto* counts : {&d.RankCountA, &d.RankCountC})
+        for (int p = 0; p < kPeriods; ++p) {
+            for (int k = 0; k < kSubjectViewpoints; ++k)
+                w.number(Str((*counts)[p][k]));
+            w.endLine();
+        }
+    for (int m = 0; m < kSemesters; ++m)
+        w.field("学期名", d.SemesterNames[m]);
+    w.endLine();
+    for (int s = 0; s < kSubjects; ++s) {
+        w.field("科目名", d.SubjectTable[s][0]);
+        for (int v = 1; v <= kViewpoints; ++v)
+            w.field(d.SubjectTable[s][0] + "の観点名", d.SubjectTable[s][v]);
+        w.endLine();
+    }
+    for (const auto& name : d.SubjectCatalogue)
+        w.field("科目の候補", name);
+    w.endLine();
+    for (const auto& name : d.ViewpointCatalogue)
+        w.field("観点の候補", name);
+    w.endLine();
+    for (const auto& row : d.Scores) {
+        for (Single value : row)
+            w.number(OneDecimal(value));
+        w.endLine();
+    }
+    for (int slot = 0; slot < kSlots; ++slot) {
+        w.field(slotName(d, slot) + "の日付", d.SlotTitles[slot][0]);
+        w.field(slotName(d, slot) + "の題名", d.SlotTitles[slot][1]);
+        w.endLine();
+    }
+}
+
+// ---------------------------------------------------------------- reading
+
+FileError lineError(int line, const std::string& reason) { return FileError{line, reason}; }
+
+class LineReader {
+public:
+    explicit LineReader(const std::string& text)
+    {
+        std::size_t start = 0;
+        while (start < text.size() && static_cast<int>(lines_.size()) < kGradeBookLines) {
+            std::size_t end = text.find('\n', start);
+            if (end == std::string::npos)
+                end = text.size();
+            std::string_view line(text.data() + start, end - start);
+            if (!line.empty() && line.back() == '\r')
+                line.remove_suffix(1);
+            lines_.push_back(line);
+            start = end + 1;
+        }
+    }
+
+    int lineCount() const { return static_cast<int>(lines_.size()); }
+    std::string_view line(int number) const { return lines_[number - 1]; }
+
+    // The first `count` ";"-terminated fields of a line. The last field may
+    // lack its ";" at the very end of the line.
+    FileResult fields(int number, int count, std::vector<std::string_view>& out) const
+    {
+        out.clear();
+        std::string_view rest = line(number);
+        while (static_cast<int>(out.size()) < count && !rest.empty()) {
+            const auto semicolon = rest.find(';');
+            if (semicolon == std::string_view::npos) {
+                out.push_back(rest);
+                rest = {};
+            } else {
+                out.push_back(rest.substr(0, semicolon));
+                rest.remove_prefix(semicolon + 1);
+            }
+        }
+        if (static_cast<int>(out.size()) < count)
+            return lineError(number, "項目が足りません（" + std::to_string(count) + "個のところ" +
+                                         std::to_string(out.size()) + "個です）。");
+        return std::nullopt;
+    }
+
+private:
+    std::vector<std::string_view> lines_;
+};
+
+FileResult readInteger(int line, std::string_view field, Integer& value)
+{
+    const auto number = ToInt16(LeadingNumber(field));
+    if (!number)
+        return lineError(line, "整数が範囲（-32768～32767）を超えています。");
+    value = *number;
+    return std::nullopt;
+}
+
+FileResult readScore(int line, std::string_view field, Single& value)
+{
+    value = static_cast<Single>(LeadingNumber(field));
+    if (!std::isfinite(value))
+        return lineError(line, "数値が大きすぎます。");
+    return std::nullopt;
+}
+
+template <class Store>
+FileResult readList(const LineReader& reader, int line, int count, Store store)
+{
+    std::vector<std::string_view> fields;
+    if (auto error = reader.fields(line, count, fields))
+        return error;
+    for (int i = 0; i < count; ++i)
+        if (auto error = store(i, fields[i]))
+            return error;
+    return std::nullopt;
+}
+
+FileResult parseLines(const LineReader& r, GradeDocument& d)
+{
+    if (r.lineCount() < kGradeBookLines)
+        return lineError(r.lineCount() + 1, "ファイルが途中で終わっています（成績ファイルは" +
+                                                std::to_string(kGradeBookLines) + "行です）。");
+    d.SchoolYear = r.line(1);
+    d.GradeLevel = r.line(2);
+    d.ClassName = r.line(3);
+    d.TeacherName = r.line(4);
+    if (auto error = readInteger(5, r.line(5), d.StudentCount))
+        return error;
+    if (d.StudentCount < 0 || d.StudentCount > kStudents)
+        return lineError(5, "生徒数は0から40までです。");
+
+    auto text = [](auto& target) {
+        return [&target](int i, std::string_view field) -> FileResult {
+            target[i] = std::string(field);
+            return std::nullopt;
+        };
+    };
+    FileResult error;
+    if ((error = readList(r, kNamesLine, kStudents, text(d.StudentNames))))
+        return error;
+    for (int p = 0; p < kPeriods; ++p) {
+        for (auto [line, counts] : {std::pair{kRankCountALine + p, &d.RankCountA[p]},
+                                    std::pair{kRankCountCLine + p, &d.RankCountC[p]}}) {
+            error = readList(r, line, kSubjectViewpoints, [&, line = line, counts = counts](int k, std::string_view f) {
+                return readInteger(line, f, (*counts)[k]);
+            });
+            if (error)
+                return error;
+        }
+    }
+    if ((error = readList(r, kSemesterNamesLine, kSemesters, text(d.SemesterNames))))
+        return error;
+    for (int s = 0; s < kSubjects; ++s)
+        if ((error = readList(r, kSubjectTableLine + s, 4, text(d.SubjectTable[s]))))
+            return error;
+    if ((error = readList(r, kSubjectCatalogueLine, kSubjectCatalogueSize, text(d.SubjectCatalogue))))
+        return error;
+    if ((error = readList(r, kViewpointCatalogueLine, kViewpointCatalogueSize, text(d.ViewpointCatalogue))))
+        return error;
+    for (int slot = 0; slot < kSlots; ++slot) {
+        const int line = kScoresLine + slot;
+        error = readList(r, line, kColumns,
+                         [&](int c, std::string_view f) { return readScore(line, f, d.Scores[slot][c]); });
+        if (error)
+            return error;
+    }
+    for (int slot = 0; slot < kSlots; ++slot)
+        if ((error = readList(r, kTitlesLine + slot, 2, text(d.SlotTitles[slot]))))
+            return error;
+    return std::nullopt;
+}
+
+} // namespace
+
+FileResult EncodeGradeBook(const GradeDocument& document, std::string& bytes)
+{
+    LineWriter writer;
+    writer.text.reserve(200 * 1024);
+    writeDocument(document, writer);
+    // Every text is checked before anything is written, so a text the
+    // format cannot carry never reaches the file.
+    if (auto error = checkTexts(writer, false))
+        return error;
+    auto encoded = Utf8ToCp932(writer.text);
+    if (!encoded) {
+        if (auto error = checkTexts(writer, true))
+            return error;
+        return FileError{0, "ファイルに保存できない文字があります。"};
+    }
+    bytes = std::move(*encoded);
+    return std::nullopt;
+}
+
+FileResult ParseGradeBook(std::string_view bytes, GradeDocument& document)
+{
+    std::string text;
+    if (auto error = DecodeCp932File(bytes, text))
+        return error;
+    return parseLines(LineReader(text), document);
+}
+
+FileResult WriteGradeBook(const std::string& path, const GradeDocument& document)
+{
+    std::string bytes;
+    if (auto error = EncodeGradeBook(document, bytes))
+        return error;
+    return WriteFileWithBackup(path, bytes);
+}
+
+FileResult ReadGradeBook(const std::string& path, GradeDocument& document)
+{
+    std::string bytes;
+    if (auto error = ReadWholeFile(path, bytes))
+        return error;
+    // Parsed into a fresh document so a refused file leaves the caller's as it was.
+    auto fresh = std::make_unique<GradeDocument>();
+    if (auto error = ParseGradeBook(bytes, *fresh))
+        return error;
+    document = std::move(*fresh);
+    return std::nullopt;
+}
+
+} // namespace miravel
