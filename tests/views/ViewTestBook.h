@@ -1,0 +1,77 @@
+#pragma once
+// A small class used by the view tests: attendance numbers 1..5 where number 3
+// has transferred out, so 4 students are enrolled.
+
+#include "core/Defaults.h"
+#include "core/GradeBook.h"
+#include "mainwindow/views/GridBase.h"
+#include "mainwindow/views/TablePane.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+namespace miravel::testing {
+
+inline std::unique_ptr<GradeBook> MakeClassOfFive()
+{
+    auto book = std::make_unique<GradeBook>();
+    InitDefaults(*book);
+    book->SchoolYear = "2024";
+    book->GradeLevel = "5年";
+    book->ClassName = "2組";
+    book->TeacherName = "山田";
+    book->StudentCount = 5;
+    book->StudentNames[0] = "青木";
+    book->StudentNames[1] = "井上";
+    book->StudentNames[3] = "江藤";
+    book->StudentNames[4] = "大野";
+    return book;
+}
+
+// A roster of n named students, numbers 1..n.
+inline std::unique_ptr<GradeBook> MakeClassOf(int n)
+{
+    auto book = std::make_unique<GradeBook>();
+    InitDefaults(*book);
+    book->StudentCount = static_cast<Integer>(n);
+    for (int i = 0; i < n; ++i)
+        book->StudentNames[i] = "生徒" + std::to_string(i + 1);
+    return book;
+}
+
+// Stores values for attendance numbers 1, 2, ... and the class average.
+inline void StoreValues(GradeBook& book, int slot, std::initializer_list<float> values, float average)
+{
+    int column = 0;
+    for (float value : values)
+        book.Scores[slot][column++] = value;
+    book.Scores[slot][kAverageColumn] = average;
+}
+
+inline void SetCounts(GradeBook& book, int period, int subject, int viewpoint, int countA, int countC)
+{
+    book.RankCountA[period][subject * kViewpoints + viewpoint] = static_cast<Integer>(countA);
+    book.RankCountC[period][subject * kViewpoints + viewpoint] = static_cast<Integer>(countC);
+}
+
+// As the main window does it: base set-up first, then the view.
+template <class View>
+void Draw(View view, GradeBook& book, TablePane& pane)
+{
+    MSFlexGrid1_init(book, pane.Grid);
+    view(book, pane);
+}
+
+// Column `col` of rows 1..StudentCount, joined with "|".
+inline std::string ColumnTexts(const GradeBook& book, const TextGrid& grid, int col)
+{
+    std::string out;
+    for (int row = 1; row <= book.StudentCount; ++row)
+        out += (row > 1 ? "|" : "") + grid.TextMatrix(row, col);
+    return out;
+}
+
+} // namespace miravel::testing
