@@ -1,0 +1,108 @@
+#include "app/CommandLine.h"
+#include "core/Defaults.h"
+#include "file/GradeBookFile.h"
+#include "../file/FileTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace miravel;
+using namespace miravel::test;
+using Action = CommandLine::Action;
+
+TEST(ParseCommandLine, RecognisesTheActions)
+{
+    EXPECT_EQ(ParseCommandLine({}).action, Action::Window);
+    const auto open = ParseCommandLine({"/tmp/3年1組.txt"});
+    EXPECT_EQ(open.action, Action::Window);
+    EXPECT_EQ(open.file, "/tmp/3年1組.txt");
+    EXPECT_EQ(ParseCommandLine({"--help"}).action, Action::Help);
+    const auto check = ParseCommandLine({"--check", "a.txt"});
+    EXPECT_EQ(check.action, Action::Check);
+    EXPECT_EQ(check.file, "a.txt");
+    const auto exportCsv = ParseCommandLine({"--export-csv", "out.csv", "--view", "test:1,2,3", "a.txt"});
+    EXPECT_EQ(exportCsv.action, Action::ExportCsv);
+    EXPECT_EQ(exportCsv.output, "out.csv");
+    EXPECT_EQ(exportCsv.view, "test:1,2,3");
+    EXPECT_EQ(exportCsv.file, "a.txt");
+}
+
+TEST(ParseCommandLine, RefusesIncompleteOrUnknownArguments)
+{
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--check"}, {"--export-csv"}, {"--export-csv", "o.csv", "a.txt"},
+          {"--export-csv", "o.csv", "--view", "class"}, {"--frobnicate"}, {"a.txt", "b.txt"}, {"--view", "class", "a.txt"}}) {
+        const auto command = ParseCommandLine(args);
+        EXPECT_EQ(command.action, Action::Error) << args.front();
+        EXPECT_FALSE(command.error.empty());
+    }
+}
+
+class HeadlessTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::string bookPath = dir.file("3年1組.txt");
+    std::string out, err;
+
+    void SetUp() override
+    {
+        auto book = freshBook();
+        book->SchoolYear = "2026";
+        book->GradeLevel = "3年";
+        book->ClassName = "1組";
+        book->TeacherName = "山田";
+        book->StudentCount = 3;
+        book->StudentNames[0] = "山田";
+        book->StudentNames[2] = "佐藤";
+        ASSERT_FALSE(WriteGradeBook(bookPath, *book));
+    }
+
+    int run(const std::vector<std::string>& args) { return RunHeadless(ParseCommandLine(args), out, err); }
+};
+
+TEST_F(HeadlessTest, CheckPrintsTheClassCaption)
+{
+    EXPECT_EQ(run({"--check", bookPath}), 0);
+    EXPECT_EQ(out, "OK: 2026 3年1組 山田 生徒数（ 2名）\n");
+    EXPECT_EQ(err, "");
+}
+
+TEST_F(HeadlessTest, CheckRefusesAFileThatIsNotAGradeBook)
+{
+    writeBytes(bookPath, "2026\r\n3年\r\n");
+    EXPECT_EQ(run({"--check", bookPath}), 1);
+    EXPECT_EQ(out, "");
+    EXPECT_NE(err.find("成績ファイルとして読み込めません。"), std::string::npos);
+    EXPECT_NE(err.find("3行目"), std::string::npos);
+}
+
+TEST_F(HeadlessTest, ExportsTheRosterAsTheWindowWould)
+{
+    const std::string csv = dir.file("名簿.csv");
+    ASSERT_EQ(run({"--export-csv", csv, "--view", "class", bookPath}), 0) << err;
+    EXPECT_EQ(readBytes(csv), dataFile("export_class.csv"));
+}
+
+TEST_F(HeadlessTest, BadViewsWriteNothing)
+{
+    const std::string csv = dir.file("out.csv");
+    for (const std::string view : {"test:1,2", "test:0,1,1", "subject:7", "semester:1,4", "viewpoint:1,1,1,4",
+                                   "test:1,1,11", "grade", "class:1", "subject:1,1", "semester:a,1"}) {
+        err.clear();
+        EXPECT_EQ(run({"--export-csv", csv, "--view", view, bookPath}), 1) << view;
+        EXPECT_FALSE(err.empty()) << view;
+        EXPECT_FALSE(std::filesystem::exists(csv)) << view;
+    }
+    EXPECT_EQ(run({"--export-csv", csv, "--view", "class", dir.file("missing.txt")}), 1);
+    EXPECT_FALSE(std::filesystem::exists(csv));
+}
+
+TEST_F(HeadlessTest, GradeViewsNeedARegisteredRoster)
+{
+    auto book = freshBook();
+    book->SchoolYear = "未登録です";
+    ASSERT_FALSE(WriteGradeBook(bookPath, *book));
+    const std::string csv = dir.file("out.csv");
+    EXPECT_EQ(run({"--export-csv", csv, "--view", "subject:1", bookPath}), 1);
+    EXPECT_NE(err.find("学級の編集（生徒の登録）がまだです。"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(csv));
+}

@@ -1,0 +1,162 @@
+#include "core/Defaults.h"
+#include "core/GradeBook.h"
+#include "core/TextGrid.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace miravel;
+
+namespace {
+
+std::unique_ptr<GradeBook> freshBook()
+{
+    auto book = std::make_unique<GradeBook>();
+    InitDefaults(*book);
+    return book;
+}
+
+} // namespace
+
+TEST(Slots, FollowTheStrides)
+{
+    EXPECT_EQ(TestSlot(0, 0, 0, 0), 0);
+    EXPECT_EQ(TestSlot(2, 5, 9, 3), 787);
+    EXPECT_EQ(TestSlot(1, 2, 3, 1), 264 + 88 + 12 + 1);
+    EXPECT_EQ(SemesterSummarySlot(2, 5, 3), 791);
+    EXPECT_EQ(SemesterSummarySlot(0, 1, 0), 84);
+    EXPECT_EQ(YearRoundSlot(0, 0), 792);
+    EXPECT_EQ(YearRoundSlot(5, 3), 815);
+}
+
+TEST(Slots, IndexOutsideTheDimensionsStopsTheOperation)
+{
+    EXPECT_THROW(TestSlot(3, 0, 0, 0), std::out_of_range);
+    EXPECT_THROW(TestSlot(0, 6, 0, 0), std::out_of_range);
+    EXPECT_THROW(TestSlot(0, 0, 10, 0), std::out_of_range);
+    EXPECT_THROW(TestSlot(0, 0, 0, -1), std::out_of_range);
+    EXPECT_THROW(YearRoundSlot(6, 0), std::out_of_range);
+
+    auto book = freshBook();
+    EXPECT_THROW(book->Scores[816][0], std::out_of_range);
+    EXPECT_THROW(book->Scores[0][45], std::out_of_range);
+    EXPECT_THROW(book->StudentNames[-1], std::out_of_range);
+    EXPECT_THROW(book->RankCountA[4][0], std::out_of_range);
+}
+
+TEST(CountEnrolledStudents, CountsNamedNumbersUpToStudentCount)
+{
+    auto book = freshBook();
+    book->StudentNames[0] = "山田";
+    book->StudentNames[1] = "田中";
+    book->StudentNames[4] = "佐藤";
+    EXPECT_EQ(book->CountEnrolledStudents(), 0); // StudentCount 0 hides names
+    book->StudentCount = 5;
+    EXPECT_EQ(book->CountEnrolledStudents(), 3);
+    book->StudentCount = 2;
+    EXPECT_EQ(book->CountEnrolledStudents(), 2);
+}
+
+TEST(InitDefaults, FillsTheBuiltInVocabulary)
+{
+    auto book = freshBook();
+    EXPECT_EQ(book->SubjectTable[0][0], "国語");
+    EXPECT_EQ(book->SubjectTable[1][2], "表・処");
+    EXPECT_EQ(book->SubjectTable[4][1], "観点1");
+    EXPECT_EQ(book->SubjectTable[5][3], "観点3");
+    EXPECT_EQ(book->SemesterNames[2], "三学期");
+    EXPECT_EQ(book->SubjectCatalogue[5], "体育");
+    EXPECT_EQ(book->SubjectCatalogue[6], "");
+    EXPECT_EQ(book->ViewpointCatalogue[11], "表・処");
+    EXPECT_EQ(book->ViewpointCatalogue[12], "");
+    EXPECT_STREQ(SubjectKeys[4], "HOMEMAKE");
+    EXPECT_STREQ(SemesterKeys[1], "AUTUMN");
+    for (const auto& slot : book->Scores)
+        for (float value : slot)
+            ASSERT_EQ(value, -1.0f);
+    for (int p = 0; p < kPeriods; ++p)
+        for (int k = 0; k < kSubjectViewpoints; ++k) {
+            ASSERT_EQ(book->RankCountA[p][k], -1);
+            ASSERT_EQ(book->RankCountC[p][k], -1);
+        }
+}
+
+TEST(InitDefaults, TitlesOnlyTheViewpointPartsOfTests)
+{
+    auto book = freshBook();
+    EXPECT_EQ(book->SlotTitles[TestSlot(1, 0, 0, 0)][0], "二学期");
+    EXPECT_EQ(book->SlotTitles[TestSlot(1, 0, 0, 0)][1], " 1回目試験");
+    EXPECT_EQ(book->SlotTitles[TestSlot(0, 3, 9, 2)][0], "一学期");
+    EXPECT_EQ(book->SlotTitles[TestSlot(0, 3, 9, 2)][1], " 10回目試験");
+    EXPECT_EQ(book->SlotTitles[TestSlot(0, 3, 9, 3)][1], "");
+    EXPECT_EQ(book->SlotTitles[SemesterSummarySlot(2, 1, 0)][0], "");
+    EXPECT_EQ(book->SlotTitles[YearRoundSlot(5, 3)][1], "");
+}
+
+TEST(InitDefaults, ResetsTheDocumentButNotTheRunTimeState)
+{
+    auto book = freshBook();
+    book->SchoolYear = "2026";
+    book->StudentCount = 3;
+    book->StudentNames[2] = "佐藤";
+    book->Scores[100][3] = 55;
+    book->SubjectTable[2][0] = "生活";
+    book->ViewpointCatalogue[15] = "関心";
+    book->SlotTitles[0][1] = "漢字テスト";
+    book->RankCountC[3][17] = 4;
+    book->CurrentSubject = 4;
+    book->CurrentFilePath = "/tmp/a.txt";
+    book->SavedState = true;
+    book->EditAccepted = true;
+    book->CurrentNodeKey = "HomeRoom";
+    book->CurrentNodeIndex = 1;
+
+    InitDefaults(*book);
+
+    EXPECT_TRUE(static_cast<GradeDocument&>(*book) == static_cast<GradeDocument&>(*freshBook()));
+    EXPECT_EQ(book->CurrentSubject, 0);
+    EXPECT_EQ(book->CurrentFilePath, "/tmp/a.txt");
+    EXPECT_TRUE(book->SavedState);
+    EXPECT_TRUE(book->EditAccepted);
+    EXPECT_EQ(book->CurrentNodeKey, "HomeRoom");
+    EXPECT_EQ(book->CurrentNodeIndex, 1);
+}
+
+TEST(GradeBook, ReplaceDocumentKeepsTheSelection)
+{
+    auto book = freshBook();
+    book->CurrentNodeKey = "1 2 0";
+    book->CurrentSemester = 2;
+    auto other = std::make_unique<GradeDocument>(*freshBook());
+    other->TeacherName = "鈴木";
+    book->ReplaceDocument(std::move(*other));
+    EXPECT_EQ(book->TeacherName, "鈴木");
+    EXPECT_EQ(book->CurrentNodeKey, "1 2 0");
+    EXPECT_EQ(book->CurrentSemester, 2);
+}
+
+TEST(TextGrid, ResizingKeepsTheCellsInside)
+{
+    TextGrid grid(3, 3);
+    grid.SetTextMatrix(1, 1, "a");
+    grid.SetTextMatrix(2, 2, "b");
+    grid.SetColWidth(2, 1000);
+    grid.SetRows(2);
+    grid.SetRows(5);
+    EXPECT_EQ(grid.TextMatrix(1, 1), "a");
+    EXPECT_EQ(grid.TextMatrix(2, 2), ""); // dropped when the row went away
+    EXPECT_EQ(grid.ColWidth(2), 1000);
+    EXPECT_THROW(grid.TextMatrix(5, 0), std::out_of_range);
+    EXPECT_THROW(grid.SetTextMatrix(0, 3, "x"), std::out_of_range);
+}
+
+TEST(TextGrid, RevisionMovesOnlyOnChanges)
+{
+    TextGrid grid(2, 2);
+    const auto before = grid.Revision();
+    grid.SetTextMatrix(0, 0, "");
+    grid.SetColAlignment(1, Alignment::General);
+    EXPECT_EQ(grid.Revision(), before);
+    grid.SetTextMatrix(0, 0, "x");
+    EXPECT_GT(grid.Revision(), before);
+}
