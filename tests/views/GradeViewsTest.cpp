@@ -1,0 +1,268 @@
+// Layout, headers, captions and the view-specific rules of the grade tables.
+
+#include "mainwindow/views/GradeViews.h"
+#include "ViewTestBook.h"
+
+#include <gtest/gtest.h>
+
+namespace miravel {
+namespace {
+
+using testing::ColumnTexts;
+using testing::Draw;
+using testing::MakeClassOf;
+using testing::MakeClassOfFive;
+using testing::SetCounts;
+using testing::StoreValues;
+
+using ViewFunction = void (*)(GradeBook&, TablePane&);
+
+struct Layout {
+    const char* name;
+    ViewFunction view;
+    int shownColumns;
+    int widths[15]; // 0 = not set by this view
+};
+
+const Layout kLayouts[] = {
+    {"test", ShowTestView, 7, {400, 1600, 800, 800, 800, 800, 800}},
+    {"semester", ShowSemesterView, 13, {400, 1600, 800, 800, 800, 800, 800, 800, 800, 800, 800, 800, 800}},
+    {"year-round", ShowYearRoundView, 13, {400, 1600, 800, 800, 800, 800, 800, 800, 800, 800, 800, 800, 800}},
+    {"viewpoint",
+     ShowViewpointView,
+     15,
+     {400, 1600, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 900, 900}},
+};
+
+TEST(GradeViewLayout, RowsColumnsWidthsAndAlignment)
+{
+    for (const Layout& layout : kLayouts) {
+        SCOPED_TRACE(layout.name);
+        auto book = MakeClassOfFive();
+        TablePane pane;
+        Draw(layout.view, *book, pane);
+        EXPECT_EQ(pane.Grid.Rows(), 8);
+        EXPECT_EQ(pane.Grid.Cols(), 15);
+        EXPECT_EQ(book->ShownColumnCount, layout.shownColumns);
+        EXPECT_EQ(pane.Grid.TextMatrix(0, 0), "No.");
+        EXPECT_EQ(pane.Grid.TextMatrix(7, 1), "クラスの平均点");
+        for (int col = 0; col < layout.shownColumns; ++col) {
+            EXPECT_EQ(pane.Grid.ColWidth(col), layout.widths[col]) << col;
+            if (col >= 2) {
+                EXPECT_EQ(pane.Grid.ColAlignment(col), Alignment::RightCenter) << col;
+            }
+        }
+    }
+}
+
+TEST(GradeViewLayout, FullRosterPutsTheAveragesInTheLastRow)
+{
+    for (const Layout& layout : kLayouts) {
+        SCOPED_TRACE(layout.name);
+        auto book = MakeClassOf(kStudents);
+        TablePane pane;
+        Draw(layout.view, *book, pane);
+        EXPECT_EQ(pane.Grid.Rows(), 43);
+        EXPECT_EQ(pane.Grid.TextMatrix(42, 1), "クラスの平均点");
+    }
+}
+
+TEST(GradeViewLayout, EmptyRosterGivesThreeRows)
+{
+    for (const Layout& layout : kLayouts) {
+        SCOPED_TRACE(layout.name);
+        auto book = MakeClassOf(0);
+        TablePane pane;
+        Draw(layout.view, *book, pane);
+        EXPECT_EQ(pane.Grid.Rows(), 3);
+        EXPECT_EQ(pane.Grid.TextMatrix(2, 1), "クラスの平均点");
+    }
+}
+
+TEST(GradeViewLayout, AWiderTableLeavesNothingBehind)
+{
+    auto book = MakeClassOfFive();
+    StoreValues(*book, SemesterSummarySlot(0, 0, 0), {70, 80, 0, 90, 60}, 75);
+    TablePane pane;
+    Draw(ShowViewpointView, *book, pane);
+    ASSERT_EQ(pane.Grid.TextMatrix(1, 13), " 3");
+    Draw(ShowTestView, *book, pane);
+    for (int row = 0; row < pane.Grid.Rows(); ++row)
+        for (int col = 7; col < 15; ++col)
+            EXPECT_EQ(pane.Grid.TextMatrix(row, col), "") << row << "," << col;
+}
+
+TEST(GradeViewHeaders, SummaryHeadersBreakBeforeTheSecondLine)
+{
+    for (ViewFunction view : {ShowSemesterView, ShowYearRoundView}) {
+        auto book = MakeClassOfFive();
+        book->CurrentSubject = 1;
+        TablePane pane;
+        Draw(view, *book, pane);
+        const char* expected[] = {"思考\r 平均点",   "思考\r 順位",   "思考\r 評定",   "表・処\r 平均点",
+                                  "表・処\r 順位",   "表・処\r 評定", "知・理\r 平均点", "知・理\r 順位",
+                                  "知・理\r 評定",   "算数\r 平均点", "算数\r 順位"};
+        for (int col = 2; col <= 12; ++col)
+            EXPECT_EQ(pane.Grid.TextMatrix(0, col), expected[col - 2]) << col;
+        EXPECT_EQ(pane.Grid.TextMatrix(0, 13), "");
+    }
+}
+
+TEST(GradeViewHeaders, TestViewNamesItsViewpoints)
+{
+    auto book = MakeClassOfFive();
+    book->CurrentSubject = 5;
+    TablePane pane;
+    Draw(ShowTestView, *book, pane);
+    const char* expected[] = {"知識", "工夫", "観点3", "合計点", "順位"};
+    for (int col = 2; col <= 6; ++col)
+        EXPECT_EQ(pane.Grid.TextMatrix(0, col), expected[col - 2]);
+}
+
+TEST(GradeViewHeaders, ViewpointViewTestColumns)
+{
+    auto book = MakeClassOfFive();
+    book->CurrentSemester = 2;
+    book->SlotTitles[TestSlot(2, 0, 9, 0)][1] = "まとめ   テスト";
+    book->SlotTitles[TestSlot(2, 0, 9, 0)][0] = "2025/02/14";
+    TablePane pane;
+    Draw(ShowViewpointView, *book, pane);
+    EXPECT_EQ(pane.Grid.TextMatrix(0, 2), "\r1回目試験\r三学期");
+    EXPECT_EQ(pane.Grid.TextMatrix(0, 10), "\r9回目試験\r三学期");
+    // Three blanks: the first pair becomes one, leaving two line breaks.
+    EXPECT_EQ(pane.Grid.TextMatrix(0, 11), "まとめ\r\rテスト\r2025/02/14");
+    EXPECT_EQ(pane.Grid.TextMatrix(0, 12), "平均点");
+    EXPECT_EQ(pane.Grid.TextMatrix(0, 13), "順位");
+    EXPECT_EQ(pane.Grid.TextMatrix(0, 14), "評定");
+}
+
+TEST(GradeViewHeaders, TestColumnHeaderRules)
+{
+    EXPECT_EQ(TestColumnHeader("単元  まとめ", "6/1"), "単元\rまとめ\r6/1");
+    EXPECT_EQ(TestColumnHeader("    ", "d"), "\r\r\rd");
+    EXPECT_EQ(TestColumnHeader("", ""), "\r");
+}
+
+TEST(GradeViewCaptions, NameTheSelection)
+{
+    auto book = MakeClassOfFive();
+    book->CurrentSubject = 4;
+    book->CurrentSemester = 1;
+    book->CurrentTest = 9;
+    book->CurrentViewpoint = 2;
+    book->SlotTitles[TestSlot(1, 4, 9, 0)][0] = "11/5";
+    book->SlotTitles[TestSlot(1, 4, 9, 0)][1] = "調理実習";
+    const std::string line = "2024 5年2組 山田 生徒数（ 4名）";
+    TablePane pane;
+    ShowTestView(*book, pane);
+    EXPECT_EQ(pane.Caption, line + "　家庭　11/5 調理実習");
+    ShowSemesterView(*book, pane);
+    EXPECT_EQ(pane.Caption, line + "　家庭　二学期");
+    ShowYearRoundView(*book, pane);
+    EXPECT_EQ(pane.Caption, line + "　家庭");
+    ShowViewpointView(*book, pane);
+    EXPECT_EQ(pane.Caption, line + "　家庭　観点3");
+}
+
+TEST(TestView, NeverRegisteredTestShowsNothing)
+{
+    auto book = MakeClassOfFive();
+    TablePane pane;
+    Draw(ShowTestView, *book, pane);
+    for (int row = 1; row <= 7; ++row)
+        for (int col = 2; col <= 6; ++col)
+            EXPECT_EQ(pane.Grid.TextMatrix(row, col), "") << row << "," << col;
+}
+
+TEST(TestView, AbsentPartsShowAsteriskAndKeepTheRankOfTheTotal)
+{
+    auto book = MakeClassOfFive();
+    StoreValues(*book, TestSlot(0, 0, 0, 0), {-2, 10, -1, 5, 7}, 7.3f);
+    StoreValues(*book, TestSlot(0, 0, 0, 3), {40, 30, -1, 50, 45}, 41.3f);
+    TablePane pane;
+    Draw(ShowTestView, *book, pane);
+    EXPECT_EQ(ColumnTexts(*book, pane.Grid, 2), "*| 10|| 5| 7");
+    EXPECT_EQ(ColumnTexts(*book, pane.Grid, 6), " 3| 4|| 1| 2");
+}
+
+TEST(SummaryViews, NothingRegisteredShowsNothing)
+{
+    for (ViewFunction view : {ShowSemesterView, ShowYearRoundView}) {
+        auto book = MakeClassOfFive();
+        SetCounts(*book, 0, 0, 0, 2, 2);
+        SetCounts(*book, 3, 0, 0, 2, 2);
+        TablePane pane;
+        Draw(view, *book, pane);
+        for (int row = 1; row <= 7; ++row)
+            for (int col = 2; col <= 12; ++col)
+                EXPECT_EQ(pane.Grid.TextMatrix(row, col), "") << row << "," << col;
+    }
+}
+
+TEST(SummaryViews, YearRoundCountsAreIndependentOfTheSemester)
+{
+    auto book = MakeClassOfFive();
+    for (int p = 0; p < kParts; ++p) {
+        StoreValues(*book, SemesterSummarySlot(0, 0, p), {90, 80, 0, 70, 60}, 75);
+        StoreValues(*book, YearRoundSlot(0, p), {90, 80, 0, 70, 60}, 75);
+    }
+    SetCounts(*book, 0, 0, 0, 1, 1);
+    SetCounts(*book, 3, 0, 0, 2, 2);
+    TablePane pane;
+    Draw(ShowSemesterView, *book, pane);
+    EXPECT_EQ(ColumnTexts(*book, pane.Grid, 4), "A|B||B|C");
+    Draw(ShowYearRoundView, *book, pane);
+    EXPECT_EQ(ColumnTexts(*book, pane.Grid, 4), "A|A||C|C");
+}
+
+// Thirty attendance numbers, number 12 transferred out: 29 enrolled.
+class ViewpointAgainstSemester : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        book = MakeClassOf(30);
+        book->StudentNames[11].clear();
+        book->CurrentViewpoint = 2;
+        for (int i = 0; i < 30; ++i)
+            book->Scores[slot][i] = static_cast<float>(100 - i);
+        book->Scores[slot][kAverageColumn] = 85;
+        SetCounts(*book, 0, 0, 2, 3, 5);
+    }
+    const int slot = SemesterSummarySlot(0, 0, 2);
+    std::unique_ptr<GradeBook> book;
+    TablePane pane;
+};
+
+TEST_F(ViewpointAgainstSemester, SameRanksButTheCLimitCountsEveryNumber)
+{
+    TablePane semester;
+    Draw(ShowSemesterView, *book, semester);
+    Draw(ShowViewpointView, *book, pane);
+    for (int row = 1; row <= 30; ++row) {
+        EXPECT_EQ(pane.Grid.TextMatrix(row, 13), semester.Grid.TextMatrix(row, 9)) << row;
+        if (row <= 25) { // ranks 1..24; number 12 has none
+            EXPECT_EQ(pane.Grid.TextMatrix(row, 14), semester.Grid.TextMatrix(row, 10)) << row;
+        }
+    }
+    // Rank 25 is number 26: C above rank 24 in the semester view (29 - 5),
+    // above rank 25 here (30 - 5).
+    EXPECT_EQ(pane.Grid.TextMatrix(26, 13), " 25");
+    EXPECT_EQ(semester.Grid.TextMatrix(26, 10), "C");
+    EXPECT_EQ(pane.Grid.TextMatrix(26, 14), "B");
+    EXPECT_EQ(pane.Grid.TextMatrix(27, 14), "C");
+    EXPECT_EQ(pane.Grid.TextMatrix(12, 14), "");
+}
+
+TEST_F(ViewpointAgainstSemester, NoSummaryLeavesRanksAndLettersEmpty)
+{
+    book->Scores[slot][kAverageColumn] = -1;
+    Draw(ShowViewpointView, *book, pane);
+    EXPECT_EQ(pane.Grid.TextMatrix(1, 12), " 100"); // the stored value is still shown
+    for (int row = 1; row <= 30; ++row) {
+        EXPECT_EQ(pane.Grid.TextMatrix(row, 13), "") << row;
+        EXPECT_EQ(pane.Grid.TextMatrix(row, 14), "") << row;
+    }
+}
+
+} // namespace
+} // namespace miravel
