@@ -69,4 +69,17 @@ void BM_ReadGradeBook(benchmark::State& state)
 }
 BENCHMARK(BM_ReadGradeBook)->Unit(benchmark::kMillisecond);
 
+// Whole save to disk with backup copy, rename and fsync (for the record;
+// the fsync dominates and depends on the disk).
+void BM_WriteGradeBook(benchmark::State& state)
+{
+    const std::string path = "/tmp/miravel-bench-w" + std::to_string(::getpid()) + ".txt";
+    const auto book = fullBook();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(WriteGradeBook(path, *book));
+    std::remove(path.c_str());
+    std::remove(("/tmp/miravel-bench-w" + std::to_string(::getpid()) + ".bak").c_str());
+}
+BENCHMARK(BM_WriteGradeBook)->Unit(benchmark::kMillisecond);
+
 } // namespace

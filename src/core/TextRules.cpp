@@ -1,7 +1,7 @@
 #include "core/TextRules.h"
 
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 #include <limits>
 
 namespace miravel {
@@ -74,9 +74,11 @@ std::int16_t RoundToInteger(double value)
 
 std::string OneDecimal(double value)
 {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.1f", value); // glibc rounds exactly, ties to even
-    std::string text = buffer;
+    // to_chars rounds the exact binary value, an exact tie to the even digit,
+    // like printf's "%.1f", but many times faster (a file holds 36720 scores).
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
+    std::string text(buffer, result.ptr);
     if (text == "-0.0")
         text = "0.0";
     return text;
