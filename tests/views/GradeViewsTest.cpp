@@ -8,7 +8,6 @@
 namespace miravel {
 namespace {
 
-using testing::ColumnTexts;
 using testing::Draw;
 using testing::MakeClassOf;
 using testing::MakeClassOfFive;
@@ -55,30 +54,6 @@ TEST(GradeViewLayout, RowsColumnsWidthsAndAlignment)
     }
 }
 
-TEST(GradeViewLayout, FullRosterPutsTheAveragesInTheLastRow)
-{
-    for (const Layout& layout : kLayouts) {
-        SCOPED_TRACE(layout.name);
-        auto book = MakeClassOf(kStudents);
-        TablePane pane;
-        Draw(layout.view, *book, pane);
-        EXPECT_EQ(pane.Grid.Rows(), 43);
-        EXPECT_EQ(pane.Grid.TextMatrix(42, 1), "クラスの平均点");
-    }
-}
-
-TEST(GradeViewLayout, EmptyRosterGivesThreeRows)
-{
-    for (const Layout& layout : kLayouts) {
-        SCOPED_TRACE(layout.name);
-        auto book = MakeClassOf(0);
-        TablePane pane;
-        Draw(layout.view, *book, pane);
-        EXPECT_EQ(pane.Grid.Rows(), 3);
-        EXPECT_EQ(pane.Grid.TextMatrix(2, 1), "クラスの平均点");
-    }
-}
-
 TEST(GradeViewLayout, AWiderTableLeavesNothingBehind)
 {
     auto book = MakeClassOfFive();
@@ -90,6 +65,21 @@ TEST(GradeViewLayout, AWiderTableLeavesNothingBehind)
     for (int row = 0; row < pane.Grid.Rows(); ++row)
         for (int col = 7; col < 15; ++col)
             EXPECT_EQ(pane.Grid.TextMatrix(row, col), "") << row << "," << col;
+}
+
+TEST(GradeViewLayout, NothingRegisteredShowsNoValuesRanksOrLetters)
+{
+    for (const Layout& layout : kLayouts) {
+        SCOPED_TRACE(layout.name);
+        auto book = MakeClassOfFive();
+        for (int period = 0; period < kPeriods; ++period)
+            SetCounts(*book, period, 0, 0, 2, 2);
+        TablePane pane;
+        Draw(layout.view, *book, pane);
+        for (int row = 1; row <= 7; ++row)
+            for (int col = 2; col < 15; ++col)
+                EXPECT_EQ(pane.Grid.TextMatrix(row, col), "") << row << "," << col;
+    }
 }
 
 TEST(GradeViewHeaders, SummaryHeadersBreakBeforeTheSecondLine)
@@ -108,17 +98,6 @@ TEST(GradeViewHeaders, SummaryHeadersBreakBeforeTheSecondLine)
     }
 }
 
-TEST(GradeViewHeaders, TestViewNamesItsViewpoints)
-{
-    auto book = MakeClassOfFive();
-    book->CurrentSubject = 5;
-    TablePane pane;
-    Draw(ShowTestView, *book, pane);
-    const char* expected[] = {"知識", "工夫", "観点3", "合計点", "順位"};
-    for (int col = 2; col <= 6; ++col)
-        EXPECT_EQ(pane.Grid.TextMatrix(0, col), expected[col - 2]);
-}
-
 TEST(GradeViewHeaders, ViewpointViewTestColumns)
 {
     auto book = MakeClassOfFive();
@@ -134,13 +113,6 @@ TEST(GradeViewHeaders, ViewpointViewTestColumns)
     EXPECT_EQ(pane.Grid.TextMatrix(0, 12), "平均点");
     EXPECT_EQ(pane.Grid.TextMatrix(0, 13), "順位");
     EXPECT_EQ(pane.Grid.TextMatrix(0, 14), "評定");
-}
-
-TEST(GradeViewHeaders, TestColumnHeaderRules)
-{
-    EXPECT_EQ(TestColumnHeader("単元  まとめ", "6/1"), "単元\rまとめ\r6/1");
-    EXPECT_EQ(TestColumnHeader("    ", "d"), "\r\r\rd");
-    EXPECT_EQ(TestColumnHeader("", ""), "\r");
 }
 
 TEST(GradeViewCaptions, NameTheSelection)
@@ -162,57 +134,6 @@ TEST(GradeViewCaptions, NameTheSelection)
     EXPECT_EQ(pane.Caption, line + "　家庭");
     ShowViewpointView(*book, pane);
     EXPECT_EQ(pane.Caption, line + "　家庭　観点3");
-}
-
-TEST(TestView, NeverRegisteredTestShowsNothing)
-{
-    auto book = MakeClassOfFive();
-    TablePane pane;
-    Draw(ShowTestView, *book, pane);
-    for (int row = 1; row <= 7; ++row)
-        for (int col = 2; col <= 6; ++col)
-            EXPECT_EQ(pane.Grid.TextMatrix(row, col), "") << row << "," << col;
-}
-
-TEST(TestView, AbsentPartsShowAsteriskAndKeepTheRankOfTheTotal)
-{
-    auto book = MakeClassOfFive();
-    StoreValues(*book, TestSlot(0, 0, 0, 0), {-2, 10, -1, 5, 7}, 7.3f);
-    StoreValues(*book, TestSlot(0, 0, 0, 3), {40, 30, -1, 50, 45}, 41.3f);
-    TablePane pane;
-    Draw(ShowTestView, *book, pane);
-    EXPECT_EQ(ColumnTexts(*book, pane.Grid, 2), "*| 10|| 5| 7");
-    EXPECT_EQ(ColumnTexts(*book, pane.Grid, 6), " 3| 4|| 1| 2");
-}
-
-TEST(SummaryViews, NothingRegisteredShowsNothing)
-{
-    for (ViewFunction view : {ShowSemesterView, ShowYearRoundView}) {
-        auto book = MakeClassOfFive();
-        SetCounts(*book, 0, 0, 0, 2, 2);
-        SetCounts(*book, 3, 0, 0, 2, 2);
-        TablePane pane;
-        Draw(view, *book, pane);
-        for (int row = 1; row <= 7; ++row)
-            for (int col = 2; col <= 12; ++col)
-                EXPECT_EQ(pane.Grid.TextMatrix(row, col), "") << row << "," << col;
-    }
-}
-
-TEST(SummaryViews, YearRoundCountsAreIndependentOfTheSemester)
-{
-    auto book = MakeClassOfFive();
-    for (int p = 0; p < kParts; ++p) {
-        StoreValues(*book, SemesterSummarySlot(0, 0, p), {90, 80, 0, 70, 60}, 75);
-        StoreValues(*book, YearRoundSlot(0, p), {90, 80, 0, 70, 60}, 75);
-    }
-    SetCounts(*book, 0, 0, 0, 1, 1);
-    SetCounts(*book, 3, 0, 0, 2, 2);
-    TablePane pane;
-    Draw(ShowSemesterView, *book, pane);
-    EXPECT_EQ(ColumnTexts(*book, pane.Grid, 4), "A|B||B|C");
-    Draw(ShowYearRoundView, *book, pane);
-    EXPECT_EQ(ColumnTexts(*book, pane.Grid, 4), "A|A||C|C");
 }
 
 // Thirty attendance numbers, number 12 transferred out: 29 enrolled.
@@ -251,17 +172,6 @@ TEST_F(ViewpointAgainstSemester, SameRanksButTheCLimitCountsEveryNumber)
     EXPECT_EQ(pane.Grid.TextMatrix(26, 14), "B");
     EXPECT_EQ(pane.Grid.TextMatrix(27, 14), "C");
     EXPECT_EQ(pane.Grid.TextMatrix(12, 14), "");
-}
-
-TEST_F(ViewpointAgainstSemester, NoSummaryLeavesRanksAndLettersEmpty)
-{
-    book->Scores[slot][kAverageColumn] = -1;
-    Draw(ShowViewpointView, *book, pane);
-    EXPECT_EQ(pane.Grid.TextMatrix(1, 12), " 100"); // the stored value is still shown
-    for (int row = 1; row <= 30; ++row) {
-        EXPECT_EQ(pane.Grid.TextMatrix(row, 13), "") << row;
-        EXPECT_EQ(pane.Grid.TextMatrix(row, 14), "") << row;
-    }
 }
 
 } // namespace

@@ -42,34 +42,6 @@ TEST(RankText, AbsentAndEmptyTotalsAreSkipped)
     EXPECT_EQ(RankTotals(*book, {"*", "", "*", "", ""}), "||||");
 }
 
-TEST(RankText, NumbersWithoutANameGetNoRank)
-{
-    // The test view never writes totals for them; even a stale one gets no rank.
-    auto book = MakeClassOf(4);
-    book->StudentNames[1].clear();
-    TextGrid grid(7, 15);
-    const char* totals[] = {" 60", " 99", " 70", " 50"};
-    for (int row = 1; row <= 4; ++row) {
-        grid.SetTextMatrix(row, kTotalCol, totals[row - 1]);
-        grid.SetTextMatrix(row, kRankCol, "old");
-    }
-    RankText(*book, grid, kTotalCol, kRankCol);
-    EXPECT_EQ(grid.TextMatrix(2, kRankCol), "");
-    const double first = LeadingNumber(grid.TextMatrix(3, kRankCol));
-    const double second = LeadingNumber(grid.TextMatrix(1, kRankCol));
-    const double third = LeadingNumber(grid.TextMatrix(4, kRankCol));
-    EXPECT_GE(first, 1);
-    EXPECT_LT(first, second);
-    EXPECT_LT(second, third);
-}
-
-TEST(RankText, RowsAfterTheLastNameAreStillCleared)
-{
-    auto book = MakeClassOf(3);
-    book->StudentNames[2].clear();
-    EXPECT_EQ(RankTotals(*book, {" 10", " 20", ""}), " 2| 1|");
-}
-
 TEST(RankText, NoNamesNoRanks)
 {
     auto book = MakeClassOf(2);
