@@ -1,0 +1,193 @@
+// New, Open, Save, Save As, Close and Exit, and which commands each of them
+// leaves on offer.
+
+#include "mainwindow/frmMain.h"
+
+#include "core/Defaults.h"
+#include "core/GradeBook.h"
+#include "file/GradeBookFile.h"
+#include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/NavigationTree.h"
+#include "mainwindow/views/GridBase.h"
+#include "platform/Platform.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+
+#include <memory>
+
+namespace miravel {
+
+namespace {
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString FailureText(const char* what, const QString& path, const FileError& error)
+{
+    return QString::fromUtf8(what) + QLatin1Char('\n') + QDir::toNativeSeparators(path) + QLatin1Char('\n') +
+           QString::fromStdString(error.Message());
+}
+
+} // namespace
+
+void frmMain::setEditCaptions(const char* menuCaption, const char* buttonCaption)
+{
+    mnuEditProperty->setText(QString::fromUtf8(menuCaption));
+    QAction* button = ToolbarButton(message(texts::kKeyEdit));
+    button->setText(QString::fromUtf8(buttonCaption));
+    button->setIconText(QString::fromUtf8(buttonCaption));
+}
+
+// What New and Open both leave on offer.
+void frmMain::showDocumentCommands()
+{
+    for (QAction* item : {mnuFileNew, mnuFileOpen, ToolbarButton(message(texts::kKeyNew)),
+                          ToolbarButton(message(texts::kKeyOpen))})
+        item->setEnabled(false);
+    for (QAction* item : {mnuFileClose, mnuFileSaveAs, ToolbarButton(message(texts::kKeySave)), mnuEditProperty,
+                          ToolbarButton(message(texts::kKeyEdit))})
+        item->setEnabled(true);
+    setEditCaptions(texts::kEditClassMenu, texts::kEditClassButton);
+}
+
+void frmMain::enableRosterCommands()
+{
+    const bool enrolled = Book().CountEnrolledStudents() > 0;
+    mnuEditNameBook->setEnabled(!enrolled);
+    mnuFilePrint->setEnabled(enrolled);
+    ToolbarButton(message(texts::kKeyPrint))->setEnabled(enrolled);
+}
+
+void frmMain::showClassCaption()
+{
+    pane_.Caption = CaptionLine(Book());
+    ShowPane();
+}
+
+void frmMain::mnuFileNew_Click()
+{
+    GradeBook& book = Book();
+    book.SchoolYear = texts::kNotRegisteredYet;
+    TreeView1_refresh();
+    book.SavedState = true;
+    book.CurrentNodeKey = texts::kClassNodeKey;
+    showDocumentCommands();
+    mnuFileSave->setEnabled(false);
+    mnuEditNameBook->setEnabled(true);
+    SetStatusHint(message(texts::kHintNew));
+}
+
+void frmMain::mnuFileOpen_Click()
+{
+    const QString path =
+        platform_.GetOpenFileName(this, message(texts::kOpenTitle), message(texts::kGradeBookFilter));
+    if (path.isEmpty())
+        return;
+    openFile(path);
+}
+
+bool frmMain::openFile(const QString& path)
+{
+    if (!loadGradeBook(path))
+        return false;
+    GradeBook& book = Book();
+    TreeView1_refresh();
+    book.SavedState = true;
+    book.CurrentNodeKey = texts::kClassNodeKey;
+    showDocumentCommands();
+    mnuFileSave->setEnabled(true);
+    enableRosterCommands();
+    SetStatusHint(message(texts::kHintClass));
+    showClassCaption();
+    return true;
+}
+
+bool frmMain::loadGradeBook(const QString& path)
+{
+    // Read into a document of its own: a file that is not a grade book
+    // leaves the program as it was.
+    auto document = std::make_unique<GradeDocument>();
+    if (const FileResult error = ReadGradeBook(LocalPath(path), *document)) {
+        platform_.ShowMessage(this, FailureText(texts::kNotAGradeBook, path, *error),
+                              message(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
+        return false;
+    }
+    GradeBook& book = Book();
+    book.CurrentFilePath = LocalPath(path);
+    book.ReplaceDocument(std::move(*document));
+    return true;
+}
+
+bool frmMain::saveTo(const QString& path)
+{
+    GradeBook& book = Book();
+    if (const FileResult error = WriteGradeBook(LocalPath(path), book)) {
+        platform_.ShowMessage(this, FailureText(texts::kCannotSave, path, *error), message(texts::kProgramTitle),
+                              MessageButtons::Ok, MessageIcon::None);
+        return false;
+    }
+    book.SavedState = false;
+    mnuFileSave->setEnabled(true);
+    return true;
+}
+
+bool frmMain::mnuFileSave_Click() { return saveTo(QFile::decodeName(Book().CurrentFilePath.c_str())); }
+
+bool frmMain::mnuFileSaveAs_Click()
+{
+    const QString path =
+        platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(texts::kGradeBookFilter));
+    if (path.isEmpty())
+        return false;
+    GradeBook& book = Book();
+    const std::string previous = book.CurrentFilePath;
+    book.CurrentFilePath = LocalPath(path);
+    if (saveTo(path))
+        return true;
+    book.CurrentFilePath = previous;
+    return false;
+}
+
+void frmMain::askToSaveBeforeLeaving()
+{
+    if (!Book().SavedState)
+        return;
+    const MessageAnswer answer = platform_.ShowMessage(this, message(texts::kAskSave), message(texts::kProgramTitle),
+                                                       MessageButtons::YesNo, MessageIcon::None);
+    if (answer != MessageAnswer::Yes)
+        return;
+    if (mnuFileSave->isEnabled())
+        mnuFileSave_Click();
+    else if (mnuFileSaveAs->isEnabled())
+        mnuFileSaveAs_Click();
+}
+
+void frmMain::mnuFileClose_Click()
+{
+    askToSaveBeforeLeaving();
+    GradeBook& book = Book();
+    InitDefaults(book);
+    for (QAction* item : {mnuFileNew, mnuFileOpen, ToolbarButton(message(texts::kKeyNew)),
+                          ToolbarButton(message(texts::kKeyOpen))})
+        item->setEnabled(true);
+    for (QAction* item : {mnuFileClose, mnuFileSave, mnuFileSaveAs, ToolbarButton(message(texts::kKeySave)),
+                          mnuEditProperty, ToolbarButton(message(texts::kKeyEdit)), mnuEditNameBook, mnuFilePrint,
+                          ToolbarButton(message(texts::kKeyPrint))})
+        item->setEnabled(false);
+    book.SavedState = false;
+
+    TreeView1->Clear();
+    TextGrid& grid = pane_.Grid;
+    for (int r = 0; r < grid.Rows(); ++r)
+        for (int c = 0; c < grid.Cols(); ++c)
+            grid.SetTextMatrix(r, c, "");
+    Form_Load();
+    grid.SetRows(kGridBaseRows);
+    MSFlexGrid1_init();
+    showClassCaption();
+}
+
+void frmMain::mnuFileExit_Click() { close(); }
+
+} // namespace miravel

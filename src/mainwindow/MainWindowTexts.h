@@ -1,0 +1,104 @@
+#pragma once
+// Every caption, hint and message the main window shows, exactly as the
+// teacher sees them (half-width kana and ideographic spaces included).
+
+namespace miravel::texts {
+
+// Window caption, program title and frames.
+inline constexpr const char kWindowCaption[] = "Miravel Ver1.2.2";
+inline constexpr const char kProgramTitle[] = "Miravel";
+inline constexpr const char kFrame2Caption[] = "ﾂﾘｰﾋﾞｭｰ（学級・科目・学期・試験）";
+
+// Menus.
+inline constexpr const char kMenuFile[] = "ﾌｧｲﾙ(&F)";
+inline constexpr const char kMenuFileNew[] = "新規作成(&N)";
+inline constexpr const char kMenuFileOpen[] = "開く(&O)...";
+inline constexpr const char kMenuFileClose[] = "閉じる(&C)";
+inline constexpr const char kMenuFileSave[] = "上書き保存(&S)";
+inline constexpr const char kMenuFileSaveAs[] = "名前を付けて保存(&A)...";
+inline constexpr const char kMenuCsvSaveAs[] = "画面の表をCSVで保存";
+inline constexpr const char kMenuFilePageSetup[] = "ﾍﾟｰｼﾞ設定(&U)...";
+inline constexpr const char kMenuFilePrint[] = "画面の表を印刷(&P)...";
+inline constexpr const char kMenuFileExit[] = "終了(&X)";
+inline constexpr const char kMenuEdit[] = "編集(&E)";
+inline constexpr const char kMenuEditProperty[] = "学級・科目・試験・得点の編集(&E)";
+inline constexpr const char kMenuEditNameBook[] = "生徒名簿ﾌｧｲﾙの読み込み";
+inline constexpr const char kMenuHelp[] = "ﾍﾙﾌﾟ(&H)";
+inline constexpr const char kMenuHelpContents[] = "ヘルプ(&C)";
+
+// Edit command captions set by the file commands and node clicks (menu, then toolbar button).
+inline constexpr const char kEditClassMenu[] = "学級の編集(&E)";
+inline constexpr const char kEditClassButton[] = " 学 級 の 編 集 ";
+inline constexpr const char kEditSubjectMenu[] = "通年の評定基準の編集(&E)";
+inline constexpr const char kEditSubjectButton[] = "通年の評定基準の編集 ";
+inline constexpr const char kEditSemesterMenu[] = "学期毎の評定基準の編集(&E)";
+inline constexpr const char kEditSemesterButton[] = "学期毎の評定基準の編集";
+inline constexpr const char kEditTestMenu[] = "試験結果の編集(&E)";
+inline constexpr const char kEditTestButton[] = "試 験 結 果 の 編 集";
+inline constexpr const char kEditViewpointButton[] = "デ ー タ の 編 集";
+
+// Toolbar: keys, captions (ideographic spaces included), tool tips.
+inline constexpr const char kKeyNew[] = "新規作成";
+inline constexpr const char kCaptionNew[] = "　　新　規　作　成　　";
+inline constexpr const char kTipNew[] = "新規作成";
+inline constexpr const char kKeyOpen[] = "開く";
+inline constexpr const char kCaptionOpen[] = "ファイルを　開く　　　";
+inline constexpr const char kTipOpen[] = "開く";
+inline constexpr const char kKeySave[] = "上書き保存";
+inline constexpr const char kCaptionSave[] = "　上　書　き　保　存　";
+inline constexpr const char kTipSave[] = "上書き保存";
+inline constexpr const char kKeyPrint[] = "印刷";
+inline constexpr const char kCaptionPrint[] = "　画面の表を　印刷　　";
+inline constexpr const char kTipPrint[] = "印刷";
+inline constexpr const char kKeyEdit[] = "編集";
+inline constexpr const char kCaptionEdit[] = "データの　編集　　　";
+inline constexpr const char kTipEdit[] = "データの入力と編集";
+
+// Status-bar hints.
+inline constexpr const char kHintLoad[] = "ﾋﾝﾄ：最初から始めるときはﾌｧｲﾙﾒﾆｭｰの[新規作成]を、利用中のﾌｧｲﾙがあるときは[開く]をｸﾘｯｸしてください";
+inline constexpr const char kHintNew[] = "ﾋﾝﾄ：最初に学級の設定をします。[学級の編集]をｸﾘｯｸしてください";
+inline constexpr const char kHintClass[] = "ﾋﾝﾄ：学級のデータです。[学級の編集]で編集をします。[画面の表を印刷]で印刷します。";
+inline constexpr const char kHintActivateClass[] = "ﾂﾘｰﾋﾞｭｰの項目を選択して参照します。[データの編集]で編集をします。[画面の表を印刷]で印刷します。";
+inline constexpr const char kHintSubject[] = "ﾋﾝﾄ：通年の科目データです。[通年の評定基準の編集]で観点の名称と通年の評価基準の編集をします。[画面の表を印刷]で印刷します。";
+inline constexpr const char kHintSemester[] = "ﾋﾝﾄ：学期の科目データです。[学期毎の評定基準の編集]で学期毎年の評価基準の編集をします。[画面の表を印刷]で印刷します。";
+inline constexpr const char kHintTest[] = "ﾋﾝﾄ：試験のデータです。[試験結果の編集]で試験の名称・日付・観点の配点・生徒の得点を編集します。[画面の表を印刷]で印刷します。";
+inline constexpr const char kHintViewpoint[] = "ﾋﾝﾄ：観点毎の試験のデータです。[画面の表を印刷]で印刷します。";
+
+// Messages.
+inline constexpr const char kAskSave[] = "ﾌｧｲﾙが保存していません。保存しますか？";
+inline constexpr const char kNoHelp[] = "ﾍﾙﾌﾟの目次を表示できません。 このﾌﾟﾛｼﾞｪｸﾄに関連付けられたﾍﾙﾌﾟが存在しません。";
+inline constexpr const char kPleaseOpenFile[] = "最初から始めるときはﾌｧｲﾙﾒﾆｭｰの[新規作成]を、利用中のﾌｧｲﾙがあるときは[開く]をｸﾘｯｸしてください。";
+inline constexpr const char kNoStudentsYet[] = "学級の編集（生徒の登録）がまだです。[編集]－[学級の編集(E)]をしてください";
+
+// Tree.
+inline constexpr const char kRootNodeKey[] = "ROOTnode";
+inline constexpr const char kRootNodeText[] = "ファイルを開いてください";
+inline constexpr const char kClassNodeKey[] = "HomeRoom";
+inline constexpr const char kNotRegisteredYet[] = "未登録です";
+
+// Dialogs and the grid.
+inline constexpr const char kOpenTitle[] = "開く";
+inline constexpr const char kGradeBookFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt";
+inline constexpr const char kSaveAsTitle[] = "名前をつけて保存する";
+inline constexpr const char kCsvFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.csv)|*.csv";
+inline constexpr const char kPageSetupTitle[] = "ﾍﾟｰｼﾞ設定";
+inline constexpr const char kStudentNameHeading[] = "生徒氏名";
+
+// Per-user settings.
+inline constexpr const char kSettingsApplication[] = "Miravel";
+inline constexpr const char kSettingsSection[] = "Settings";
+inline constexpr const char kSettingLeft[] = "MainLeft";
+inline constexpr const char kSettingTop[] = "MainTop";
+inline constexpr const char kSettingWidth[] = "MainWidth";
+inline constexpr const char kSettingHeight[] = "MainHeight";
+
+// Failures the window reports in words of its own.
+inline constexpr const char kNotAGradeBook[] = "成績ファイルとして読み込めません。";
+inline constexpr const char kCannotSave[] = "ファイルを保存できません。";
+inline constexpr const char kCannotSaveCsv[] = "CSVファイルを保存できません。";
+inline constexpr const char kCannotReadNameBook[] = "生徒名簿ﾌｧｲﾙを読み込めません。";
+// Followed by the number of names left out and kTooManyNamesEnd.
+inline constexpr const char kTooManyNames[] = "生徒名簿ﾌｧｲﾙに40名を超える名前があります。先頭の40名を読み込みました。読み込まなかった名前は";
+inline constexpr const char kTooManyNamesEnd[] = "名です。";
+
+} // namespace miravel::texts

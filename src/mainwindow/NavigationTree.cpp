@@ -1,0 +1,108 @@
+#include "mainwindow/NavigationTree.h"
+
+#include "mainwindow/Pictures.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+
+namespace miravel {
+
+namespace {
+
+constexpr int kKeyRole = Qt::UserRole;
+constexpr int kIndexRole = Qt::UserRole + 1;
+constexpr int kImageRole = Qt::UserRole + 2;
+
+} // namespace
+
+NavigationTree::NavigationTree(QWidget* parent) : QTreeWidget(parent)
+{
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setIconSize(QSize(16, 16));
+    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { emit nodeClicked(item); });
+}
+
+QTreeWidgetItem* NavigationTree::makeNode(const QString& key, const QString& text, const QString& imageKey)
+{
+    auto* node = new QTreeWidgetItem(QStringList(text));
+    node->setData(0, kKeyRole, key);
+    nodes_.push_back(node);
+    node->setData(0, kIndexRole, static_cast<int>(nodes_.size()));
+    byKey_.insert(key, node);
+    if (!imageKey.isEmpty())
+        SetNodeImage(node, imageKey);
+    return node;
+}
+
+void NavigationTree::Clear()
+{
+    nodes_.clear();
+    byKey_.clear();
+    clear();
+}
+
+void NavigationTree::Rebuild(const std::vector<TreeNodeSpec>& specs)
+{
+    Clear();
+    nodes_.reserve(specs.size());
+    byKey_.reserve(static_cast<int>(specs.size()));
+    // The nodes are put together away from the view and handed over in one
+    // piece, which keeps a rebuild to a single model update.
+    QList<QTreeWidgetItem*> topLevel;
+    for (const TreeNodeSpec& spec : specs) {
+        QTreeWidgetItem* node = makeNode(QString::fromStdString(spec.key), QString::fromStdString(spec.text),
+                                         QString::fromStdString(spec.imageKey));
+        if (spec.parent < 0)
+            topLevel.append(node);
+        else
+            nodes_[static_cast<std::size_t>(spec.parent)]->addChild(node);
+    }
+    addTopLevelItems(topLevel);
+    for (QTreeWidgetItem* node : topLevel)
+        node->setExpanded(true);
+}
+
+QTreeWidgetItem* NavigationTree::AddTopNode(const QString& key, const QString& text, const QString& imageKey)
+{
+    QTreeWidgetItem* node = makeNode(key, text, imageKey);
+    addTopLevelItem(node);
+    return node;
+}
+
+QTreeWidgetItem* NavigationTree::NodeByIndex(int index) const
+{
+    if (index < 1 || index > NodeCount())
+        return nullptr;
+    return nodes_[static_cast<std::size_t>(index - 1)];
+}
+
+QTreeWidgetItem* NavigationTree::NodeByKey(const QString& key) const { return byKey_.value(key, nullptr); }
+
+QString NavigationTree::NodeKey(const QTreeWidgetItem* node) { return node->data(0, kKeyRole).toString(); }
+
+int NavigationTree::NodeIndex(const QTreeWidgetItem* node) { return node->data(0, kIndexRole).toInt(); }
+
+QString NavigationTree::NodeImage(const QTreeWidgetItem* node) { return node->data(0, kImageRole).toString(); }
+
+void NavigationTree::SetNodeImage(QTreeWidgetItem* node, const QString& imageKey)
+{
+    node->setData(0, kImageRole, imageKey);
+    node->setIcon(0, TreePicture(imageKey));
+}
+
+void NavigationTree::keyPressEvent(QKeyEvent* event)
+{
+    // Only a move made by the user counts as a click: the view also sets a
+    // current node by itself (on focus), which must not open a view or a
+    // message box.
+    QTreeWidgetItem* before = currentItem();
+    QTreeWidget::keyPressEvent(event);
+    QTreeWidgetItem* after = currentItem();
+    if (after && after != before)
+        emit nodeClicked(after);
+}
+
+} // namespace miravel

@@ -1,0 +1,27 @@
+#pragma once
+// Sizes of the two panes of the main window, in twips, and the rule that
+// fits them to the window whenever its size changes.
+
+namespace miravel {
+
+struct PaneLayout {
+    int frame2Width = 0;   // tree frame, at the left edge
+    int frame2Height = 0;
+    int treeWidth = 0;
+    int treeHeight = 0;
+    int frame1Left = 0;    // table frame
+    int frame1Width = 0;
+    int frame1Height = 0;
+    int gridWidth = 0;
+    int gridHeight = 0;
+};
+
+// Tree and grid sit this far inside their frames.
+constexpr int kInnerLeft = 120;
+constexpr int kInnerTop = 240;
+
+// `windowWidth` and `windowHeight` are the window's size in twips. A
+// dimension of 2000 or less leaves that dimension's layout as it was.
+PaneLayout FitPanes(const PaneLayout& current, int windowWidth, int windowHeight);
+
+} // namespace miravel

@@ -1,0 +1,74 @@
+#include "mainwindow/Pictures.h"
+
+#include "core/Defaults.h"
+
+#include <QHash>
+
+// The resources live in this static library; they must be registered by
+// hand, outside any namespace.
+static void RegisterPictureResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(pictures);
+        return true;
+    }();
+    (void)registered;
+}
+
+namespace miravel {
+
+namespace {
+
+QIcon CachedIcon(const QString& path)
+{
+    static QHash<QString, QIcon> cache;
+    auto found = cache.constFind(path);
+    if (found != cache.constEnd())
+        return *found;
+    RegisterPictureResources();
+    return *cache.insert(path, QIcon(path));
+}
+
+const QHash<QString, QString>& ThemeNames()
+{
+    static const QHash<QString, QString> names = {
+        {QStringLiteral("New"), QStringLiteral("document-new")},
+        {QStringLiteral("Open"), QStringLiteral("document-open")},
+        {QStringLiteral("Save"), QStringLiteral("document-save")},
+        {QStringLiteral("Print"), QStringLiteral("document-print")},
+        {QStringLiteral("Edit"), QStringLiteral("document-edit")},
+    };
+    return names;
+}
+
+} // namespace
+
+QIcon TreePicture(const QString& imageKey)
+{
+    return CachedIcon(QStringLiteral(":/pictures/tree/%1.png").arg(imageKey));
+}
+
+QIcon ToolbarPicture(const QString& pictureKey)
+{
+    const QIcon ours = CachedIcon(QStringLiteral(":/pictures/toolbar/%1.png").arg(pictureKey));
+    return QIcon::fromTheme(ThemeNames().value(pictureKey), ours);
+}
+
+QPixmap DecorativePicture(const QString& name)
+{
+    RegisterPictureResources();
+    return QPixmap(QStringLiteral(":/pictures/decor/%1.png").arg(name));
+}
+
+QStringList TreePictureKeys()
+{
+    QStringList keys = {QStringLiteral("root"), QStringLiteral("lighton"), QStringLiteral("lightoff"),
+                        QStringLiteral("test")};
+    for (const char* key : SubjectKeys)
+        keys << QString::fromLatin1(key);
+    for (const char* key : SemesterKeys)
+        keys << QString::fromLatin1(key);
+    return keys;
+}
+
+} // namespace miravel

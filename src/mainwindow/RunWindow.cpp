@@ -1,0 +1,26 @@
+#include "mainwindow/RunWindow.h"
+
+#include "core/Defaults.h"
+#include "core/GradeBook.h"
+#include "mainwindow/frmMain.h"
+#include "platform/JapaneseFonts.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+
+namespace miravel {
+
+int RunWindow(QApplication& app, const QString& fileToOpen)
+{
+    QApplication::setApplicationName(QStringLiteral("Miravel"));
+    InstallJapaneseFonts(app);
+    QtPlatform platform;
+    frmMain window(platform);
+    InitDefaults(Book());
+    window.show();
+    if (!fileToOpen.isEmpty())
+        window.openFile(fileToOpen);
+    return app.exec();
+}
+
+} // namespace miravel

@@ -1,0 +1,227 @@
+// The navigation tree: its rebuild, node clicks, the edit command that
+// opens the editor for the selected node, and the renaming of a subject's
+// nodes after its name changed.
+
+#include "mainwindow/frmMain.h"
+
+#include "core/GradeBook.h"
+#include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/NavigationTree.h"
+#include "mainwindow/TreeNodes.h"
+#include "mainwindow/views/GradeViews.h"
+#include "mainwindow/views/GridBase.h"
+#include "platform/Platform.h"
+
+#include <QAction>
+#include <QSignalBlocker>
+
+namespace miravel {
+
+namespace {
+
+// Every occurrence of `from` replaced, compared exactly; an empty `from`
+// finds nothing.
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to)
+{
+    if (from.empty())
+        return text;
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+} // namespace
+
+void frmMain::MSFlexGrid1_init()
+{
+    miravel::MSFlexGrid1_init(Book(), pane_.Grid);
+    ShowPane();
+}
+
+void frmMain::showPlaceholderNode()
+{
+    const QSignalBlocker quiet(TreeView1);
+    TreeView1->Clear();
+    TreeView1->AddTopNode(message(texts::kRootNodeKey), message(texts::kRootNodeText));
+}
+
+void frmMain::TreeView1_refresh()
+{
+    {
+        const QSignalBlocker quiet(TreeView1);
+        TreeView1->Rebuild(BuildTreeNodes(Book()));
+    }
+    MSFlexGrid1_init();
+}
+
+bool frmMain::setClassNodeWithBlanks()
+{
+    QTreeWidgetItem* node = TreeView1->NodeByIndex(1);
+    if (!node || NavigationTree::NodeKey(node) != message(texts::kClassNodeKey))
+        return false;
+    const GradeBook& book = Book();
+    node->setText(0, QString::fromStdString(book.SchoolYear + " " + book.GradeLevel + book.ClassName + " " +
+                                            book.TeacherName));
+    NavigationTree::SetNodeImage(node, QStringLiteral("root"));
+    return true;
+}
+
+void frmMain::TreeView1_NodeClick(QTreeWidgetItem* node)
+{
+    if (!node)
+        return;
+    GradeBook& book = Book();
+    const QString key = NavigationTree::NodeKey(node);
+    book.CurrentNodeKey = key.toStdString();
+    book.CurrentNodeIndex = static_cast<Integer>(NavigationTree::NodeIndex(node));
+    QAction* editButton = ToolbarButton(message(texts::kKeyEdit));
+    mnuEditProperty->setEnabled(true);
+    editButton->setEnabled(true);
+
+    if (key == message(texts::kClassNodeKey)) {
+        setEditCaptions(texts::kEditClassMenu, texts::kEditClassButton);
+        ShowRosterView(book, pane_);
+        ShowPane();
+        SetStatusHint(message(texts::kHintClass));
+        return;
+    }
+    if (key == message(texts::kRootNodeKey) && node->text(0) == message(texts::kRootNodeText)) {
+        inform(message(texts::kPleaseOpenFile));
+        return;
+    }
+    if (book.CountEnrolledStudents() == 0) {
+        inform(message(texts::kNoStudentsYet));
+        return;
+    }
+
+    const std::string& k = book.CurrentNodeKey;
+    switch (KeyNumberAt(k, 1)) {
+    case kSubjectNode:
+        book.CurrentSubject = static_cast<Integer>(KeyNumberAt(k, 3));
+        setEditCaptions(texts::kEditSubjectMenu, texts::kEditSubjectButton);
+        ShowYearRoundView(book, pane_);
+        SetStatusHint(message(texts::kHintSubject));
+        break;
+    case kSemesterNode:
+        book.CurrentSubject = static_cast<Integer>(KeyNumberAt(k, 3));
+        book.CurrentSemester = static_cast<Integer>(KeyNumberAt(k, 5));
+        setEditCaptions(texts::kEditSemesterMenu, texts::kEditSemesterButton);
+        SetStatusHint(message(texts::kHintSemester));
+        ShowSemesterView(book, pane_);
+        break;
+    case kTestNode:
+        book.CurrentSubject = static_cast<Integer>(KeyNumberAt(k, 3));
+        book.CurrentSemester = static_cast<Integer>(KeyNumberAt(k, 5));
+        book.CurrentTest = static_cast<Integer>(KeyNumberAt(k, 7));
+        setEditCaptions(texts::kEditTestMenu, texts::kEditTestButton);
+        SetStatusHint(message(texts::kHintTest));
+        ShowTestView(book, pane_);
+        break;
+    case kViewpointNode:
+        book.CurrentSubject = static_cast<Integer>(KeyNumberAt(k, 3));
+        book.CurrentSemester = static_cast<Integer>(KeyNumberAt(k, 5));
+        book.CurrentTest = static_cast<Integer>(KeyNumberAt(k, 7));
+        book.CurrentViewpoint = static_cast<Integer>(KeyNumberAt(k, 9));
+        // Viewpoints have no editor.
+        mnuEditProperty->setEnabled(false);
+        editButton->setText(message(texts::kEditViewpointButton));
+        editButton->setIconText(message(texts::kEditViewpointButton));
+        editButton->setEnabled(false);
+        ShowViewpointView(book, pane_);
+        SetStatusHint(message(texts::kHintViewpoint));
+        break;
+    default:
+        return;
+    }
+    ShowPane();
+}
+
+void frmMain::mnuEditProperty_Click()
+{
+    GradeBook& book = Book();
+    const std::string& key = book.CurrentNodeKey;
+    if (key == texts::kRootNodeKey)
+        return;
+    if (key == texts::kClassNodeKey || mnuEditProperty->text() == message(texts::kEditClassMenu)) {
+        if (!hasEditor(EditorKind::HomeRoom))
+            return;
+        book.CurrentNodeIndex = 1;
+        openEditor(EditorKind::HomeRoom);
+        showClassCaption();
+        setClassNodeWithBlanks();
+        return;
+    }
+    const Integer subject = static_cast<Integer>(KeyNumberAt(key, 3));
+    const Integer semester = static_cast<Integer>(KeyNumberAt(key, 5));
+    const Integer test = static_cast<Integer>(KeyNumberAt(key, 7));
+    switch (KeyNumberAt(key, 1)) {
+    case kSubjectNode:
+        if (!hasEditor(EditorKind::SubjectSpec))
+            return;
+        book.CurrentSubject = subject;
+        book.EditAccepted = true;
+        openEditor(EditorKind::SubjectSpec);
+        break;
+    case kSemesterNode:
+        if (!hasEditor(EditorKind::SemesterSpec))
+            return;
+        book.CurrentSubject = subject;
+        book.CurrentSemester = semester;
+        openEditor(EditorKind::SemesterSpec);
+        break;
+    case kTestNode:
+        if (!hasEditor(EditorKind::TestSpec))
+            return;
+        book.CurrentSubject = subject;
+        book.CurrentSemester = semester;
+        book.CurrentTest = test;
+        openEditor(EditorKind::TestSpec);
+        break;
+    case kViewpointNode:
+        book.CurrentSubject = subject;
+        book.CurrentSemester = semester;
+        book.CurrentTest = test;
+        book.CurrentViewpoint = static_cast<Integer>(KeyNumberAt(key, 9));
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::renameSubjectNodes()
+{
+    GradeBook& book = Book();
+    QTreeWidgetItem* subjectNode = TreeView1->NodeByIndex(book.CurrentNodeIndex);
+    // Only a selected subject node has a subtree to rename.
+    if (!subjectNode || !NavigationTree::NodeKey(subjectNode).startsWith(QLatin1Char('0')))
+        return;
+    const std::string oldName = subjectNode->text(0).toStdString();
+    const std::string& newName = book.SubjectTable[book.CurrentSubject][0];
+    if (oldName == newName || oldName.empty())
+        return;
+    const int first = book.CurrentNodeIndex;
+    for (int index = first; index < first + kSubjectSubtreeNodes; ++index) {
+        QTreeWidgetItem* node = TreeView1->NodeByIndex(index);
+        if (!node)
+            break;
+        const std::string renamed = ReplaceAll(node->text(0).toStdString(), oldName, newName);
+        if (!renamed.empty())
+            node->setText(0, QString::fromStdString(renamed));
+    }
+    // The subject's tests and semester summary in the current semester.
+    const int firstSlot = TestSlot(book.CurrentSemester, book.CurrentSubject, 0, 0);
+    const int slotsPerSubject = kParts * (kTests + 1);
+    bool titlesChanged = false;
+    for (int k = 0; k < slotsPerSubject; ++k) {
+        std::string& title = book.SlotTitles[firstSlot + k][1];
+        std::string renamed = ReplaceAll(title, oldName, newName);
+        if (renamed != title) {
+            title = std::move(renamed);
+            titlesChanged = true;
+        }
+    }
+    if (titlesChanged)
+        book.MarkChanged();
+}
+
+} // namespace miravel

@@ -1,0 +1,76 @@
+#include "mainwindow/TreeNodes.h"
+
+#include "core/Defaults.h"
+#include "core/TextRules.h"
+
+namespace miravel {
+
+namespace {
+
+const char* const kClassKey = "HomeRoom";
+
+} // namespace
+
+std::string SubjectNodeKey(int subject) { return "0" + Str(subject); }
+
+std::string SemesterNodeKey(int subject, int semester) { return "1" + Str(subject) + Str(semester); }
+
+std::string TestNodeKey(int subject, int semester, int test)
+{
+    return "2" + Str(subject) + Str(semester) + Str(test);
+}
+
+std::string ViewpointNodeKey(int subject, int semester, int test, int viewpoint)
+{
+    return "3" + Str(subject) + Str(semester) + Str(test) + Str(viewpoint);
+}
+
+std::string TestNodeText(const GradeBook& book, int subject, int semester, int test)
+{
+    const auto& titles = book.SlotTitles[TestSlot(semester, subject, test, 0)];
+    return titles[0] + " " + titles[1];
+}
+
+const char* TestNodeImage(const GradeBook& book, int subject, int semester, int test)
+{
+    for (int part = 0; part < kViewpoints; ++part)
+        if (book.Scores[TestSlot(semester, subject, test, part)][kAverageColumn] >= 0)
+            return "lighton";
+    return "lightoff";
+}
+
+std::vector<TreeNodeSpec> BuildTreeNodes(const GradeBook& book)
+{
+    std::vector<TreeNodeSpec> nodes;
+    nodes.reserve(kTreeNodeCount);
+    nodes.push_back({kClassKey, book.SchoolYear + book.GradeLevel + book.ClassName + book.TeacherName, "root", -1});
+    for (int s = 0; s < kSubjects; ++s) {
+        const std::string& subjectName = book.SubjectTable[s][0];
+        const int subjectNode = static_cast<int>(nodes.size());
+        nodes.push_back({SubjectNodeKey(s), subjectName, SubjectKeys[s], 0});
+        for (int m = 0; m < kSemesters; ++m) {
+            const int semesterNode = static_cast<int>(nodes.size());
+            nodes.push_back({SemesterNodeKey(s, m), book.SemesterNames[m] + "(" + subjectName + ")",
+                             SemesterKeys[m], subjectNode});
+            for (int t = 0; t < kTests; ++t) {
+                const int testNode = static_cast<int>(nodes.size());
+                const std::string testText = TestNodeText(book, s, m, t);
+                nodes.push_back({TestNodeKey(s, m, t), testText, TestNodeImage(book, s, m, t), semesterNode});
+                for (int v = 0; v < kViewpoints; ++v)
+                    nodes.push_back(
+                        {ViewpointNodeKey(s, m, t, v), testText + book.SubjectTable[s][v + 1], "test", testNode});
+            }
+        }
+    }
+    return nodes;
+}
+
+int KeyNumberAt(const std::string& key, int position)
+{
+    if (position < 1 || static_cast<std::size_t>(position) > key.size())
+        return 0;
+    const char c = key[position - 1];
+    return c >= '0' && c <= '9' ? c - '0' : 0;
+}
+
+} // namespace miravel

@@ -1,0 +1,48 @@
+#pragma once
+// The navigation tree as plain data: every node's key, text, picture key and
+// parent, in tree order, built from the grade book. Also the reading of a
+// node key back into its kind and indexes.
+
+#include "core/GradeBook.h"
+
+#include <string>
+#include <vector>
+
+namespace miravel {
+
+// 1 class + 6 subjects + 18 semesters + 180 tests + 540 viewpoints.
+constexpr int kTreeNodeCount = 745;
+// A subject node and its subtree: 1 + 3 + 30 + 90.
+constexpr int kSubjectSubtreeNodes = 124;
+
+enum NodeKind { kSubjectNode = 0, kSemesterNode = 1, kTestNode = 2, kViewpointNode = 3 };
+
+struct TreeNodeSpec {
+    std::string key;
+    std::string text;
+    std::string imageKey;
+    int parent;  // position in the list, -1 for the class node
+};
+
+// All 745 nodes in tree order: the class, then each subject followed by its
+// semesters, each followed by its tests, each followed by its viewpoints.
+std::vector<TreeNodeSpec> BuildTreeNodes(const GradeBook& book);
+
+// "0 2", "1 2 0", "2 2 0 9", "3 2 0 9 1": the kind digit and each index
+// written with one leading blank.
+std::string SubjectNodeKey(int subject);
+std::string SemesterNodeKey(int subject, int semester);
+std::string TestNodeKey(int subject, int semester, int test);
+std::string ViewpointNodeKey(int subject, int semester, int test, int viewpoint);
+
+// The text of a test node: its date text, a blank and its title.
+std::string TestNodeText(const GradeBook& book, int subject, int semester, int test);
+// "lightoff" while no viewpoint of the test has a class average, else "lighton".
+const char* TestNodeImage(const GradeBook& book, int subject, int semester, int test);
+
+// The number at a 1-based character position of a key: the kind at 1, the
+// indexes at 3, 5, 7 and 9. A character that is not a digit, or one beyond
+// the key, reads as 0.
+int KeyNumberAt(const std::string& key, int position);
+
+} // namespace miravel

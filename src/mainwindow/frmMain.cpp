@@ -1,0 +1,354 @@
+#include "mainwindow/frmMain.h"
+
+#include "core/GradeBook.h"
+#include "mainwindow/GridMirror.h"
+#include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/NavigationTree.h"
+#include "mainwindow/views/GradeViews.h"
+#include "mainwindow/views/GridBase.h"
+#include "platform/Platform.h"
+#include "platform/Twips.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace miravel {
+
+namespace {
+
+frmMain* theMainForm = nullptr;
+
+} // namespace
+
+frmMain* MainForm() { return theMainForm; }
+
+frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform)
+{
+    theMainForm = this;
+    SetEnableMainWindowHook(&frmMain::enableMainWindowHook);
+    setWindowTitle(QString::fromUtf8(texts::kWindowCaption));
+    createControls();
+    createMenus();
+    createToolBar();
+    layout_ = FitPanes(PaneLayout{}, placedTwips_.width, placedTwips_.height);
+    Form_Load();
+}
+
+frmMain::~frmMain()
+{
+    if (theMainForm == this) {
+        theMainForm = nullptr;
+        SetEnableMainWindowHook(nullptr);
+    }
+}
+
+void frmMain::createControls()
+{
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    Frame2 = new QGroupBox(QString::fromUtf8(texts::kFrame2Caption), client);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    TreeView1 = new NavigationTree(Frame2);
+    TreeView1->setObjectName(QStringLiteral("TreeView1"));
+    connect(TreeView1, &NavigationTree::nodeClicked, this, &frmMain::TreeView1_NodeClick);
+
+    Frame1 = new QGroupBox(client);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    MSFlexGrid1 = new QTableWidget(Frame1);
+    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    gridMirror_ = std::make_unique<GridMirror>(MSFlexGrid1);
+
+    sbStatusBar = statusBar();
+    statusHint_ = new QLabel(sbStatusBar);
+    statusHint_->setObjectName(QStringLiteral("sbStatusBarPanel1"));
+    sbStatusBar->addWidget(statusHint_, 1);
+}
+
+QAction* frmMain::ToolbarButton(const QString& key) const { return toolbarButtons_.value(key, nullptr); }
+
+QString frmMain::StatusHint() const { return statusHint_->text(); }
+
+void frmMain::SetStatusHint(const QString& hint) { statusHint_->setText(hint); }
+
+QString frmMain::message(const char* text) const { return QString::fromUtf8(text); }
+
+void frmMain::inform(const QString& text)
+{
+    platform_.ShowMessage(this, text, QString::fromUtf8(texts::kProgramTitle), MessageButtons::Ok,
+                          MessageIcon::None);
+}
+
+void frmMain::ShowPane()
+{
+    Frame1->setTitle(QString::fromStdString(pane_.Caption));
+    gridMirror_->Sync(pane_.Grid);
+}
+
+// ---- Placement and layout -------------------------------------------------
+
+void frmMain::placeWindow(const TwipsRect& placement)
+{
+    const double dpiX = LogicalDpiX(this);
+    const double dpiY = LogicalDpiY(this);
+    const QRect wanted(TwipsToPixels(placement.left, dpiX), TwipsToPixels(placement.top, dpiY),
+                       TwipsToPixels(placement.width, dpiX), TwipsToPixels(placement.height, dpiY));
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QRect primaryArea = primary ? primary->availableGeometry() : wanted;
+    const TwipsRect defaults;
+    const QPoint offset(TwipsToPixels(defaults.left, dpiX), TwipsToPixels(defaults.top, dpiY));
+    const QRect placed = screens.isEmpty() ? wanted : KeepOnScreens(wanted, screens, primaryArea, offset);
+
+    placedTwips_ = placement;
+    if (placed != wanted)
+        placedTwips_ = {PixelsToTwips(placed.left(), dpiX), PixelsToTwips(placed.top(), dpiY),
+                        PixelsToTwips(placed.width(), dpiX), PixelsToTwips(placed.height(), dpiY)};
+    placedPixels_ = placed;
+    move(placed.topLeft());
+    resize(placed.size());
+    // A hidden window gets no resize event; its panes are fitted now.
+    layout_ = FitPanes(layout_, placedTwips_.width, placedTwips_.height);
+    applyLayout();
+}
+
+QSize frmMain::windowTwips() const
+{
+    // While the window keeps the pixel size it was given, the twips it was
+    // given stand (pixels are coarser than twips).
+    const int w = width() == placedPixels_.width() ? placedTwips_.width : PixelsToTwips(width(), LogicalDpiX(this));
+    const int h =
+        height() == placedPixels_.height() ? placedTwips_.height : PixelsToTwips(height(), LogicalDpiY(this));
+    return QSize(w, h);
+}
+
+TwipsRect frmMain::Placement() const
+{
+    const QSize size = windowTwips();
+    const QPoint at = pos();
+    const int left = at.x() == placedPixels_.left() ? placedTwips_.left : PixelsToTwips(at.x(), LogicalDpiX(this));
+    const int top = at.y() == placedPixels_.top() ? placedTwips_.top : PixelsToTwips(at.y(), LogicalDpiY(this));
+    return {left, top, size.width(), size.height()};
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    const QSize twips = windowTwips();
+    layout_ = FitPanes(layout_, twips.width(), twips.height());
+    applyLayout();
+}
+
+void frmMain::applyLayout()
+{
+    const double dpiX = LogicalDpiX(this);
+    const double dpiY = LogicalDpiY(this);
+    auto px = [dpiX](int twips) { return TwipsToPixels(twips, dpiX); };
+    auto py = [dpiY](int twips) { return TwipsToPixels(twips, dpiY); };
+    // Menus, toolbar and status bar of this desktop may take more height than
+    // the twips set aside for them; the frames then stop at the status bar
+    // instead of running under it.
+    const int room = centralWidget()->height() > 0 ? centralWidget()->height() : py(layout_.frame2Height);
+    const int frameHeight = std::min(py(layout_.frame2Height), room);
+    const int innerHeight = std::max(0, frameHeight - py(layout_.frame2Height - layout_.treeHeight));
+
+    Frame2->setGeometry(0, 0, px(layout_.frame2Width), frameHeight);
+    TreeView1->setGeometry(px(kInnerLeft), py(kInnerTop), px(layout_.treeWidth), innerHeight);
+    Frame1->setGeometry(px(layout_.frame1Left), 0, px(layout_.frame1Width), frameHeight);
+    MSFlexGrid1->setGeometry(px(kInnerLeft), py(kInnerTop), px(layout_.gridWidth), innerHeight);
+}
+
+// ---- Load, activation, unload ----------------------------------------------
+
+void frmMain::Form_Load()
+{
+    pane_.Grid.SetRows(kGridBaseRows);
+    pane_.Grid.SetCols(kGridColumns);
+    ShowPane();
+    placeWindow(ReadPlacement(platform_));
+    showPlaceholderNode();
+    SetStatusHint(message(texts::kHintLoad));
+    for (QAction* item : {mnuEditProperty, mnuFileClose, mnuFileSave, mnuFileSaveAs, mnuFilePrint, mnuEditNameBook})
+        item->setEnabled(false);
+    Book().SavedState = false;
+    for (const char* key : {texts::kKeyEdit, texts::kKeySave, texts::kKeyPrint})
+        ToolbarButton(message(key))->setEnabled(false);
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    applyLayout();
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        Form_Activate();
+    }
+}
+
+void frmMain::Form_Activate()
+{
+    GradeBook& book = Book();
+    miravel::MSFlexGrid1_init(book, pane_.Grid);
+    pane_.Caption = CaptionLine(book);
+    const bool enrolled = book.CountEnrolledStudents() != 0;
+    mnuEditNameBook->setEnabled(!enrolled);
+    mnuFilePrint->setEnabled(enrolled);
+    ToolbarButton(message(texts::kKeyPrint))->setEnabled(enrolled);
+
+    if (book.CurrentNodeIndex == 1) {
+        if (setClassNodeWithBlanks())
+            SetStatusHint(message(texts::kHintActivateClass));
+        ShowRosterView(book, pane_);
+    } else if (enrolled) {
+        switch (KeyNumberAt(book.CurrentNodeKey, 1)) {
+        case kSubjectNode:
+            renameSubjectNodes();
+            ShowYearRoundView(book, pane_);
+            break;
+        case kSemesterNode:
+            ShowSemesterView(book, pane_);
+            break;
+        case kTestNode:
+            if (book.EditAccepted) {
+                if (QTreeWidgetItem* node = TreeView1->NodeByIndex(book.CurrentNodeIndex))
+                    NavigationTree::SetNodeImage(node, QStringLiteral("lighton"));
+                book.EditAccepted = false;
+            }
+            ShowTestView(book, pane_);
+            break;
+        case kViewpointNode:
+            ShowViewpointView(book, pane_);
+            break;
+        default:
+            break;
+        }
+    }
+    ShowPane();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    askToSaveBeforeLeaving();
+    // Editors still open go first, the most recent one first.
+    for (auto editor = editors_.rbegin(); editor != editors_.rend(); ++editor)
+        if (*editor)
+            (*editor)->close();
+    editors_.clear();
+    if (!isMinimized())
+        WritePlacement(platform_, Placement());
+}
+
+// ---- Help, page setup, printing, toolbar --------------------------------------
+
+void frmMain::mnuHelpContents_Click()
+{
+    const QString helpFile = platform_.HelpFile();
+    if (helpFile.isEmpty()) {
+        platform_.ShowMessage(this, message(texts::kNoHelp), windowTitle(), MessageButtons::Ok,
+                              MessageIcon::Information);
+        return;
+    }
+    QString error;
+    if (!platform_.ShowHelpContents(this, helpFile, error))
+        platform_.ShowMessage(this, error, QString::fromUtf8(texts::kProgramTitle), MessageButtons::Ok,
+                              MessageIcon::None);
+}
+
+void frmMain::mnuFilePageSetup_Click()
+{
+    // Cancelling leaves the printer as it was; there is nothing to report.
+    platform_.ShowPageSetup(this, message(texts::kPageSetupTitle));
+}
+
+void frmMain::SetPrintHandler(PrintHandler handler) { printHandler_ = std::move(handler); }
+
+void frmMain::mnuFilePrint_Click()
+{
+    if (printHandler_)
+        printHandler_(*this);
+}
+
+void frmMain::tbToolBar_ButtonClick(const QString& key)
+{
+    if (key == message(texts::kKeyNew)) {
+        mnuFileNew_Click();
+    } else if (key == message(texts::kKeyOpen)) {
+        mnuFileOpen_Click();
+    } else if (key == message(texts::kKeySave)) {
+        if (mnuFileSave->isEnabled())
+            mnuFileSave_Click();
+        else if (mnuFileSaveAs->isEnabled())
+            mnuFileSaveAs_Click();
+    } else if (key == message(texts::kKeyPrint)) {
+        mnuFilePrint_Click();
+    } else if (key == message(texts::kKeyEdit)) {
+        mnuEditProperty_Click();
+    }
+}
+
+// ---- Editors ---------------------------------------------------------------------
+
+void frmMain::SetEditorFactory(EditorKind kind, EditorFactory factory)
+{
+    editorFactories_.insert(static_cast<int>(kind), std::move(factory));
+}
+
+bool frmMain::hasEditor(EditorKind kind) const
+{
+    return static_cast<bool>(editorFactories_.value(static_cast<int>(kind)));
+}
+
+void frmMain::openEditor(EditorKind kind)
+{
+    const EditorFactory factory = editorFactories_.value(static_cast<int>(kind));
+    if (!factory)
+        return;
+    QAction* button = ToolbarButton(message(texts::kKeyEdit));
+    mnuEditProperty->setEnabled(false);
+    button->setEnabled(false);
+    QWidget* editor = factory(*this);
+    editors_.emplace_back(editor);
+    editor->show();
+    mnuEditProperty->setEnabled(true);
+    button->setEnabled(true);
+    setEnabled(false);
+}
+
+void frmMain::enableMainWindowHook()
+{
+    if (theMainForm)
+        theMainForm->editorClosed();
+}
+
+void frmMain::editorClosed()
+{
+    setEnabled(true);
+    // The editor is still finishing its own handler; the table is redrawn
+    // once it has closed, as when the window gets the focus back.
+    QTimer::singleShot(0, this, [this] {
+        if (!unloaded_)
+            Form_Activate();
+    });
+}
+
+} // namespace miravel

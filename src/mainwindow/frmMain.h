@@ -1,0 +1,190 @@
+#pragma once
+// The main window: the navigation tree on the left, the table of the
+// selected item on the right, the menus, toolbar and status-bar hint, and the
+// file commands. It lives from start-up to exit; while an editor window is
+// open it is disabled, and the editor's closing (EnableMainWindow) hands it
+// back and redraws the table.
+
+#include "mainwindow/PaneLayout.h"
+#include "mainwindow/WindowPlacement.h"
+#include "mainwindow/views/TablePane.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QTableWidget;
+class QTreeWidgetItem;
+
+namespace miravel {
+
+class GridMirror;
+class NavigationTree;
+class Platform;
+
+// The editor windows the edit command opens.
+enum class EditorKind { HomeRoom, SubjectSpec, SemesterSpec, TestSpec };
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Makes an editor window for the current selection of the book. The
+    // window must have no parent (the main window is disabled while it is
+    // open) and calls EnableMainWindow() when it closes.
+    using EditorFactory = std::function<QWidget*(frmMain&)>;
+    // Prints the shown table; runs from the print menu item and button.
+    using PrintHandler = std::function<void(frmMain&)>;
+
+    // Builds the controls and runs the load procedure.
+    explicit frmMain(Platform& platform, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Controls, under the names the editors and printing know them by.
+    QGroupBox* Frame1 = nullptr;  // right pane, captioned with the class
+    QGroupBox* Frame2 = nullptr;  // left pane
+    NavigationTree* TreeView1 = nullptr;
+    QTableWidget* MSFlexGrid1 = nullptr;
+    QToolBar* tbToolBar = nullptr;
+    QStatusBar* sbStatusBar = nullptr;
+    QLabel* pictHorse = nullptr;
+    QLabel* pictRabbit = nullptr;
+    QLabel* pictDuck = nullptr;
+    QLabel* pictPenguin = nullptr;
+    QLabel* pictHito = nullptr;
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileClose = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuCSVSaveAs = nullptr;
+    QAction* mnuFilePageSetup = nullptr;
+    QAction* mnuFilePrint = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QMenu* mnuEdit = nullptr;
+    QAction* mnuEditProperty = nullptr;
+    QAction* mnuEditNameBook = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpContents = nullptr;
+
+    // Toolbar button by its key ("新規作成", "開く", "上書き保存", "印刷", "編集").
+    QAction* ToolbarButton(const QString& key) const;
+    // Status-bar panel 1.
+    QString StatusHint() const;
+    void SetStatusHint(const QString& hint);
+
+    Platform& platform() { return platform_; }
+    // The table and caption shown in Frame1; views draw here, then ShowPane().
+    TablePane& Pane() { return pane_; }
+    void ShowPane();
+    // Pane sizes in twips, as last fitted to the window.
+    const PaneLayout& Layout() const { return layout_; }
+    // The window's place and size in twips.
+    TwipsRect Placement() const;
+
+    // Window procedures.
+    void Form_Load();
+    void Form_Activate();
+    void Form_Unload();
+
+    // Offered to the editors.
+    void TreeView1_refresh();
+    void MSFlexGrid1_init();
+
+    void TreeView1_NodeClick(QTreeWidgetItem* node);
+
+    // Opens a grade book as Open does after its dialog; used for a file named
+    // on the command line. False when the file is not a grade book.
+    bool openFile(const QString& path);
+
+    // Commands.
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileClose_Click();
+    bool mnuFileSave_Click();
+    bool mnuFileSaveAs_Click();
+    void mnuFileExit_Click();
+    void mnuCSVSaveAs_Click();
+    void mnuFilePageSetup_Click();
+    void mnuFilePrint_Click();
+    void mnuEditProperty_Click();
+    void mnuEditNameBook_Click();
+    void mnuHelpContents_Click();
+    void tbToolBar_ButtonClick(const QString& key);
+
+    // Editors and printing are plugged in by their own modules; until then
+    // the commands that need them do nothing.
+    void SetEditorFactory(EditorKind kind, EditorFactory factory);
+    void SetPrintHandler(PrintHandler handler);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void createToolBar();
+    QAction* addToolbarButton(const QString& caption, const QString& key, const QString& tip,
+                              const QString& pictureKey);
+    QLabel* addDecorativePicture(QWidget* shelf, const QString& name);
+
+    void placeWindow(const TwipsRect& placement);
+    void applyLayout();
+    QSize windowTwips() const;
+
+    // File-command helpers.
+    void showDocumentCommands();
+    void setEditCaptions(const char* menuCaption, const char* buttonCaption);
+    void enableRosterCommands();
+    void showClassCaption();
+    void askToSaveBeforeLeaving();
+    bool saveTo(const QString& path);
+    bool loadGradeBook(const QString& path);
+
+    // Tree helpers.
+    void showPlaceholderNode();
+    void renameSubjectNodes();
+    bool setClassNodeWithBlanks();
+    bool hasEditor(EditorKind kind) const;
+    void openEditor(EditorKind kind);
+    void editorClosed();
+    static void enableMainWindowHook();
+
+    QString message(const char* text) const;
+    void inform(const QString& text);
+
+    Platform& platform_;
+    TablePane pane_;
+    std::unique_ptr<GridMirror> gridMirror_;
+    PaneLayout layout_;
+    QHash<QString, QAction*> toolbarButtons_;
+    QLabel* statusHint_ = nullptr;
+
+    // The place last given to the window, to keep exact twips while the
+    // window stays where it was put.
+    TwipsRect placedTwips_;
+    QRect placedPixels_;
+
+    QHash<int, EditorFactory> editorFactories_;
+    std::vector<QPointer<QWidget>> editors_;  // in the order they were opened
+    PrintHandler printHandler_;
+    bool shownOnce_ = false;
+    bool unloaded_ = false;
+};
+
+// The one main window of the program (null before it is made).
+frmMain* MainForm();
+
+} // namespace miravel

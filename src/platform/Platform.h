@@ -1,0 +1,57 @@
+#pragma once
+// What the windows need from the desktop: message boxes, file dialogs, the
+// printer, per-user settings, help and today's date. Windows reach the
+// desktop only through this interface, so tests can answer every dialog from
+// a script and keep the user's settings untouched.
+
+#include <QDate>
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+namespace miravel {
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageIcon { None, Information };
+enum class MessageAnswer { Ok, Yes, No };
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal message box; gives the button pressed.
+    virtual MessageAnswer ShowMessage(QWidget* parent, const QString& text, const QString& title,
+                                      MessageButtons buttons, MessageIcon icon) = 0;
+
+    // File dialogs. `filter` is written "description|pattern|description|...".
+    // They neither ask before overwriting nor add an extension. Empty when
+    // the user cancels.
+    virtual QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    virtual QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+
+    // The one printer of the program: page setup chooses its paper and
+    // orientation, printing draws on it.
+    virtual QPrinter& Printer() = 0;
+    // False when the user cancels or the dialog fails.
+    virtual bool ShowPageSetup(QWidget* parent, const QString& title) = 0;
+    virtual bool ShowPrintDialog(QWidget* parent, const QString& title) = 0;
+
+    // Per-user settings: one text value per application, section and key.
+    virtual QString GetSetting(const QString& application, const QString& section, const QString& key,
+                               const QString& defaultValue) = 0;
+    virtual void SaveSetting(const QString& application, const QString& section, const QString& key,
+                             const QString& value) = 0;
+
+    // The help file to show, empty while no help viewer is configured.
+    virtual QString HelpFile() const = 0;
+    // Opens the help file at its contents page; on failure gives false and
+    // puts a description into `error`.
+    virtual bool ShowHelpContents(QWidget* parent, const QString& helpFile, QString& error) = 0;
+
+    virtual QDate Today() const = 0;
+    // The user's short date format, in QDate::toString() notation.
+    virtual QString ShortDateFormat() const = 0;
+};
+
+} // namespace miravel

@@ -1,0 +1,109 @@
+#include "platform/QtPlatform.h"
+
+#include "platform/FileFilter.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <QUrl>
+
+namespace miravel {
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+MessageAnswer QtPlatform::ShowMessage(QWidget* parent, const QString& text, const QString& title,
+                                      MessageButtons buttons, MessageIcon icon)
+{
+    QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon, title, text,
+                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    const int pressed = box.exec();
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+QString QtPlatform::GetOpenFileName(QWidget* parent, const QString& title, const QString& filter)
+{
+    const QString path = QFileDialog::getOpenFileName(parent, title, lastFolder_, QtFileFilter(filter));
+    rememberFolder(path);
+    return path;
+}
+
+QString QtPlatform::GetSaveFileName(QWidget* parent, const QString& title, const QString& filter)
+{
+    // An existing file is replaced without asking: saving keeps its backup.
+    const QString path = QFileDialog::getSaveFileName(parent, title, lastFolder_, QtFileFilter(filter), nullptr,
+                                                      QFileDialog::DontConfirmOverwrite);
+    rememberFolder(path);
+    return path;
+}
+
+void QtPlatform::rememberFolder(const QString& path)
+{
+    if (!path.isEmpty())
+        lastFolder_ = QFileInfo(path).absolutePath();
+}
+
+QPrinter& QtPlatform::Printer()
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+bool QtPlatform::ShowPageSetup(QWidget* parent, const QString& title)
+{
+    QPageSetupDialog dialog(&Printer(), parent);
+    dialog.setWindowTitle(title);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPlatform::ShowPrintDialog(QWidget* parent, const QString& title)
+{
+    QPrintDialog dialog(&Printer(), parent);
+    dialog.setWindowTitle(title);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString QtPlatform::GetSetting(const QString& application, const QString& section, const QString& key,
+                               const QString& defaultValue)
+{
+    QSettings settings(application, application);
+    settings.beginGroup(section);
+    return settings.value(key, defaultValue).toString();
+}
+
+void QtPlatform::SaveSetting(const QString& application, const QString& section, const QString& key,
+                             const QString& value)
+{
+    QSettings settings(application, application);
+    settings.beginGroup(section);
+    settings.setValue(key, value);
+}
+
+QString QtPlatform::HelpFile() const
+{
+    // No help viewer for the old help format exists on this desktop.
+    return QString();
+}
+
+bool QtPlatform::ShowHelpContents(QWidget*, const QString& helpFile, QString& error)
+{
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile)))
+        return true;
+    error = QStringLiteral("ヘルプファイル %1 を開けません。").arg(helpFile);
+    return false;
+}
+
+QDate QtPlatform::Today() const { return QDate::currentDate(); }
+
+QString QtPlatform::ShortDateFormat() const { return QLocale::system().dateFormat(QLocale::ShortFormat); }
+
+} // namespace miravel

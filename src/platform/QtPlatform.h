@@ -1,0 +1,43 @@
+#pragma once
+// The real desktop: Qt's message boxes, file, printer and page-setup dialogs,
+// QSettings and the system locale.
+
+#include "platform/Platform.h"
+
+#include <memory>
+
+namespace miravel {
+
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    MessageAnswer ShowMessage(QWidget* parent, const QString& text, const QString& title, MessageButtons buttons,
+                              MessageIcon icon) override;
+    QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+
+    QPrinter& Printer() override;
+    bool ShowPageSetup(QWidget* parent, const QString& title) override;
+    bool ShowPrintDialog(QWidget* parent, const QString& title) override;
+
+    QString GetSetting(const QString& application, const QString& section, const QString& key,
+                       const QString& defaultValue) override;
+    void SaveSetting(const QString& application, const QString& section, const QString& key,
+                     const QString& value) override;
+
+    QString HelpFile() const override;
+    bool ShowHelpContents(QWidget* parent, const QString& helpFile, QString& error) override;
+
+    QDate Today() const override;
+    QString ShortDateFormat() const override;
+
+private:
+    void rememberFolder(const QString& path);
+
+    std::unique_ptr<QPrinter> printer_;  // made on first use: finding printers is slow
+    QString lastFolder_;                 // the file dialogs start where the last file was chosen
+};
+
+} // namespace miravel

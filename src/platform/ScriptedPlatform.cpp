@@ -1,0 +1,102 @@
+#include "platform/ScriptedPlatform.h"
+
+#include <QPrinter>
+
+namespace miravel {
+
+ScriptedPlatform::ScriptedPlatform() = default;
+ScriptedPlatform::~ScriptedPlatform() = default;
+
+QString ScriptedPlatform::SettingPath(const QString& application, const QString& section, const QString& key)
+{
+    return application + QLatin1Char('/') + section + QLatin1Char('/') + key;
+}
+
+MessageAnswer ScriptedPlatform::ShowMessage(QWidget*, const QString& text, const QString& title,
+                                            MessageButtons buttons, MessageIcon icon)
+{
+    messages.push_back({text, title, buttons, icon});
+    if (messageAnswers.empty()) {
+        ++unscriptedAnswers;
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    }
+    const MessageAnswer answer = messageAnswers.front();
+    messageAnswers.pop_front();
+    return answer;
+}
+
+QString ScriptedPlatform::nextFile(DialogKind kind, const QString& title, const QString& filter)
+{
+    dialogs.push_back({kind, title, filter});
+    if (fileAnswers.empty()) {
+        ++unscriptedAnswers;
+        return QString();
+    }
+    const QString answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+bool ScriptedPlatform::nextDialog(DialogKind kind, const QString& title)
+{
+    dialogs.push_back({kind, title, QString()});
+    if (dialogAnswers.empty()) {
+        ++unscriptedAnswers;
+        return false;
+    }
+    const bool answer = dialogAnswers.front();
+    dialogAnswers.pop_front();
+    return answer;
+}
+
+QString ScriptedPlatform::GetOpenFileName(QWidget*, const QString& title, const QString& filter)
+{
+    return nextFile(DialogKind::Open, title, filter);
+}
+
+QString ScriptedPlatform::GetSaveFileName(QWidget*, const QString& title, const QString& filter)
+{
+    return nextFile(DialogKind::Save, title, filter);
+}
+
+QPrinter& ScriptedPlatform::Printer()
+{
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>();
+        printer_->setOutputFormat(QPrinter::PdfFormat);  // never reaches a real printer
+    }
+    return *printer_;
+}
+
+bool ScriptedPlatform::ShowPageSetup(QWidget*, const QString& title) { return nextDialog(DialogKind::PageSetup, title); }
+
+bool ScriptedPlatform::ShowPrintDialog(QWidget*, const QString& title) { return nextDialog(DialogKind::Print, title); }
+
+QString ScriptedPlatform::GetSetting(const QString& application, const QString& section, const QString& key,
+                                     const QString& defaultValue)
+{
+    return settings.value(SettingPath(application, section, key), defaultValue);
+}
+
+void ScriptedPlatform::SaveSetting(const QString& application, const QString& section, const QString& key,
+                                   const QString& value)
+{
+    settings.insert(SettingPath(application, section, key), value);
+}
+
+QString ScriptedPlatform::HelpFile() const { return helpFile; }
+
+bool ScriptedPlatform::ShowHelpContents(QWidget*, const QString& file, QString& error)
+{
+    helpShown << file;
+    if (helpError.isEmpty())
+        return true;
+    error = helpError;
+    return false;
+}
+
+QDate ScriptedPlatform::Today() const { return today; }
+
+QString ScriptedPlatform::ShortDateFormat() const { return shortDateFormat; }
+
+} // namespace miravel

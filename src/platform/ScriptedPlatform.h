@@ -1,0 +1,78 @@
+#pragma once
+// A desktop for tests and benchmarks: message boxes and dialogs are answered
+// from queues filled beforehand, and everything shown is recorded. Settings
+// live in memory; the date is fixed.
+
+#include "platform/Platform.h"
+
+#include <QMap>
+
+#include <deque>
+#include <memory>
+#include <vector>
+
+namespace miravel {
+
+enum class DialogKind { Open, Save, PageSetup, Print };
+
+struct ShownMessage {
+    QString text;
+    QString title;
+    MessageButtons buttons;
+    MessageIcon icon;
+};
+
+struct ShownDialog {
+    DialogKind kind;
+    QString title;
+    QString filter;  // file dialogs only, as the window passed it
+};
+
+class ScriptedPlatform : public Platform {
+public:
+    ScriptedPlatform();
+    ~ScriptedPlatform() override;
+
+    // Answers, used front first. An empty queue answers a Yes/No box with No
+    // and an OK box with OK, cancels every dialog, and counts as unscripted.
+    std::deque<MessageAnswer> messageAnswers;
+    std::deque<QString> fileAnswers;     // an empty text cancels the dialog
+    std::deque<bool> dialogAnswers;      // page setup and printer dialogs
+
+    std::vector<ShownMessage> messages;
+    std::vector<ShownDialog> dialogs;
+    int unscriptedAnswers = 0;
+
+    QMap<QString, QString> settings;     // "application/section/key" -> value
+    QString helpFile;
+    QString helpError;                   // when set, opening help fails with it
+    QStringList helpShown;
+    QDate today{2025, 4, 7};
+    QString shortDateFormat{QStringLiteral("yyyy/MM/dd")};
+
+    static QString SettingPath(const QString& application, const QString& section, const QString& key);
+
+    MessageAnswer ShowMessage(QWidget* parent, const QString& text, const QString& title, MessageButtons buttons,
+                              MessageIcon icon) override;
+    QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QPrinter& Printer() override;
+    bool ShowPageSetup(QWidget* parent, const QString& title) override;
+    bool ShowPrintDialog(QWidget* parent, const QString& title) override;
+    QString GetSetting(const QString& application, const QString& section, const QString& key,
+                       const QString& defaultValue) override;
+    void SaveSetting(const QString& application, const QString& section, const QString& key,
+                     const QString& value) override;
+    QString HelpFile() const override;
+    bool ShowHelpContents(QWidget* parent, const QString& helpFile, QString& error) override;
+    QDate Today() const override;
+    QString ShortDateFormat() const override;
+
+private:
+    QString nextFile(DialogKind kind, const QString& title, const QString& filter);
+    bool nextDialog(DialogKind kind, const QString& title);
+
+    std::unique_ptr<QPrinter> printer_;
+};
+
+} // namespace miravel
