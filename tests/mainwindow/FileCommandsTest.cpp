@@ -1,0 +1,237 @@
+// New, Open, Save, Save As, Close and Exit: the commands each leaves on
+// offer, the unsaved-changes question and what reaches the disk.
+
+#include "WindowTestSupport.h"
+
+#include <QDir>
+
+namespace miravel::test {
+namespace {
+
+class FileCommands : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        start();
+    }
+
+    std::vector<bool> enabled(std::initializer_list<QAction*> items)
+    {
+        std::vector<bool> states;
+        for (QAction* item : items)
+            states.push_back(item->isEnabled());
+        return states;
+    }
+
+    // The rows of the enabling table, in the order New, Open, Close, Save,
+    // Save As, button "上書き保存", edit command, roster import, print.
+    std::vector<bool> table()
+    {
+        frmMain& w = *window;
+        return {w.mnuFileNew->isEnabled() && button(texts::kKeyNew)->isEnabled(),
+                w.mnuFileOpen->isEnabled() && button(texts::kKeyOpen)->isEnabled(),
+                w.mnuFileClose->isEnabled(),
+                w.mnuFileSave->isEnabled(),
+                w.mnuFileSaveAs->isEnabled(),
+                button(texts::kKeySave)->isEnabled(),
+                w.mnuEditProperty->isEnabled() && button(texts::kKeyEdit)->isEnabled(),
+                w.mnuEditNameBook->isEnabled(),
+                w.mnuFilePrint->isEnabled() && button(texts::kKeyPrint)->isEnabled()};
+    }
+
+    int askedToSave() const
+    {
+        int count = 0;
+        for (const ShownMessage& shown : platform.messages)
+            if (shown.text == U(texts::kAskSave)) {
+                EXPECT_EQ(shown.buttons, MessageButtons::YesNo);
+                EXPECT_EQ(shown.title, U("Miravel"));
+                ++count;
+            }
+        return count;
+    }
+
+    QStringList filesInDir() const { return QDir(dir.path()).entryList(QDir::Files); }
+};
+
+const std::vector<bool> kNoDocument = {true, true, false, false, false, false, false, false, false};
+// At start the first activation also offers the roster import.
+const std::vector<bool> kStart = {true, true, false, false, false, false, false, true, false};
+
+TEST_F(FileCommands, NewStartsAnUnregisteredClass)
+{
+    frmMain& w = *window;
+    w.mnuFileNew->trigger();
+    EXPECT_EQ(table(), (std::vector<bool>{false, false, true, false, true, true, true, true, false}));
+    EXPECT_EQ(Book().SchoolYear, "未登録です");
+    EXPECT_TRUE(Book().SavedState);
+    EXPECT_EQ(Book().CurrentNodeKey, "HomeRoom");
+    EXPECT_EQ(w.TreeView1->NodeCount(), 745);
+    EXPECT_EQ(w.StatusHint(), U(texts::kHintNew));
+    EXPECT_EQ(w.mnuEditProperty->text(), U("学級の編集(&E)"));
+    EXPECT_EQ(button(texts::kKeyEdit)->iconText(), U(" 学 級 の 編 集 "));
+}
+
+TEST_F(FileCommands, CloseAfterNewAsksAndNoReturnsToNoDocument)
+{
+    frmMain& w = *window;
+    w.mnuFileNew->trigger();
+    platform.messageAnswers = {MessageAnswer::No};
+    w.mnuFileClose->trigger();
+    EXPECT_EQ(askedToSave(), 1);
+    EXPECT_EQ(table(), kNoDocument);
+    EXPECT_FALSE(Book().SavedState);
+    EXPECT_EQ(Book().SchoolYear, "");
+    ASSERT_EQ(w.TreeView1->NodeCount(), 1);
+    EXPECT_EQ(w.TreeView1->NodeByIndex(1)->text(0), U("ファイルを開いてください"));
+    EXPECT_EQ(w.Frame1->title(), U("   生徒数（ 0名）"));
+    EXPECT_EQ(w.StatusHint(), U(texts::kHintLoad));
+    EXPECT_EQ(w.MSFlexGrid1->rowCount(), 43);
+    EXPECT_TRUE(filesInDir().isEmpty());
+}
+
+TEST_F(FileCommands, ToolbarSaveAfterNewAsksForANameThenOffersSave)
+{
+    frmMain& w = *window;
+    w.mnuFileNew->trigger();
+    platform.fileAnswers = {path("2組.txt")};
+    button(texts::kKeySave)->trigger();
+    ASSERT_EQ(platform.dialogs.size(), 1u);
+    EXPECT_EQ(platform.dialogs[0].kind, DialogKind::Save);
+    EXPECT_EQ(platform.dialogs[0].title, U("名前をつけて保存する"));
+    EXPECT_EQ(platform.dialogs[0].filter, U("ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt"));
+    EXPECT_EQ(readAll(path("2組.txt")).count("\r\n"), 1655);
+    EXPECT_TRUE(w.mnuFileSave->isEnabled());
+    EXPECT_FALSE(Book().SavedState);
+
+    // From now on the button saves in place, without a dialog.
+    Book().MarkChanged();
+    button(texts::kKeySave)->trigger();
+    EXPECT_EQ(platform.dialogs.size(), 1u);
+    EXPECT_TRUE(QFile::exists(path("2組.bak")));
+}
+
+TEST_F(FileCommands, OpenOfAClassWithStudentsOffersPrinting)
+{
+    frmMain& w = *window;
+    open(writeBook("class.txt", {"佐藤", "鈴木", "高橋"}));
+    ASSERT_EQ(platform.dialogs.size(), 1u);
+    EXPECT_EQ(platform.dialogs[0].kind, DialogKind::Open);
+    EXPECT_EQ(platform.dialogs[0].title, U("開く"));
+    EXPECT_EQ(platform.dialogs[0].filter, U("ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt"));
+    EXPECT_EQ(table(), (std::vector<bool>{false, false, true, true, true, true, true, false, true}));
+    EXPECT_EQ(w.Frame1->title(), U("2024 3年1組 山田 生徒数（ 3名）"));
+    EXPECT_EQ(w.StatusHint(), U(texts::kHintClass));
+    EXPECT_EQ(w.TreeView1->NodeByIndex(1)->text(0), U("20243年1組山田"));
+    EXPECT_TRUE(Book().SavedState);
+    EXPECT_EQ(Book().CurrentFilePath, QFile::encodeName(path("class.txt")).toStdString());
+}
+
+TEST_F(FileCommands, OpenOfAClassWithoutStudentsOffersTheImport)
+{
+    open(writeBook("empty.txt", {}));
+    EXPECT_EQ(table(), (std::vector<bool>{false, false, true, true, true, true, true, true, false}));
+}
+
+TEST_F(FileCommands, CancelledOpenChangesNothing)
+{
+    window->mnuFileOpen->trigger();
+    EXPECT_EQ(platform.dialogs.size(), 1u);
+    EXPECT_EQ(table(), kStart);
+    EXPECT_EQ(window->TreeView1->NodeCount(), 1);
+}
+
+TEST_F(FileCommands, FileThatIsNotAGradeBookLeavesNoDocument)
+{
+    frmMain& w = *window;
+    const QString bad = writeCp932("notes.txt", "2024\r\n3年\r\n");
+    open(bad);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(lastMessage().startsWith(U("成績ファイルとして読み込めません。"))) << lastMessage().toStdString();
+    EXPECT_TRUE(lastMessage().contains(QStringLiteral("notes.txt")));
+    EXPECT_GT(lastMessage().split('\n').size(), 2);  // and the reader's reason
+    EXPECT_EQ(table(), kStart);
+    EXPECT_EQ(w.TreeView1->NodeCount(), 1);
+    EXPECT_EQ(Book().CurrentFilePath, "");
+    EXPECT_EQ(Book().SchoolYear, "");
+    EXPECT_FALSE(Book().SavedState);
+}
+
+TEST_F(FileCommands, CloseWithYesSavesInPlaceAndKeepsTheBackup)
+{
+    const QString file = writeBook("class.txt", {"佐藤"});
+    const QByteArray before = readAll(file);
+    open(file);
+    Book().TeacherName = "田中";
+    platform.messageAnswers = {MessageAnswer::Yes};
+    window->mnuFileClose->trigger();
+    EXPECT_EQ(askedToSave(), 1);
+    EXPECT_EQ(readAll(path("class.bak")), before);
+    EXPECT_TRUE(readAll(file).contains(QByteArray::fromStdString(Utf8ToCp932("田中").value())));
+    EXPECT_EQ(table(), kNoDocument);
+    EXPECT_EQ(Book().TeacherName, "");
+}
+
+TEST_F(FileCommands, ChangeAfterSaveIsAskedAboutAgain)
+{
+    open(writeBook("class.txt", {"佐藤"}));
+    window->mnuFileSave->trigger();
+    EXPECT_FALSE(Book().SavedState);
+    // Nothing changed since the save: closing does not ask.
+    window->mnuFileClose->trigger();
+    EXPECT_EQ(askedToSave(), 0);
+
+    open(path("class.txt"));
+    window->mnuFileSave->trigger();
+    Book().StudentNames[1] = "鈴木";  // an editor registers a change
+    Book().MarkChanged();
+    platform.messageAnswers = {MessageAnswer::No};
+    window->mnuFileClose->trigger();
+    EXPECT_EQ(askedToSave(), 1);
+}
+
+TEST_F(FileCommands, ExitAsksAndEndsEvenWhenTheSaveDialogIsCancelled)
+{
+    window->mnuFileNew->trigger();
+    platform.messageAnswers = {MessageAnswer::Yes};
+    window->mnuFileExit->trigger();
+    EXPECT_EQ(askedToSave(), 1);
+    ASSERT_EQ(platform.dialogs.size(), 1u);
+    EXPECT_EQ(platform.dialogs[0].kind, DialogKind::Save);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(filesInDir().isEmpty());
+}
+
+TEST_F(FileCommands, FailedSaveAsKeepsTheWorkUnsaved)
+{
+    window->mnuFileNew->trigger();
+    platform.fileAnswers = {path("missing-folder/class.txt")};
+    window->mnuFileSaveAs->trigger();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(lastMessage().startsWith(U(texts::kCannotSave)));
+    EXPECT_TRUE(Book().SavedState);
+    EXPECT_FALSE(window->mnuFileSave->isEnabled());
+    EXPECT_EQ(Book().CurrentFilePath, "");
+}
+
+TEST_F(FileCommands, FileNamedAtStartOpensAsOpenDoes)
+{
+    EXPECT_TRUE(window->openFile(writeBook("class.txt", {"佐藤", "鈴木"})));
+    EXPECT_TRUE(platform.dialogs.empty());
+    EXPECT_EQ(window->TreeView1->NodeCount(), 745);
+    EXPECT_EQ(window->Frame1->title(), U("2024 3年1組 山田 生徒数（ 2名）"));
+    EXPECT_FALSE(window->openFile(path("nowhere.txt")));
+    EXPECT_EQ(Book().StudentCount, 2);
+}
+
+TEST_F(FileCommands, CtrlNRunsNew)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(Book().SchoolYear, "未登録です");
+}
+
+} // namespace
+} // namespace miravel::test

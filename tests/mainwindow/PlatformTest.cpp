@@ -1,0 +1,118 @@
+// The desktop layer: file filters, twips, settings kept per user, the input
+// method switch, Japanese fonts and the placement rules.
+
+#include "mainwindow/WindowPlacement.h"
+#include "platform/FileFilter.h"
+#include "platform/InputMode.h"
+#include "platform/JapaneseFonts.h"
+#include "platform/QtPlatform.h"
+#include "platform/ScriptedPlatform.h"
+#include "platform/Twips.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace miravel::test {
+namespace {
+
+TEST(FileFilter, DescriptionPatternPairsBecomeQtFilters)
+{
+    EXPECT_EQ(QtFileFilter(QString::fromUtf8("ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt")), QString::fromUtf8("ﾃｷｽﾄﾌｧｲﾙ (*.txt)"));
+    EXPECT_EQ(QtFileFilter(QStringLiteral("Names|*.csv;*.txt")), QStringLiteral("Names (*.csv *.txt)"));
+    EXPECT_EQ(QtFileFilter(QStringLiteral("Text (txt)|*.txt|All|*.*")),
+              QStringLiteral("Text (txt) (*.txt);;All (*.*)"));
+}
+
+TEST(Twips, ConvertAtTheGivenDpi)
+{
+    EXPECT_EQ(TwipsToPixels(1440, 96), 96);
+    EXPECT_EQ(TwipsToPixels(13000, 96), 867);
+    EXPECT_EQ(TwipsToPixels(1440, 144), 144);
+    EXPECT_EQ(PixelsToTwips(867, 96), 13005);
+    EXPECT_EQ(PixelsToTwips(96, 96), 1440);
+}
+
+TEST(QtPlatformSettings, ValuesLiveUnderApplicationAndSection)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    QtPlatform platform;
+    EXPECT_EQ(platform.GetSetting("Miravel", "Settings", "MainLeft", "1000"), QStringLiteral("1000"));
+    platform.SaveSetting("Miravel", "Settings", "MainLeft", "2500");
+    EXPECT_EQ(platform.GetSetting("Miravel", "Settings", "MainLeft", "1000"), QStringLiteral("2500"));
+    EXPECT_EQ(platform.GetSetting("Miravel", "Other", "MainLeft", "7"), QStringLiteral("7"));
+    QSettings stored("Miravel", "Miravel");
+    EXPECT_TRUE(stored.fileName().startsWith(dir.path())) << stored.fileName().toStdString();
+    EXPECT_EQ(stored.value("Settings/MainLeft").toString(), QStringLiteral("2500"));
+}
+
+TEST(QtPlatformDate, ShortFormatIsTheSystemLocales)
+{
+    QtPlatform platform;
+    EXPECT_EQ(platform.ShortDateFormat(), QLocale::system().dateFormat(QLocale::ShortFormat));
+    EXPECT_EQ(platform.Today(), QDate::currentDate());
+}
+
+TEST(InputModes, HiraganaEnablesTheInputMethodOffAndDisabledDoNot)
+{
+    QLineEdit box;
+    SetInputMode(&box, InputMode::Off);
+    EXPECT_FALSE(box.testAttribute(Qt::WA_InputMethodEnabled));
+    SetInputMode(&box, InputMode::Hiragana);
+    EXPECT_TRUE(box.testAttribute(Qt::WA_InputMethodEnabled));
+    SetInputMode(&box, InputMode::Disabled);
+    EXPECT_FALSE(box.testAttribute(Qt::WA_InputMethodEnabled));
+}
+
+TEST(Fonts, OldJapaneseFontNamesMapToInstalledOnes)
+{
+    if (!QFontDatabase::families().contains(QStringLiteral("IPAMincho")))
+        GTEST_SKIP() << "IPA fonts are not installed";
+    InstallJapaneseFonts(*qApp);
+    EXPECT_EQ(QFont::substitute(QString::fromUtf8("ＭＳ 明朝")).toLower(), QStringLiteral("ipamincho"));
+    EXPECT_EQ(QFont::substitute(QString::fromUtf8("ＭＳ ゴシック")).toLower(), QStringLiteral("ipagothic"));
+    QFont mincho(QString::fromUtf8("ＭＳ 明朝"));
+    EXPECT_EQ(QFontInfo(mincho).family(), QStringLiteral("IPAMincho"));
+    EXPECT_EQ(QApplication::font().family(), QStringLiteral("IPAPGothic"));
+}
+
+TEST(StoredPlacement, MissingAndBrokenValuesGiveDefaults)
+{
+    ScriptedPlatform platform;
+    EXPECT_EQ(ReadPlacement(platform), (TwipsRect{1000, 1000, 13000, 10000}));
+    WritePlacement(platform, {-300, 200, 9000, 7000});
+    EXPECT_EQ(ReadPlacement(platform), (TwipsRect{-300, 200, 9000, 7000}));
+    platform.settings.insert(ScriptedPlatform::SettingPath("Miravel", "Settings", "MainHeight"), "");
+    platform.settings.insert(ScriptedPlatform::SettingPath("Miravel", "Settings", "MainWidth"), "0");
+    EXPECT_EQ(ReadPlacement(platform), (TwipsRect{-300, 200, 13000, 10000}));
+}
+
+TEST(KeepOnScreens, KeepsAWindowOnAnyScreenAndRescuesOneOffAll)
+{
+    const QRect left(0, 0, 1600, 1000);
+    const QRect right(1600, 0, 1280, 1024);
+    const QPoint offset(67, 67);
+    const QRect onRight(2000, 100, 800, 600);
+    EXPECT_EQ(KeepOnScreens(onRight, {left, right}, left, offset), onRight);
+    // Half off the left edge, title bar still reachable.
+    const QRect straddling(-400, 50, 800, 600);
+    EXPECT_EQ(KeepOnScreens(straddling, {left, right}, left, offset), straddling);
+
+    const QRect gone(5000, 3000, 800, 600);
+    EXPECT_EQ(KeepOnScreens(gone, {left, right}, left, offset), QRect(67, 67, 800, 600));
+    // Title bar above every screen: the window cannot be grabbed.
+    const QRect tooHigh(100, -700, 800, 600);
+    EXPECT_EQ(KeepOnScreens(tooHigh, {left}, left, offset).topLeft(), QPoint(67, 67));
+    const QRect huge(-9000, -9000, 4000, 3000);
+    EXPECT_EQ(KeepOnScreens(huge, {left}, left, offset), left);
+}
+
+} // namespace
+} // namespace miravel::test

@@ -1,0 +1,127 @@
+// The shown table saved as CSV, and the roster read from a name file.
+
+#include "WindowTestSupport.h"
+
+#include <QDir>
+
+namespace miravel::test {
+namespace {
+
+class TableCommands : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        start();
+    }
+
+    void importNames(const std::string& utf8)
+    {
+        platform.fileAnswers.push_back(writeCp932("names.csv", utf8));
+        window->mnuEditNameBook->trigger();
+    }
+};
+
+TEST_F(TableCommands, CsvHoldsTheShownRosterRowByRow)
+{
+    open(writeBook("class.txt", {"佐藤", "鈴木", "高橋"}));
+    clickKey("HomeRoom");
+    platform.fileAnswers = {path("roster.csv")};
+    window->mnuCSVSaveAs->trigger();
+    ASSERT_EQ(platform.dialogs.size(), 2u);
+    EXPECT_EQ(platform.dialogs[1].kind, DialogKind::Save);
+    EXPECT_EQ(platform.dialogs[1].title, U("名前をつけて保存する"));
+    EXPECT_EQ(platform.dialogs[1].filter, U("ﾃｷｽﾄﾌｧｲﾙ (*.csv)|*.csv"));
+
+    const std::string text = Cp932ToUtf8(readAll(path("roster.csv")).toStdString()).value();
+    const QStringList lines = QString::fromStdString(text).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 7);  // 6 rows and the end after the last line break
+    EXPECT_TRUE(lines[0].startsWith(U(",生徒氏名,")));
+    EXPECT_TRUE(lines[2].startsWith(U(" 2,鈴木,")));
+    for (int r = 0; r < 6; ++r)
+        EXPECT_EQ(lines[r].count(','), 15) << r;
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(TableCommands, CsvWriteErrorIsReportedAndTheOldFileKept)
+{
+    open(writeBook("class.txt", {"佐藤"}));
+    const QString target = writeCp932("roster.csv", "old");
+    clickKey("HomeRoom");
+    // A text the file's code page cannot hold makes the export fail.
+    window->Pane().Grid.SetTextMatrix(1, 1, "佐藤\U0001F600");
+    window->ShowPane();
+    platform.fileAnswers = {target};
+    window->mnuCSVSaveAs->trigger();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(lastMessage().startsWith(U(texts::kCannotSaveCsv)));
+    EXPECT_EQ(readAll(target), QByteArray("old"));
+}
+
+TEST_F(TableCommands, CancelledCsvWritesNothing)
+{
+    window->mnuCSVSaveAs->trigger();
+    EXPECT_EQ(platform.dialogs.size(), 1u);
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(TableCommands, ImportedNamesFillTheRosterAndTheGrid)
+{
+    open(writeBook("class.txt", {}));
+    window->mnuFileSave->trigger();
+    ASSERT_FALSE(Book().SavedState);
+
+    importNames("山田,田中;佐藤\r\n\r\n 鈴木\r\n");
+    EXPECT_EQ(platform.dialogs.back().kind, DialogKind::Open);
+    EXPECT_EQ(platform.dialogs.back().title, U("開く"));
+    EXPECT_EQ(platform.dialogs.back().filter, U("ﾃｷｽﾄﾌｧｲﾙ (*.csv)|*.csv"));
+    GradeBook& book = Book();
+    EXPECT_EQ(book.StudentCount, 3);
+    EXPECT_EQ(book.StudentNames[0], "山田,田中");
+    EXPECT_EQ(book.StudentNames[2], " 鈴木");
+    EXPECT_EQ(window->MSFlexGrid1->rowCount(), 6);
+    EXPECT_EQ(cell(0, 1), U("生徒氏名"));
+    EXPECT_EQ(cell(3, 0), QStringLiteral(" 3"));
+    EXPECT_EQ(cell(2, 1), U("佐藤"));
+    EXPECT_FALSE(window->mnuEditNameBook->isEnabled());
+    EXPECT_TRUE(window->mnuFilePrint->isEnabled());
+    EXPECT_TRUE(button(texts::kKeyPrint)->isEnabled());
+    EXPECT_TRUE(book.SavedState) << "an imported roster must not be lost without asking";
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(TableCommands, MoreThanFortyNamesImportsFortyAndSaysHowManyWereLeftOut)
+{
+    window->mnuFileNew->trigger();
+    std::string names;
+    for (int i = 1; i <= 43; ++i)
+        names += "生徒" + std::to_string(i) + "\r\n";
+    importNames(names);
+    EXPECT_EQ(Book().StudentCount, 40);
+    EXPECT_EQ(Book().StudentNames[39], "生徒40");
+    EXPECT_EQ(window->MSFlexGrid1->rowCount(), 43);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(lastMessage(), U(texts::kTooManyNames) + "3" + U(texts::kTooManyNamesEnd));
+    EXPECT_EQ(platform.messages[0].title, U("Miravel"));
+}
+
+TEST_F(TableCommands, FileWithoutNamesKeepsTheImportOnOffer)
+{
+    window->mnuFileNew->trigger();
+    importNames(";;\r\n,\r\n");
+    EXPECT_EQ(Book().StudentCount, 0);
+    EXPECT_EQ(window->MSFlexGrid1->rowCount(), 3);
+    EXPECT_TRUE(window->mnuEditNameBook->isEnabled());
+    EXPECT_FALSE(window->mnuFilePrint->isEnabled());
+}
+
+TEST_F(TableCommands, CancelledImportChangesNothing)
+{
+    window->mnuFileNew->trigger();
+    window->mnuEditNameBook->trigger();
+    EXPECT_EQ(Book().StudentCount, 0);
+    EXPECT_EQ(window->MSFlexGrid1->rowCount(), 43);
+}
+
+} // namespace
+} // namespace miravel::test

@@ -1,0 +1,121 @@
+#pragma once
+// A main window on the scripted desktop, with a fresh grade book and a
+// folder of its own for every test.
+
+#include "core/Defaults.h"
+#include "core/GradeBook.h"
+#include "file/Cp932.h"
+#include "file/GradeBookFile.h"
+#include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/NavigationTree.h"
+#include "mainwindow/frmMain.h"
+#include "platform/ScriptedPlatform.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGroupBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace miravel::test {
+
+inline QString U(const char* text) { return QString::fromUtf8(text); }
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        auto fresh = std::make_unique<GradeBook>();
+        Book() = std::move(*fresh);
+    }
+
+    void TearDown() override { window.reset(); }
+
+    // Start-up as the program does it: load, defaults, show.
+    frmMain& start()
+    {
+        window = std::make_unique<frmMain>(platform);
+        InitDefaults(Book());
+        window->show();
+        return *window;
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    // A grade book file of a 3年1組 class with the given names.
+    QString writeBook(const QString& name, const std::vector<std::string>& students)
+    {
+        auto book = std::make_unique<GradeBook>();
+        InitDefaults(*book);
+        book->SchoolYear = "2024";
+        book->GradeLevel = "3年";
+        book->ClassName = "1組";
+        book->TeacherName = "山田";
+        book->StudentCount = static_cast<Integer>(students.size());
+        for (std::size_t i = 0; i < students.size(); ++i)
+            book->StudentNames[static_cast<long>(i)] = students[i];
+        const QString file = path(name);
+        EXPECT_FALSE(WriteGradeBook(QFile::encodeName(file).toStdString(), *book).has_value());
+        return file;
+    }
+
+    QString writeCp932(const QString& name, const std::string& utf8)
+    {
+        const QString file = path(name);
+        QFile out(file);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(QByteArray::fromStdString(Utf8ToCp932(utf8).value()));
+        return file;
+    }
+
+    static QByteArray readAll(const QString& file)
+    {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+
+    void open(const QString& file)
+    {
+        platform.fileAnswers.push_back(file);
+        window->mnuFileOpen->trigger();
+    }
+
+    QAction* button(const char* key) const { return window->ToolbarButton(U(key)); }
+
+    // A real mouse click on a node, as the teacher would make it.
+    void clickNode(QTreeWidgetItem* node)
+    {
+        ASSERT_NE(node, nullptr);
+        NavigationTree* tree = window->TreeView1;
+        for (QTreeWidgetItem* up = node->parent(); up; up = up->parent())
+            up->setExpanded(true);
+        tree->scrollToItem(node);
+        const QRect rect = tree->visualItemRect(node);
+        ASSERT_TRUE(rect.isValid());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    }
+
+    void clickKey(const char* key) { clickNode(window->TreeView1->NodeByKey(U(key))); }
+
+    QString cell(int row, int col) const
+    {
+        const QTableWidgetItem* item = window->MSFlexGrid1->item(row, col);
+        return item ? item->text() : QString();
+    }
+
+    QString lastMessage() const { return platform.messages.empty() ? QString() : platform.messages.back().text; }
+
+    QTemporaryDir dir;
+    ScriptedPlatform platform;
+    std::unique_ptr<frmMain> window;
+};
+
+} // namespace miravel::test
