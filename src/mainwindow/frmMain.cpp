@@ -71,6 +71,8 @@ void frmMain::createControls()
     sbStatusBar = statusBar();
     statusHint_ = new QLabel(sbStatusBar);
     statusHint_->setObjectName(QStringLiteral("sbStatusBarPanel1"));
+    // A long hint is cut at the window's edge rather than widening the window.
+    statusHint_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     sbStatusBar->addWidget(statusHint_, 1);
 }
 

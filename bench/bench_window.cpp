@@ -1,0 +1,131 @@
+// The main window on the offscreen desktop: start-up to the first shown
+// window, a tree rebuild of a full book, Open of a full book (reading the
+// file and rebuilding the tree) and a node click through to the grid widget.
+// Run with --benchmark_filter=Window for these only; compare the medians.
+
+#include "core/Defaults.h"
+#include "core/GradeBook.h"
+#include "file/GradeBookFile.h"
+#include "mainwindow/NavigationTree.h"
+#include "mainwindow/frmMain.h"
+#include "platform/ScriptedPlatform.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+using namespace miravel;
+
+// 40 students, every test of every subject registered.
+std::unique_ptr<GradeBook> FullBook()
+{
+    auto book = std::make_unique<GradeBook>();
+    InitDefaults(*book);
+    book->SchoolYear = "2025";
+    book->GradeLevel = "5年";
+    book->ClassName = "1組";
+    book->TeacherName = "山田 花子";
+    book->StudentCount = kStudents;
+    for (int i = 0; i < kStudents; ++i)
+        book->StudentNames[i] = "生徒" + std::to_string(i + 1);
+    for (int slot = 0; slot < kSlots; ++slot) {
+        for (int i = 0; i < kStudents; ++i)
+            book->Scores[slot][i] = static_cast<float>((slot * 7 + i * 13) % 100);
+        book->Scores[slot][kAverageColumn] = 61.7f;
+        book->Scores[slot][kExamineeColumn] = 40.0f;
+        book->Scores[slot][kFullMarksColumn] = 100.0f;
+    }
+    for (auto& period : book->RankCountA)
+        period.fill(12);
+    for (auto& period : book->RankCountC)
+        period.fill(4);
+    return book;
+}
+
+void ResetBook()
+{
+    auto fresh = std::make_unique<GradeBook>();
+    Book() = std::move(*fresh);
+    InitDefaults(Book());
+}
+
+// A shown main window holding a full book.
+struct OpenWindow {
+    OpenWindow()
+    {
+        ResetBook();
+        window = std::make_unique<frmMain>(platform);
+        window->show();
+        QCoreApplication::processEvents();
+        path = dir.filePath(QStringLiteral("full.txt")).toStdString();
+        WriteGradeBook(path, *FullBook());
+        window->openFile(QString::fromStdString(path));
+        QCoreApplication::processEvents();
+    }
+    QTemporaryDir dir;
+    ScriptedPlatform platform;
+    std::unique_ptr<frmMain> window;
+    std::string path;
+};
+
+void BM_WindowStartUp(benchmark::State& state)
+{
+    for (auto _ : state) {
+        ResetBook();
+        ScriptedPlatform platform;
+        auto window = std::make_unique<frmMain>(platform);
+        InitDefaults(Book());
+        window->show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(window->isVisible());
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+
+void BM_WindowTreeRebuild(benchmark::State& state)
+{
+    OpenWindow open;
+    for (auto _ : state) {
+        open.window->TreeView1_refresh();
+        benchmark::DoNotOptimize(open.window->TreeView1->NodeCount());
+    }
+}
+
+void BM_WindowOpenFullBook(benchmark::State& state)
+{
+    OpenWindow open;
+    const QString path = QString::fromStdString(open.path);
+    for (auto _ : state) {
+        open.window->openFile(path);
+        QCoreApplication::processEvents();
+    }
+}
+
+void BM_WindowNodeClick(benchmark::State& state)
+{
+    OpenWindow open;
+    NavigationTree* tree = open.window->TreeView1;
+    // Alternate between two tests so every click redraws the table.
+    QTreeWidgetItem* nodes[] = {tree->NodeByKey(QStringLiteral("2 1 0 3")), tree->NodeByKey(QStringLiteral("2 4 2 7"))};
+    int next = 0;
+    for (auto _ : state) {
+        open.window->TreeView1_NodeClick(nodes[next]);
+        next = 1 - next;
+        QCoreApplication::processEvents();  // the grid repaints
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_WindowStartUp)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_WindowTreeRebuild)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_WindowOpenFullBook)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_WindowNodeClick)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
