@@ -22,6 +22,10 @@ NavigationTree::NavigationTree(QWidget* parent) : QTreeWidget(parent)
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIconSize(QSize(16, 16));
+    // Long test titles scroll sideways instead of being cut short.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    setTextElideMode(Qt::ElideNone);
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { emit nodeClicked(item); });
 }
 
