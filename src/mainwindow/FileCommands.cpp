@@ -6,13 +6,13 @@
 #include "core/Defaults.h"
 #include "core/GradeBook.h"
 #include "file/GradeBookFile.h"
+#include "mainwindow/FailureText.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/NavigationTree.h"
 #include "mainwindow/views/GridBase.h"
 #include "platform/Platform.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 
 #include <memory>
@@ -22,12 +22,6 @@ namespace miravel {
 namespace {
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-QString FailureText(const char* what, const QString& path, const FileError& error)
-{
-    return QString::fromUtf8(what) + QLatin1Char('\n') + QDir::toNativeSeparators(path) + QLatin1Char('\n') +
-           QString::fromStdString(error.Message());
-}
 
 } // namespace
 

@@ -48,21 +48,21 @@ void NavigationTree::Clear()
     clear();
 }
 
-void NavigationTree::Rebuild(const std::vector<TreeNodeSpec>& specs)
+void NavigationTree::Rebuild(const std::vector<TreeNodeEntry>& entries)
 {
     Clear();
-    nodes_.reserve(specs.size());
-    byKey_.reserve(static_cast<int>(specs.size()));
+    nodes_.reserve(entries.size());
+    byKey_.reserve(static_cast<int>(entries.size()));
     // The nodes are put together away from the view and handed over in one
     // piece, which keeps a rebuild to a single model update.
     QList<QTreeWidgetItem*> topLevel;
-    for (const TreeNodeSpec& spec : specs) {
-        QTreeWidgetItem* node = makeNode(QString::fromStdString(spec.key), QString::fromStdString(spec.text),
-                                         QString::fromStdString(spec.imageKey));
-        if (spec.parent < 0)
+    for (const TreeNodeEntry& entry : entries) {
+        QTreeWidgetItem* node = makeNode(QString::fromStdString(entry.key), QString::fromStdString(entry.text),
+                                         QString::fromStdString(entry.imageKey));
+        if (entry.parent < 0)
             topLevel.append(node);
         else
-            nodes_[static_cast<std::size_t>(spec.parent)]->addChild(node);
+            nodes_[static_cast<std::size_t>(entry.parent)]->addChild(node);
     }
     addTopLevelItems(topLevel);
     for (QTreeWidgetItem* node : topLevel)

@@ -18,7 +18,7 @@ public:
     explicit NavigationTree(QWidget* parent = nullptr);
 
     // Replaces every node by the ones given, in their order.
-    void Rebuild(const std::vector<TreeNodeSpec>& nodes);
+    void Rebuild(const std::vector<TreeNodeEntry>& nodes);
     // Removes every node.
     void Clear();
     // Adds a top-level node after the existing ones.

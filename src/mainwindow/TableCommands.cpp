@@ -6,27 +6,17 @@
 #include "core/TextRules.h"
 #include "file/CsvExport.h"
 #include "file/RosterImport.h"
+#include "mainwindow/FailureText.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/views/GridBase.h"
 #include "platform/Platform.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 
 #include <algorithm>
 
 namespace miravel {
-
-namespace {
-
-QString FailureText(const char* what, const QString& path, const FileError& error)
-{
-    return QString::fromUtf8(what) + QLatin1Char('\n') + QDir::toNativeSeparators(path) + QLatin1Char('\n') +
-           QString::fromStdString(error.Message());
-}
-
-} // namespace
 
 void frmMain::mnuCSVSaveAs_Click()
 {

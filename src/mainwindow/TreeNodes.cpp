@@ -39,9 +39,9 @@ const char* TestNodeImage(const GradeBook& book, int subject, int semester, int 
     return "lightoff";
 }
 
-std::vector<TreeNodeSpec> BuildTreeNodes(const GradeBook& book)
+std::vector<TreeNodeEntry> BuildTreeNodes(const GradeBook& book)
 {
-    std::vector<TreeNodeSpec> nodes;
+    std::vector<TreeNodeEntry> nodes;
     nodes.reserve(kTreeNodeCount);
     nodes.push_back({kClassKey, book.SchoolYear + book.GradeLevel + book.ClassName + book.TeacherName, "root", -1});
     for (int s = 0; s < kSubjects; ++s) {

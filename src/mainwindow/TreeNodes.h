@@ -17,7 +17,7 @@ constexpr int kSubjectSubtreeNodes = 124;
 
 enum NodeKind { kSubjectNode = 0, kSemesterNode = 1, kTestNode = 2, kViewpointNode = 3 };
 
-struct TreeNodeSpec {
+struct TreeNodeEntry {
     std::string key;
     std::string text;
     std::string imageKey;
@@ -26,7 +26,7 @@ struct TreeNodeSpec {
 
 // All 745 nodes in tree order: the class, then each subject followed by its
 // semesters, each followed by its tests, each followed by its viewpoints.
-std::vector<TreeNodeSpec> BuildTreeNodes(const GradeBook& book);
+std::vector<TreeNodeEntry> BuildTreeNodes(const GradeBook& book);
 
 // "0 2", "1 2 0", "2 2 0 9", "3 2 0 9 1": the kind digit and each index
 // written with one leading blank.

@@ -39,7 +39,6 @@ frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
     createControls();
     createMenus();
     createToolBar();
-    layout_ = FitPanes(PaneLayout{}, placedTwips_.width, placedTwips_.height);
     Form_Load();
 }
 

@@ -225,13 +225,5 @@ TEST_F(FileCommands, FileNamedAtStartOpensAsOpenDoes)
     EXPECT_EQ(Book().StudentCount, 2);
 }
 
-TEST_F(FileCommands, CtrlNRunsNew)
-{
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(Book().SchoolYear, "未登録です");
-}
-
 } // namespace
 } // namespace miravel::test

@@ -85,16 +85,6 @@ TEST_F(Placement, ResizingByTheUserRefitsThePanes)
     EXPECT_EQ(w.Frame2->width(), TwipsToPixels(w.Layout().frame2Width, dpi));
 }
 
-TEST_F(Placement, ValueThatIsNotANumberGivesItsDefault)
-{
-    Store(platform, "MainLeft", "left");
-    Store(platform, "MainTop", "1200");
-    Store(platform, "MainWidth", "-5");
-    Store(platform, "MainHeight", "9000 twips");
-    frmMain& w = start();
-    EXPECT_EQ(w.Placement(), (TwipsRect{1000, 1200, 13000, 10000}));
-}
-
 TEST_F(Placement, WindowOffEveryScreenComesBackOntoThePrimary)
 {
     Store(platform, "MainLeft", "900000");
@@ -123,17 +113,6 @@ TEST_F(Placement, ExitWhileMinimizedKeepsThePreviousValues)
     w.setWindowState(Qt::WindowMinimized);
     w.close();
     EXPECT_EQ(Stored(platform, "MainWidth"), "14000");
-}
-
-TEST_F(Placement, CloseMovesTheWindowBackToTheStoredPlace)
-{
-    frmMain& w = start();
-    w.mnuFileNew->trigger();
-    w.move(w.pos() + QPoint(50, 40));
-    platform.messageAnswers = {MessageAnswer::No};
-    w.mnuFileClose->trigger();
-    EXPECT_EQ(w.Placement().left, 1000);
-    EXPECT_EQ(w.Placement().top, 1000);
 }
 
 } // namespace

@@ -53,13 +53,6 @@ TEST(QtPlatformSettings, ValuesLiveUnderApplicationAndSection)
     EXPECT_EQ(stored.value("Settings/MainLeft").toString(), QStringLiteral("2500"));
 }
 
-TEST(QtPlatformDate, ShortFormatIsTheSystemLocales)
-{
-    QtPlatform platform;
-    EXPECT_EQ(platform.ShortDateFormat(), QLocale::system().dateFormat(QLocale::ShortFormat));
-    EXPECT_EQ(platform.Today(), QDate::currentDate());
-}
-
 TEST(InputModes, HiraganaEnablesTheInputMethodOffAndDisabledDoNot)
 {
     QLineEdit box;

@@ -126,18 +126,6 @@ TEST_F(StartState, HelpWithoutViewerSaysSoUnderTheWindowCaption)
     EXPECT_TRUE(platform.helpShown.isEmpty());
 }
 
-TEST_F(StartState, HelpThatFailsToOpenReportsTheError)
-{
-    platform.helpFile = QStringLiteral("/help/MIRAVEL.HLP");
-    platform.helpError = QStringLiteral("help viewer missing");
-    start();
-    window->mnuHelpContents->trigger();
-    EXPECT_EQ(platform.helpShown, QStringList({QStringLiteral("/help/MIRAVEL.HLP")}));
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, QStringLiteral("help viewer missing"));
-    EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
-}
-
 TEST_F(StartState, PageSetupShowsItsDialogAndIgnoresCancel)
 {
     start();

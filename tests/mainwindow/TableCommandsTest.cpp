@@ -2,7 +2,6 @@
 
 #include "WindowTestSupport.h"
 
-#include <QDir>
 
 namespace miravel::test {
 namespace {
@@ -58,13 +57,6 @@ TEST_F(TableCommands, CsvWriteErrorIsReportedAndTheOldFileKept)
     EXPECT_EQ(readAll(target), QByteArray("old"));
 }
 
-TEST_F(TableCommands, CancelledCsvWritesNothing)
-{
-    window->mnuCSVSaveAs->trigger();
-    EXPECT_EQ(platform.dialogs.size(), 1u);
-    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
-}
-
 TEST_F(TableCommands, ImportedNamesFillTheRosterAndTheGrid)
 {
     open(writeBook("class.txt", {}));
@@ -113,14 +105,6 @@ TEST_F(TableCommands, FileWithoutNamesKeepsTheImportOnOffer)
     EXPECT_EQ(window->MSFlexGrid1->rowCount(), 3);
     EXPECT_TRUE(window->mnuEditNameBook->isEnabled());
     EXPECT_FALSE(window->mnuFilePrint->isEnabled());
-}
-
-TEST_F(TableCommands, CancelledImportChangesNothing)
-{
-    window->mnuFileNew->trigger();
-    window->mnuEditNameBook->trigger();
-    EXPECT_EQ(Book().StudentCount, 0);
-    EXPECT_EQ(window->MSFlexGrid1->rowCount(), 43);
 }
 
 } // namespace

@@ -20,7 +20,7 @@ TEST(TreeNodes, KeysTextsAndPicturesInTreeOrder)
     book->GradeLevel = "3年";
     book->ClassName = "1組";
     book->TeacherName = "山田";
-    const std::vector<TreeNodeSpec> nodes = BuildTreeNodes(*book);
+    const std::vector<TreeNodeEntry> nodes = BuildTreeNodes(*book);
     ASSERT_EQ(nodes.size(), 745u);
 
     EXPECT_EQ(nodes[0].key, "HomeRoom");
@@ -43,7 +43,7 @@ TEST(TreeNodes, KeysTextsAndPicturesInTreeOrder)
     const std::size_t viewpoint = 1 + 2 * 124 + 1 + 0 * 41 + 1 + 9 * 4 + 1 + 1;
     EXPECT_EQ(nodes[viewpoint].key, "3 2 0 9 1");
     EXPECT_EQ(nodes[viewpoint].text, "一学期  10回目試験観・実");
-    const TreeNodeSpec& test = nodes[static_cast<std::size_t>(nodes[viewpoint].parent)];
+    const TreeNodeEntry& test = nodes[static_cast<std::size_t>(nodes[viewpoint].parent)];
     EXPECT_EQ(test.key, "2 2 0 9");
     EXPECT_EQ(nodes[static_cast<std::size_t>(test.parent)].key, "1 2 0");
     EXPECT_EQ(nodes[1 + 5 * 124].key, "0 5");
