@@ -2,7 +2,6 @@
 
 #include "WindowTestSupport.h"
 
-
 namespace miravel::test {
 namespace {
 
