@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
+#include "mainwindow/GuardedApplication.h"
 #include "mainwindow/RunWindow.h"
 
-#include <QApplication>
 #include <iostream>
 
 int main(int argc, char** argv)
@@ -15,6 +15,6 @@ int main(int argc, char** argv)
         std::cerr << err;
         return code;
     }
-    QApplication app(argc, argv);
+    miravel::GuardedApplication app(argc, argv);
     return miravel::RunWindow(app, QString::fromStdString(command.file));
 }
