@@ -3,6 +3,8 @@
 #include "core/Defaults.h"
 #include "file/GradeBookFile.h"
 
+#include "FullBook.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <memory>
@@ -12,32 +14,11 @@
 namespace {
 
 using namespace miravel;
-
-std::unique_ptr<GradeBook> fullBook()
-{
-    auto book = std::make_unique<GradeBook>();
-    InitDefaults(*book);
-    book->SchoolYear = "2026";
-    book->GradeLevel = "4年";
-    book->ClassName = "2組";
-    book->TeacherName = "山田 花子";
-    book->StudentCount = 40;
-    for (int i = 0; i < kStudents; ++i)
-        book->StudentNames[i] = "生徒" + std::to_string(i + 1) + " 名前";
-    for (int slot = 0; slot < kSlots; ++slot)
-        for (int c = 0; c < kColumns; ++c)
-            book->Scores[slot][c] = static_cast<float>((slot * 7 + c * 13) % 1000) / 10.0f;
-    for (int p = 0; p < kPeriods; ++p)
-        for (int k = 0; k < kSubjectViewpoints; ++k) {
-            book->RankCountA[p][k] = 12;
-            book->RankCountC[p][k] = 4;
-        }
-    return book;
-}
+using miravel::bench::FullBook;
 
 void BM_EncodeGradeBook(benchmark::State& state)
 {
-    const auto book = fullBook();
+    const auto book = FullBook();
     std::string bytes;
     for (auto _ : state) {
         benchmark::DoNotOptimize(EncodeGradeBook(*book, bytes));
@@ -49,7 +30,7 @@ BENCHMARK(BM_EncodeGradeBook)->Unit(benchmark::kMillisecond);
 void BM_ParseGradeBook(benchmark::State& state)
 {
     std::string bytes;
-    EncodeGradeBook(*fullBook(), bytes);
+    EncodeGradeBook(*FullBook(), bytes);
     auto document = std::make_unique<GradeDocument>();
     for (auto _ : state)
         benchmark::DoNotOptimize(ParseGradeBook(bytes, *document));
@@ -60,7 +41,7 @@ BENCHMARK(BM_ParseGradeBook)->Unit(benchmark::kMillisecond);
 void BM_ReadGradeBook(benchmark::State& state)
 {
     const std::string path = "/tmp/miravel-bench-" + std::to_string(::getpid()) + ".txt";
-    WriteGradeBook(path, *fullBook());
+    WriteGradeBook(path, *FullBook());
     auto document = std::make_unique<GradeDocument>();
     for (auto _ : state)
         benchmark::DoNotOptimize(ReadGradeBook(path, *document));
@@ -74,7 +55,7 @@ BENCHMARK(BM_ReadGradeBook)->Unit(benchmark::kMillisecond);
 void BM_WriteGradeBook(benchmark::State& state)
 {
     const std::string path = "/tmp/miravel-bench-w" + std::to_string(::getpid()) + ".txt";
-    const auto book = fullBook();
+    const auto book = FullBook();
     for (auto _ : state)
         benchmark::DoNotOptimize(WriteGradeBook(path, *book));
     std::remove(path.c_str());

@@ -13,6 +13,8 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
+#include "FullBook.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -21,32 +23,7 @@
 namespace {
 
 using namespace miravel;
-
-// 40 students, every test of every subject registered.
-std::unique_ptr<GradeBook> FullBook()
-{
-    auto book = std::make_unique<GradeBook>();
-    InitDefaults(*book);
-    book->SchoolYear = "2025";
-    book->GradeLevel = "5年";
-    book->ClassName = "1組";
-    book->TeacherName = "山田 花子";
-    book->StudentCount = kStudents;
-    for (int i = 0; i < kStudents; ++i)
-        book->StudentNames[i] = "生徒" + std::to_string(i + 1);
-    for (int slot = 0; slot < kSlots; ++slot) {
-        for (int i = 0; i < kStudents; ++i)
-            book->Scores[slot][i] = static_cast<float>((slot * 7 + i * 13) % 100);
-        book->Scores[slot][kAverageColumn] = 61.7f;
-        book->Scores[slot][kExamineeColumn] = 40.0f;
-        book->Scores[slot][kFullMarksColumn] = 100.0f;
-    }
-    for (auto& period : book->RankCountA)
-        period.fill(12);
-    for (auto& period : book->RankCountC)
-        period.fill(4);
-    return book;
-}
+using miravel::bench::FullBook;
 
 void ResetBook()
 {

@@ -45,14 +45,7 @@ protected:
 
     void SetUp() override
     {
-        auto book = freshBook();
-        book->SchoolYear = "2026";
-        book->GradeLevel = "3年";
-        book->ClassName = "1組";
-        book->TeacherName = "山田";
-        book->StudentCount = 3;
-        book->StudentNames[0] = "山田";
-        book->StudentNames[2] = "佐藤";
+        auto book = ClassBook({"山田", "", "佐藤"}, {"2026", "3年", "1組", "山田"});
         ASSERT_FALSE(WriteGradeBook(bookPath, *book));
     }
 
@@ -98,7 +91,7 @@ TEST_F(HeadlessTest, BadViewsWriteNothing)
 
 TEST_F(HeadlessTest, GradeViewsNeedARegisteredRoster)
 {
-    auto book = freshBook();
+    auto book = FreshBook();
     book->SchoolYear = "未登録です";
     ASSERT_FALSE(WriteGradeBook(bookPath, *book));
     const std::string csv = dir.file("out.csv");

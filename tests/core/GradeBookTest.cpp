@@ -2,21 +2,14 @@
 #include "core/GradeBook.h"
 #include "core/TextGrid.h"
 
+#include "support/Books.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 
 using namespace miravel;
 
-namespace {
-
-std::unique_ptr<GradeBook> freshBook()
-{
-    auto book = std::make_unique<GradeBook>();
-    InitDefaults(*book);
-    return book;
-}
-
-} // namespace
+using miravel::test::FreshBook;
 
 TEST(Slots, FollowTheStrides)
 {
@@ -37,7 +30,7 @@ TEST(Slots, IndexOutsideTheDimensionsStopsTheOperation)
     EXPECT_THROW(TestSlot(0, 0, 0, -1), std::out_of_range);
     EXPECT_THROW(YearRoundSlot(6, 0), std::out_of_range);
 
-    auto book = freshBook();
+    auto book = FreshBook();
     EXPECT_THROW(book->Scores[816][0], std::out_of_range);
     EXPECT_THROW(book->Scores[0][45], std::out_of_range);
     EXPECT_THROW(book->StudentNames[-1], std::out_of_range);
@@ -46,7 +39,7 @@ TEST(Slots, IndexOutsideTheDimensionsStopsTheOperation)
 
 TEST(CountEnrolledStudents, CountsNamedNumbersUpToStudentCount)
 {
-    auto book = freshBook();
+    auto book = FreshBook();
     book->StudentNames[0] = "山田";
     book->StudentNames[1] = "田中";
     book->StudentNames[4] = "佐藤";
@@ -59,7 +52,7 @@ TEST(CountEnrolledStudents, CountsNamedNumbersUpToStudentCount)
 
 TEST(InitDefaults, FillsTheBuiltInVocabulary)
 {
-    auto book = freshBook();
+    auto book = FreshBook();
     EXPECT_EQ(book->SubjectTable[0][0], "国語");
     EXPECT_EQ(book->SubjectTable[1][2], "表・処");
     EXPECT_EQ(book->SubjectTable[4][1], "観点1");
@@ -83,7 +76,7 @@ TEST(InitDefaults, FillsTheBuiltInVocabulary)
 
 TEST(InitDefaults, TitlesOnlyTheViewpointPartsOfTests)
 {
-    auto book = freshBook();
+    auto book = FreshBook();
     EXPECT_EQ(book->SlotTitles[TestSlot(1, 0, 0, 0)][0], "二学期");
     EXPECT_EQ(book->SlotTitles[TestSlot(1, 0, 0, 0)][1], " 1回目試験");
     EXPECT_EQ(book->SlotTitles[TestSlot(0, 3, 9, 2)][0], "一学期");
@@ -95,7 +88,7 @@ TEST(InitDefaults, TitlesOnlyTheViewpointPartsOfTests)
 
 TEST(InitDefaults, ResetsTheDocumentButNotTheRunTimeState)
 {
-    auto book = freshBook();
+    auto book = FreshBook();
     book->SchoolYear = "2026";
     book->StudentCount = 3;
     book->StudentNames[2] = "佐藤";
@@ -113,7 +106,7 @@ TEST(InitDefaults, ResetsTheDocumentButNotTheRunTimeState)
 
     InitDefaults(*book);
 
-    EXPECT_TRUE(static_cast<GradeDocument&>(*book) == static_cast<GradeDocument&>(*freshBook()));
+    EXPECT_TRUE(static_cast<GradeDocument&>(*book) == static_cast<GradeDocument&>(*FreshBook()));
     EXPECT_EQ(book->CurrentSubject, 0);
     EXPECT_EQ(book->CurrentFilePath, "/tmp/a.txt");
     EXPECT_TRUE(book->SavedState);
@@ -124,10 +117,10 @@ TEST(InitDefaults, ResetsTheDocumentButNotTheRunTimeState)
 
 TEST(GradeBook, ReplaceDocumentKeepsTheSelection)
 {
-    auto book = freshBook();
+    auto book = FreshBook();
     book->CurrentNodeKey = "1 2 0";
     book->CurrentSemester = 2;
-    auto other = std::make_unique<GradeDocument>(*freshBook());
+    auto other = std::make_unique<GradeDocument>(*FreshBook());
     other->TeacherName = "鈴木";
     book->ReplaceDocument(std::move(*other));
     EXPECT_EQ(book->TeacherName, "鈴木");

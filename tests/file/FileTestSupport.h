@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/Defaults.h"
-#include "core/GradeBook.h"
+#include "support/Books.h"
 
 #include <filesystem>
 #include <fstream>
@@ -46,17 +45,10 @@ inline void writeBytes(const std::string& path, const std::string& bytes)
 
 inline std::string dataFile(const std::string& name) { return readBytes(std::string(MIRAVEL_TEST_DATA) + "/" + name); }
 
-inline std::unique_ptr<GradeBook> freshBook()
-{
-    auto book = std::make_unique<GradeBook>();
-    InitDefaults(*book);
-    return book;
-}
-
 // Every member set to something other than its default.
 inline std::unique_ptr<GradeBook> populatedBook()
 {
-    auto book = freshBook();
+    auto book = FreshBook();
     book->SchoolYear = "令和8年度;前期";
     book->GradeLevel = "4年";
     book->ClassName = "2組";

@@ -58,14 +58,14 @@ FileResult parse(const std::string& bytes, GradeDocument& document) { return Par
 
 TEST(GradeBookFile, FreshBookAfterNewMatchesTheExpectedFile)
 {
-    auto book = freshBook();
+    auto book = FreshBook();
     book->SchoolYear = "未登録です";
     EXPECT_EQ(encode(*book), dataFile("fresh_book.txt"));
 }
 
 TEST(GradeBookFile, SmallRosterLines)
 {
-    auto book = freshBook();
+    auto book = FreshBook();
     book->StudentCount = 3;
     book->StudentNames[0] = "山田";
     book->StudentNames[1] = "田中";
@@ -80,7 +80,7 @@ TEST(GradeBookFile, PopulatedBookRoundTripsByteForByte)
 {
     const auto book = populatedBook();
     const std::string bytes = encode(*book);
-    auto read = freshBook();
+    auto read = FreshBook();
     ASSERT_FALSE(parse(bytes, *read));
     EXPECT_TRUE(static_cast<GradeDocument&>(*read) == static_cast<GradeDocument&>(*book));
     EXPECT_EQ(encode(*read), bytes);
@@ -93,14 +93,14 @@ TEST(GradeBookFile, PopulatedBookRoundTripsByteForByte)
 
 TEST(GradeBookFile, ScoresAreStoredWithOneDecimal)
 {
-    auto book = freshBook();
+    auto book = FreshBook();
     book->Scores[0][0] = 72.25f;  // exact half: to the even digit
     book->Scores[0][1] = 72.34f;
     book->Scores[0][2] = 0.5f;
     book->Scores[0][3] = 10072.5f;
     const auto lines = linesOf(encode(*book));
     EXPECT_EQ(lines[23].substr(0, 26), "72.2;72.3;0.5;10072.5;-1.0");
-    auto read = freshBook();
+    auto read = FreshBook();
     ASSERT_FALSE(parse(encode(*book), *read));
     EXPECT_FLOAT_EQ(read->Scores[0][1], 72.3f);
 }
@@ -108,7 +108,7 @@ TEST(GradeBookFile, ScoresAreStoredWithOneDecimal)
 TEST(GradeBookFile, ReadingFollowsTheNumberRule)
 {
     auto line24 = std::string("85;;  7 2.5;abc;") + std::string(41, ';');
-    auto read = freshBook();
+    auto read = FreshBook();
     ASSERT_FALSE(parse(freshFileWithLine(24, line24), *read));
     EXPECT_EQ(read->Scores[0][0], 85.0f);
     EXPECT_EQ(read->Scores[0][1], 0.0f); // an empty field is 0, not -1
@@ -127,7 +127,7 @@ TEST(GradeBookFile, ExtraFieldsAndLinesAreIgnored)
     for (int i = 1; i <= 41; ++i)
         names += "生徒" + std::to_string(i) + ";";
     std::string bytes = freshFileWithLine(6, names) + "trailing line\r\nmore\r\n";
-    auto read = freshBook();
+    auto read = FreshBook();
     ASSERT_FALSE(parse(bytes, *read));
     EXPECT_EQ(read->StudentNames[39], "生徒40");
 
@@ -140,7 +140,7 @@ TEST(GradeBookFile, ExtraFieldsAndLinesAreIgnored)
 
 TEST(GradeBookFile, RefusedFilesNameTheLine)
 {
-    auto read = freshBook();
+    auto read = FreshBook();
     auto error = parse(freshFileWithRawLine(0, "", 1000), *read);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->line, 1001);
@@ -196,14 +196,14 @@ TEST(GradeBookFile, TextsTheFormatCannotCarryAreRefusedAndNothingIsWritten)
         {[](GradeBook& b) { b.SemesterNames[1] = "後期;"; }, "学期名"},
     };
     for (const auto& c : cases) {
-        auto book = freshBook();
+        auto book = FreshBook();
         c.spoil(*book);
         const auto error = WriteGradeBook(path, *book);
         ASSERT_TRUE(error) << c.mentions;
         EXPECT_NE(error->reason.find(c.mentions), std::string::npos) << error->reason;
         EXPECT_FALSE(std::filesystem::exists(path));
     }
-    auto book = freshBook();
+    auto book = FreshBook();
     book->SchoolYear = "2026;年度"; // a whole-line text may hold ";"
     EXPECT_FALSE(WriteGradeBook(path, *book));
 }
@@ -221,7 +221,7 @@ TEST(SaveGradeBook, KeepsThePreviousContentAsTheBackup)
 {
     TempDir dir;
     const std::string path = dir.file("3年1組.txt");
-    auto book = freshBook();
+    auto book = FreshBook();
     ASSERT_FALSE(WriteGradeBook(path, *book)); // first save: nothing to back up
     EXPECT_FALSE(std::filesystem::exists(dir.file("3年1組.bak")));
     const std::string first = readBytes(path);
@@ -238,8 +238,8 @@ TEST(SaveGradeBook, AFailedSaveLeavesTheOldFileAndBackupUntouched)
 {
     TempDir dir;
     const std::string path = dir.file("class.txt");
-    ASSERT_FALSE(WriteGradeBook(path, *freshBook()));
-    ASSERT_FALSE(WriteGradeBook(path, *freshBook()));
+    ASSERT_FALSE(WriteGradeBook(path, *FreshBook()));
+    ASSERT_FALSE(WriteGradeBook(path, *FreshBook()));
     const std::string old = readBytes(path);
     const std::string oldBackup = readBytes(dir.file("class.bak"));
 
@@ -263,7 +263,7 @@ TEST(SaveGradeBook, AFailedSaveLeavesTheOldFileAndBackupUntouched)
 TEST(SaveGradeBook, AMissingFolderIsReported)
 {
     TempDir dir;
-    const auto error = WriteGradeBook(dir.file("no/such/folder.txt"), *freshBook());
+    const auto error = WriteGradeBook(dir.file("no/such/folder.txt"), *FreshBook());
     ASSERT_TRUE(error);
     EXPECT_EQ(error->reason, "保存先のフォルダーが見つかりません。");
 }

@@ -14,12 +14,7 @@ namespace {
 
 TEST(TreeNodes, KeysTextsAndPicturesInTreeOrder)
 {
-    auto book = std::make_unique<GradeBook>();
-    InitDefaults(*book);
-    book->SchoolYear = "2024";
-    book->GradeLevel = "3年";
-    book->ClassName = "1組";
-    book->TeacherName = "山田";
+    const auto book = ClassBook({});
     const std::vector<TreeNodeEntry> nodes = BuildTreeNodes(*book);
     ASSERT_EQ(nodes.size(), 745u);
 
@@ -52,8 +47,7 @@ TEST(TreeNodes, KeysTextsAndPicturesInTreeOrder)
 
 TEST(TreeNodes, TestLightsUpOnceAnyViewpointHasAnAverage)
 {
-    auto book = std::make_unique<GradeBook>();
-    InitDefaults(*book);
+    auto book = FreshBook();
     book->Scores[TestSlot(1, 2, 3, 2)][kAverageColumn] = 0.0f;
     for (int s = 0; s < kSubjects; ++s)
         for (int m = 0; m < kSemesters; ++m)

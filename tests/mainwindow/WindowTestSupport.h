@@ -3,7 +3,7 @@
 // folder of its own for every test.
 
 #include "core/Defaults.h"
-#include "core/GradeBook.h"
+#include "support/Books.h"
 #include "file/Cp932.h"
 #include "file/GradeBookFile.h"
 #include "mainwindow/MainWindowTexts.h"
@@ -53,15 +53,7 @@ protected:
     // A grade book file of a 3年1組 class with the given names.
     QString writeBook(const QString& name, const std::vector<std::string>& students)
     {
-        auto book = std::make_unique<GradeBook>();
-        InitDefaults(*book);
-        book->SchoolYear = "2024";
-        book->GradeLevel = "3年";
-        book->ClassName = "1組";
-        book->TeacherName = "山田";
-        book->StudentCount = static_cast<Integer>(students.size());
-        for (std::size_t i = 0; i < students.size(); ++i)
-            book->StudentNames[static_cast<long>(i)] = students[i];
+        const auto book = ClassBook(students);
         const QString file = path(name);
         EXPECT_FALSE(WriteGradeBook(QFile::encodeName(file).toStdString(), *book).has_value());
         return file;

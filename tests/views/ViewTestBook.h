@@ -2,8 +2,7 @@
 // A small class used by the view tests: attendance numbers 1..5 where number 3
 // has transferred out, so 4 students are enrolled.
 
-#include "core/Defaults.h"
-#include "core/GradeBook.h"
+#include "support/Books.h"
 #include "mainwindow/views/GridBase.h"
 #include "mainwindow/views/TablePane.h"
 
@@ -17,29 +16,16 @@ namespace miravel::testing {
 
 inline std::unique_ptr<GradeBook> MakeClassOfFive()
 {
-    auto book = std::make_unique<GradeBook>();
-    InitDefaults(*book);
-    book->SchoolYear = "2024";
-    book->GradeLevel = "5年";
-    book->ClassName = "2組";
-    book->TeacherName = "山田";
-    book->StudentCount = 5;
-    book->StudentNames[0] = "青木";
-    book->StudentNames[1] = "井上";
-    book->StudentNames[3] = "江藤";
-    book->StudentNames[4] = "大野";
-    return book;
+    return test::ClassBook({"青木", "井上", "", "江藤", "大野"}, {"2024", "5年", "2組", "山田"});
 }
 
 // A roster of n named students, numbers 1..n.
 inline std::unique_ptr<GradeBook> MakeClassOf(int n)
 {
-    auto book = std::make_unique<GradeBook>();
-    InitDefaults(*book);
-    book->StudentCount = static_cast<Integer>(n);
+    std::vector<std::string> names;
     for (int i = 0; i < n; ++i)
-        book->StudentNames[i] = "生徒" + std::to_string(i + 1);
-    return book;
+        names.push_back("生徒" + std::to_string(i + 1));
+    return test::ClassBook(names);
 }
 
 // Stores values for attendance numbers 1, 2, ... and the class average.
