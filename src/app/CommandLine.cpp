@@ -4,8 +4,8 @@
 #include "core/TextRules.h"
 #include "file/CsvExport.h"
 #include "file/GradeBookFile.h"
-#include "mainwindow/views/GradeViews.h"
 #include "mainwindow/views/GridBase.h"
+#include "mainwindow/views/TreeNodes.h"
 
 #include <memory>
 #include <sstream>
@@ -147,31 +147,7 @@ bool drawView(GradeBook& book, const std::string& key, TablePane& pane, std::str
         err += "学級の編集（生徒の登録）がまだです。[編集]－[学級の編集(E)]をしてください\n";
         return false;
     }
-    auto index = [&key](int position) { return static_cast<Integer>(key[position] - '0'); };
-    switch (key[0]) {
-    case '0':
-        book.CurrentSubject = index(2);
-        ShowYearRoundView(book, pane);
-        break;
-    case '1':
-        book.CurrentSubject = index(2);
-        book.CurrentSemester = index(4);
-        ShowSemesterView(book, pane);
-        break;
-    case '2':
-        book.CurrentSubject = index(2);
-        book.CurrentSemester = index(4);
-        book.CurrentTest = index(6);
-        ShowTestView(book, pane);
-        break;
-    default:
-        book.CurrentSubject = index(2);
-        book.CurrentSemester = index(4);
-        book.CurrentTest = index(6);
-        book.CurrentViewpoint = index(8);
-        ShowViewpointView(book, pane);
-        break;
-    }
+    ShowNodeView(book, pane, SelectNodeIndexes(book, key));
     return true;
 }
 

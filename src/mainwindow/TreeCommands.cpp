@@ -7,8 +7,7 @@
 #include "core/GradeBook.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/NavigationTree.h"
-#include "mainwindow/TreeNodes.h"
-#include "mainwindow/views/GradeViews.h"
+#include "mainwindow/views/TreeNodes.h"
 #include "mainwindow/views/GridBase.h"
 #include "platform/Platform.h"
 
@@ -94,45 +93,32 @@ void frmMain::TreeView1_NodeClick(QTreeWidgetItem* node)
         return;
     }
 
-    const std::string& k = book.CurrentNodeKey;
-    switch (KeyNumberAt(k, 1)) {
+    const int kind = SelectNodeIndexes(book, book.CurrentNodeKey);
+    switch (kind) {
     case kSubjectNode:
-        book.CurrentSubject = static_cast<Integer>(KeyNumberAt(k, 3));
         setEditCaptions(texts::kEditSubjectMenu, texts::kEditSubjectButton);
-        ShowYearRoundView(book, pane_);
         SetStatusHint(message(texts::kHintSubject));
         break;
     case kSemesterNode:
-        book.CurrentSubject = static_cast<Integer>(KeyNumberAt(k, 3));
-        book.CurrentSemester = static_cast<Integer>(KeyNumberAt(k, 5));
         setEditCaptions(texts::kEditSemesterMenu, texts::kEditSemesterButton);
         SetStatusHint(message(texts::kHintSemester));
-        ShowSemesterView(book, pane_);
         break;
     case kTestNode:
-        book.CurrentSubject = static_cast<Integer>(KeyNumberAt(k, 3));
-        book.CurrentSemester = static_cast<Integer>(KeyNumberAt(k, 5));
-        book.CurrentTest = static_cast<Integer>(KeyNumberAt(k, 7));
         setEditCaptions(texts::kEditTestMenu, texts::kEditTestButton);
         SetStatusHint(message(texts::kHintTest));
-        ShowTestView(book, pane_);
         break;
     case kViewpointNode:
-        book.CurrentSubject = static_cast<Integer>(KeyNumberAt(k, 3));
-        book.CurrentSemester = static_cast<Integer>(KeyNumberAt(k, 5));
-        book.CurrentTest = static_cast<Integer>(KeyNumberAt(k, 7));
-        book.CurrentViewpoint = static_cast<Integer>(KeyNumberAt(k, 9));
         // Viewpoints have no editor.
         mnuEditProperty->setEnabled(false);
         editButton->setText(message(texts::kEditViewpointButton));
         editButton->setIconText(message(texts::kEditViewpointButton));
         editButton->setEnabled(false);
-        ShowViewpointView(book, pane_);
         SetStatusHint(message(texts::kHintViewpoint));
         break;
     default:
         return;
     }
+    ShowNodeView(book, pane_, kind);
     ShowPane();
 }
 

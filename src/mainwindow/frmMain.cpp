@@ -4,7 +4,6 @@
 #include "mainwindow/GridMirror.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/NavigationTree.h"
-#include "mainwindow/views/GradeViews.h"
 #include "mainwindow/views/GridBase.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
@@ -212,28 +211,15 @@ void frmMain::Form_Activate()
             SetStatusHint(message(texts::kHintActivateClass));
         ShowRosterView(book, pane_);
     } else if (enrolled) {
-        switch (KeyNumberAt(book.CurrentNodeKey, 1)) {
-        case kSubjectNode:
+        const int kind = KeyNumberAt(book.CurrentNodeKey, 1);
+        if (kind == kSubjectNode)
             renameSubjectNodes();
-            ShowYearRoundView(book, pane_);
-            break;
-        case kSemesterNode:
-            ShowSemesterView(book, pane_);
-            break;
-        case kTestNode:
-            if (book.EditAccepted) {
-                if (QTreeWidgetItem* node = TreeView1->NodeByIndex(book.CurrentNodeIndex))
-                    NavigationTree::SetNodeImage(node, QStringLiteral("lighton"));
-                book.EditAccepted = false;
-            }
-            ShowTestView(book, pane_);
-            break;
-        case kViewpointNode:
-            ShowViewpointView(book, pane_);
-            break;
-        default:
-            break;
+        if (kind == kTestNode && book.EditAccepted) {
+            if (QTreeWidgetItem* node = TreeView1->NodeByIndex(book.CurrentNodeIndex))
+                NavigationTree::SetNodeImage(node, QStringLiteral("lighton"));
+            book.EditAccepted = false;
         }
+        ShowNodeView(book, pane_, kind);
     }
     ShowPane();
 }

@@ -1,7 +1,9 @@
 #include "app/CommandLine.h"
 #include "core/Defaults.h"
 #include "file/GradeBookFile.h"
-#include "../file/FileTestSupport.h"
+#include "file/Cp932.h"
+#include "file/FileTestSupport.h"
+#include "views/ViewTestBook.h"
 
 #include <gtest/gtest.h>
 
@@ -98,4 +100,23 @@ TEST_F(HeadlessTest, GradeViewsNeedARegisteredRoster)
     EXPECT_EQ(run({"--export-csv", csv, "--view", "subject:1", bookPath}), 1);
     EXPECT_NE(err.find("学級の編集（生徒の登録）がまだです。"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(csv));
+}
+
+// The exported bytes are those of the table the window shows, after the book
+// went through its file: averages stored with one decimal rank the same.
+TEST_F(HeadlessTest, ExportsGradeTablesThroughTheFile)
+{
+    using namespace miravel::testing;
+    auto book = MakeClassOfFive();
+    StoreValues(*book, SemesterSummarySlot(0, 0, 0), {80, 10072.5f, 99, -2, 72.5f}, 75);
+    StoreValues(*book, SemesterSummarySlot(0, 0, 1), {72.33f, 72.34f, 99, 90, -1}, 78.2f);
+    StoreValues(*book, SemesterSummarySlot(0, 0, 2), {50, 60, 99, 70, 80}, 65);
+    StoreValues(*book, SemesterSummarySlot(0, 0, 3), {10072.3f, 72.3f, 99, -2, 65}, 68.33f);
+    SetCounts(*book, 0, 0, 0, 1, 2);
+    SetCounts(*book, 0, 0, 2, 0, 1);
+    ASSERT_FALSE(WriteGradeBook(bookPath, *book));
+
+    const std::string csv = dir.file("国語.csv");
+    ASSERT_EQ(run({"--export-csv", csv, "--view", "semester:1,1", bookPath}), 0) << err;
+    EXPECT_EQ(readBytes(csv), *Utf8ToCp932(dataFile("views/semester_view.csv")));
 }

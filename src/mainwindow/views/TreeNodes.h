@@ -4,6 +4,7 @@
 // node key back into its kind and indexes.
 
 #include "core/GradeBook.h"
+#include "mainwindow/views/TablePane.h"
 
 #include <string>
 #include <vector>
@@ -44,5 +45,13 @@ const char* TestNodeImage(const GradeBook& book, int subject, int semester, int 
 // indexes at 3, 5, 7 and 9. A character that is not a digit, or one beyond
 // the key, reads as 0.
 int KeyNumberAt(const std::string& key, int position);
+
+// Sets the selection indexes a grade node's key carries (the subject, and
+// the semester, test and viewpoint as far as its kind has them) and returns
+// the kind.
+int SelectNodeIndexes(GradeBook& book, const std::string& key);
+
+// Draws the table of a grade node of `kind` for the current selection.
+void ShowNodeView(GradeBook& book, TablePane& pane, int kind);
 
 } // namespace miravel

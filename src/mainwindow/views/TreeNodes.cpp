@@ -1,7 +1,8 @@
-#include "mainwindow/TreeNodes.h"
+#include "mainwindow/views/TreeNodes.h"
 
 #include "core/Defaults.h"
 #include "core/TextRules.h"
+#include "mainwindow/views/GradeViews.h"
 
 namespace miravel {
 
@@ -71,6 +72,36 @@ int KeyNumberAt(const std::string& key, int position)
         return 0;
     const char c = key[position - 1];
     return c >= '0' && c <= '9' ? c - '0' : 0;
+}
+
+int SelectNodeIndexes(GradeBook& book, const std::string& key)
+{
+    const int kind = KeyNumberAt(key, 1);
+    // Each kind carries the indexes of the levels above it.
+    Integer* const levels[] = {&book.CurrentSubject, &book.CurrentSemester, &book.CurrentTest, &book.CurrentViewpoint};
+    for (int level = 0; level <= kind && level < 4; ++level)
+        *levels[level] = static_cast<Integer>(KeyNumberAt(key, 3 + 2 * level));
+    return kind;
+}
+
+void ShowNodeView(GradeBook& book, TablePane& pane, int kind)
+{
+    switch (kind) {
+    case kSubjectNode:
+        ShowYearRoundView(book, pane);
+        break;
+    case kSemesterNode:
+        ShowSemesterView(book, pane);
+        break;
+    case kTestNode:
+        ShowTestView(book, pane);
+        break;
+    case kViewpointNode:
+        ShowViewpointView(book, pane);
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace miravel
