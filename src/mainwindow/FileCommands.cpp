@@ -113,53 +113,67 @@ bool frmMain::loadGradeBook(const QString& path)
     return true;
 }
 
-bool frmMain::saveTo(const QString& path)
+frmMain::SaveOutcome frmMain::saveTo(const QString& path)
 {
     GradeBook& book = Book();
     if (const FileResult error = WriteGradeBook(LocalPath(path), book)) {
         platform_.ShowMessage(this, FailureText(texts::kCannotSave, path, *error), message(texts::kProgramTitle),
                               MessageButtons::Ok, MessageIcon::None);
-        return false;
+        return SaveOutcome::Failed;
     }
     book.SavedState = false;
     mnuFileSave->setEnabled(true);
-    return true;
+    return SaveOutcome::Saved;
 }
 
-bool frmMain::mnuFileSave_Click() { return saveTo(QFile::decodeName(Book().CurrentFilePath.c_str())); }
-
-bool frmMain::mnuFileSaveAs_Click()
+frmMain::SaveOutcome frmMain::saveAs()
 {
     const QString path =
         platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(texts::kGradeBookFilter));
     if (path.isEmpty())
-        return false;
+        return SaveOutcome::Cancelled;
     GradeBook& book = Book();
     const std::string previous = book.CurrentFilePath;
     book.CurrentFilePath = LocalPath(path);
-    if (saveTo(path))
-        return true;
-    book.CurrentFilePath = previous;
-    return false;
+    const SaveOutcome outcome = saveTo(path);
+    if (outcome != SaveOutcome::Saved)
+        book.CurrentFilePath = previous;
+    return outcome;
 }
 
-void frmMain::askToSaveBeforeLeaving()
+frmMain::SaveOutcome frmMain::saveDocument()
+{
+    if (mnuFileSave->isEnabled())
+        return saveTo(QFile::decodeName(Book().CurrentFilePath.c_str()));
+    if (mnuFileSaveAs->isEnabled())
+        return saveAs();
+    return SaveOutcome::Cancelled;
+}
+
+bool frmMain::mnuFileSave_Click()
+{
+    return saveTo(QFile::decodeName(Book().CurrentFilePath.c_str())) == SaveOutcome::Saved;
+}
+
+bool frmMain::mnuFileSaveAs_Click() { return saveAs() == SaveOutcome::Saved; }
+
+bool frmMain::askToSaveBeforeLeaving()
 {
     if (!Book().SavedState)
-        return;
+        return true;
     const MessageAnswer answer = platform_.ShowMessage(this, message(texts::kAskSave), message(texts::kProgramTitle),
                                                        MessageButtons::YesNo, MessageIcon::None);
     if (answer != MessageAnswer::Yes)
-        return;
-    if (mnuFileSave->isEnabled())
-        mnuFileSave_Click();
-    else if (mnuFileSaveAs->isEnabled())
-        mnuFileSaveAs_Click();
+        return true;
+    // A cancelled dialog leaves as the teacher chose; a failed write would
+    // throw away the work the teacher just asked to keep.
+    return saveDocument() != SaveOutcome::Failed;
 }
 
 void frmMain::mnuFileClose_Click()
 {
-    askToSaveBeforeLeaving();
+    if (!askToSaveBeforeLeaving())
+        return;
     GradeBook& book = Book();
     InitDefaults(book);
     for (QAction* item : {mnuFileNew, mnuFileOpen, ToolbarButton(message(texts::kKeyNew)),

@@ -226,16 +226,19 @@ void frmMain::Form_Activate()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    Form_Unload();
-    event->accept();
+    if (Form_Unload())
+        event->accept();
+    else
+        event->ignore();
 }
 
-void frmMain::Form_Unload()
+bool frmMain::Form_Unload()
 {
     if (unloaded_)
-        return;
+        return true;
+    if (!askToSaveBeforeLeaving())
+        return false;
     unloaded_ = true;
-    askToSaveBeforeLeaving();
     // Editors still open go first, the most recent one first.
     for (auto editor = editors_.rbegin(); editor != editors_.rend(); ++editor)
         if (*editor)
@@ -243,6 +246,7 @@ void frmMain::Form_Unload()
     editors_.clear();
     if (!isMinimized())
         WritePlacement(platform_, Placement());
+    return true;
 }
 
 // ---- Help, page setup, printing, toolbar --------------------------------------
@@ -282,10 +286,7 @@ void frmMain::tbToolBar_ButtonClick(const QString& key)
     } else if (key == message(texts::kKeyOpen)) {
         mnuFileOpen_Click();
     } else if (key == message(texts::kKeySave)) {
-        if (mnuFileSave->isEnabled())
-            mnuFileSave_Click();
-        else if (mnuFileSaveAs->isEnabled())
-            mnuFileSaveAs_Click();
+        saveDocument();
     } else if (key == message(texts::kKeyPrint)) {
         mnuFilePrint_Click();
     } else if (key == message(texts::kKeyEdit)) {

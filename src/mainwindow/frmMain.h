@@ -95,7 +95,8 @@ public:
     // Window procedures.
     void Form_Load();
     void Form_Activate();
-    void Form_Unload();
+    // False when the window must stay because a save the teacher asked for failed.
+    bool Form_Unload();
 
     // Offered to the editors.
     void TreeView1_refresh();
@@ -149,8 +150,14 @@ private:
     void setEditCaptions(const char* menuCaption, const char* buttonCaption);
     void enableRosterCommands();
     void showClassCaption();
-    void askToSaveBeforeLeaving();
-    bool saveTo(const QString& path);
+    enum class SaveOutcome { Saved, Cancelled, Failed };
+    // False when the teacher wanted to save and the save failed: the
+    // document must then stay open.
+    bool askToSaveBeforeLeaving();
+    // Save when Save is offered, else Save As when that is offered.
+    SaveOutcome saveDocument();
+    SaveOutcome saveAs();
+    SaveOutcome saveTo(const QString& path);
     bool loadGradeBook(const QString& path);
 
     // Tree helpers.

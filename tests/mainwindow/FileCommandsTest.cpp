@@ -215,6 +215,29 @@ TEST_F(FileCommands, FailedSaveAsKeepsTheWorkUnsaved)
     EXPECT_EQ(Book().CurrentFilePath, "");
 }
 
+TEST_F(FileCommands, CloseAndExitStayWhenTheWantedSaveFails)
+{
+    open(writeBook("class.txt", {"佐藤"}));
+    Book().CurrentFilePath = path("removed-stick/class.txt").toStdString(); // the folder went away
+    platform.messageAnswers = {MessageAnswer::Yes};
+    window->mnuFileClose->trigger();
+    EXPECT_EQ(askedToSave(), 1);
+    EXPECT_TRUE(lastMessage().startsWith(U(texts::kCannotSave)));
+    EXPECT_EQ(Book().StudentNames[0], "佐藤");
+    EXPECT_TRUE(Book().SavedState);
+    EXPECT_TRUE(window->mnuFileClose->isEnabled());
+
+    platform.messageAnswers = {MessageAnswer::Yes};
+    window->mnuFileExit->trigger();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(Book().StudentNames[0], "佐藤");
+
+    // Answering No leaves as before.
+    platform.messageAnswers = {MessageAnswer::No};
+    window->mnuFileExit->trigger();
+    EXPECT_FALSE(window->isVisible());
+}
+
 TEST_F(FileCommands, FileNamedAtStartOpensAsOpenDoes)
 {
     EXPECT_TRUE(window->openFile(writeBook("class.txt", {"佐藤", "鈴木"})));
