@@ -11,7 +11,8 @@ namespace miravel {
 
 enum class Alignment { General, LeftCenter, CenterCenter, RightCenter };
 
-constexpr std::uint32_t kDefaultCellColour = 0xFFFFFFFFu; // "as the widget draws it"
+// Cell colours are 0xRRGGBB; this value means "as the widget draws it".
+constexpr std::uint32_t kDefaultCellColour = 0xFFFFFFFFu;
 
 class TextGrid {
 public:
