@@ -1,5 +1,6 @@
 #include "file/Cp932.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
@@ -52,8 +53,18 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::string* offen
 {
     std::string out;
     std::size_t failedAt = 0;
-    if (convert("CP932", "UTF-8", utf8, out, failedAt))
-        return out;
+    if (convert("CP932", "UTF-8", utf8, out, failedAt)) {
+        // iconv quietly stores some characters as look-alikes (¥ as "\",
+        // 〜 as ～, − as －); such a text would not read back as written.
+        std::string back;
+        std::size_t ignored = 0;
+        if (convert("UTF-8", "CP932", out, back, ignored) && back == utf8)
+            return out;
+        failedAt = static_cast<std::size_t>(
+            std::mismatch(utf8.begin(), utf8.end(), back.begin(), back.end()).first - utf8.begin());
+        while (failedAt > 0 && failedAt < utf8.size() && (static_cast<unsigned char>(utf8[failedAt]) & 0xC0) == 0x80)
+            --failedAt;
+    }
     if (offending)
         *offending = failedAt < utf8.size() ? characterAt(utf8, failedAt) : std::string();
     return std::nullopt;

@@ -9,8 +9,9 @@
 
 namespace miravel {
 
-// Nothing when some character has no code page 932 form; `offending` then
-// holds the first such character (UTF-8).
+// Nothing when some character has no code page 932 form of its own (one that
+// reads back as the same character); `offending` then holds the first such
+// character (UTF-8).
 std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::string* offending = nullptr);
 
 // Nothing when the bytes are not valid code page 932; `failedAt` then holds

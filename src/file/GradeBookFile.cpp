@@ -151,21 +151,17 @@ public:
     int lineCount() const { return static_cast<int>(lines_.size()); }
     std::string_view line(int number) const { return lines_[number - 1]; }
 
-    // The first `count` ";"-terminated fields of a line. The last field may
-    // lack its ";" at the very end of the line.
+    // The first `count` fields of a line, each the text before a ";".
     FileResult fields(int number, int count, std::vector<std::string_view>& out) const
     {
         out.clear();
         std::string_view rest = line(number);
-        while (static_cast<int>(out.size()) < count && !rest.empty()) {
+        while (static_cast<int>(out.size()) < count) {
             const auto semicolon = rest.find(';');
-            if (semicolon == std::string_view::npos) {
-                out.push_back(rest);
-                rest = {};
-            } else {
-                out.push_back(rest.substr(0, semicolon));
-                rest.remove_prefix(semicolon + 1);
-            }
+            if (semicolon == std::string_view::npos)
+                break;
+            out.push_back(rest.substr(0, semicolon));
+            rest.remove_prefix(semicolon + 1);
         }
         if (static_cast<int>(out.size()) < count)
             return lineError(number, "項目が足りません（" + std::to_string(count) + "個のところ" +
@@ -284,8 +280,16 @@ FileResult EncodeGradeBook(const GradeDocument& document, std::string& bytes)
 
 FileResult ParseGradeBook(std::string_view bytes, GradeDocument& document)
 {
+    // Whatever follows the last line is ignored, whatever bytes it holds.
+    // (A line feed byte never occurs inside a code page 932 character.)
+    std::size_t end = 0;
+    for (int line = 0; line < kGradeBookLines && end != std::string_view::npos; ++line) {
+        end = bytes.find('\n', end);
+        if (end != std::string_view::npos)
+            ++end;
+    }
     std::string text;
-    if (auto error = DecodeCp932File(bytes, text))
+    if (auto error = DecodeCp932File(bytes.substr(0, end), text))
         return error;
     return parseLines(LineReader(text), document);
 }

@@ -126,12 +126,12 @@ TEST(GradeBookFile, ExtraFieldsAndLinesAreIgnored)
     std::string names;
     for (int i = 1; i <= 41; ++i)
         names += "生徒" + std::to_string(i) + ";";
-    std::string bytes = freshFileWithLine(6, names) + "trailing line\r\nmore\r\n";
+    std::string bytes = freshFileWithLine(6, names) + "trailing line\r\nmore \x81\x20\x81\r\n";
     auto read = FreshBook();
     ASSERT_FALSE(parse(bytes, *read));
     EXPECT_EQ(read->StudentNames[39], "生徒40");
 
-    // No final line break, and the last field without its ";".
+    // No final line break.
     bytes = dataFile("fresh_book.txt");
     bytes.resize(bytes.size() - 2);
     ASSERT_FALSE(parse(bytes, *read));
@@ -152,6 +152,10 @@ TEST(GradeBookFile, RefusedFilesNameTheLine)
     ASSERT_TRUE(error);
     EXPECT_EQ(error->line, 30);
     EXPECT_EQ(error->Message().rfind("30行目: ", 0), 0u);
+
+    error = parse(freshFileWithLine(15, "一学期;二学期;三学期"), *read); // a field ends with its ";"
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->line, 15);
 
     error = parse(freshFileWithLine(9, "32768;" + std::string(17, ';')), *read);
     ASSERT_TRUE(error);
@@ -194,6 +198,9 @@ TEST(GradeBookFile, TextsTheFormatCannotCarryAreRefusedAndNothingIsWritten)
         {[](GradeBook& b) { b.TeacherName = "山田\r"; }, "担任の氏名"},
         {[](GradeBook& b) { b.SubjectTable[2][3] = "観察😀"; }, "😀"},
         {[](GradeBook& b) { b.SemesterNames[1] = "後期;"; }, "学期名"},
+        // Stored as a look-alike, these would not read back as typed.
+        {[](GradeBook& b) { b.SlotTitles[TestSlot(2, 0, 0, 0)][0] = "1/8〜1/9"; }, "「〜」"},
+        {[](GradeBook& b) { b.StudentNames[0] = "¥山田"; }, "「¥」"},
     };
     for (const auto& c : cases) {
         auto book = FreshBook();
