@@ -4,6 +4,7 @@
 #include "core/TextRules.h"
 #include "file/CsvExport.h"
 #include "file/GradeBookFile.h"
+#include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/views/GridBase.h"
 #include "mainwindow/views/TreeNodes.h"
 
@@ -87,7 +88,7 @@ bool nodeKeyOf(const std::string& view, std::string& key, std::string& error)
     static const std::pair<const char*, std::pair<char, int>> kinds[] = {
         {"subject", {'0', 1}}, {"semester", {'1', 2}}, {"test", {'2', 3}}, {"viewpoint", {'3', 4}}};
     if (view == "class") {
-        key = "HomeRoom";
+        key = texts::kClassNodeKey;
         return true;
     }
     const int limits[] = {kSubjects, kSemesters, kTests, kViewpoints};
@@ -127,7 +128,7 @@ bool openBook(const std::string& path, GradeBook& book, std::string& err)
 {
     InitDefaults(book);
     if (auto error = ReadGradeBook(path, book)) {
-        err += "成績ファイルとして読み込めません。" + path + ": " + error->Message() + "\n";
+        err += std::string(texts::kNotAGradeBook) + path + ": " + error->Message() + "\n";
         return false;
     }
     return true;
@@ -139,12 +140,12 @@ bool drawView(GradeBook& book, const std::string& key, TablePane& pane, std::str
     MSFlexGrid1_init(book, pane.Grid);
     pane.Caption = CaptionLine(book);
     book.CurrentNodeKey = key;
-    if (key == "HomeRoom") {
+    if (key == texts::kClassNodeKey) {
         ShowRosterView(book, pane);
         return true;
     }
     if (book.CountEnrolledStudents() == 0) {
-        err += "学級の編集（生徒の登録）がまだです。[編集]－[学級の編集(E)]をしてください\n";
+        err += std::string(texts::kNoStudentsYet) + "\n";
         return false;
     }
     ShowNodeView(book, pane, SelectNodeIndexes(book, key));
