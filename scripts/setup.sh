@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
 )

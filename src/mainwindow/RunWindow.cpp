@@ -5,6 +5,7 @@
 #include "mainwindow/frmMain.h"
 #include "platform/JapaneseFonts.h"
 #include "platform/QtPlatform.h"
+#include "platform/QtTranslations.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ int RunWindow(QApplication& app, const QString& fileToOpen)
 {
     QApplication::setApplicationName(QStringLiteral("Miravel"));
     InstallJapaneseFonts(app);
+    InstallJapaneseQtTexts(app);
     QtPlatform platform;
     frmMain window(platform);
     InitDefaults(Book());

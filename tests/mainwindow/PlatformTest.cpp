@@ -2,6 +2,7 @@
 // method switch, Japanese fonts and the placement rules.
 
 #include "mainwindow/WindowPlacement.h"
+#include "platform/QtTranslations.h"
 #include "platform/FileFilter.h"
 #include "platform/InputMode.h"
 #include "platform/JapaneseFonts.h"
@@ -74,6 +75,12 @@ TEST(Fonts, OldJapaneseFontNamesMapToInstalledOnes)
     QFont mincho(QString::fromUtf8("ＭＳ 明朝"));
     EXPECT_EQ(QFontInfo(mincho).family(), QStringLiteral("IPAMincho"));
     EXPECT_EQ(QApplication::font().family(), QStringLiteral("IPAPGothic"));
+}
+
+TEST(QtTexts, DialogButtonsSpeakJapanese)
+{
+    ASSERT_TRUE(InstallJapaneseQtTexts(*QCoreApplication::instance()));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("キャンセル"));
 }
 
 TEST(StoredPlacement, MissingAndBrokenValuesGiveDefaults)
