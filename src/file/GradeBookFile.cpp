@@ -207,6 +207,11 @@ FileResult parseLines(const LineReader& r, GradeDocument& d)
     if (r.lineCount() < kGradeBookLines)
         return lineError(r.lineCount() + 1, "ファイルが途中で終わっています（成績ファイルは" +
                                                 std::to_string(kGradeBookLines) + "行です）。");
+    // No text may hold a line break; a stray carriage return would make a
+    // text this program could not save again.
+    for (int line = 1; line <= kGradeBookLines; ++line)
+        if (r.line(line).find('\r') != std::string_view::npos)
+            return lineError(line, "行の途中に改行文字（CR）があります。");
     d.SchoolYear = r.line(1);
     d.GradeLevel = r.line(2);
     d.ClassName = r.line(3);

@@ -4,6 +4,7 @@
 #include "FileTestSupport.h"
 
 #include <csignal>
+#include <random>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -166,6 +167,10 @@ TEST(GradeBookFile, RefusedFilesNameTheLine)
     EXPECT_EQ(error->line, 5);
     EXPECT_TRUE(parse(freshFileWithLine(5, "-1"), *read));
 
+    error = parse(freshFileWithLine(840, "一学期;漢字\r小テスト;"), *read);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->line, 840);
+
     error = parse(freshFileWithRawLine(4, "\x81\x7f"), *read); // not a code page 932 character
     ASSERT_TRUE(error);
     EXPECT_EQ(error->line, 4);
@@ -273,4 +278,35 @@ TEST(SaveGradeBook, AMissingFolderIsReported)
     const auto error = WriteGradeBook(dir.file("no/such/folder.txt"), *FreshBook());
     ASSERT_TRUE(error);
     EXPECT_EQ(error->reason, "保存先のフォルダーが見つかりません。");
+}
+
+TEST(GradeBookFile, DamagedFilesAreRefusedOrReadNeverCrash)
+{
+    const std::string good = encode(*populatedBook());
+    std::mt19937 random(20261207);
+    auto document = FreshBook();
+    int refused = 0;
+    for (int round = 0; round < 100; ++round) {
+        std::string bytes = good;
+        const int damage = 1 + static_cast<int>(random() % 8);
+        for (int i = 0; i < damage; ++i) {
+            const std::size_t at = random() % bytes.size();
+            switch (random() % 3) {
+            case 0: bytes[at] = static_cast<char>(random() % 256); break;
+            case 1: bytes.erase(at, random() % 64); break;
+            default: bytes.insert(at, 1, "\n;\x81-9."[random() % 6]); break;
+            }
+        }
+        const auto error = ParseGradeBook(bytes, *document);
+        if (error) {
+            ++refused;
+            EXPECT_GE(error->line, 1);
+            EXPECT_LE(error->line, kGradeBookLines);
+            EXPECT_FALSE(error->reason.empty());
+        } else {
+            std::string again;
+            EXPECT_FALSE(EncodeGradeBook(*document, again)) << "a file that was read can be written";
+        }
+    }
+    EXPECT_GT(refused, 0);
 }
