@@ -107,13 +107,7 @@ TEST_F(HeadlessTest, GradeViewsNeedARegisteredRoster)
 TEST_F(HeadlessTest, ExportsGradeTablesThroughTheFile)
 {
     using namespace miravel::testing;
-    auto book = MakeClassOfFive();
-    StoreValues(*book, SemesterSummarySlot(0, 0, 0), {80, 10072.5f, 99, -2, 72.5f}, 75);
-    StoreValues(*book, SemesterSummarySlot(0, 0, 1), {72.33f, 72.34f, 99, 90, -1}, 78.2f);
-    StoreValues(*book, SemesterSummarySlot(0, 0, 2), {50, 60, 99, 70, 80}, 65);
-    StoreValues(*book, SemesterSummarySlot(0, 0, 3), {10072.3f, 72.3f, 99, -2, 65}, 68.33f);
-    SetCounts(*book, 0, 0, 0, 1, 2);
-    SetCounts(*book, 0, 0, 2, 0, 1);
+    auto book = SemesterTableBook();
     ASSERT_FALSE(WriteGradeBook(bookPath, *book));
 
     const std::string csv = dir.file("国語.csv");

@@ -43,6 +43,21 @@ inline void SetCounts(GradeBook& book, int period, int subject, int viewpoint, i
     book.RankCountC[period][subject * kViewpoints + viewpoint] = static_cast<Integer>(countC);
 }
 
+// The class of five with the first semester of 国語 summed up: flagged
+// values, an absence, averages that differ only beyond the shown decimal,
+// and A/C counts for two viewpoints (the table of semester_view.csv).
+inline std::unique_ptr<GradeBook> SemesterTableBook()
+{
+    auto book = MakeClassOfFive();
+    StoreValues(*book, SemesterSummarySlot(0, 0, 0), {80, 10072.5f, 99, -2, 72.5f}, 75);
+    StoreValues(*book, SemesterSummarySlot(0, 0, 1), {72.33f, 72.34f, 99, 90, -1}, 78.2f);
+    StoreValues(*book, SemesterSummarySlot(0, 0, 2), {50, 60, 99, 70, 80}, 65);
+    StoreValues(*book, SemesterSummarySlot(0, 0, 3), {10072.3f, 72.3f, 99, -2, 65}, 68.33f);
+    SetCounts(*book, 0, 0, 0, 1, 2);
+    SetCounts(*book, 0, 0, 2, 0, 1);
+    return book;
+}
+
 // As the main window does it: base set-up first, then the view.
 template <class View>
 void Draw(View view, GradeBook& book, TablePane& pane)
