@@ -137,41 +137,19 @@ void frmMain::mnuEditProperty_Click()
         setClassNodeWithBlanks();
         return;
     }
-    const Integer subject = static_cast<Integer>(KeyNumberAt(key, 3));
-    const Integer semester = static_cast<Integer>(KeyNumberAt(key, 5));
-    const Integer test = static_cast<Integer>(KeyNumberAt(key, 7));
-    switch (KeyNumberAt(key, 1)) {
-    case kSubjectNode:
-        if (!hasEditor(EditorKind::SubjectSpec))
-            return;
-        book.CurrentSubject = subject;
-        book.EditAccepted = true;
-        openEditor(EditorKind::SubjectSpec);
-        break;
-    case kSemesterNode:
-        if (!hasEditor(EditorKind::SemesterSpec))
-            return;
-        book.CurrentSubject = subject;
-        book.CurrentSemester = semester;
-        openEditor(EditorKind::SemesterSpec);
-        break;
-    case kTestNode:
-        if (!hasEditor(EditorKind::TestSpec))
-            return;
-        book.CurrentSubject = subject;
-        book.CurrentSemester = semester;
-        book.CurrentTest = test;
-        openEditor(EditorKind::TestSpec);
-        break;
-    case kViewpointNode:
-        book.CurrentSubject = subject;
-        book.CurrentSemester = semester;
-        book.CurrentTest = test;
-        book.CurrentViewpoint = static_cast<Integer>(KeyNumberAt(key, 9));
-        break;
-    default:
-        break;
+    // Subjects, semesters and tests have an editor; viewpoints only select.
+    const int kind = KeyNumberAt(key, 1);
+    static const EditorKind editors[] = {EditorKind::SubjectSpec, EditorKind::SemesterSpec, EditorKind::TestSpec};
+    if (kind == kViewpointNode) {
+        SelectNodeIndexes(book, key);
+        return;
     }
+    if (kind < kSubjectNode || kind > kTestNode || !hasEditor(editors[kind]))
+        return;
+    SelectNodeIndexes(book, key);
+    if (kind == kSubjectNode)
+        book.EditAccepted = true;
+    openEditor(editors[kind]);
 }
 
 void frmMain::renameSubjectNodes()

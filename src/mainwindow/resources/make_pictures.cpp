@@ -124,17 +124,23 @@ void Spring(QPainter& p)
     p.drawEllipse(QPointF(16, 16), 3, 3);
 }
 
+// A five-pointed star (or maple leaf) around `centre`, first point up.
+QPolygonF Star(QPointF centre, double outer, double inner)
+{
+    QPolygonF star;
+    for (int i = 0; i < 10; ++i) {
+        const double angle = -M_PI / 2 + i * M_PI / 5;
+        const double radius = i % 2 == 0 ? outer : inner;
+        star << centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
+    }
+    return star;
+}
+
 void Autumn(QPainter& p)
 {
     p.setPen(Outline(QColor(170, 60, 10), 1.2));
     p.setBrush(QColor(240, 110, 30));
-    QPolygonF leaf;
-    for (int i = 0; i < 10; ++i) {
-        const double angle = -M_PI / 2 + i * M_PI / 5;
-        const double radius = i % 2 == 0 ? 13 : 6;
-        leaf << QPointF(16 + radius * std::cos(angle), 15 + radius * std::sin(angle));
-    }
-    p.drawPolygon(leaf);
+    p.drawPolygon(Star(QPointF(16, 15), 13, 6));
     p.setPen(Outline(QColor(140, 60, 20), 1.8));
     p.drawLine(QPointF(16, 15), QPointF(16, 30));
 }
@@ -169,13 +175,7 @@ void New(QPainter& p)
     Page(p);
     p.setPen(Outline(QColor(210, 150, 0), 1.2));
     p.setBrush(QColor(255, 215, 40));
-    QPolygonF star;
-    for (int i = 0; i < 10; ++i) {
-        const double angle = -M_PI / 2 + i * M_PI / 5;
-        const double radius = i % 2 == 0 ? 8 : 3.5;
-        star << QPointF(20 + radius * std::cos(angle), 21 + radius * std::sin(angle));
-    }
-    p.drawPolygon(star);
+    p.drawPolygon(Star(QPointF(20, 21), 8, 3.5));
 }
 
 void Open(QPainter& p)
