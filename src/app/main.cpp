@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "editors/Editors.h"
 #include "mainwindow/GuardedApplication.h"
 #include "mainwindow/RunWindow.h"
 
@@ -16,5 +17,5 @@ int main(int argc, char** argv)
         return code;
     }
     miravel::GuardedApplication app(argc, argv);
-    return miravel::RunWindow(app, QString::fromStdString(command.file));
+    return miravel::RunWindow(app, QString::fromStdString(command.file), miravel::RegisterEditors);
 }

@@ -11,13 +11,15 @@
 
 namespace miravel {
 
-int RunWindow(QApplication& app, const QString& fileToOpen)
+int RunWindow(QApplication& app, const QString& fileToOpen, const std::function<void(frmMain&)>& plugIn)
 {
     QApplication::setApplicationName(QStringLiteral("Miravel"));
     InstallJapaneseFonts(app);
     InstallJapaneseQtTexts(app);
     QtPlatform platform;
     frmMain window(platform);
+    if (plugIn)
+        plugIn(window);
     InitDefaults(Book());
     window.show();
     if (!fileToOpen.isEmpty())

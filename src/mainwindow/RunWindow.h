@@ -5,8 +5,13 @@
 #include <QApplication>
 #include <QString>
 
+#include <functional>
+
 namespace miravel {
 
-int RunWindow(QApplication& app, const QString& fileToOpen);
+class frmMain;
+
+// `plugIn` adds the editors and printing to the main window before it is shown.
+int RunWindow(QApplication& app, const QString& fileToOpen, const std::function<void(frmMain&)>& plugIn = {});
 
 } // namespace miravel

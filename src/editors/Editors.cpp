@@ -1,0 +1,12 @@
+#include "editors/Editors.h"
+
+namespace miravel {
+
+void RegisterEditors(frmMain& window)
+{
+    RegisterHomeRoomEditor(window);
+    RegisterTestSpecEditor(window);
+    RegisterCriteriaEditors(window);
+}
+
+} // namespace miravel

@@ -1,0 +1,70 @@
+#pragma once
+// A drawn page as plain data: texts, lines and rectangles placed in twips
+// from the top-left corner of the page (or of the window surface). Printed
+// tables and distribution graphs are laid out as a PageLayout by plain
+// functions that tests read directly; PaintPage() is the one place that
+// turns it into pixels, on a window, an image, a PDF or paper.
+
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace miravel {
+
+// 0xRRGGBB.
+using Rgb = std::uint32_t;
+constexpr Rgb kBlack = 0x000000;
+constexpr Rgb kGreen = 0x00FF00;   // A
+constexpr Rgb kOrange = 0xFF8000;  // B
+constexpr Rgb kMagenta = 0xFF00FF; // C
+constexpr Rgb kYellow = 0xFFFF00;
+// The desktop's button-text colour, as the printed page uses it.
+constexpr Rgb kButtonText = 0x000000;
+
+// A text whose top-left corner is at (x, y). `font` is the program's own
+// name ("ＭＳ 明朝", "ＭＳ ゴシック"); an empty font or a size of 0 means
+// the surface's current font.
+struct PageText {
+    int x = 0;
+    int y = 0;
+    std::string text;  // UTF-8
+    std::string font;
+    double points = 0;
+    Rgb color = kBlack;
+};
+
+// `width` is a drawing width in pixels of a 96-dpi screen (15 twips each),
+// so lines keep their weight on paper.
+struct PageLine {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    int width = 1;
+    bool dotted = false;
+    Rgb color = kBlack;
+};
+
+// A rectangle between two corners, outlined, filled when `filled`.
+struct PageRect {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    int width = 1;
+    Rgb outline = kBlack;
+    bool filled = false;
+    Rgb fill = kBlack;
+};
+
+bool operator==(const PageText& a, const PageText& b);
+bool operator==(const PageLine& a, const PageLine& b);
+bool operator==(const PageRect& a, const PageRect& b);
+
+using PageItem = std::variant<PageText, PageLine, PageRect>;
+
+// Items are drawn in order, later ones over earlier ones.
+struct Page {
+    bool landscape = false;
+    std::vector<PageItem> items;
+};
+
+// Several pages of one printed document.
+using PageDocument = std::vector<Page>;
+
+} // namespace miravel

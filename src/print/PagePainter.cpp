@@ -1,0 +1,86 @@
+#include "print/PagePainter.h"
+
+#include <QFont>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPen>
+
+namespace miravel {
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kTwipsPerDrawingPixel = 15.0;
+
+QColor ToColor(Rgb rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+class TwipsMapper {
+public:
+    TwipsMapper(double dpiX, double dpiY) : sx_(dpiX / kTwipsPerInch), sy_(dpiY / kTwipsPerInch) {}
+    QPointF point(int x, int y) const { return {x * sx_, y * sy_}; }
+    double penWidth(int width) const { return std::max(1.0, width * kTwipsPerDrawingPixel * sx_); }
+    double points(double pt) const { return pt; }
+
+private:
+    double sx_;
+    double sy_;
+};
+
+QPen MakePen(const TwipsMapper& map, int width, Rgb color, bool dotted)
+{
+    QPen pen(ToColor(color));
+    pen.setWidthF(map.penWidth(width));
+    pen.setStyle(dotted ? Qt::DotLine : Qt::SolidLine);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+} // namespace
+
+void PaintPage(QPainter& painter, const Page& page, double dpiX, double dpiY)
+{
+    const TwipsMapper map(dpiX, dpiY);
+    const QFont surfaceFont = painter.font();
+    painter.save();
+    for (const PageItem& item : page.items) {
+        if (const auto* text = std::get_if<PageText>(&item)) {
+            QFont font = surfaceFont;
+            if (!text->font.empty())
+                font.setFamily(QString::fromStdString(text->font));
+            if (text->points > 0)
+                font.setPointSizeF(text->points);
+            painter.setFont(font);
+            painter.setPen(ToColor(text->color));
+            const QPointF topLeft = map.point(text->x, text->y);
+            painter.drawText(QRectF(topLeft, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                             QString::fromStdString(text->text));
+        } else if (const auto* line = std::get_if<PageLine>(&item)) {
+            painter.setPen(MakePen(map, line->width, line->color, line->dotted));
+            painter.drawLine(map.point(line->x1, line->y1), map.point(line->x2, line->y2));
+        } else if (const auto* rect = std::get_if<PageRect>(&item)) {
+            painter.setPen(MakePen(map, rect->width, rect->outline, false));
+            painter.setBrush(rect->filled ? QBrush(ToColor(rect->fill)) : QBrush(Qt::NoBrush));
+            painter.drawRect(QRectF(map.point(rect->x1, rect->y1), map.point(rect->x2, rect->y2)).normalized());
+        }
+    }
+    painter.restore();
+}
+
+bool PrintDocument(QPagedPaintDevice& device, const PageDocument& document)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    // Fonts are sized for the device, not for the screen.
+    const double dpiX = device.logicalDpiX();
+    const double dpiY = device.logicalDpiY();
+    bool first = true;
+    for (const Page& page : document) {
+        if (!first && !device.newPage())
+            return false;
+        first = false;
+        PaintPage(painter, page, dpiX, dpiY);
+    }
+    return painter.end();
+}
+
+} // namespace miravel

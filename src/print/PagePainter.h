@@ -1,0 +1,24 @@
+#pragma once
+// Draws laid-out pages through a QPainter: on a window, into a QImage, into
+// a PDF or on a printer. Twips become device pixels at the device's own
+// resolution.
+
+#include "print/PageLayout.h"
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace miravel {
+
+// Draws the items of `page` with (0, 0) at the painter's current origin.
+// `dpiX`/`dpiY` are the device's dots per inch (logical DPI for a widget,
+// resolution for a printer or PDF).
+void PaintPage(QPainter& painter, const Page& page, double dpiX, double dpiY);
+
+// Draws every page of `document` on a printer or PDF writer, starting a new
+// sheet for each page after the first. The device's page layout (paper,
+// orientation, margins) is left as the caller set it; (0, 0) is the corner
+// of the printable area. False when the painter cannot start on the device.
+bool PrintDocument(QPagedPaintDevice& device, const PageDocument& document);
+
+} // namespace miravel
