@@ -29,6 +29,16 @@ const char* const kUsage =
     "                            viewpoint:S,M,T,V     その試験の観点 V\n"
     "  --help                  この説明を表示する\n";
 
+const char* const kNoDisplay =
+    "画面（ディスプレイ）が見つからないため、ウィンドウを開けません。"
+    "--check と --export-csv は画面なしで使えます。\n";
+
+bool DisplayAvailable(const char* qtPlatform, const char* x11Display, const char* waylandDisplay)
+{
+    auto named = [](const char* value) { return value && *value; };
+    return named(qtPlatform) || named(x11Display) || named(waylandDisplay);
+}
+
 CommandLine ParseCommandLine(const std::vector<std::string>& args)
 {
     CommandLine command;

@@ -23,4 +23,12 @@ int RunHeadless(const CommandLine& command, std::string& out, std::string& err);
 
 extern const char* const kUsage;
 
+// Said on stderr when the window is asked for on a machine without a display.
+extern const char* const kNoDisplay;
+
+// Whether the window can be shown: a platform named for Qt (QT_QPA_PLATFORM,
+// offscreen for instance) is taken as it is, otherwise an X or Wayland display
+// must be named. Null or empty values count as absent.
+bool DisplayAvailable(const char* qtPlatform, const char* x11Display, const char* waylandDisplay);
+
 } // namespace miravel

@@ -3,6 +3,7 @@
 #include "mainwindow/GuardedApplication.h"
 #include "mainwindow/RunWindow.h"
 
+#include <cstdlib>
 #include <iostream>
 
 int main(int argc, char** argv)
@@ -15,6 +16,12 @@ int main(int argc, char** argv)
         std::cout << out;
         std::cerr << err;
         return code;
+    }
+    // Qt would abort with a message of its own; say it plainly instead.
+    if (!miravel::DisplayAvailable(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
+                                   std::getenv("WAYLAND_DISPLAY"))) {
+        std::cerr << miravel::kNoDisplay;
+        return 1;
     }
     miravel::GuardedApplication app(argc, argv);
     return miravel::RunWindow(app, QString::fromStdString(command.file), miravel::RegisterEditors);

@@ -17,10 +17,10 @@ public:
     const T& operator[](long index) const { return data_[checked(index)]; }
 
     static constexpr std::size_t size() { return N; }
-    T* begin() { return data_.begin(); }
-    T* end() { return data_.end(); }
-    const T* begin() const { return data_.begin(); }
-    const T* end() const { return data_.end(); }
+    T* begin() { return data_.data(); }
+    T* end() { return data_.data() + N; }
+    const T* begin() const { return data_.data(); }
+    const T* end() const { return data_.data() + N; }
     void fill(const T& value) { data_.fill(value); }
 
     bool operator==(const CheckedArray& other) const { return data_ == other.data_; }

@@ -39,6 +39,13 @@ void TextGrid::resize(int rows, int cols)
     ++revision_;
 }
 
+void TextGrid::Clear()
+{
+    for (Cell& cell : cells_)
+        cell.text.clear();
+    ++revision_;
+}
+
 std::size_t TextGrid::index(int row, int col) const
 {
     requireIndex("row", row, rows_);

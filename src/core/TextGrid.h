@@ -23,6 +23,8 @@ public:
     // Changing the size keeps the cells that stay inside it; new cells are empty.
     void SetRows(int rows);
     void SetCols(int cols);
+    // Empties every cell's text; size, widths, heights, alignment and colours stay.
+    void Clear();
 
     int ColWidth(int col) const;
     void SetColWidth(int col, int twips);

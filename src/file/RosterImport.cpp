@@ -3,6 +3,8 @@
 #include "file/Cp932.h"
 #include "file/SafeWrite.h"
 
+#include <algorithm>
+
 namespace miravel {
 
 namespace {
@@ -55,6 +57,23 @@ FileResult ReadRosterFile(const std::string& path, std::vector<std::string>& nam
         return error;
     names = ParseRosterNames(text);
     return std::nullopt;
+}
+
+RosterImportResult ImportRoster(GradeBook& book, const std::vector<std::string>& names)
+{
+    RosterImportResult result;
+    result.imported = static_cast<int>(std::min<std::size_t>(names.size(), kStudents));
+    result.leftOut = names.size() - static_cast<std::size_t>(result.imported);
+    bool changed = book.StudentCount != result.imported;
+    for (int i = 0; i < result.imported; ++i) {
+        const std::string& name = names[static_cast<std::size_t>(i)];
+        changed = changed || book.StudentNames[i] != name;
+        book.StudentNames[i] = name;
+    }
+    book.StudentCount = static_cast<Integer>(result.imported);
+    if (changed)
+        book.MarkChanged();
+    return result;
 }
 
 } // namespace miravel

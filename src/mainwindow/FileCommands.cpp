@@ -33,24 +33,15 @@ void frmMain::setEditCaptions(const char* menuCaption, const char* buttonCaption
     button->setIconText(QString::fromUtf8(buttonCaption));
 }
 
-// What New and Open both leave on offer.
-void frmMain::showDocumentCommands()
+// What New and Open both leave on offer; Save only for a document with a name.
+void frmMain::showDocumentCommands(bool named)
 {
-    for (QAction* item : {mnuFileNew, mnuFileOpen, ToolbarButton(message(texts::kKeyNew)),
-                          ToolbarButton(message(texts::kKeyOpen))})
-        item->setEnabled(false);
-    for (QAction* item : {mnuFileClose, mnuFileSaveAs, ToolbarButton(message(texts::kKeySave)), mnuEditProperty,
-                          ToolbarButton(message(texts::kKeyEdit))})
-        item->setEnabled(true);
+    commands_.documentOpen = true;
+    commands_.hasFileName = named;
+    commands_.rosterChecked = true;
+    commands_.viewpointShown = false;
+    applyCommands();
     setEditCaptions(texts::kEditClassMenu, texts::kEditClassButton);
-}
-
-void frmMain::enableRosterCommands()
-{
-    const bool enrolled = Book().CountEnrolledStudents() > 0;
-    mnuEditNameBook->setEnabled(!enrolled);
-    mnuFilePrint->setEnabled(enrolled);
-    ToolbarButton(message(texts::kKeyPrint))->setEnabled(enrolled);
 }
 
 void frmMain::showClassCaption()
@@ -66,9 +57,7 @@ void frmMain::mnuFileNew_Click()
     TreeView1_refresh();
     book.SavedState = true;
     book.CurrentNodeKey = texts::kClassNodeKey;
-    showDocumentCommands();
-    mnuFileSave->setEnabled(false);
-    mnuEditNameBook->setEnabled(true);
+    showDocumentCommands(false);
     SetStatusHint(message(texts::kHintNew));
 }
 
@@ -89,9 +78,7 @@ bool frmMain::openFile(const QString& path)
     TreeView1_refresh();
     book.SavedState = true;
     book.CurrentNodeKey = texts::kClassNodeKey;
-    showDocumentCommands();
-    mnuFileSave->setEnabled(true);
-    enableRosterCommands();
+    showDocumentCommands(true);
     SetStatusHint(message(texts::kHintClass));
     showClassCaption();
     return true;
@@ -122,7 +109,8 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
         return SaveOutcome::Failed;
     }
     book.SavedState = false;
-    mnuFileSave->setEnabled(true);
+    commands_.hasFileName = true;
+    applyCommands();
     return SaveOutcome::Saved;
 }
 
@@ -176,22 +164,11 @@ void frmMain::mnuFileClose_Click()
         return;
     GradeBook& book = Book();
     InitDefaults(book);
-    for (QAction* item : {mnuFileNew, mnuFileOpen, ToolbarButton(message(texts::kKeyNew)),
-                          ToolbarButton(message(texts::kKeyOpen))})
-        item->setEnabled(true);
-    for (QAction* item : {mnuFileClose, mnuFileSave, mnuFileSaveAs, ToolbarButton(message(texts::kKeySave)),
-                          mnuEditProperty, ToolbarButton(message(texts::kKeyEdit)), mnuEditNameBook, mnuFilePrint,
-                          ToolbarButton(message(texts::kKeyPrint))})
-        item->setEnabled(false);
-    book.SavedState = false;
-
     TreeView1->Clear();
-    TextGrid& grid = pane_.Grid;
-    for (int r = 0; r < grid.Rows(); ++r)
-        for (int c = 0; c < grid.Cols(); ++c)
-            grid.SetTextMatrix(r, c, "");
+    pane_.Grid.Clear();
+    // The load procedure leaves only New and Open on offer.
     Form_Load();
-    grid.SetRows(kGridBaseRows);
+    pane_.Grid.SetRows(kGridBaseRows);
     MSFlexGrid1_init();
     showClassCaption();
 }

@@ -3,7 +3,6 @@
 #include "mainwindow/frmMain.h"
 
 #include "core/GradeBook.h"
-#include "core/TextRules.h"
 #include "file/CsvExport.h"
 #include "file/RosterImport.h"
 #include "mainwindow/FailureText.h"
@@ -13,8 +12,6 @@
 
 #include <QAction>
 #include <QFile>
-
-#include <algorithm>
 
 namespace miravel {
 
@@ -39,38 +36,15 @@ void frmMain::mnuEditNameBook_Click()
     }
 
     // The roster holds 40 names; the rest of a longer file is reported.
-    GradeBook& book = Book();
-    const int count = static_cast<int>(std::min<std::size_t>(names.size(), kStudents));
-    bool changed = book.StudentCount != count;
-    for (int i = 0; i < count; ++i) {
-        changed = changed || book.StudentNames[i] != names[static_cast<std::size_t>(i)];
-        book.StudentNames[i] = names[static_cast<std::size_t>(i)];
-    }
-    book.StudentCount = static_cast<Integer>(count);
-
-    TextGrid& grid = pane_.Grid;
-    grid.SetRows(count + 3);
-    grid.SetColWidth(1, kNameColumnWidth);
-    grid.SetTextMatrix(0, 1, texts::kStudentNameHeading);
-    if (count > 0) {
-        for (int i = 1; i <= count; ++i) {
-            grid.SetTextMatrix(i, 0, Str(i));
-            grid.SetTextMatrix(i, 1, book.StudentNames[i - 1]);
-        }
-        grid.SetTextMatrix(count + 1, 0, "");
-        grid.SetTextMatrix(count + 1, 1, "");
-        mnuEditNameBook->setEnabled(false);
-        mnuFilePrint->setEnabled(true);
-        ToolbarButton(message(texts::kKeyPrint))->setEnabled(true);
-    }
+    const RosterImportResult imported = ImportRoster(Book(), names);
+    miravel::MSFlexGrid1_init(Book(), pane_.Grid);
+    pane_.Grid.SetRows(imported.imported + 3);
     ShowPane();
-    if (changed)
-        book.MarkChanged();
+    applyCommands();
 
-    if (names.size() > static_cast<std::size_t>(kStudents)) {
-        const std::size_t leftOut = names.size() - kStudents;
+    if (imported.leftOut > 0) {
         platform_.ShowMessage(this,
-                              message(texts::kTooManyNames) + QString::number(leftOut) +
+                              message(texts::kTooManyNames) + QString::number(imported.leftOut) +
                                   message(texts::kTooManyNamesEnd),
                               message(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::Information);
     }

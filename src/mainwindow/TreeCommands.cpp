@@ -73,9 +73,8 @@ void frmMain::TreeView1_NodeClick(QTreeWidgetItem* node)
     const QString key = NavigationTree::NodeKey(node);
     book.CurrentNodeKey = key.toStdString();
     book.CurrentNodeIndex = static_cast<Integer>(NavigationTree::NodeIndex(node));
-    QAction* editButton = ToolbarButton(message(texts::kKeyEdit));
-    mnuEditProperty->setEnabled(true);
-    editButton->setEnabled(true);
+    commands_.viewpointShown = false;
+    applyCommands();
 
     if (key == message(texts::kClassNodeKey)) {
         setEditCaptions(texts::kEditClassMenu, texts::kEditClassButton);
@@ -107,14 +106,16 @@ void frmMain::TreeView1_NodeClick(QTreeWidgetItem* node)
         setEditCaptions(texts::kEditTestMenu, texts::kEditTestButton);
         SetStatusHint(message(texts::kHintTest));
         break;
-    case kViewpointNode:
+    case kViewpointNode: {
         // Viewpoints have no editor.
-        mnuEditProperty->setEnabled(false);
+        QAction* editButton = ToolbarButton(message(texts::kKeyEdit));
         editButton->setText(message(texts::kEditViewpointButton));
         editButton->setIconText(message(texts::kEditViewpointButton));
-        editButton->setEnabled(false);
+        commands_.viewpointShown = true;
+        applyCommands();
         SetStatusHint(message(texts::kHintViewpoint));
         break;
+    }
     default:
         return;
     }

@@ -179,11 +179,28 @@ void frmMain::Form_Load()
     placeWindow(ReadPlacement(platform_));
     showPlaceholderNode();
     SetStatusHint(message(texts::kHintLoad));
-    for (QAction* item : {mnuEditProperty, mnuFileClose, mnuFileSave, mnuFileSaveAs, mnuFilePrint, mnuEditNameBook})
-        item->setEnabled(false);
+    commands_ = CommandState();
+    applyCommands();
     Book().SavedState = false;
-    for (const char* key : {texts::kKeyEdit, texts::kKeySave, texts::kKeyPrint})
-        ToolbarButton(message(key))->setEnabled(false);
+}
+
+void frmMain::applyCommands()
+{
+    commands_.enrolled = Book().CountEnrolledStudents() > 0;
+    const EnabledCommands on = CommandsFor(commands_);
+    const auto enable = [this](bool enabled, std::initializer_list<QAction*> items) {
+        for (QAction* item : items)
+            item->setEnabled(enabled);
+    };
+    enable(on.fileNew, {mnuFileNew, ToolbarButton(message(texts::kKeyNew))});
+    enable(on.fileOpen, {mnuFileOpen, ToolbarButton(message(texts::kKeyOpen))});
+    enable(on.fileClose, {mnuFileClose});
+    enable(on.fileSave, {mnuFileSave});
+    enable(on.fileSaveAs, {mnuFileSaveAs});
+    enable(on.saveButton, {ToolbarButton(message(texts::kKeySave))});
+    enable(on.edit, {mnuEditProperty, ToolbarButton(message(texts::kKeyEdit))});
+    enable(on.nameBook, {mnuEditNameBook});
+    enable(on.print, {mnuFilePrint, ToolbarButton(message(texts::kKeyPrint))});
 }
 
 void frmMain::showEvent(QShowEvent* event)
@@ -201,10 +218,9 @@ void frmMain::Form_Activate()
     GradeBook& book = Book();
     miravel::MSFlexGrid1_init(book, pane_.Grid);
     pane_.Caption = CaptionLine(book);
-    const bool enrolled = book.CountEnrolledStudents() != 0;
-    mnuEditNameBook->setEnabled(!enrolled);
-    mnuFilePrint->setEnabled(enrolled);
-    ToolbarButton(message(texts::kKeyPrint))->setEnabled(enrolled);
+    commands_.rosterChecked = true;
+    applyCommands();
+    const bool enrolled = commands_.enrolled;
 
     if (book.CurrentNodeIndex == 1) {
         if (setClassNodeWithBlanks())
@@ -311,14 +327,9 @@ void frmMain::openEditor(EditorKind kind)
     const EditorFactory factory = editorFactories_.value(static_cast<int>(kind));
     if (!factory)
         return;
-    QAction* button = ToolbarButton(message(texts::kKeyEdit));
-    mnuEditProperty->setEnabled(false);
-    button->setEnabled(false);
     QWidget* editor = factory(*this);
     editors_.emplace_back(editor);
     editor->show();
-    mnuEditProperty->setEnabled(true);
-    button->setEnabled(true);
     setEnabled(false);
 }
 

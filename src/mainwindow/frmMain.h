@@ -7,6 +7,7 @@
 
 #include "mainwindow/PaneLayout.h"
 #include "mainwindow/WindowPlacement.h"
+#include "mainwindow/views/CommandTable.h"
 #include "mainwindow/views/TablePane.h"
 
 #include <QHash>
@@ -145,10 +146,13 @@ private:
     void applyLayout();
     QSize windowTwips() const;
 
+    // Enables the menu items and buttons the command table gives for the
+    // current state and the book's roster: the one place that does it.
+    void applyCommands();
+
     // File-command helpers.
-    void showDocumentCommands();
+    void showDocumentCommands(bool named);
     void setEditCaptions(const char* menuCaption, const char* buttonCaption);
-    void enableRosterCommands();
     void showClassCaption();
     enum class SaveOutcome { Saved, Cancelled, Failed };
     // False when the teacher wanted to save and the save failed: the
@@ -176,6 +180,7 @@ private:
     TablePane pane_;
     std::unique_ptr<GridMirror> gridMirror_;
     PaneLayout layout_;
+    CommandState commands_;
     QHash<QString, QAction*> toolbarButtons_;
     QLabel* statusHint_ = nullptr;
 

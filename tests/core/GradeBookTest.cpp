@@ -143,6 +143,23 @@ TEST(TextGrid, ResizingKeepsTheCellsInside)
     EXPECT_THROW(grid.SetTextMatrix(0, 3, "x"), std::out_of_range);
 }
 
+TEST(TextGrid, ClearEmptiesTheTextsAndKeepsTheLayout)
+{
+    TextGrid grid(3, 2);
+    grid.SetTextMatrix(0, 0, "No.");
+    grid.SetTextMatrix(2, 1, "佐藤");
+    grid.SetColWidth(1, 1600);
+    grid.SetCellBackColour(2, 1, 0xFF0000);
+    const auto before = grid.Revision();
+    grid.Clear();
+    EXPECT_EQ(grid.TextMatrix(0, 0), "");
+    EXPECT_EQ(grid.TextMatrix(2, 1), "");
+    EXPECT_EQ(grid.Rows(), 3);
+    EXPECT_EQ(grid.ColWidth(1), 1600);
+    EXPECT_EQ(grid.CellBackColour(2, 1), 0xFF0000u);
+    EXPECT_GT(grid.Revision(), before);
+}
+
 TEST(TextGrid, RevisionMovesOnlyOnChanges)
 {
     TextGrid grid(2, 2);

@@ -60,6 +60,44 @@ TEST(RosterImport, SplitsAtSemicolonsFirstThenCommas)
     EXPECT_TRUE(ParseRosterNames("").empty());
 }
 
+TEST(RosterImport, FillsTheRosterFromNumberOneAndLeavesOutPastForty)
+{
+    struct Case {
+        int names;
+        int count;
+        std::size_t leftOut;
+        bool changed;
+    };
+    const Case cases[] = {{0, 0, 0, false}, {3, 3, 0, true}, {40, 40, 0, true}, {43, 40, 3, true}};
+    for (const Case& c : cases) {
+        auto book = std::make_unique<GradeBook>();
+        book->StudentNames[39] = "前の名前";
+        std::vector<std::string> names;
+        for (int i = 1; i <= c.names; ++i)
+            names.push_back("生徒" + std::to_string(i));
+        const RosterImportResult result = ImportRoster(*book, names);
+        EXPECT_EQ(result.imported, c.count) << c.names;
+        EXPECT_EQ(result.leftOut, c.leftOut) << c.names;
+        EXPECT_EQ(book->StudentCount, c.count) << c.names;
+        EXPECT_EQ(book->SavedState, c.changed) << c.names;
+        if (c.count > 0) {
+            EXPECT_EQ(book->StudentNames[c.count - 1], names[static_cast<std::size_t>(c.count - 1)]);
+        }
+        if (c.count < 40) {
+            EXPECT_EQ(book->StudentNames[39], "前の名前") << "a name past the imported ones stays";
+        }
+    }
+}
+
+TEST(RosterImport, SameRosterAgainIsNoChange)
+{
+    auto book = std::make_unique<GradeBook>();
+    ImportRoster(*book, {"山田", "田中"});
+    book->SavedState = false;
+    ImportRoster(*book, {"山田", "田中"});
+    EXPECT_FALSE(book->SavedState);
+}
+
 TEST(RosterImport, ReadsACodePage932File)
 {
     TempDir dir;

@@ -26,6 +26,7 @@ TEST_F(StartState, ShowsCaptionsPlaceholderAndFirstHint)
 
     ASSERT_EQ(w.TreeView1->NodeCount(), 1);
     QTreeWidgetItem* root = w.TreeView1->NodeByIndex(1);
+    ASSERT_NE(root, nullptr);
     EXPECT_EQ(NavigationTree::NodeKey(root), U("ROOTnode"));
     EXPECT_EQ(root->text(0), U("ファイルを開いてください"));
 

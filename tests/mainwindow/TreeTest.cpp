@@ -251,6 +251,7 @@ TEST_F(PluggedEditor, ClassEditorReturnWritesTheClassNodeWithBlanks)
     book.StudentNames[0] = "佐藤";
     book.StudentNames[1] = "高橋";
     closeEditor();
+    ASSERT_NE(window->TreeView1->NodeByIndex(1), nullptr);
     EXPECT_EQ(window->TreeView1->NodeByIndex(1)->text(0), U("2025 4年2組 鈴木"));
     EXPECT_EQ(window->StatusHint(), U(texts::kHintActivateClass));
     EXPECT_EQ(window->Frame1->title(), U("2025 4年2組 鈴木 生徒数（ 2名）"));
@@ -272,6 +273,8 @@ TEST_F(PluggedEditor, RenamedSubjectRenamesItsSubtreeOnly)
     closeEditor();
 
     NavigationTree* tree = window->TreeView1;
+    for (const char* key : {"0 5", "1 5 2", "0 4", "1 4 0"})
+        ASSERT_NE(tree->NodeByKey(QString::fromUtf8(key)), nullptr) << key;
     EXPECT_EQ(tree->NodeByKey("0 5")->text(0), U("保健体育"));
     EXPECT_EQ(tree->NodeByKey("1 5 2")->text(0), U("三学期(保健体育)"));
     EXPECT_EQ(tree->NodeByKey("0 4")->text(0), U("家庭"));
@@ -287,6 +290,8 @@ TEST_F(PluggedEditor, ReturnToANonSubjectNodeRenamesNothing)
     window->mnuEditProperty->trigger();
     Book().SubjectTable[0][0] = "こくご";
     closeEditor();
+    for (const char* key : {"1 0 1", "0 0"})
+        ASSERT_NE(window->TreeView1->NodeByKey(QString::fromUtf8(key)), nullptr) << key;
     EXPECT_EQ(window->TreeView1->NodeByKey("1 0 1")->text(0), U("二学期(国語)"));
     EXPECT_EQ(window->TreeView1->NodeByKey("0 0")->text(0), U("国語"));
 }

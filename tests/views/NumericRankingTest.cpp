@@ -103,19 +103,33 @@ TEST_F(NumericRanking, NumbersWithoutANameNeitherRankNorPushOthersDown)
     EXPECT_EQ(Letters(), "A|B|C||B");
 }
 
-TEST_F(NumericRanking, NegativeClassAverageEmptiesRanksAndLettersLeftOver)
+TEST_F(NumericRanking, OnlyAClassAverageBelowZeroEmptiesRanksAndLettersLeftOver)
 {
     UseClassOf(3);
-    StoreValues(*book, slot, {10, 20, 30}, -1);
-    grid = TextGrid(6, 15);
-    for (int row = 1; row <= 3; ++row) {
-        grid.SetTextMatrix(row, kRankCol, " 9");
-        grid.SetTextMatrix(row, kLetterCol, "A");
+    SetCounts(*book, 0, 0, 0, 1, 1);
+    struct Case {
+        float average;
+        const char* ranks;
+        const char* letters;
+    };
+    const Case cases[] = {
+        {-1.0f, "||", "||"},  // nothing registered yet
+        {-0.01f, "||", "||"},
+        {0.0f, " 3| 2| 1", "C|B|A"},  // a class that scored nothing is still ranked
+        {20.0f, " 3| 2| 1", "C|B|A"},
+    };
+    for (const Case& c : cases) {
+        StoreValues(*book, slot, {10, 20, 30}, c.average);
+        grid = TextGrid(6, 15);
+        for (int row = 1; row <= 3; ++row) {
+            grid.SetTextMatrix(row, kRankCol, " 9");
+            grid.SetTextMatrix(row, kLetterCol, "A");
+        }
+        const EvaluationTarget evaluation{kLetterCol, 0, 0, 0, 3};
+        RankNumeric(*book, grid, slot, kRankCol, &evaluation);
+        EXPECT_EQ(Ranks(), c.ranks) << "class average " << c.average;
+        EXPECT_EQ(Letters(), c.letters) << "class average " << c.average;
     }
-    const EvaluationTarget evaluation{kLetterCol, 0, 0, 0, 3};
-    RankNumeric(*book, grid, slot, kRankCol, &evaluation);
-    EXPECT_EQ(Ranks(), "||");
-    EXPECT_EQ(Letters(), "||");
 }
 
 } // namespace

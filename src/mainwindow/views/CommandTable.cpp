@@ -1,0 +1,23 @@
+#include "mainwindow/views/CommandTable.h"
+
+namespace miravel {
+
+EnabledCommands CommandsFor(const CommandState& state)
+{
+    EnabledCommands on;
+    const bool open = state.documentOpen;
+    on.fileNew = !open;
+    on.fileOpen = !open;
+    on.fileClose = open;
+    on.fileSave = open && state.hasFileName;
+    on.fileSaveAs = open;
+    on.saveButton = open;
+    on.edit = open && !state.viewpointShown;
+    // The roster import is offered until a student is enrolled, printing from
+    // then on; neither before the window has looked at the roster.
+    on.nameBook = state.rosterChecked && !state.enrolled;
+    on.print = state.rosterChecked && state.enrolled;
+    return on;
+}
+
+} // namespace miravel

@@ -1,0 +1,30 @@
+#pragma once
+// Which menu items and toolbar buttons the main window offers, as one table
+// from the state of the document. The window keeps the state and applies the
+// table in one place after every command that changes it.
+
+namespace miravel {
+
+struct CommandState {
+    bool documentOpen = false;     // New or Open ran and Close has not since
+    bool hasFileName = false;      // Save can write without asking for a name
+    bool rosterChecked = false;    // the roster was looked at since the window's load
+    bool enrolled = false;         // at least one named student
+    bool viewpointShown = false;   // a viewpoint table is shown: it has no editor
+};
+
+struct EnabledCommands {
+    bool fileNew = false;    // menu item and button "新規作成"
+    bool fileOpen = false;   // menu item and button "開く"
+    bool fileClose = false;
+    bool fileSave = false;
+    bool fileSaveAs = false;
+    bool saveButton = false;  // button "上書き保存"
+    bool edit = false;        // edit command and button "編集"
+    bool nameBook = false;    // roster import
+    bool print = false;       // menu item and button "印刷"
+};
+
+EnabledCommands CommandsFor(const CommandState& state);
+
+} // namespace miravel

@@ -1,0 +1,46 @@
+// The one table of enabled commands, state by state as the window passes
+// through them.
+
+#include "mainwindow/views/CommandTable.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace miravel {
+namespace {
+
+// New, Open, Close, Save, Save As, button "上書き保存", edit, roster import, print.
+std::string Flags(const EnabledCommands& on)
+{
+    std::string flags;
+    for (bool item : {on.fileNew, on.fileOpen, on.fileClose, on.fileSave, on.fileSaveAs, on.saveButton, on.edit,
+                      on.nameBook, on.print})
+        flags += item ? '1' : '0';
+    return flags;
+}
+
+TEST(CommandTable, FollowsTheDocumentFromLoadToClose)
+{
+    struct Case {
+        const char* when;
+        CommandState state;
+        const char* flags;
+    };
+    //                                     open   named  checked enrolled viewpoint
+    const Case cases[] = {
+        {"load, and again after Close", {false, false, false, false, false}, "110000000"},
+        {"first activation at start", {false, false, true, false, false}, "110000010"},
+        {"New", {true, false, true, false, false}, "001011110"},
+        {"New, then a saved name", {true, true, true, false, false}, "001111110"},
+        {"Open of a class without students", {true, true, true, false, false}, "001111110"},
+        {"Open of a class with students", {true, true, true, true, false}, "001111101"},
+        {"roster imported after New", {true, false, true, true, false}, "001011101"},
+        {"viewpoint table shown", {true, true, true, true, true}, "001111001"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Flags(CommandsFor(c.state)), c.flags) << c.when;
+}
+
+} // namespace
+} // namespace miravel
