@@ -41,6 +41,8 @@ void frmMain::mnuEditNameBook_Click()
     pane_.Grid.SetRows(imported.imported + 3);
     ShowPane();
     applyCommands();
+    // The caption counts the imported students.
+    showClassCaption();
 
     if (imported.leftOut > 0) {
         platform_.ShowMessage(this,

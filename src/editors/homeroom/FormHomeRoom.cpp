@@ -1,0 +1,345 @@
+#include "editors/homeroom/FormHomeRoom.h"
+
+#include "core/GradeBook.h"
+#include "core/TextRules.h"
+#include "editors/homeroom/HomeRoomRules.h"
+#include "mainwindow/GridMirror.h"
+#include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/frmMain.h"
+#include "platform/InputMode.h"
+#include "platform/Platform.h"
+#include "platform/Twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace miravel {
+
+namespace {
+
+const char kCaption[] = "学級の編集";
+const char kAskTransferOut[] =
+    "この生徒のデータが失われますがいいですか？（注意：転出以前に登録した試験の平均点は変わりません）";
+
+constexpr int kGridWidth = 3600;  // twips
+constexpr int kGridHeight = 5400; // twips
+
+QString U(const char* text) { return QString::fromUtf8(text); }
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+std::string S(const QString& text) { return text.toStdString(); }
+
+QComboBox* SuggestionCombo(const QStringList& suggestions)
+{
+    auto* combo = new QComboBox;
+    combo->setEditable(true);
+    // The typed text is what is stored; it never becomes a list entry.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(suggestions);
+    return combo;
+}
+
+QStringList Numbered(int first, int last, const char* suffix)
+{
+    QStringList list;
+    for (int n = first; n <= last; ++n)
+        list << QString::number(n) + U(suffix);
+    return list;
+}
+
+// A label that names `field` for the teacher and for screen readers.
+QLabel* LabelFor(const char* text, QWidget* field)
+{
+    auto* label = new QLabel(U(text));
+    label->setBuddy(field);
+    return label;
+}
+
+} // namespace
+
+FormHomeRoom::FormHomeRoom(frmMain& mainForm) : mainForm_(mainForm), platform_(mainForm.platform())
+{
+    setObjectName(QStringLiteral("FormHomeRoom"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(U(kCaption));
+    createControls();
+    Form_Load();
+}
+
+FormHomeRoom::~FormHomeRoom() = default;
+
+void FormHomeRoom::createControls()
+{
+    const QStringList years = {U("1999年（平成11年）"), U("2000年（平成12年）"), U("2001年（平成13年）"),
+                               U("2002年（平成14年）"), U("2003年（平成15年）"), U("2004年（平成16年）"),
+                               U("2005年（平成17年）")};
+    Combo1[0] = SuggestionCombo(years);
+    Combo1[1] = SuggestionCombo(Numbered(1, 6, "年"));
+    Combo1[2] = SuggestionCombo(Numbered(1, 9, "組"));
+    Text1 = new QLineEdit;
+    SetInputMode(Text1, InputMode::Hiragana);
+
+    auto* header = new QGridLayout;
+    header->addWidget(LabelFor("年度", Combo1[0]), 0, 0);
+    header->addWidget(Combo1[0], 0, 1);
+    header->addWidget(LabelFor("学年", Combo1[1]), 0, 2);
+    header->addWidget(Combo1[1], 0, 3);
+    header->addWidget(LabelFor("学級", Combo1[2]), 0, 4);
+    header->addWidget(Combo1[2], 0, 5);
+    header->addWidget(LabelFor("担任の氏名", Text1), 1, 0);
+    header->addWidget(Text1, 1, 1, 1, 5);
+    header->setColumnStretch(1, 1);
+
+    const double dpiX = LogicalDpiX(this);
+    const double dpiY = LogicalDpiY(this);
+    MSFlexGrid1 = new QTableWidget;
+    MSFlexGrid1->setAccessibleName(U("名簿"));
+    MSFlexGrid1->setFixedSize(TwipsToPixels(kGridWidth, dpiX), TwipsToPixels(kGridHeight, dpiY));
+    MSFlexGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the grid instead of walking its cells.
+    MSFlexGrid1->setTabKeyNavigation(false);
+    mirror_ = std::make_unique<GridMirror>(MSFlexGrid1);
+
+    Frame1 = new QGroupBox(U("名簿を作成"));
+    Combo2 = SuggestionCombo(Numbered(1, kStudents, ""));
+    Text2 = new QLineEdit;
+    SetInputMode(Text2, InputMode::Hiragana);
+    Text2->installEventFilter(this);
+    Command3 = new QPushButton(style()->standardIcon(QStyle::SP_ArrowDown), QString());
+    Command3->setAccessibleName(U("次の出席番号に"));
+    Command3->setDefault(true);
+    Command4 = new QPushButton(style()->standardIcon(QStyle::SP_ArrowUp), QString());
+    Command4->setAccessibleName(U("前の出席番号に"));
+
+    auto* entry = new QGridLayout(Frame1);
+    entry->addWidget(LabelFor("出席番号", Combo2), 0, 0);
+    entry->addWidget(Combo2, 0, 1, 1, 2);
+    entry->addWidget(LabelFor("生徒の氏名", Text2), 1, 0);
+    entry->addWidget(Text2, 1, 1, 1, 2);
+    entry->addWidget(Command3, 2, 1);
+    entry->addWidget(new QLabel(U("次の出席番号に\n[Enter]")), 2, 2);
+    entry->addWidget(Command4, 3, 1);
+    entry->addWidget(new QLabel(U("前の出席番号に")), 3, 2);
+    entry->setColumnStretch(2, 1);
+
+    Command5 = new QPushButton(U("転出"));
+    Command1 = new QPushButton(U("登録"));
+    Command2 = new QPushButton(U("ｷｬﾝｾﾙ"));
+    // Enter on a button that has the focus presses that button.
+    for (QPushButton* button : {Command4, Command5, Command1, Command2})
+        button->setAutoDefault(true);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(Frame1);
+    side->addWidget(Command5, 0, Qt::AlignLeft);
+    side->addStretch(1);
+    auto* closing = new QHBoxLayout;
+    closing->addStretch(1);
+    closing->addWidget(Command1);
+    closing->addWidget(Command2);
+    side->addLayout(closing);
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(MSFlexGrid1);
+    body->addLayout(side, 1);
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(header);
+    page->addLayout(body);
+
+    QWidget* order[] = {Combo1[0], Combo1[1], Combo1[2], Text1,    MSFlexGrid1, Combo2,
+                        Text2,     Command3,  Command4,  Command5, Command1,    Command2};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    connect(Combo2, &QComboBox::editTextChanged, this, &FormHomeRoom::Combo2_Change);
+    // A number the teacher typed outside 1..40 is shown as the one used.
+    connect(Combo2->lineEdit(), &QLineEdit::editingFinished, this,
+            [this] { showStudent(Book().CurrentStudentNo, true); });
+    connect(MSFlexGrid1, &QTableWidget::cellClicked, this, &FormHomeRoom::MSFlexGrid1_Click);
+    connect(Command3, &QPushButton::clicked, this, &FormHomeRoom::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &FormHomeRoom::Command4_Click);
+    connect(Text2, &QLineEdit::textChanged, this, &FormHomeRoom::Text2_Change);
+    connect(Command5, &QPushButton::clicked, this, &FormHomeRoom::Command5_Click);
+    connect(Command1, &QPushButton::clicked, this, &FormHomeRoom::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &FormHomeRoom::Command2_Click);
+}
+
+void FormHomeRoom::Form_Load()
+{
+    GradeBook& book = Book();
+    ForgetUnregisteredMarker(book);
+    Combo1[0]->setEditText(Q(book.SchoolYear));
+    Combo1[1]->setEditText(Q(book.GradeLevel));
+    Combo1[2]->setEditText(Q(book.ClassName));
+    Text1->setText(Q(book.TeacherName));
+
+    const double dpiX = LogicalDpiX(this);
+    const int frame = 2 * MSFlexGrid1->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int usable = PixelsToTwips(TwipsToPixels(kGridWidth, dpiX) - frame, dpiX);
+    FillRosterGrid(book, roster_, usable - kRosterNumberWidth);
+    mirror_->Sync(roster_);
+
+    Combo2->setEditText(QStringLiteral("1"));
+    showStudent(1, false);
+}
+
+void FormHomeRoom::showStudent(int studentNo, bool setNumberBox)
+{
+    Book().CurrentStudentNo = static_cast<Integer>(studentNo);
+    if (setNumberBox) {
+        const QSignalBlocker quiet(Combo2);
+        Combo2->setEditText(Q(Str(studentNo)));
+    }
+    MSFlexGrid1->setCurrentCell(studentNo, 1);
+    const QSignalBlocker quiet(Text2);
+    Text2->setText(Q(roster_.TextMatrix(studentNo, 1)));
+}
+
+void FormHomeRoom::Combo2_Change() { showStudent(AttendanceNumberFromText(S(Combo2->currentText())), false); }
+
+void FormHomeRoom::MSFlexGrid1_Click(int row, int col)
+{
+    // Only a name cell chooses a student; the number column and the
+    // headings leave the current one.
+    if (col != 1 || row < 1 || row > kStudents) {
+        MSFlexGrid1->setCurrentCell(Book().CurrentStudentNo, 1);
+        return;
+    }
+    showStudent(row, true);
+    Text2->setFocus();
+}
+
+void FormHomeRoom::Command3_Click()
+{
+    showStudent(NextAttendanceNumber(Book().CurrentStudentNo), true);
+    Text2->setFocus();
+}
+
+void FormHomeRoom::Command4_Click()
+{
+    showStudent(PreviousAttendanceNumber(Book().CurrentStudentNo), true);
+    Text2->setFocus();
+}
+
+void FormHomeRoom::Text2_Change()
+{
+    roster_.SetTextMatrix(Book().CurrentStudentNo, 1, S(Text2->text()));
+    mirror_->Sync(roster_);
+}
+
+void FormHomeRoom::Command5_Click()
+{
+    const MessageAnswer answer = platform_.ShowMessage(this, U(kAskTransferOut), U(texts::kProgramTitle),
+                                                       MessageButtons::YesNo, MessageIcon::None);
+    if (answer != MessageAnswer::Yes)
+        return;
+    GradeBook& book = Book();
+    roster_.SetTextMatrix(book.CurrentStudentNo, 1, "");
+    mirror_->Sync(roster_);
+    TransferOut(book, book.CurrentStudentNo);
+}
+
+void FormHomeRoom::Command1_Click()
+{
+    HomeRoomEntries entries;
+    entries.SchoolYear = S(Combo1[0]->currentText());
+    entries.GradeLevel = S(Combo1[1]->currentText());
+    entries.ClassName = S(Combo1[2]->currentText());
+    entries.TeacherName = S(Text1->text());
+    entries.Names = RosterNames(roster_);
+    if (const auto refused = RegisterHomeRoom(Book(), entries)) {
+        platform_.ShowMessage(this, Q(UnstorableEntryMessage(*refused)), U(texts::kProgramTitle),
+                              MessageButtons::Ok, MessageIcon::None);
+        switch (refused->field) {
+        case HomeRoomField::SchoolYear:
+            Combo1[0]->setFocus();
+            break;
+        case HomeRoomField::GradeLevel:
+            Combo1[1]->setFocus();
+            break;
+        case HomeRoomField::ClassName:
+            Combo1[2]->setFocus();
+            break;
+        case HomeRoomField::TeacherName:
+            Text1->setFocus();
+            break;
+        case HomeRoomField::StudentName:
+            showStudent(refused->studentNo, true);
+            Text2->setFocus();
+            break;
+        }
+        return;
+    }
+    closed_ = true;
+    EnableMainWindow();
+    mainForm_.MSFlexGrid1_init();
+    close();
+}
+
+void FormHomeRoom::Command2_Click() { leave(); }
+
+void FormHomeRoom::leave()
+{
+    closed_ = true;
+    EnableMainWindow();
+    close();
+}
+
+void FormHomeRoom::closeEvent(QCloseEvent* event)
+{
+    // Closing by the window frame is a cancel.
+    if (!closed_) {
+        closed_ = true;
+        EnableMainWindow();
+    }
+    event->accept();
+}
+
+void FormHomeRoom::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Command3->click();
+        return;
+    case Qt::Key_Escape:
+        Command2->click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+bool FormHomeRoom::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Text2 && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            Command3_Click();
+            return true;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            Command4_Click();
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace miravel
