@@ -1,8 +1,14 @@
 #include "editors/Editors.h"
+#include "editors/testspec/FormTestSpec.h"
+#include "mainwindow/frmMain.h"
 
 namespace miravel {
 
-// Not built yet: the edit command does nothing for these nodes.
-void RegisterTestSpecEditor(frmMain&) {}
+// A test node's edit command opens 試験結果の編集 on the selected test.
+void RegisterTestSpecEditor(frmMain& window)
+{
+    window.SetEditorFactory(EditorKind::TestSpec,
+                            [](frmMain& main) -> QWidget* { return new FormTestSpec(main.platform()); });
+}
 
 } // namespace miravel

@@ -1,0 +1,120 @@
+#include "editors/testspec/TestRegistration.h"
+
+#include "core/TextRules.h"
+#include "editors/testspec/ScoreTable.h"
+#include "editors/testspec/TestSpecTexts.h"
+#include "file/FieldText.h"
+
+#include <vector>
+
+namespace miravel {
+
+namespace texts = testspec_texts;
+
+namespace {
+
+constexpr double kHighestFullMarks = 32767;
+
+std::string WithCharacter(const char* message, const std::string& character)
+{
+    std::string text = message;
+    text.replace(text.find("%1"), 2, character);
+    return text;
+}
+
+// Averages the test-part slots `slots` per student into `summarySlot`.
+void Summarise(GradeBook& book, const std::vector<int>& slots, int summarySlot)
+{
+    auto& summary = book.Scores[summarySlot];
+    double classSum = 0;
+    for (int n = 1; n <= book.StudentCount; ++n) {
+        double sum = 0;
+        int count = 0;
+        bool absent = false;
+        for (int slot : slots) {
+            const Single value = book.Scores[slot][n - 1];
+            if (value == kAbsent)
+                absent = true;
+            else if (value != kNoValue) {
+                sum += value;
+                ++count;
+            }
+        }
+        const double average = count > 0 ? sum / count : 0;
+        summary[n - 1] = static_cast<Single>(absent ? average + kAbsenceMark : average);
+        const Single stored = summary[n - 1];
+        classSum += stored >= kAbsenceMark ? stored - kAbsenceMark : stored;
+    }
+    // Nobody enrolled: the class has no average rather than a division by zero.
+    const Integer enrolled = book.CountEnrolledStudents();
+    summary[kAverageColumn] = enrolled > 0 ? static_cast<Single>(classSum / enrolled) : kNoValue;
+}
+
+} // namespace
+
+DefinitionCheck CheckDefinition(const TestDefinition& definition)
+{
+    if (const auto character = UnstorableCharacter(StorableFieldText(definition.title)))
+        return {DefinitionField::Title, WithCharacter(texts::kTitleUnstorable, *character)};
+    if (const auto character = UnstorableCharacter(StorableFieldText(definition.date)))
+        return {DefinitionField::Date, WithCharacter(texts::kDateUnstorable, *character)};
+    static const DefinitionField fields[] = {DefinitionField::FullMarks1, DefinitionField::FullMarks2,
+                                             DefinitionField::FullMarks3};
+    for (int k = 0; k < kViewpoints; ++k) {
+        const std::string& text = definition.fullMarks[k];
+        if (text.empty())
+            continue;
+        const double fullMarks = LeadingNumber(text);
+        if (!(fullMarks > 0 && fullMarks <= kHighestFullMarks))
+            return {fields[k], texts::kFullMarksOutOfRange};
+    }
+    return {};
+}
+
+void RegisterTest(GradeBook& book, const TextGrid& grid, const TestDefinition& definition)
+{
+    const int base = TestSlot(book.CurrentSemester, book.CurrentSubject, book.CurrentTest, 0);
+    book.SlotTitles[base][1] = StorableFieldText(definition.title);
+    book.SlotTitles[base][0] = StorableFieldText(definition.date);
+
+    for (int n = 1; n <= book.StudentCount; ++n)
+        for (int k = 0; k < kParts; ++k)
+            CellToScore(book, base + k, n - 1, grid, n, kFirstViewpointColumn + k);
+    for (int k = 0; k < kParts; ++k) {
+        CellToScore(book, base + k, kAverageColumn, grid, ClassAverageRow(book), kFirstViewpointColumn + k);
+        book.Scores[base + k][kExamineeColumn] = book.ExamineeCount;
+    }
+
+    RecomputeSemesterSummary(book, book.CurrentSemester, book.CurrentSubject);
+    RecomputeYearRoundSummary(book, book.CurrentSubject);
+
+    for (int k = 0; k < kViewpoints; ++k)
+        if (!definition.fullMarks[k].empty())
+            book.Scores[base + k][kFullMarksColumn] = static_cast<Single>(LeadingNumber(definition.fullMarks[k]));
+
+    book.EditAccepted = true;
+    book.MarkChanged();
+}
+
+void RecomputeSemesterSummary(GradeBook& book, int semester, int subject)
+{
+    for (int p = 0; p < kParts; ++p) {
+        std::vector<int> slots;
+        for (int t = 0; t < kTests; ++t)
+            slots.push_back(TestSlot(semester, subject, t, p));
+        Summarise(book, slots, SemesterSummarySlot(semester, subject, p));
+    }
+}
+
+void RecomputeYearRoundSummary(GradeBook& book, int subject)
+{
+    for (int p = 0; p < kParts; ++p) {
+        std::vector<int> slots;
+        for (int m = 0; m < kSemesters; ++m)
+            for (int t = 0; t < kTests; ++t)
+                slots.push_back(TestSlot(m, subject, t, p));
+        Summarise(book, slots, YearRoundSlot(subject, p));
+    }
+}
+
+} // namespace miravel

@@ -1,0 +1,42 @@
+#pragma once
+// Every caption and message of the test editor, exactly as the teacher sees
+// them (half-width kana and punctuation, trailing blanks included).
+
+namespace miravel::testspec_texts {
+
+inline constexpr const char kWindowCaption[] = "試験結果の編集";
+inline constexpr const char kTitleLabel[] = "試験の名称";
+inline constexpr const char kDateLabel[] = "試験の実施日";
+inline constexpr const char kViewpointsLabel[] = "観点の選択と配点";
+inline constexpr const char kEntryFrame[] = "それぞれの生徒の得点を入力します";
+inline constexpr const char kNumberLabel[] = "出席番号";
+inline constexpr const char kNameLabel[] = "生徒の氏名";
+inline constexpr const char kTabHint[] = "[TAB]";
+inline constexpr const char kEnterHint[] = "[Enter]";
+inline constexpr const char kNext[] = "次の出席番号に";
+inline constexpr const char kPrevious[] = "前の出席番号に";
+inline constexpr const char kAbsentButton[] = "欠席";
+inline constexpr const char kRegister[] = "登録";
+inline constexpr const char kCancel[] = "ｷｬﾝｾﾙ";
+inline constexpr const char kScoreTable[] = "得点表";
+inline constexpr const char kScoreSuffix[] = "の得点";
+inline constexpr const char kFullMarksSuffix[] = "の配点";
+
+// Score table.
+inline constexpr const char kNumberHeader[] = "No.";
+inline constexpr const char kNameHeader[] = "生徒氏名";
+inline constexpr const char kTotalHeader[] = "合計点";
+inline constexpr const char kRankHeader[] = "順位";
+inline constexpr const char kClassAverage[] = "クラスの平均点";
+
+// The score check.
+inline constexpr const char kNotDigits[] = "得点に数字以外の文字があります。";
+inline constexpr const char kAboveFullMarks[] = "得点が配点を超えています｡ ";
+inline constexpr const char kAbove100[] = "得点が100点を超えています｡ ";
+
+// Registration.
+inline constexpr const char kFullMarksOutOfRange[] = "配点は1から32767までの数で入力してください。";
+inline constexpr const char kTitleUnstorable[] = "試験の名称に、ファイルに保存できない文字「%1」があります。別の文字に直してください。";
+inline constexpr const char kDateUnstorable[] = "試験の実施日に、ファイルに保存できない文字「%1」があります。別の文字に直してください。";
+
+} // namespace miravel::testspec_texts

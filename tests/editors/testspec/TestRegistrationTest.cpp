@@ -1,0 +1,150 @@
+// Registration without a window: what "登録" writes into the grade book, the
+// check of the definition fields, and the semester and year-round averages.
+
+#include "editors/testspec/TestRegistration.h"
+
+#include "editors/testspec/ScoreTable.h"
+#include "support/Books.h"
+
+#include <gtest/gtest.h>
+
+namespace miravel::test {
+namespace {
+
+TEST(Summaries, AbsenceMarkAndClassValue)
+{
+    // Student 1: absent, 60, 80. Student 2: no score at all. Student 3: 90.
+    auto book = ClassBook({"青木", "井上", "上田"});
+    const float first[] = {kAbsent, 60, 80};
+    for (int t = 0; t < 3; ++t) {
+        book->Scores[TestSlot(0, 1, t, 0)][0] = first[t];
+        book->Scores[TestSlot(0, 1, t, 0)][1] = kNoValue;
+    }
+    book->Scores[TestSlot(0, 1, 4, 0)][2] = 90;
+    RecomputeSemesterSummary(*book, 0, 1);
+    const auto& summary = book->Scores[SemesterSummarySlot(0, 1, 0)];
+    EXPECT_FLOAT_EQ(summary[0], 10070.0f);
+    EXPECT_FLOAT_EQ(summary[1], 0.0f);
+    EXPECT_FLOAT_EQ(summary[2], 90.0f);
+    // 70 + 0 + 90 over three enrolled: the student without scores lowers it.
+    EXPECT_FLOAT_EQ(summary[kAverageColumn], 160.0f / 3);
+}
+
+TEST(Summaries, YearRoundTakesEverySemesterButNoSummarySlot)
+{
+    auto book = ClassBook({"青木"});
+    book->Scores[TestSlot(0, 2, 0, 3)][0] = 100;
+    book->Scores[TestSlot(1, 2, 9, 3)][0] = 50;
+    book->Scores[TestSlot(2, 2, 3, 3)][0] = 60;
+    book->Scores[SemesterSummarySlot(1, 2, 3)][0] = 1000;  // not a test
+    RecomputeYearRoundSummary(*book, 2);
+    EXPECT_FLOAT_EQ(book->Scores[YearRoundSlot(2, 3)][0], 70.0f);
+    EXPECT_FLOAT_EQ(book->Scores[YearRoundSlot(2, 3)][kAverageColumn], 70.0f);
+    // Other subjects keep what they had.
+    EXPECT_FLOAT_EQ(book->Scores[YearRoundSlot(1, 3)][0], kNoValue);
+}
+
+TEST(Summaries, NobodyEnrolledGivesNoClassValue)
+{
+    auto book = ClassBook({"", ""});
+    RecomputeSemesterSummary(*book, 0, 0);
+    RecomputeYearRoundSummary(*book, 0);
+    for (int p = 0; p < kParts; ++p) {
+        EXPECT_FLOAT_EQ(book->Scores[SemesterSummarySlot(0, 0, p)][kAverageColumn], kNoValue);
+        EXPECT_FLOAT_EQ(book->Scores[YearRoundSlot(0, p)][kAverageColumn], kNoValue);
+    }
+}
+
+TEST(Definition, RefusesWhatTheFileCannotHold)
+{
+    struct Case {
+        TestDefinition definition;
+        DefinitionField field;
+        const char* says;  // part of the message
+    };
+    const Case cases[] = {
+        {{"漢字テスト;1", "2025/04/07", {"50", "", "32767"}}, DefinitionField::None, ""},
+        {{"テスト😀", "", {}}, DefinitionField::Title, "「😀」"},
+        {{"テスト", "4月🎉日", {}}, DefinitionField::Date, "「🎉」"},
+        {{"", "", {"", "32768", ""}}, DefinitionField::FullMarks2, "32767"},
+        {{"", "", {"", "", "99999999999"}}, DefinitionField::FullMarks3, "32767"},
+        {{"", "", {"-5", "", ""}}, DefinitionField::FullMarks1, "32767"},
+    };
+    for (const Case& c : cases) {
+        const DefinitionCheck check = CheckDefinition(c.definition);
+        EXPECT_EQ(check.field, c.field) << c.definition.title;
+        EXPECT_NE(check.message.find(c.says), std::string::npos) << check.message;
+    }
+}
+
+struct Registration : ::testing::Test {
+    Registration() : book(ClassBook({"青木", "井上", "上田"}))
+    {
+        book->CurrentSemester = 1;
+        book->CurrentSubject = 2;
+        book->CurrentTest = 3;
+        base = TestSlot(1, 2, 3, 0);
+        LayoutScoreTable(*book, grid, base, 7800);
+    }
+    std::unique_ptr<GradeBook> book;
+    TextGrid grid{0, 0};
+    int base = 0;
+};
+
+TEST_F(Registration, NeverRegisteredTestRegisteredAtOnce)
+{
+    RecomputeAveragesAndRanks(*book, grid);
+    RegisterTest(*book, grid, {" 3回目試験", "2025/04/07", {}});
+    EXPECT_EQ(book->SlotTitles[base][1], " 3回目試験");
+    EXPECT_EQ(book->SlotTitles[base][0], "2025/04/07");
+    for (int k = 0; k < kParts; ++k) {
+        for (int n = 0; n < 3; ++n)
+            EXPECT_FLOAT_EQ(book->Scores[base + k][n], kNoValue);
+        EXPECT_FLOAT_EQ(book->Scores[base + k][kAverageColumn], kNoValue);
+        EXPECT_FLOAT_EQ(book->Scores[base + k][kExamineeColumn], 0.0f);
+    }
+    for (int k = 0; k < kViewpoints; ++k)
+        EXPECT_FLOAT_EQ(book->Scores[base + k][kFullMarksColumn], kNoValue);
+    EXPECT_FLOAT_EQ(book->Scores[SemesterSummarySlot(1, 2, 0)][0], 0.0f);
+    EXPECT_TRUE(book->EditAccepted);
+    EXPECT_TRUE(book->SavedState);  // closing now asks before dropping it
+}
+
+TEST_F(Registration, WritesScoresAveragesCountsAndTexts)
+{
+    const char* rows[3][4] = {{" 40", " 30", "", " 70"}, {"*", "*", "", "*"}, {" 50", " 20", "", " 70"}};
+    for (int n = 1; n <= 3; ++n)
+        for (int k = 0; k < 4; ++k)
+            grid.SetTextMatrix(n, 2 + k, rows[n - 1][k]);
+    RecomputeAveragesAndRanks(*book, grid);
+    book->Scores[base + 1][kFullMarksColumn] = 40;
+    RegisterTest(*book, grid, {"単元;1\r\n", "7月1日", {"50", "", ""}});
+
+    EXPECT_EQ(book->SlotTitles[base][1], "単元；1");
+    EXPECT_EQ(book->SlotTitles[base][0], "7月1日");
+    EXPECT_FLOAT_EQ(book->Scores[base + 0][0], 40.0f);
+    EXPECT_FLOAT_EQ(book->Scores[base + 0][1], kAbsent);
+    EXPECT_FLOAT_EQ(book->Scores[base + 2][2], kNoValue);
+    EXPECT_FLOAT_EQ(book->Scores[base + 0][kAverageColumn], 45.0f);
+    EXPECT_FLOAT_EQ(book->Scores[base + 1][kAverageColumn], 25.0f);
+    EXPECT_FLOAT_EQ(book->Scores[base + 2][kAverageColumn], kNoValue);
+    EXPECT_FLOAT_EQ(book->Scores[base + 3][kExamineeColumn], 2.0f);
+    EXPECT_FLOAT_EQ(book->Scores[base + 0][kFullMarksColumn], 50.0f);
+    EXPECT_FLOAT_EQ(book->Scores[base + 1][kFullMarksColumn], 40.0f);  // a cleared field keeps it
+    EXPECT_FLOAT_EQ(book->Scores[SemesterSummarySlot(1, 2, 3)][1], 10000.0f);
+    EXPECT_FLOAT_EQ(book->Scores[YearRoundSlot(2, 3)][0], 70.0f);
+    EXPECT_FLOAT_EQ(book->Scores[YearRoundSlot(2, 3)][kAverageColumn], 140.0f / 3);
+}
+
+TEST_F(Registration, AColumnWhoseScoresWereRemovedStoresNoAverage)
+{
+    grid.SetTextMatrix(1, 3, " 60");
+    RecomputeAveragesAndRanks(*book, grid);
+    grid.SetTextMatrix(1, 3, "");
+    RecomputeAveragesAndRanks(*book, grid);
+    RegisterTest(*book, grid, {"", "", {}});
+    EXPECT_FLOAT_EQ(book->Scores[base + 1][kAverageColumn], kNoValue);
+}
+
+} // namespace
+} // namespace miravel::test
