@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
+  desktop-file-utils
 )
 
 missing=()

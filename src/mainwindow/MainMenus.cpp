@@ -85,8 +85,7 @@ QLabel* frmMain::addDecorativePicture(QWidget* shelf, const QString& name)
 {
     auto* picture = new QLabel(shelf);
     picture->setObjectName(name);
-    picture->setPixmap(DecorativePicture(name).scaled(kDecorativeSize, kDecorativeSize, Qt::KeepAspectRatio,
-                                                      Qt::SmoothTransformation));
+    picture->setPixmap(DecorativePicture(name, kDecorativeSize, picture->devicePixelRatioF()));
     shelf->layout()->addWidget(picture);
     return picture;
 }

@@ -2,6 +2,7 @@
 
 #include "core/Defaults.h"
 
+#include <QFile>
 #include <QHash>
 
 // The resources live in this static library; they must be registered by
@@ -26,7 +27,13 @@ QIcon CachedIcon(const QString& path)
     if (found != cache.constEnd())
         return *found;
     RegisterPictureResources();
-    return *cache.insert(path, QIcon(path));
+    // Both drawings, whatever the screen at hand: QIcon would look for the
+    // @2x one only when the first screen is already scaled.
+    QIcon icon(path);
+    const QString doubleSize = QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+    if (QFile::exists(doubleSize))
+        icon.addFile(doubleSize);
+    return *cache.insert(path, icon);
 }
 
 const QHash<QString, QString>& ThemeNames()
@@ -54,10 +61,22 @@ QIcon ToolbarPicture(const QString& pictureKey)
     return QIcon::fromTheme(ThemeNames().value(pictureKey), ours);
 }
 
-QPixmap DecorativePicture(const QString& name)
+QPixmap DecorativePicture(const QString& name, int size, qreal devicePixelRatio)
 {
-    RegisterPictureResources();
-    return QPixmap(QStringLiteral(":/pictures/decor/%1.png").arg(name));
+    // Through QIcon, which takes the @2x drawing on a scaled screen.
+    return CachedIcon(QStringLiteral(":/pictures/decor/%1.png").arg(name)).pixmap(QSize(size, size), devicePixelRatio);
+}
+
+QIcon ApplicationIcon()
+{
+    static const QIcon icon = [] {
+        RegisterPictureResources();
+        QIcon sizes;
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            sizes.addFile(QStringLiteral(":/pictures/app/%1.png").arg(size), QSize(size, size));
+        return sizes;
+    }();
+    return icon;
 }
 
 QStringList TreePictureKeys()

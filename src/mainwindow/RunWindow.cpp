@@ -2,6 +2,7 @@
 
 #include "core/Defaults.h"
 #include "core/GradeBook.h"
+#include "mainwindow/Pictures.h"
 #include "mainwindow/frmMain.h"
 #include "platform/JapaneseFonts.h"
 #include "platform/QtPlatform.h"
@@ -14,6 +15,9 @@ namespace miravel {
 int RunWindow(QApplication& app, const QString& fileToOpen, const std::function<void(frmMain&)>& plugIn)
 {
     QApplication::setApplicationName(QStringLiteral("Miravel"));
+    // Lets the desktop match the window to miravel.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("miravel"));
+    QApplication::setWindowIcon(ApplicationIcon());
     InstallJapaneseFonts(app);
     InstallJapaneseQtTexts(app);
     QtPlatform platform;

@@ -4,6 +4,7 @@
 #include "mainwindow/GridMirror.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/NavigationTree.h"
+#include "mainwindow/Pictures.h"
 #include "mainwindow/views/GridBase.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
@@ -35,6 +36,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
     theMainForm = this;
     SetEnableMainWindowHook(&frmMain::enableMainWindowHook);
     setWindowTitle(QString::fromUtf8(texts::kWindowCaption));
+    setWindowIcon(ApplicationIcon());
     createControls();
     createMenus();
     createToolBar();

@@ -1,8 +1,11 @@
 // Draws the window's pictures once; the PNGs it writes are committed beside
-// it and bundled by pictures.qrc. Build and run from this folder:
+// it and bundled by pictures.qrc. Every picture also comes at twice its size
+// ("@2x") for scaled screens. The application icon goes to the desktop's
+// icon theme folders (share/icons/hicolor) as SVG and PNG 16 to 256; the
+// window bundles those PNGs too. Build and run from this folder:
 //
-//   g++ -std=c++17 -fPIC make_pictures.cpp -o /tmp/make_pictures $(pkg-config --cflags --libs Qt6Gui)
-//   QT_QPA_PLATFORM=offscreen /tmp/make_pictures .
+//   g++ -std=c++17 -fPIC make_pictures.cpp -o /tmp/make_pictures $(pkg-config --cflags --libs Qt6Gui Qt6Svg)
+//   QT_QPA_PLATFORM=offscreen /tmp/make_pictures . ../../../share/icons/hicolor
 //
 // The subject pictures carry a kanji and need a Japanese font (IPAGothic).
 
@@ -12,6 +15,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 
 #include <cmath>
 #include <functional>
@@ -20,7 +24,9 @@ namespace {
 
 QString outDir;
 
-void Save(const QString& folder, const QString& name, int size, const std::function<void(QPainter&)>& draw)
+using Drawing = std::function<void(QPainter&)>;
+
+void SaveFile(const QString& file, int size, const Drawing& draw)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -30,8 +36,38 @@ void Save(const QString& folder, const QString& name, int size, const std::funct
     p.scale(size / 32.0, size / 32.0);  // every picture is drawn on a 32 x 32 canvas
     draw(p);
     p.end();
+    image.save(file);
+}
+
+// name.png at `size` and name@2x.png at twice that, which QIcon picks by itself
+// on a scaled screen.
+void Save(const QString& folder, const QString& name, int size, const Drawing& draw)
+{
     QDir().mkpath(outDir + "/" + folder);
-    image.save(outDir + "/" + folder + "/" + name + ".png");
+    SaveFile(outDir + "/" + folder + "/" + name + ".png", size, draw);
+    SaveFile(outDir + "/" + folder + "/" + name + "@2x.png", 2 * size, draw);
+}
+
+// The icon theme's layout: NxN/apps/miravel.png and scalable/apps/miravel.svg.
+void SaveApplicationIcon(const QString& themeDir, const Drawing& draw)
+{
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = QStringLiteral("%1/%2x%2/apps").arg(themeDir).arg(size);
+        QDir().mkpath(folder);
+        SaveFile(folder + "/miravel.png", size, draw);
+    }
+    const QString folder = themeDir + "/scalable/apps";
+    QDir().mkpath(folder);
+    QSvgGenerator svg;
+    svg.setFileName(folder + "/miravel.svg");
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle(QStringLiteral("Miravel"));
+    svg.setDescription(QStringLiteral("Miravel grade book"));
+    QPainter p(&svg);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(8, 8);
+    draw(p);
 }
 
 QPen Outline(const QColor& colour, double width = 1.6) { return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
@@ -347,12 +383,50 @@ void Hito(QPainter& p)
     p.drawArc(QRectF(13.5, 11, 5, 4), 200 * 16, 140 * 16);
 }
 
+// ---- application icon ----
+
+// A test sheet with a teacher's red flower circle (hanamaru) on a blackboard.
+void ApplicationIcon(QPainter& p)
+{
+    p.setPen(Outline(QColor(20, 70, 45), 1.2));
+    p.setBrush(QColor(40, 120, 80));
+    p.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+
+    p.setPen(Outline(QColor(110, 110, 130), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(7, 4, 18, 24));
+    p.setPen(Outline(QColor(140, 165, 215), 1.2));
+    for (double y = 9; y <= 25; y += 4)
+        p.drawLine(QPointF(10, y), QPointF(22, y));
+
+    // Petals round the circle and a spiral inside.
+    p.setPen(QPen(QColor(225, 35, 40), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    const QPointF centre(17.5, 17);
+    QPainterPath flower;
+    for (int i = 0; i <= 7 * 24; ++i) {
+        const double t = i * 2 * M_PI / (7 * 24);
+        const double radius = 9 + 1.4 * std::cos(7 * t);
+        const QPointF point = centre + QPointF(radius * std::cos(t), radius * std::sin(t));
+        i == 0 ? flower.moveTo(point) : flower.lineTo(point);
+    }
+    for (int i = 0; i <= 60; ++i) {
+        const double t = i * 4 * M_PI / 60;
+        const double radius = 6 - i * 4.5 / 60;
+        const QPointF point = centre + QPointF(radius * std::cos(t), radius * std::sin(t));
+        i == 0 ? flower.moveTo(point) : flower.lineTo(point);
+    }
+    p.drawPath(flower);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const QString themeDir = argc > 2 ? QString::fromLocal8Bit(argv[2]) : outDir + "/../../../share/icons/hicolor";
+    SaveApplicationIcon(themeDir, ApplicationIcon);
 
     Save("tree", "root", 16, School);
     Save("tree", "lighton", 16, [](QPainter& p) { Bulb(p, true); });

@@ -1,0 +1,41 @@
+# Installing into the standard places (prefix /usr/local unless told, DESTDIR
+# honoured) and the Debian package made from that installation.
+include(GNUInstallDirs)
+
+install(TARGETS miravel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/share/applications/miravel.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/share/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+# The manual is read by the program's help window, so it lives with the
+# program's data rather than under doc/, which minimal systems leave out.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/manual/ DESTINATION ${CMAKE_INSTALL_DATADIR}/miravel/manual)
+
+set(MIRAVEL_MAN_PAGE ${CMAKE_BINARY_DIR}/miravel.1)
+add_custom_command(
+  OUTPUT ${MIRAVEL_MAN_PAGE}
+  COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:miravel> -DTEMPLATE=${PROJECT_SOURCE_DIR}/docs/miravel.1.in
+          -DOUTPUT=${MIRAVEL_MAN_PAGE} -DVERSION=${PROJECT_VERSION} -P ${PROJECT_SOURCE_DIR}/cmake/ManPage.cmake
+  DEPENDS miravel ${PROJECT_SOURCE_DIR}/docs/miravel.1.in ${PROJECT_SOURCE_DIR}/cmake/ManPage.cmake
+  COMMENT "Writing the man page from miravel --help")
+add_custom_target(miravel_man_page ALL DEPENDS ${MIRAVEL_MAN_PAGE})
+install(FILES ${MIRAVEL_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME miravel)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Miravel")
+set(CPACK_PACKAGE_CONTACT "Miravel developers <miravel@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "grade book for the homeroom teacher of an elementary-school class")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "grade book for the homeroom teacher of an elementary-school class
+ Miravel keeps one Japanese elementary-school class of up to 40 students:
+ tests per subject and semester with points per evaluation viewpoint,
+ semester and year-round averages, ranks and a relative A/B/C evaluation,
+ printing, PDF and CSV export. The user interface is Japanese.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Beyond the libraries: the fonts the tables and pages are set in, Qt's own
+# dialog texts in Japanese, and Qt's display plugins (not a library dependency).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-mincho, fonts-ipafont-gothic, qt6-translations-l10n, qt6-qpa-plugins")
+include(CPack)

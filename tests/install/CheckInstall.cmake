@@ -1,0 +1,80 @@
+# Installs the build into a scratch DESTDIR as a package would (prefix /usr)
+# and checks what a teacher's desktop relies on.
+#   cmake -DBUILD_DIR=... -DSTAGE=... -P CheckInstall.cmake
+set(failures "")
+macro(fail text)
+  string(APPEND failures "  ${text}\n")
+endmacro()
+
+file(REMOVE_RECURSE ${STAGE})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${STAGE} ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr
+                RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE error)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${error}")
+endif()
+set(root ${STAGE}/usr)
+
+set(expected bin/miravel share/applications/miravel.desktop share/icons/hicolor/scalable/apps/miravel.svg
+    share/man/man1/miravel.1 share/miravel/manual/index.html)
+foreach(size 16 22 24 32 48 64 128 256)
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/miravel.png)
+endforeach()
+foreach(file ${expected})
+  if(NOT EXISTS ${root}/${file})
+    fail("missing: /usr/${file}")
+  endif()
+endforeach()
+
+find_program(VALIDATE desktop-file-validate)
+if(VALIDATE)
+  execute_process(COMMAND ${VALIDATE} ${root}/share/applications/miravel.desktop
+                  RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT result EQUAL 0 OR out MATCHES "error:")
+    fail("desktop entry does not validate: ${out}")
+  endif()
+else()
+  message(STATUS "desktop-file-validate not installed: desktop entry not validated")
+endif()
+
+# The installed program answers --help, and the man page documents every
+# option it names.
+execute_process(COMMAND ${root}/bin/miravel --help RESULT_VARIABLE result OUTPUT_VARIABLE usage)
+if(NOT result EQUAL 0 OR NOT usage MATCHES "--check")
+  fail("installed miravel --help: ${result} ${usage}")
+endif()
+file(READ ${root}/share/man/man1/miravel.1 manpage)
+string(REGEX MATCHALL "--[a-z][a-z-]*" options "${usage}")
+list(REMOVE_DUPLICATES options)
+foreach(option ${options})
+  string(FIND "${manpage}" "${option}" at)
+  if(at EQUAL -1)
+    fail("man page does not name ${option}")
+  endif()
+endforeach()
+find_program(GROFF groff)
+if(GROFF)
+  execute_process(COMMAND ${GROFF} -k -man -Tutf8 -ww -z ${root}/share/man/man1/miravel.1
+                  RESULT_VARIABLE result ERROR_VARIABLE warnings)
+  if(NOT result EQUAL 0 OR NOT warnings STREQUAL "")
+    fail("man page formats with warnings: ${warnings}")
+  endif()
+endif()
+
+# Every page, picture and anchor the manual links to is installed with it.
+file(GLOB pages ${root}/share/miravel/manual/*.html)
+foreach(page ${pages})
+  file(READ ${page} html)
+  string(REGEX MATCHALL "(href|src)=\"[^\"#:]+" links "${html}")
+  foreach(link ${links})
+    string(REGEX REPLACE "^(href|src)=\"" "" target "${link}")
+    if(NOT EXISTS ${root}/share/miravel/manual/${target})
+      get_filename_component(name ${page} NAME)
+      fail("${name} links to a missing ${target}")
+    endif()
+  endforeach()
+endforeach()
+
+if(failures)
+  message(FATAL_ERROR "Installation is incomplete:\n${failures}")
+endif()
+message(STATUS "Installed into ${STAGE}: ${expected}")
