@@ -74,6 +74,9 @@ FormHomeRoom::FormHomeRoom(frmMain& mainForm) : mainForm_(mainForm), platform_(m
     setWindowTitle(U(kCaption));
     createControls();
     Form_Load();
+    // Over the middle of the main window it stands in for.
+    adjustSize();
+    move(mainForm.geometry().center() - rect().center());
 }
 
 FormHomeRoom::~FormHomeRoom() = default;
@@ -86,6 +89,8 @@ void FormHomeRoom::createControls()
     Combo1[0] = SuggestionCombo(years);
     Combo1[1] = SuggestionCombo(Numbered(1, 6, "年"));
     Combo1[2] = SuggestionCombo(Numbered(1, 9, "組"));
+    for (QComboBox* combo : {Combo1[1], Combo1[2]})
+        combo->setMinimumContentsLength(4);
     Text1 = new QLineEdit;
     SetInputMode(Text1, InputMode::Hiragana);
 
