@@ -79,7 +79,13 @@ FormHomeRoom::FormHomeRoom(frmMain& mainForm) : mainForm_(mainForm), platform_(m
     move(mainForm.geometry().center() - rect().center());
 }
 
-FormHomeRoom::~FormHomeRoom() = default;
+FormHomeRoom::~FormHomeRoom()
+{
+    // The controls outlive the working roster; nothing they signal while
+    // they go may reach it.
+    for (QObject* control : findChildren<QObject*>())
+        disconnect(control, nullptr, this, nullptr);
+}
 
 void FormHomeRoom::createControls()
 {
@@ -197,6 +203,7 @@ void FormHomeRoom::Form_Load()
     FillRosterGrid(book, roster_, usable - kRosterNumberWidth);
     mirror_->Sync(roster_);
 
+    // The box may already read "1" (its first entry), so the move is made here too.
     Combo2->setEditText(QStringLiteral("1"));
     showStudent(1, false);
 }

@@ -58,42 +58,6 @@ TEST_F(HomeRoomTest, EscapeAndTheWindowFrameBothCancel)
     }
 }
 
-TEST_F(HomeRoomTest, RegistrationUpdatesTheBookCaptionAndClassNode)
-{
-    FormHomeRoom& form = openAfterNew();
-    form.Combo1[0]->setEditText(U("2004年（平成16年）"));
-    form.Combo1[1]->setEditText(U("5年"));
-    form.Combo1[2]->setEditText(U("2組"));
-    form.Text1->setText(U("佐藤"));
-    form.Text2->setText(U("青木"));
-    form.Command3->click();
-    form.Text2->setText(U("井上"));
-    form.Command1->click();
-    settle();
-
-    EXPECT_TRUE(editor.isNull());
-    EXPECT_TRUE(window->isEnabled());
-    const GradeBook& book = Book();
-    EXPECT_EQ(book.SchoolYear, "2004年（平成16年）");
-    EXPECT_EQ(book.GradeLevel, "5年");
-    EXPECT_EQ(book.ClassName, "2組");
-    EXPECT_EQ(book.TeacherName, "佐藤");
-    EXPECT_EQ(book.StudentCount, 2);
-    EXPECT_EQ(book.RankCountA[3][17], 1);
-    EXPECT_EQ(book.RankCountC[0][0], 0);
-    EXPECT_EQ(window->Frame1->title(), U("2004年（平成16年） 5年2組 佐藤 生徒数（ 2名）"));
-    EXPECT_EQ(window->TreeView1->NodeByIndex(1)->text(0), U("2004年（平成16年） 5年2組 佐藤"));
-    EXPECT_EQ(cell(2, 1), U("井上"));
-    EXPECT_EQ(cell(2, 0), U(" 2"));
-    EXPECT_TRUE(window->mnuFilePrint->isEnabled());
-    EXPECT_FALSE(window->mnuEditNameBook->isEnabled());
-}
-
-} // namespace
-} // namespace miravel::test
-
-namespace miravel::test {
-namespace {
 
 TEST_F(HomeRoomTest, TypingANameWritesTheGridAtOnce)
 {
