@@ -4,12 +4,13 @@
 #include "core/TextRules.h"
 #include "file/CsvExport.h"
 #include "file/GradeBookFile.h"
+#include "file/SafeWrite.h"
+#include "file/SameFile.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/views/GridBase.h"
 #include "mainwindow/views/TreeNodes.h"
 
 #include <memory>
-#include <sstream>
 
 namespace miravel {
 
@@ -48,6 +49,18 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
         return command;
     };
     std::vector<std::string> files;
+    // One action per run: a second one would be silently dropped.
+    std::string firstAction;
+    auto choose = [&](CommandLine::Action action, const std::string& option) {
+        if (!firstAction.empty()) {
+            command.error = firstAction == option ? option + " は一度だけ指定してください。"
+                                                  : firstAction + " と " + option + " は一緒に使えません。";
+            return false;
+        }
+        firstAction = option;
+        command.action = action;
+        return true;
+    };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         auto value = [&](std::string& target) {
@@ -60,12 +73,16 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
             command.action = CommandLine::Action::Help;
             return command;
         } else if (arg == "--check") {
-            command.action = CommandLine::Action::Check;
+            if (!choose(CommandLine::Action::Check, arg))
+                return fail(command.error);
         } else if (arg == "--export-csv") {
-            command.action = CommandLine::Action::ExportCsv;
+            if (!choose(CommandLine::Action::ExportCsv, arg))
+                return fail(command.error);
             if (!value(command.output))
                 return fail("--export-csv の後に出力ファイルを指定してください。");
         } else if (arg == "--view") {
+            if (!command.view.empty())
+                return fail("--view は一度だけ指定してください。");
             if (!value(command.view))
                 return fail("--view の後に表を指定してください。");
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -109,12 +126,22 @@ bool nodeKeyOf(const std::string& view, std::string& key, std::string& error)
             error = "表 " + view + " には番号が必要です。";
             return false;
         }
-        std::stringstream numbers(view.substr(colon + 1));
-        std::string item;
+        // Every item between commas counts, an empty last one included
+        // ("semester:1,1," is refused).
+        const std::string numbers = view.substr(colon + 1);
         key = std::string(1, shape.first);
         int count = 0;
-        while (std::getline(numbers, item, ',')) {
-            if (count == shape.second || item.empty() || item.find_first_not_of("0123456789") != std::string::npos ||
+        for (std::size_t start = 0; start <= numbers.size();) {
+            std::size_t end = numbers.find(',', start);
+            if (end == std::string::npos)
+                end = numbers.size();
+            const std::string item = numbers.substr(start, end - start);
+            start = end + 1;
+            if (count == shape.second) {
+                error = "表 " + view + " には番号が" + std::to_string(shape.second) + "つ必要です。";
+                return false;
+            }
+            if (item.empty() || item.find_first_not_of("0123456789") != std::string::npos ||
                 item.size() > 2 || std::stoi(item) < 1 || std::stoi(item) > limits[count]) {
                 error = "表 " + view + " の番号が正しくありません（" + std::to_string(count + 1) + "番目は1から" +
                         std::to_string(limits[std::min(count, 3)]) + "まで）。";
@@ -179,6 +206,11 @@ int RunHeadless(const CommandLine& command, std::string& out, std::string& err)
     case CommandLine::Action::ExportCsv:
         break;
     }
+    if (command.action == CommandLine::Action::ExportCsv && WouldOverwriteBook(command.output, command.file)) {
+        err += "出力ファイル " + command.output + " は成績ファイル（またはそのバックアップ）と同じファイルです。"
+               "別の名前を指定してください。\n";
+        return 1;
+    }
     auto book = std::make_unique<GradeBook>();
     if (!openBook(command.file, *book, err))
         return 1;
@@ -194,10 +226,14 @@ int RunHeadless(const CommandLine& command, std::string& out, std::string& err)
     auto pane = std::make_unique<TablePane>();
     if (!drawView(*book, key, *pane, err))
         return 1;
-    if (auto writeError = WriteGridCsv(command.output, pane->Grid)) {
+    SaveReport report;
+    if (auto writeError = WriteGridCsv(command.output, pane->Grid, report)) {
         err += "CSVファイルに保存できません。" + command.output + ": " + writeError->Message() + "\n";
         return 1;
     }
+    if (report.BackupMissing())
+        err += "注意: バックアップ " + BackupPath(FinalTarget(command.output)) + " を作れませんでした。" +
+               command.output + " は保存しました。\n";
     return 0;
 }
 

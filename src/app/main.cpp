@@ -3,26 +3,50 @@
 #include "mainwindow/GuardedApplication.h"
 #include "mainwindow/RunWindow.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <iostream>
+
+namespace {
+
+// A script reading the output must not be told "done" when the output was
+// lost (a full disk, a closed pipe).
+bool writeStandardOutput(const std::string& text)
+{
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    return std::fflush(stdout) == 0 && written && !std::ferror(stdout);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    const miravel::CommandLine command = miravel::ParseCommandLine(args);
-    if (command.action != miravel::CommandLine::Action::Window) {
-        std::string out, err;
-        const int code = miravel::RunHeadless(command, out, err);
-        std::cout << out;
-        std::cerr << err;
-        return code;
+    try {
+        const std::vector<std::string> args(argv + 1, argv + argc);
+        const miravel::CommandLine command = miravel::ParseCommandLine(args);
+        if (command.action != miravel::CommandLine::Action::Window) {
+            std::string out, err;
+            int code = miravel::RunHeadless(command, out, err);
+            if (!writeStandardOutput(out)) {
+                err += "標準出力に書き込めません。\n";
+                code = 1;
+            }
+            std::cerr << err;
+            return code;
+        }
+        // Qt would abort with a message of its own; say it plainly instead.
+        if (!miravel::DisplayAvailable(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
+                                       std::getenv("WAYLAND_DISPLAY"))) {
+            std::cerr << miravel::kNoDisplay;
+            return 1;
+        }
+        miravel::GuardedApplication app(argc, argv);
+        return miravel::RunWindow(app, QString::fromStdString(command.file), miravel::RegisterEditors);
+    } catch (const std::exception& error) {
+        std::cerr << "内部エラーのため終了します（" << error.what() << "）。\n";
+    } catch (...) {
+        std::cerr << "内部エラーのため終了します。\n";
     }
-    // Qt would abort with a message of its own; say it plainly instead.
-    if (!miravel::DisplayAvailable(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
-                                   std::getenv("WAYLAND_DISPLAY"))) {
-        std::cerr << miravel::kNoDisplay;
-        return 1;
-    }
-    miravel::GuardedApplication app(argc, argv);
-    return miravel::RunWindow(app, QString::fromStdString(command.file), miravel::RegisterEditors);
+    return 1;
 }

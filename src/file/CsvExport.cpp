@@ -25,11 +25,18 @@ std::string GridToCsvText(const TextGrid& grid)
 
 FileResult WriteGridCsv(const std::string& path, const TextGrid& grid)
 {
+    SaveReport ignored;
+    return WriteGridCsv(path, grid, ignored);
+}
+
+FileResult WriteGridCsv(const std::string& path, const TextGrid& grid, SaveReport& report)
+{
+    report = SaveReport{};
     std::string offending;
     const auto bytes = Utf8ToCp932(GridToCsvText(grid), &offending);
     if (!bytes)
         return FileError{0, "表の文字「" + offending + "」はファイルに保存できません。"};
-    return WriteFileWithBackup(path, *bytes);
+    return WriteFileWithBackup(path, *bytes, report);
 }
 
 } // namespace miravel

@@ -3,6 +3,7 @@
 
 #include "core/TextGrid.h"
 #include "file/FileError.h"
+#include "file/SafeWrite.h"
 
 #include <string>
 
@@ -12,7 +13,9 @@ namespace miravel {
 // a blank, CR LF line ends; UTF-8.
 std::string GridToCsvText(const TextGrid& grid);
 
-// Encodes the table in code page 932 and writes it with a backup.
+// Encodes the table in code page 932 and writes it with a backup; `report`
+// tells whether the backup could be made.
 FileResult WriteGridCsv(const std::string& path, const TextGrid& grid);
+FileResult WriteGridCsv(const std::string& path, const TextGrid& grid, SaveReport& report);
 
 } // namespace miravel

@@ -299,12 +299,19 @@ FileResult ParseGradeBook(std::string_view bytes, GradeDocument& document)
     return parseLines(LineReader(text), document);
 }
 
-FileResult WriteGradeBook(const std::string& path, const GradeDocument& document)
+FileResult WriteGradeBook(const std::string& path, const GradeDocument& document, SaveReport& report)
 {
+    report = SaveReport{};
     std::string bytes;
     if (auto error = EncodeGradeBook(document, bytes))
         return error;
-    return WriteFileWithBackup(path, bytes);
+    return WriteFileWithBackup(path, bytes, report);
+}
+
+FileResult WriteGradeBook(const std::string& path, const GradeDocument& document)
+{
+    SaveReport ignored;
+    return WriteGradeBook(path, document, ignored);
 }
 
 FileResult ReadGradeBook(const std::string& path, GradeDocument& document)

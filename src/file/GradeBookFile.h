@@ -3,6 +3,7 @@
 
 #include "core/GradeBook.h"
 #include "file/FileError.h"
+#include "file/SafeWrite.h"
 
 #include <string>
 #include <string_view>
@@ -19,8 +20,10 @@ FileResult EncodeGradeBook(const GradeDocument& document, std::string& bytes);
 // Parses a file's bytes into `document`, which is only meaningful on success.
 FileResult ParseGradeBook(std::string_view bytes, GradeDocument& document);
 
-// Writes the document to `path`, keeping the previous file as its backup.
+// Writes the document to `path`, keeping the previous file as its backup;
+// `report` tells whether the backup could be made.
 FileResult WriteGradeBook(const std::string& path, const GradeDocument& document);
+FileResult WriteGradeBook(const std::string& path, const GradeDocument& document, SaveReport& report);
 
 // Reads `path` into `document`; on failure `document` is left unchanged.
 FileResult ReadGradeBook(const std::string& path, GradeDocument& document);

@@ -1,22 +1,49 @@
 #pragma once
-// Writing a whole file so that it is never left half-written.
+// Writing a whole file so that it is never left half-written, and reading
+// one without ever blocking or swallowing more than a grade book can be.
 
 #include "file/FileError.h"
 
+#include <cstddef>
 #include <string>
 
 namespace miravel {
 
+// No file this program reads is larger; anything bigger is refused unread.
+constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
+
 // The backup of a path: everything after the first "." of the file name is
-// replaced by "bak"; a name without "." gets ".bak" appended.
+// replaced by "bak"; a name without "." gets ".bak" appended. Leading dots
+// do not count, so ".grades.txt" keeps ".grades.bak".
 std::string BackupPath(const std::string& path);
 
-// Writes `bytes` to a temporary file beside `path`, flushes it to disk,
-// copies the previous file (if any) to its backup and renames the temporary
-// file over `path`. On failure the previous file is left exactly as it was.
-FileResult WriteFileWithBackup(const std::string& path, const std::string& bytes);
+// The file a path finally names once symbolic links are followed (the path
+// itself when it is no link or names nothing yet).
+std::string FinalTarget(const std::string& path);
 
-// Reads a whole file.
+// What a save did besides writing the file.
+struct SaveReport {
+    bool previousExisted = false; // there was a previous file to back up
+    bool backupMade = false;      // its content is now the backup
+    // The save went on without keeping the previous content.
+    bool BackupMissing() const { return previousExisted && !backupMade; }
+};
+
+// Writes `bytes` to a temporary file beside the file `path` names (through
+// symbolic links), flushes it to disk, keeps the previous file as its
+// backup and renames the temporary file over it. The file keeps its
+// permission bits (and its owner when run as root). A read-only file, a
+// folder or anything else that is not a regular file is refused.
+// On failure the file is left exactly as it was, and the backup either as
+// it was or holding the previous content, never anything partial.
+FileResult WriteFileWithBackup(const std::string& path, const std::string& bytes);
+FileResult WriteFileWithBackup(const std::string& path, const std::string& bytes, SaveReport& report);
+
+// The same safe write without any backup (for copies of the program's own).
+FileResult WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+// Reads a whole regular file of at most kMaxFileBytes; every read is checked,
+// so an I/O error is reported as one and never taken for a short file.
 FileResult ReadWholeFile(const std::string& path, std::string& bytes);
 
 } // namespace miravel

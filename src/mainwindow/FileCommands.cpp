@@ -103,7 +103,8 @@ bool frmMain::loadGradeBook(const QString& path)
 frmMain::SaveOutcome frmMain::saveTo(const QString& path)
 {
     GradeBook& book = Book();
-    if (const FileResult error = WriteGradeBook(LocalPath(path), book)) {
+    SaveReport report;
+    if (const FileResult error = WriteGradeBook(LocalPath(path), book, report)) {
         platform_.ShowMessage(this, FailureText(texts::kCannotSave, path, *error), message(texts::kProgramTitle),
                               MessageButtons::Ok, MessageIcon::None);
         return SaveOutcome::Failed;
@@ -111,6 +112,8 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
     book.SavedState = false;
     commands_.hasFileName = true;
     applyCommands();
+    if (report.BackupMissing())
+        SetStatusHint(message(texts::kBackupMissing));
     return SaveOutcome::Saved;
 }
 

@@ -96,6 +96,7 @@ inline constexpr const char kSettingHeight[] = "MainHeight";
 inline constexpr const char kNotAGradeBook[] = "成績ファイルとして読み込めません。";
 inline constexpr const char kCannotSave[] = "ファイルを保存できません。";
 inline constexpr const char kCannotSaveCsv[] = "CSVファイルを保存できません。";
+inline constexpr const char kBackupMissing[] = "注意：前の内容のバックアップ（.bak）を作れませんでした。ファイルは保存しました。";
 inline constexpr const char kCannotReadNameBook[] = "生徒名簿ﾌｧｲﾙを読み込めません。";
 // Followed by the number of names left out and kTooManyNamesEnd.
 inline constexpr const char kTooManyNames[] = "生徒名簿ﾌｧｲﾙに40名を超える名前があります。先頭の40名を読み込みました。読み込まなかった名前は";

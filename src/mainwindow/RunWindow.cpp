@@ -2,6 +2,7 @@
 
 #include "core/Defaults.h"
 #include "core/GradeBook.h"
+#include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/Pictures.h"
 #include "mainwindow/frmMain.h"
 #include "platform/JapaneseFonts.h"
@@ -9,6 +10,8 @@
 #include "platform/QtTranslations.h"
 
 #include <QApplication>
+
+#include <exception>
 
 namespace miravel {
 
@@ -26,8 +29,18 @@ int RunWindow(QApplication& app, const QString& fileToOpen, const std::function<
         plugIn(window);
     InitDefaults(Book());
     window.show();
-    if (!fileToOpen.isEmpty())
-        window.openFile(fileToOpen);
+    // The event loop's guard is not running yet: whatever goes wrong while
+    // opening the file named at start is reported here, and the window stays.
+    if (!fileToOpen.isEmpty()) {
+        try {
+            window.openFile(fileToOpen);
+        } catch (const std::exception& error) {
+            platform.ShowMessage(&window,
+                                 QString::fromUtf8(texts::kNotAGradeBook) + QLatin1Char('\n') + fileToOpen +
+                                     QLatin1Char('\n') + QString::fromUtf8(error.what()),
+                                 QString::fromUtf8(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
+        }
+    }
     return app.exec();
 }
 

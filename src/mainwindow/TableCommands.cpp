@@ -20,8 +20,11 @@ void frmMain::mnuCSVSaveAs_Click()
     const QString path = platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(texts::kCsvFilter));
     if (path.isEmpty())
         return;
-    if (const FileResult error = WriteGridCsv(QFile::encodeName(path).toStdString(), pane_.Grid))
+    SaveReport report;
+    if (const FileResult error = WriteGridCsv(QFile::encodeName(path).toStdString(), pane_.Grid, report))
         inform(FailureText(texts::kCannotSaveCsv, path, *error));
+    else if (report.BackupMissing())
+        SetStatusHint(message(texts::kBackupMissing));
 }
 
 void frmMain::mnuEditNameBook_Click()

@@ -32,7 +32,12 @@ TEST(ParseCommandLine, RefusesIncompleteOrUnknownArguments)
 {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--check"}, {"--export-csv"}, {"--export-csv", "o.csv", "a.txt"},
-          {"--export-csv", "o.csv", "--view", "class"}, {"--frobnicate"}, {"a.txt", "b.txt"}, {"--view", "class", "a.txt"}}) {
+          {"--export-csv", "o.csv", "--view", "class"}, {"--frobnicate"}, {"a.txt", "b.txt"}, {"--view", "class", "a.txt"},
+          // two actions: one of them would be dropped without a word
+          {"--export-csv", "o.csv", "--view", "class", "--check", "a.txt"},
+          {"--check", "--export-csv", "o.csv", "--view", "class", "a.txt"},
+          {"--export-csv", "o.csv", "--export-csv", "p.csv", "--view", "class", "a.txt"},
+          {"--export-csv", "o.csv", "--view", "class", "--view", "test:1,1,1", "a.txt"}}) {
         const auto command = ParseCommandLine(args);
         EXPECT_EQ(command.action, Action::Error) << args.front();
         EXPECT_FALSE(command.error.empty());
@@ -81,7 +86,8 @@ TEST_F(HeadlessTest, BadViewsWriteNothing)
 {
     const std::string csv = dir.file("out.csv");
     for (const std::string view : {"test:1,2", "test:0,1,1", "subject:7", "semester:1,4", "viewpoint:1,1,1,4",
-                                   "test:1,1,11", "grade", "class:1", "subject:1,1", "semester:a,1"}) {
+                                   "test:1,1,11", "grade", "class:1", "subject:1,1", "semester:a,1", "semester:1,1,",
+                                   "semester:", "subject:,1", "test:1,,1", "viewpoint:1,1,1,1,"}) {
         err.clear();
         EXPECT_EQ(run({"--export-csv", csv, "--view", view, bookPath}), 1) << view;
         EXPECT_FALSE(err.empty()) << view;
@@ -113,4 +119,34 @@ TEST_F(HeadlessTest, ExportsGradeTablesThroughTheFile)
     const std::string csv = dir.file("国語.csv");
     ASSERT_EQ(run({"--export-csv", csv, "--view", "semester:1,1", bookPath}), 0) << err;
     EXPECT_EQ(readBytes(csv), *Utf8ToCp932(dataFile("views/semester_view.csv")));
+}
+
+// The grade book and its backup are never the export's target, however the
+// target is spelled.
+TEST_F(HeadlessTest, ExportNeverReplacesTheBookOrItsBackup)
+{
+    const std::string book = readBytes(bookPath);
+    writeBytes(dir.file("3年1組.bak"), "backup");
+    std::filesystem::create_symlink("3年1組.txt", dir.file("link.txt"));
+    std::filesystem::create_directory(dir.file("sub"));
+    for (const std::string& output : {bookPath, dir.file("./3年1組.txt"), dir.file("sub/../3年1組.txt"),
+                                      dir.file("link.txt"), dir.file("3年1組.bak")}) {
+        err.clear();
+        EXPECT_EQ(run({"--export-csv", output, "--view", "class", bookPath}), 1) << output;
+        EXPECT_NE(err.find("成績ファイル（またはそのバックアップ）と同じファイルです"), std::string::npos) << err;
+    }
+    // Also when the book is named through the link and the output plainly.
+    EXPECT_EQ(run({"--export-csv", bookPath, "--view", "class", dir.file("link.txt")}), 1);
+    EXPECT_EQ(readBytes(bookPath), book);
+    EXPECT_EQ(readBytes(dir.file("3年1組.bak")), "backup");
+}
+
+TEST_F(HeadlessTest, AnExportWithoutItsBackupSaysSo)
+{
+    const std::string csv = dir.file("名簿.csv");
+    writeBytes(csv, "old export");
+    std::filesystem::create_directory(dir.file("名簿.bak")); // the backup cannot be put there
+    EXPECT_EQ(run({"--export-csv", csv, "--view", "class", bookPath}), 0) << err;
+    EXPECT_NE(err.find("バックアップ"), std::string::npos);
+    EXPECT_EQ(readBytes(csv), dataFile("export_class.csv"));
 }

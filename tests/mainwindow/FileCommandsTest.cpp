@@ -173,6 +173,38 @@ TEST_F(FileCommands, CloseWithYesSavesInPlaceAndKeepsTheBackup)
     EXPECT_EQ(Book().TeacherName, "");
 }
 
+// The teacher made the file read-only on purpose: Save refuses, Save As to
+// another name still works.
+TEST_F(FileCommands, SaveRefusesAReadOnlyBookAndSaveAsStillWorks)
+{
+    const QString file = writeBook("class.txt", {"佐藤"});
+    const QByteArray before = readAll(file);
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    open(file);
+    window->mnuFileSave->trigger();
+    EXPECT_TRUE(lastMessage().startsWith(U(texts::kCannotSave)));
+    EXPECT_TRUE(lastMessage().contains(U("読み取り専用")));
+    EXPECT_EQ(readAll(file), before);
+    EXPECT_TRUE(Book().SavedState);
+
+    platform.fileAnswers.push_back(path("copy.txt"));
+    window->mnuFileSaveAs->trigger();
+    EXPECT_EQ(readAll(path("copy.txt")), before);
+    EXPECT_FALSE(Book().SavedState);
+}
+
+TEST_F(FileCommands, ASaveWithoutItsBackupSaysSoInTheStatusBar)
+{
+    const QString file = writeBook("class.txt", {"佐藤"});
+    QDir(dir.path()).mkdir("class.bak"); // no backup can be put there
+    open(file);
+    Book().TeacherName = "田中";
+    window->mnuFileSave->trigger();
+    EXPECT_EQ(window->StatusHint(), U(texts::kBackupMissing));
+    EXPECT_TRUE(readAll(file).contains(QByteArray::fromStdString(Utf8ToCp932("田中").value())));
+    EXPECT_FALSE(Book().SavedState);
+}
+
 TEST_F(FileCommands, ChangeAfterSaveIsAskedAboutAgain)
 {
     open(writeBook("class.txt", {"佐藤"}));

@@ -1,0 +1,52 @@
+#include "file/SameFile.h"
+
+#include "file/SafeWrite.h"
+
+#include <sys/stat.h>
+
+namespace miravel {
+
+namespace {
+
+// Device, inode and (for a file not yet there) name.
+struct Place {
+    dev_t device = 0;
+    ino_t inode = 0;
+    std::string name;
+};
+
+bool placeOf(const std::string& path, Place& place)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) {
+        place = Place{info.st_dev, info.st_ino, ""};
+        return true;
+    }
+    // Not there yet: where it would be created, after following links.
+    const std::string target = FinalTarget(path);
+    const auto slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
+    if (::stat(folder.c_str(), &info) != 0)
+        return false;
+    place = Place{info.st_dev, info.st_ino, slash == std::string::npos ? target : target.substr(slash + 1)};
+    return true;
+}
+
+} // namespace
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    Place first, second;
+    if (!placeOf(a, first) || !placeOf(b, second))
+        return false;
+    return first.device == second.device && first.inode == second.inode && first.name == second.name;
+}
+
+bool WouldOverwriteBook(const std::string& output, const std::string& book)
+{
+    const std::string bookBackup = BackupPath(FinalTarget(book));
+    const std::string outputBackup = BackupPath(FinalTarget(output));
+    return SameFile(output, book) || SameFile(output, bookBackup) || SameFile(outputBackup, book);
+}
+
+} // namespace miravel
