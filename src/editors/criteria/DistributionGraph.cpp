@@ -1,0 +1,157 @@
+#include "editors/criteria/DistributionGraph.h"
+
+#include "core/TextRules.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace miravel {
+
+namespace {
+
+// Lengths in twips; the printer draws everything 1.8 times larger, except
+// the label row stagger and the scale label offset, which suit its fonts.
+struct Geometry {
+    int tx, ty;        // title text
+    int ox, oy;        // origin (bottom of the vertical axis)
+    int axis;          // base-line length
+    int pitch;         // column pitch
+    int bx, box, unit; // square offset, side, stack unit
+    int lx, ly, stagger;
+    int sx, scale;     // scale labels: x offset, height of 5 students
+    int axisWidth;     // drawing width of the two axes
+};
+
+constexpr Geometry kScreen{1200, 300, 485, 2000, 3150, 150, 25, 100, 100, 5, 10, 150, 10, 500, 2};
+constexpr Geometry kPrinter{2160, 540, 873, 3600, 5670, 270, 45, 180, 180, 9, 18, 135, 72, 900, 4};
+
+constexpr char kMincho[] = "ＭＳ 明朝";
+constexpr char kGothic[] = "ＭＳ ゴシック";
+
+// Summary values of 10000 and more carry the absence mark.
+double WithoutAbsenceMark(float value)
+{
+    return value >= kAbsenceMark ? static_cast<double>(value) - kAbsenceMark : static_cast<double>(value);
+}
+
+// Student columns 0..StudentCount: one beyond the highest attendance
+// number, a reserved column that stays -1; names are not consulted.
+int LastRangeColumn(const GradeBook& book) { return std::clamp<int>(book.StudentCount, 0, kStudents); }
+
+} // namespace
+
+GraphNumbers ComputeGraphNumbers(const GradeBook& book, int slot, int countA, int countC)
+{
+    GraphNumbers g;
+    const auto& scores = book.Scores[slot];
+    g.countB = book.CountEnrolledStudents() - countA - countC;
+
+    std::optional<double> largest, smallest;
+    for (int i = 0; i <= LastRangeColumn(book); ++i) {
+        const double v = WithoutAbsenceMark(scores[i]);
+        if (v <= 0)
+            continue;
+        largest = std::max(largest.value_or(v), v);
+        smallest = std::min(smallest.value_or(v), v);
+    }
+    const double max = largest ? RoundHalfEven(*largest) : 0;
+    const double min = smallest ? *smallest : 1000;
+    g.hi = static_cast<int>(max) + 1;
+    g.lo = min - 1;
+    g.hasValues = largest.has_value();
+    if (!g.hasValues)
+        return g;
+
+    g.width = static_cast<int>(std::ceil((g.hi - g.lo) / kGraphColumns));
+    const int base = static_cast<int>(std::round(g.lo)); // halves away from zero
+    for (int i = 0; i < kGraphColumns; ++i)
+        g.labels[i] = base + i * g.width;
+    if (g.labels[kGraphColumns - 1] < g.hi)
+        g.labels[kGraphColumns - 1] = g.hi;
+
+    const int lastStudent = std::min<int>(book.StudentCount, kStudents - 1);
+    for (int i = 0; i <= lastStudent; ++i) {
+        if (book.StudentNames[i].empty())
+            continue;
+        const double v = WithoutAbsenceMark(scores[i]);
+        if (!(v > 0 && v < 100))
+            continue;
+        // The top value itself works out as column 20: it belongs in the
+        // last drawn column, so every counted student shows.
+        const int column = std::min(static_cast<int>(RoundHalfEven((v - g.lo) / g.width)), kGraphColumns - 1);
+        ++g.counts[column];
+    }
+
+    // The lowest students take C, the next ones B, the rest A.
+    int cLeft = countC;
+    int bLeft = g.countB;
+    for (int column = 0; column < kGraphColumns; ++column) {
+        for (int level = 0; level < g.counts[column]; ++level) {
+            Rgb fill = kGraphA;
+            if (cLeft > 0) {
+                fill = kGraphC;
+                --cLeft;
+            } else if (bLeft > 0) {
+                fill = kGraphB;
+                --bLeft;
+            }
+            g.squares.push_back({column, level, fill});
+        }
+    }
+
+    const double average = WithoutAbsenceMark(scores[kAverageColumn]);
+    g.hasAverage = average >= 0;
+    g.average = average;
+    return g;
+}
+
+void DrawDistributionGraph(Page& target, GraphTarget geometry, const GradeBook& book, int slot, int left, int top,
+                           int countA, int countC, int subject, int viewpoint)
+{
+    const bool printer = geometry == GraphTarget::Printer;
+    const Geometry& k = printer ? kPrinter : kScreen;
+    const GraphNumbers g = ComputeGraphNumbers(book, slot, countA, countC);
+    const std::string& viewpointName = book.SubjectTable[subject][viewpoint + 1];
+    auto& items = target.items;
+
+    // The screen uses the window's own font; the printer names its fonts.
+    const std::string titleFont = printer ? kMincho : "";
+    const double titlePoints = printer ? 12 : 0;
+    const std::string labelFont = printer ? kGothic : "";
+    const double labelPoints = printer ? 11 : 0;
+
+    const std::string title =
+        printer ? viewpointName + "  A:" + Str(countA) + "人  B:" + Str(g.countB) + "人  C:" + Str(countC) + "人"
+                : book.SubjectTable[subject][0] + " " + viewpointName + " 平均点の集計グラフ";
+    items.push_back(PageText{left + k.tx, top + k.ty, title, titleFont, titlePoints, kBlack});
+
+    const int x0 = left + k.ox;
+    const int y0 = top + k.oy;
+    items.push_back(PageLine{x0, y0, x0 + k.axis, y0, k.axisWidth, false, kBlack});
+    items.push_back(PageLine{x0, y0, x0, top, k.axisWidth, false, kBlack});
+
+    // Column labels alternate between two rows so neighbours do not collide.
+    if (g.hasValues) {
+        for (int i = 0; i < kGraphColumns; ++i)
+            items.push_back(PageText{x0 + k.lx + k.pitch * i, y0 + k.ly + k.stagger * (i % 2), Str(g.labels[i]),
+                                     labelFont, labelPoints, kBlack});
+    }
+    for (int step = 1; step <= 4; ++step) {
+        const std::string text = step == 1 ? "  5人" : Str(5 * step) + "人";
+        items.push_back(PageText{left + k.sx, y0 - step * k.scale, text, labelFont, labelPoints, kBlack});
+    }
+
+    for (const GraphSquare& square : g.squares) {
+        const int x = x0 + k.bx + k.pitch * square.column;
+        items.push_back(PageRect{x, y0 - k.unit * square.level, x + k.box, y0 - k.unit * (square.level + 1), 1,
+                                 kBlack, true, square.fill});
+    }
+
+    if (g.hasValues && g.hasAverage) {
+        const int x = x0 + static_cast<int>(std::lround((g.average - g.lo) / g.width * k.pitch));
+        items.push_back(PageLine{x, y0, x, top, 1, true, kBlack});
+    }
+}
+
+} // namespace miravel
