@@ -15,6 +15,7 @@ void requireRange(const char* what, int value, int count)
 }
 
 EnableMainWindowHook enableMainWindowHook = nullptr;
+DocumentChangedHook documentChangedHook = nullptr;
 
 } // namespace
 
@@ -73,5 +74,14 @@ void EnableMainWindow()
 }
 
 void SetEnableMainWindowHook(EnableMainWindowHook hook) { enableMainWindowHook = hook; }
+
+void GradeBook::MarkChanged()
+{
+    SavedState = true;
+    if (documentChangedHook)
+        documentChangedHook();
+}
+
+void SetDocumentChangedHook(DocumentChangedHook hook) { documentChangedHook = hook; }
 
 } // namespace miravel

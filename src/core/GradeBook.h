@@ -97,7 +97,8 @@ struct GradeBook : GradeDocument {
 
     // Anything that changes the document after it was opened or saved calls
     // this, so closing or exiting asks before unsaved work is dropped.
-    void MarkChanged() { SavedState = true; }
+    // It also tells the main window, which keeps a recovery copy.
+    void MarkChanged();
 
     // Replaces every persistent member, leaving selection and run-time state.
     void ReplaceDocument(GradeDocument&& document) { static_cast<GradeDocument&>(*this) = std::move(document); }
@@ -110,5 +111,9 @@ GradeBook& Book();
 void EnableMainWindow();
 using EnableMainWindowHook = void (*)();
 void SetEnableMainWindowHook(EnableMainWindowHook hook);
+
+// Called by GradeBook::MarkChanged() after every change; set by the main window.
+using DocumentChangedHook = void (*)();
+void SetDocumentChangedHook(DocumentChangedHook hook);
 
 } // namespace miravel

@@ -6,14 +6,20 @@
 #include "core/Defaults.h"
 #include "core/GradeBook.h"
 #include "file/GradeBookFile.h"
+#include "file/RecoveryCopy.h"
+#include "file/SafeWrite.h"
+#include "file/SameFile.h"
 #include "mainwindow/FailureText.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/NavigationTree.h"
+#include "mainwindow/RecoveryKeeper.h"
 #include "mainwindow/views/GridBase.h"
 #include "platform/Platform.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <memory>
 
@@ -22,6 +28,8 @@ namespace miravel {
 namespace {
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString DisplayPath(const std::string& path) { return QDir::toNativeSeparators(QFile::decodeName(path.c_str())); }
 
 } // namespace
 
@@ -54,6 +62,7 @@ void frmMain::mnuFileNew_Click()
 {
     GradeBook& book = Book();
     book.SchoolYear = texts::kNotRegisteredYet;
+    book.CurrentFilePath.clear();
     TreeView1_refresh();
     book.SavedState = true;
     book.CurrentNodeKey = texts::kClassNodeKey;
@@ -63,8 +72,7 @@ void frmMain::mnuFileNew_Click()
 
 void frmMain::mnuFileOpen_Click()
 {
-    const QString path =
-        platform_.GetOpenFileName(this, message(texts::kOpenTitle), message(texts::kGradeBookFilter));
+    const QString path = platform_.GetOpenFileName(this, message(texts::kOpenTitle), message(texts::kOpenFilter));
     if (path.isEmpty())
         return;
     openFile(path);
@@ -72,15 +80,75 @@ void frmMain::mnuFileOpen_Click()
 
 bool frmMain::openFile(const QString& path)
 {
+    // Work on this file that a program ending unsaved left behind comes first.
+    RecoveryRecord copy;
+    const std::string folder = LocalPath(recovery_->Folder());
+    if (!folder.empty() && FindRecoveryCopyOf(folder, LocalPath(QFileInfo(path).absoluteFilePath()), copy) &&
+        CopyIsNewerThanOriginal(copy)) {
+        const RecoveryAnswer answer = offerRecovery(copy);
+        if (answer != RecoveryAnswer::Declined)
+            return answer == RecoveryAnswer::Restored;
+    }
     if (!loadGradeBook(path))
         return false;
+    showOpenedDocument(true);
+    return true;
+}
+
+void frmMain::showOpenedDocument(bool saveOffered)
+{
     GradeBook& book = Book();
     TreeView1_refresh();
     book.SavedState = true;
     book.CurrentNodeKey = texts::kClassNodeKey;
-    showDocumentCommands(true);
+    showDocumentCommands(saveOffered);
     SetStatusHint(message(texts::kHintClass));
     showClassCaption();
+}
+
+void frmMain::OfferRecovery()
+{
+    const std::string folder = LocalPath(recovery_->Folder());
+    if (folder.empty())
+        return;
+    // Newest first; one restored document is all the window can hold.
+    for (const RecoveryRecord& copy : FindRecoveryCopies(folder))
+        if (offerRecovery(copy) != RecoveryAnswer::Declined)
+            return;
+}
+
+frmMain::RecoveryAnswer frmMain::offerRecovery(const RecoveryRecord& copy)
+{
+    const QString file =
+        copy.originalPath.empty() ? message(texts::kNeverSavedBook) : DisplayPath(copy.originalPath);
+    const QString question = message(texts::kOfferRecovery).arg(file, QString::fromStdString(copy.time));
+    const MessageAnswer answer =
+        platform_.ShowMessage(this, question, message(texts::kProgramTitle), MessageButtons::YesNo, MessageIcon::None);
+    if (answer == MessageAnswer::Cancel)
+        return RecoveryAnswer::Undecided;
+    if (answer == MessageAnswer::No) {
+        std::string kept;
+        if (const FileResult error = KeepDatedCopy(copy, kept))
+            inform(FailureText(texts::kCannotKeepRecovery, DisplayPath(copy.copyPath), *error));
+        return RecoveryAnswer::Declined;
+    }
+    return restoreCopy(copy) ? RecoveryAnswer::Restored : RecoveryAnswer::Undecided;
+}
+
+bool frmMain::restoreCopy(const RecoveryRecord& copy)
+{
+    auto document = std::make_unique<GradeDocument>();
+    if (const FileResult error = ReadGradeBook(copy.copyPath, *document)) {
+        inform(FailureText(texts::kCannotReadRecovery, DisplayPath(copy.copyPath), *error));
+        return false;
+    }
+    // Bound to the original file: Save writes it as usual; a book that was
+    // never saved comes back as a new one, whose Save asks for a name.
+    GradeBook& book = Book();
+    book.CurrentFilePath = copy.originalPath;
+    book.ReplaceDocument(std::move(*document));
+    showOpenedDocument(!copy.originalPath.empty());
+    recovery_->Adopt(copy);
     return true;
 }
 
@@ -114,6 +182,7 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
     applyCommands();
     if (report.BackupMissing())
         SetStatusHint(message(texts::kBackupMissing));
+    recovery_->Forget();
     return SaveOutcome::Saved;
 }
 
@@ -123,6 +192,11 @@ frmMain::SaveOutcome frmMain::saveAs()
         platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(texts::kGradeBookFilter));
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
+    const std::string& openBook = Book().CurrentFilePath;
+    if (!openBook.empty() && SameFile(LocalPath(path), BackupPath(FinalTarget(openBook)))) {
+        inform(message(texts::kSaveOntoBackup));
+        return SaveOutcome::Cancelled;
+    }
     GradeBook& book = Book();
     const std::string previous = book.CurrentFilePath;
     book.CurrentFilePath = LocalPath(path);
@@ -148,17 +222,37 @@ bool frmMain::mnuFileSave_Click()
 
 bool frmMain::mnuFileSaveAs_Click() { return saveAs() == SaveOutcome::Saved; }
 
+QString frmMain::csvClashWithOpenBook(const QString& path) const
+{
+    const std::string& book = Book().CurrentFilePath;
+    if (book.empty())
+        return QString();
+    const std::string output = LocalPath(path);
+    if (SameFile(output, book))
+        return message(texts::kCsvOntoBook);
+    if (WouldOverwriteBook(output, book))
+        return message(texts::kCsvOntoBackup);
+    return QString();
+}
+
 bool frmMain::askToSaveBeforeLeaving()
 {
     if (!Book().SavedState)
         return true;
     const MessageAnswer answer = platform_.ShowMessage(this, message(texts::kAskSave), message(texts::kProgramTitle),
                                                        MessageButtons::YesNo, MessageIcon::None);
-    if (answer != MessageAnswer::Yes)
+    // Esc or the close box: the teacher has not decided, so nothing happens.
+    if (answer == MessageAnswer::Cancel)
+        return false;
+    if (answer == MessageAnswer::No) {
+        recovery_->Forget();
         return true;
-    // A cancelled dialog leaves as the teacher chose; a failed write would
-    // throw away the work the teacher just asked to keep.
-    return saveDocument() != SaveOutcome::Failed;
+    }
+    // Without a file name yet (a roster imported before any file was open
+    // leaves neither Save nor Save As on offer) Yes asks for one. A
+    // cancelled dialog or a failed write keeps the document open.
+    const SaveOutcome outcome = mnuFileSave->isEnabled() ? saveDocument() : saveAs();
+    return outcome == SaveOutcome::Saved;
 }
 
 void frmMain::mnuFileClose_Click()
@@ -167,6 +261,7 @@ void frmMain::mnuFileClose_Click()
         return;
     GradeBook& book = Book();
     InitDefaults(book);
+    book.CurrentFilePath.clear();
     TreeView1->Clear();
     pane_.Grid.Clear();
     // The load procedure leaves only New and Open on offer.

@@ -79,6 +79,8 @@ inline constexpr const char kNotRegisteredYet[] = "未登録です";
 // Dialogs and the grid.
 inline constexpr const char kOpenTitle[] = "開く";
 inline constexpr const char kGradeBookFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt";
+// Open also offers every file: a book saved under a name without ".txt" can be found again.
+inline constexpr const char kOpenFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt|すべてのファイル (*)|*";
 inline constexpr const char kSaveAsTitle[] = "名前をつけて保存する";
 inline constexpr const char kCsvFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.csv)|*.csv";
 inline constexpr const char kPageSetupTitle[] = "ﾍﾟｰｼﾞ設定";
@@ -101,5 +103,17 @@ inline constexpr const char kCannotReadNameBook[] = "生徒名簿ﾌｧｲﾙを
 // Followed by the number of names left out and kTooManyNamesEnd.
 inline constexpr const char kTooManyNames[] = "生徒名簿ﾌｧｲﾙに40名を超える名前があります。先頭の40名を読み込みました。読み込まなかった名前は";
 inline constexpr const char kTooManyNamesEnd[] = "名です。";
+
+// Saving onto the open book or its backup would lose it.
+inline constexpr const char kCsvOntoBook[] = "開いている成績ファイルには画面の表を保存できません。別のファイル名を指定してください。";
+inline constexpr const char kCsvOntoBackup[] = "開いている成績ファイルのバックアップには画面の表を保存できません。別のファイル名を指定してください。";
+inline constexpr const char kSaveOntoBackup[] = "開いている成績ファイルのバックアップには保存できません。別のファイル名を指定してください。";
+
+// Recovery copy of unsaved work. kOfferRecovery takes the file and the time.
+inline constexpr const char kOfferRecovery[] = "前回、保存されずに終了した変更があります（%1、%2）。復元しますか？";
+inline constexpr const char kNeverSavedBook[] = "新規作成した成績ファイル";
+inline constexpr const char kCannotWriteRecovery[] = "復元用のコピーを保存できません。編集はそのまま続けられます。";
+inline constexpr const char kCannotReadRecovery[] = "復元用のコピーを読み込めません。コピーはそのまま残してあります。";
+inline constexpr const char kCannotKeepRecovery[] = "復元用のコピーの名前を変えられません。コピーはそのまま残してあります。";
 
 } // namespace miravel::texts

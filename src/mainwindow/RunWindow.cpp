@@ -40,6 +40,8 @@ int RunWindow(QApplication& app, const QString& fileToOpen, const std::function<
                                      QLatin1Char('\n') + QString::fromUtf8(error.what()),
                                  QString::fromUtf8(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
         }
+    } else {
+        window.OfferRecovery();
     }
     return app.exec();
 }

@@ -20,6 +20,10 @@ void frmMain::mnuCSVSaveAs_Click()
     const QString path = platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(texts::kCsvFilter));
     if (path.isEmpty())
         return;
+    if (const QString clash = csvClashWithOpenBook(path); !clash.isEmpty()) {
+        inform(clash);
+        return;
+    }
     SaveReport report;
     if (const FileResult error = WriteGridCsv(QFile::encodeName(path).toStdString(), pane_.Grid, report))
         inform(FailureText(texts::kCannotSaveCsv, path, *error));

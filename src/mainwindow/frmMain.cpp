@@ -5,6 +5,7 @@
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/NavigationTree.h"
 #include "mainwindow/Pictures.h"
+#include "mainwindow/RecoveryKeeper.h"
 #include "mainwindow/views/GridBase.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
@@ -35,9 +36,15 @@ frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
 {
     theMainForm = this;
     SetEnableMainWindowHook(&frmMain::enableMainWindowHook);
+    SetDocumentChangedHook(&frmMain::documentChangedHook);
     setWindowTitle(QString::fromUtf8(texts::kWindowCaption));
     setWindowIcon(ApplicationIcon());
     createControls();
+    const QString dataFolder = platform_.DataFolder();
+    recovery_ = std::make_unique<RecoveryKeeper>(
+        dataFolder.isEmpty() ? QString() : dataFolder + QStringLiteral("/recovery"),
+        [this] { return platform_.Now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")); },
+        [this](const QString& note) { sbStatusBar->showMessage(note, 15000); });
     createMenus();
     createToolBar();
     Form_Load();
@@ -48,6 +55,7 @@ frmMain::~frmMain()
     if (theMainForm == this) {
         theMainForm = nullptr;
         SetEnableMainWindowHook(nullptr);
+        SetDocumentChangedHook(nullptr);
     }
 }
 
@@ -257,6 +265,7 @@ bool frmMain::Form_Unload()
     if (!askToSaveBeforeLeaving())
         return false;
     unloaded_ = true;
+    recovery_->Forget();
     // Editors still open go first, the most recent one first.
     for (auto editor = editors_.rbegin(); editor != editors_.rend(); ++editor)
         if (*editor)
@@ -339,6 +348,12 @@ void frmMain::enableMainWindowHook()
 {
     if (theMainForm)
         theMainForm->editorClosed();
+}
+
+void frmMain::documentChangedHook()
+{
+    if (theMainForm)
+        theMainForm->recovery_->DocumentChanged();
 }
 
 void frmMain::editorClosed()

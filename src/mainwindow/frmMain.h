@@ -30,6 +30,8 @@ namespace miravel {
 class GridMirror;
 class NavigationTree;
 class Platform;
+class RecoveryKeeper;
+struct RecoveryRecord;
 
 // The editor windows the edit command opens.
 enum class EditorKind { HomeRoom, SubjectSpec, SemesterSpec, TestSpec };
@@ -108,6 +110,11 @@ public:
     // Opens a grade book as Open does after its dialog; used for a file named
     // on the command line. False when the file is not a grade book.
     bool openFile(const QString& path);
+    // At start: offers the recovery copies that programs ending without
+    // saving left behind, newest first, until one is restored.
+    void OfferRecovery();
+    // Keeps the recovery copy of unsaved changes.
+    RecoveryKeeper& Recovery() { return *recovery_; }
 
     // Commands.
     void mnuFileNew_Click();
@@ -163,6 +170,15 @@ private:
     SaveOutcome saveAs();
     SaveOutcome saveTo(const QString& path);
     bool loadGradeBook(const QString& path);
+    void showOpenedDocument(bool saveOffered);
+    // Why the table may not be written to `path` (empty when it may).
+    QString csvClashWithOpenBook(const QString& path) const;
+
+    // Recovery copies.
+    enum class RecoveryAnswer { Restored, Declined, Undecided };
+    RecoveryAnswer offerRecovery(const RecoveryRecord& copy);
+    bool restoreCopy(const RecoveryRecord& copy);
+    static void documentChangedHook();
 
     // Tree helpers.
     void showPlaceholderNode();
@@ -179,6 +195,7 @@ private:
     Platform& platform_;
     TablePane pane_;
     std::unique_ptr<GridMirror> gridMirror_;
+    std::unique_ptr<RecoveryKeeper> recovery_;
     PaneLayout layout_;
     CommandState commands_;
     QHash<QString, QAction*> toolbarButtons_;

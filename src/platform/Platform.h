@@ -5,6 +5,7 @@
 // a script and keep the user's settings untouched.
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 
 class QPrinter;
@@ -14,13 +15,15 @@ namespace miravel {
 
 enum class MessageButtons { Ok, YesNo };
 enum class MessageIcon { None, Information };
-enum class MessageAnswer { Ok, Yes, No };
+// Cancel: a Yes/No box closed by Esc or by its close box, without an answer.
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 class Platform {
 public:
     virtual ~Platform() = default;
 
-    // A modal message box; gives the button pressed.
+    // A modal message box; gives the button pressed, or Cancel when a Yes/No
+    // box is left by Esc or its close box.
     virtual MessageAnswer ShowMessage(QWidget* parent, const QString& text, const QString& title,
                                       MessageButtons buttons, MessageIcon icon) = 0;
 
@@ -50,8 +53,13 @@ public:
     virtual bool ShowHelpContents(QWidget* parent, const QString& helpFile, QString& error) = 0;
 
     virtual QDate Today() const = 0;
+    virtual QDateTime Now() const = 0;
     // The user's short date format, in QDate::toString() notation.
     virtual QString ShortDateFormat() const = 0;
+
+    // The per-user folder for the program's own files (recovery copies);
+    // empty when there is none.
+    virtual QString DataFolder() const = 0;
 };
 
 } // namespace miravel

@@ -11,6 +11,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QPushButton>
 #include <QUrl>
 
 namespace miravel {
@@ -23,10 +25,20 @@ MessageAnswer QtPlatform::ShowMessage(QWidget* parent, const QString& text, cons
 {
     QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon, title, text,
                     buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
-    const int pressed = box.exec();
-    if (buttons == MessageButtons::Ok)
+    if (buttons == MessageButtons::Ok) {
+        box.exec();
         return MessageAnswer::Ok;
-    return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+    // Esc and the close box would otherwise press No; they answer nothing.
+    QAbstractButton* cancel = box.addButton(QMessageBox::Cancel);
+    cancel->hide();
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == box.button(QMessageBox::Yes))
+        return MessageAnswer::Yes;
+    if (box.clickedButton() == box.button(QMessageBox::No))
+        return MessageAnswer::No;
+    return MessageAnswer::Cancel;
 }
 
 QString QtPlatform::GetOpenFileName(QWidget* parent, const QString& title, const QString& filter)
@@ -105,5 +117,12 @@ bool QtPlatform::ShowHelpContents(QWidget*, const QString& helpFile, QString& er
 QDate QtPlatform::Today() const { return QDate::currentDate(); }
 
 QString QtPlatform::ShortDateFormat() const { return QLocale::system().dateFormat(QLocale::ShortFormat); }
+
+QDateTime QtPlatform::Now() const { return QDateTime::currentDateTime(); }
+
+QString QtPlatform::DataFolder() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+}
 
 } // namespace miravel

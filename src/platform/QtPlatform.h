@@ -32,6 +32,8 @@ public:
 
     QDate Today() const override;
     QString ShortDateFormat() const override;
+    QDateTime Now() const override;
+    QString DataFolder() const override;
 
 private:
     void rememberFolder(const QString& path);

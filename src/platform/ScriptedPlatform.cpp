@@ -99,4 +99,8 @@ QDate ScriptedPlatform::Today() const { return today; }
 
 QString ScriptedPlatform::ShortDateFormat() const { return shortDateFormat; }
 
+QDateTime ScriptedPlatform::Now() const { return now; }
+
+QString ScriptedPlatform::DataFolder() const { return dataFolder; }
+
 } // namespace miravel

@@ -48,6 +48,8 @@ public:
     QString helpError;                   // when set, opening help fails with it
     QStringList helpShown;
     QDate today{2025, 4, 7};
+    QDateTime now{QDate(2025, 4, 7), QTime(9, 30)};
+    QString dataFolder;                  // empty: no recovery copies
     QString shortDateFormat{QStringLiteral("yyyy/MM/dd")};
 
     static QString SettingPath(const QString& application, const QString& section, const QString& key);
@@ -67,6 +69,8 @@ public:
     bool ShowHelpContents(QWidget* parent, const QString& helpFile, QString& error) override;
     QDate Today() const override;
     QString ShortDateFormat() const override;
+    QDateTime Now() const override;
+    QString DataFolder() const override;
 
 private:
     QString nextFile(DialogKind kind, const QString& title, const QString& filter);

@@ -5,6 +5,8 @@
 
 #include <QDir>
 
+#include <deque>
+
 namespace miravel::test {
 namespace {
 
@@ -119,7 +121,7 @@ TEST_F(FileCommands, OpenOfAClassWithStudentsOffersPrinting)
     ASSERT_EQ(platform.dialogs.size(), 1u);
     EXPECT_EQ(platform.dialogs[0].kind, DialogKind::Open);
     EXPECT_EQ(platform.dialogs[0].title, U("開く"));
-    EXPECT_EQ(platform.dialogs[0].filter, U("ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt"));
+    EXPECT_EQ(platform.dialogs[0].filter, U("ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt|すべてのファイル (*)|*"));
     EXPECT_EQ(table(), (std::vector<bool>{false, false, true, true, true, true, true, false, true}));
     EXPECT_EQ(w.Frame1->title(), U("2024 3年1組 山田 生徒数（ 3名）"));
     EXPECT_EQ(w.StatusHint(), U(texts::kHintClass));
@@ -223,16 +225,110 @@ TEST_F(FileCommands, ChangeAfterSaveIsAskedAboutAgain)
     EXPECT_EQ(askedToSave(), 1);
 }
 
-TEST_F(FileCommands, ExitAsksAndEndsEvenWhenTheSaveDialogIsCancelled)
+// Yes and then a cancelled save dialog, or Esc on the question itself:
+// the teacher has not let go of the work, so Close and Exit are abandoned.
+TEST_F(FileCommands, CloseAndExitAreAbandonedWithoutADecision)
 {
+    struct Case {
+        const char* name;
+        bool exit;
+        std::deque<MessageAnswer> answers;
+        std::size_t dialogs;
+    };
+    const Case cases[] = {
+        {"Close, Yes, cancelled Save As", false, {MessageAnswer::Yes}, 1},
+        {"Exit, Yes, cancelled Save As", true, {MessageAnswer::Yes}, 1},
+        {"Close, Esc", false, {MessageAnswer::Cancel}, 0},
+        {"Exit, Esc", true, {MessageAnswer::Cancel}, 0},
+    };
     window->mnuFileNew->trigger();
+    Book().TeacherName = "山田";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        platform.dialogs.clear();
+        platform.messageAnswers = c.answers;
+        (c.exit ? window->mnuFileExit : window->mnuFileClose)->trigger();
+        EXPECT_EQ(platform.dialogs.size(), c.dialogs);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_TRUE(Book().SavedState);
+        EXPECT_EQ(Book().TeacherName, "山田");
+        EXPECT_TRUE(window->mnuFileClose->isEnabled());
+        EXPECT_TRUE(filesInDir().isEmpty());
+    }
+    EXPECT_EQ(askedToSave(), 4);
+}
+
+TEST_F(FileCommands, RosterImportedBeforeAnyFileIsSavedUnderANameAtExit)
+{
+    const QString names = writeCp932("names.csv", "佐藤;鈴木\r\n");
+    platform.fileAnswers = {names};
+    window->mnuEditNameBook->trigger();
+    ASSERT_EQ(Book().StudentCount, 2);
+    ASSERT_FALSE(window->mnuFileSave->isEnabled() || window->mnuFileSaveAs->isEnabled());
+
+    // Yes asks for a name; cancelling it keeps the names in the window.
     platform.messageAnswers = {MessageAnswer::Yes};
     window->mnuFileExit->trigger();
-    EXPECT_EQ(askedToSave(), 1);
-    ASSERT_EQ(platform.dialogs.size(), 1u);
-    EXPECT_EQ(platform.dialogs[0].kind, DialogKind::Save);
+    EXPECT_TRUE(window->isVisible());
+
+    platform.messageAnswers = {MessageAnswer::Yes};
+    platform.fileAnswers = {path("名簿.txt")};
+    window->mnuFileExit->trigger();
+    EXPECT_EQ(askedToSave(), 2);
+    EXPECT_EQ(platform.dialogs.back().kind, DialogKind::Save);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(filesInDir().isEmpty());
+    GradeDocument saved;
+    ASSERT_FALSE(ReadGradeBook(QFile::encodeName(path("名簿.txt")).toStdString(), saved).has_value());
+    EXPECT_EQ(saved.StudentNames[0], "佐藤");
+    EXPECT_EQ(saved.StudentNames[1], "鈴木");
+}
+
+// Writing the table or the book over the open book or its backup would
+// replace the teacher's file with something else.
+TEST_F(FileCommands, TableAndSaveAsMayNotReplaceTheOpenBookOrItsBackup)
+{
+    const QString book = writeBook("3年1組.txt", {"佐藤"});
+    open(book);
+    window->mnuFileSave->trigger();  // makes 3年1組.bak
+    const QByteArray bookBytes = readAll(book), backupBytes = readAll(path("3年1組.bak"));
+    struct Case {
+        QAction* command;
+        QString target;
+        const char* refusal;
+    };
+    const Case cases[] = {
+        {window->mnuCSVSaveAs, book, texts::kCsvOntoBook},
+        {window->mnuCSVSaveAs, path("3年1組.bak"), texts::kCsvOntoBackup},
+        {window->mnuCSVSaveAs, path("sub/../3年1組.txt"), texts::kCsvOntoBook},
+        {window->mnuFileSaveAs, path("3年1組.bak"), texts::kSaveOntoBackup},
+    };
+    QDir(dir.path()).mkdir("sub");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target.toStdString());
+        platform.messages.clear();
+        platform.fileAnswers = {c.target};
+        c.command->trigger();
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(lastMessage(), U(c.refusal));
+        EXPECT_EQ(readAll(book), bookBytes);
+        EXPECT_EQ(readAll(path("3年1組.bak")), backupBytes);
+        EXPECT_EQ(Book().CurrentFilePath, QFile::encodeName(book).toStdString());
+    }
+    // Beside the book under another name the table is written as before.
+    platform.fileAnswers = {path("3年1組.csv")};
+    window->mnuCSVSaveAs->trigger();
+    EXPECT_FALSE(readAll(path("3年1組.csv")).isEmpty());
+}
+
+TEST_F(FileCommands, BookSavedWithoutExtensionOpensAgain)
+{
+    window->mnuFileNew->trigger();
+    platform.fileAnswers = {path("3年1組")};
+    window->mnuFileSaveAs->trigger();
+    window->mnuFileClose->trigger();
+    open(path("3年1組"));
+    EXPECT_EQ(Book().SchoolYear, "未登録です");
+    EXPECT_TRUE(window->mnuFileSave->isEnabled());
 }
 
 TEST_F(FileCommands, FailedSaveAsKeepsTheWorkUnsaved)

@@ -14,6 +14,10 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -81,6 +85,37 @@ TEST(QtTexts, DialogButtonsSpeakJapanese)
 {
     ASSERT_TRUE(InstallJapaneseQtTexts(*QCoreApplication::instance()));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("キャンセル"));
+}
+
+// Esc and the close box leave a Yes/No question unanswered; the buttons
+// answer as they say.
+TEST(QtPlatformMessages, EscAndTheCloseBoxGiveNoAnswer)
+{
+    using Act = void (*)(QMessageBox*);
+    const std::pair<Act, MessageAnswer> cases[] = {
+        {[](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }, MessageAnswer::Cancel},
+        {[](QMessageBox* box) { box->close(); }, MessageAnswer::Cancel},
+        {[](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }, MessageAnswer::Yes},
+        {[](QMessageBox* box) { box->button(QMessageBox::No)->click(); }, MessageAnswer::No},
+    };
+    QtPlatform platform;
+    for (const auto& [act, answer] : cases) {
+        bool hiddenCancel = false;
+        QTimer::singleShot(0, [act = act, &hiddenCancel] {
+            QMessageBox* box = nullptr;
+            for (QWidget* shown : QApplication::topLevelWidgets())
+                if (auto* candidate = qobject_cast<QMessageBox*>(shown); candidate && candidate->isVisible())
+                    box = candidate;
+            if (!box)
+                return;
+            hiddenCancel = box->button(QMessageBox::Cancel) && !box->button(QMessageBox::Cancel)->isVisible();
+            act(box);
+        });
+        EXPECT_EQ(platform.ShowMessage(nullptr, QStringLiteral("保存しますか？"), QStringLiteral("Miravel"),
+                                       MessageButtons::YesNo, MessageIcon::None),
+                  answer);
+        EXPECT_TRUE(hiddenCancel);  // the box still shows only Yes and No
+    }
 }
 
 TEST(StoredPlacement, MissingAndBrokenValuesGiveDefaults)

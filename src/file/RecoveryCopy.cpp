@@ -1,0 +1,224 @@
+#include "file/RecoveryCopy.h"
+
+#include "file/GradeBookFile.h"
+#include "file/SafeWrite.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <signal.h>
+#include <unistd.h>
+
+namespace miravel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char kCopyExtension[] = ".txt";
+constexpr char kRecordExtension[] = ".recovery";
+constexpr char kKeptRecordExtension[] = ".info";
+constexpr char kRecordHeading[] = "Miravel recovery copy";
+
+// A stable file name for a path: FNV-1a, 64 bits, in hex.
+std::string keyOf(const std::string& originalPath)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    for (unsigned char c : originalPath) {
+        hash ^= c;
+        hash *= 1099511628211ull;
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+bool runningElsewhere(long processId)
+{
+    if (processId <= 0 || processId == static_cast<long>(::getpid()))
+        return false;
+    return ::kill(static_cast<pid_t>(processId), 0) == 0 || errno == EPERM;
+}
+
+std::string withoutExtension(const std::string& path, const char* extension)
+{
+    return path.substr(0, path.size() - std::string(extension).size());
+}
+
+bool endsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// "2025/04/07 09:30:15" -> "20250407-093015".
+std::string stampOf(const std::string& time)
+{
+    std::string stamp;
+    for (char c : time) {
+        if (c >= '0' && c <= '9')
+            stamp += c;
+        else if (c == ' ')
+            stamp += '-';
+    }
+    return stamp.empty() ? "undated" : stamp;
+}
+
+// The original file's name without its extension; "新規" for a new book.
+std::string nameOf(const std::string& originalPath)
+{
+    if (originalPath.empty())
+        return "新規";
+    std::string name = fs::path(originalPath).filename().string();
+    const auto dot = name.find('.');
+    if (dot != std::string::npos && dot > 0)
+        name.erase(dot);
+    return name.empty() ? "新規" : name;
+}
+
+FileError fileSystemFailure(const std::error_code& error)
+{
+    return FileError{0, "復元用のフォルダーに書き込めません（" + error.message() + "）。"};
+}
+
+} // namespace
+
+RecoveryRecord RecoveryFilesFor(const std::string& folder, const std::string& originalPath, long processId)
+{
+    const std::string key = originalPath.empty() ? "new-" + std::to_string(processId) : keyOf(originalPath);
+    RecoveryRecord record;
+    record.copyPath = (fs::path(folder) / (key + kCopyExtension)).string();
+    record.recordPath = (fs::path(folder) / (key + kRecordExtension)).string();
+    record.originalPath = originalPath;
+    record.processId = processId;
+    return record;
+}
+
+std::string RecoveryRecordText(const RecoveryRecord& record)
+{
+    return std::string(kRecordHeading) + "\ntime=" + record.time + "\npid=" + std::to_string(record.processId) +
+           "\npath=" + record.originalPath + "\n";
+}
+
+bool ParseRecoveryRecord(const std::string& text, RecoveryRecord& record)
+{
+    const std::string heading = std::string(kRecordHeading) + "\n";
+    if (text.compare(0, heading.size(), heading) != 0)
+        return false;
+    const std::string timeKey = "time=", pidKey = "pid=", pathKey = "path=";
+    std::size_t at = heading.size();
+    auto field = [&](const std::string& key, std::string& value) {
+        if (text.compare(at, key.size(), key) != 0)
+            return false;
+        const auto end = text.find('\n', at);
+        if (end == std::string::npos)
+            return false;
+        value = text.substr(at + key.size(), end - at - key.size());
+        at = end + 1;
+        return true;
+    };
+    std::string time, pid;
+    if (!field(timeKey, time) || !field(pidKey, pid))
+        return false;
+    // The path runs to the end of the record, whatever it holds.
+    if (text.compare(at, pathKey.size(), pathKey) != 0 || !endsWith(text, "\n"))
+        return false;
+    record.time = time;
+    record.processId = std::strtol(pid.c_str(), nullptr, 10);
+    record.originalPath = text.substr(at + pathKey.size(), text.size() - 1 - at - pathKey.size());
+    return true;
+}
+
+FileResult WriteRecoveryCopy(const RecoveryRecord& record, const GradeDocument& document)
+{
+    std::string bytes;
+    if (auto error = EncodeGradeBook(document, bytes))
+        return error;
+    std::error_code made;
+    fs::create_directories(fs::path(record.copyPath).parent_path(), made);
+    if (made)
+        return fileSystemFailure(made);
+    if (auto error = WriteFileAtomically(record.copyPath, bytes))
+        return error;
+    return WriteFileAtomically(record.recordPath, RecoveryRecordText(record));
+}
+
+void RemoveRecoveryCopy(const RecoveryRecord& record)
+{
+    std::error_code ignored;
+    // The record goes first: a copy without its record is never offered.
+    fs::remove(record.recordPath, ignored);
+    fs::remove(record.copyPath, ignored);
+}
+
+std::vector<RecoveryRecord> FindRecoveryCopies(const std::string& folder)
+{
+    std::vector<RecoveryRecord> found;
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+        const std::string recordPath = entry->path().string();
+        if (!endsWith(recordPath, kRecordExtension))
+            continue;
+        std::string text;
+        RecoveryRecord record;
+        if (ReadWholeFile(recordPath, text) || !ParseRecoveryRecord(text, record))
+            continue;
+        record.recordPath = recordPath;
+        record.copyPath = withoutExtension(recordPath, kRecordExtension) + kCopyExtension;
+        std::error_code missing;
+        if (!fs::is_regular_file(record.copyPath, missing) || runningElsewhere(record.processId))
+            continue;
+        found.push_back(record);
+    }
+    // The time is written with fixed widths, so text order is time order.
+    std::stable_sort(found.begin(), found.end(),
+                     [](const RecoveryRecord& a, const RecoveryRecord& b) { return a.time > b.time; });
+    return found;
+}
+
+bool FindRecoveryCopyOf(const std::string& folder, const std::string& originalPath, RecoveryRecord& found)
+{
+    for (const RecoveryRecord& record : FindRecoveryCopies(folder))
+        if (record.originalPath == originalPath) {
+            found = record;
+            return true;
+        }
+    return false;
+}
+
+bool CopyIsNewerThanOriginal(const RecoveryRecord& record)
+{
+    std::error_code error;
+    const auto original = fs::last_write_time(record.originalPath, error);
+    if (error)
+        return true;
+    const auto copy = fs::last_write_time(record.copyPath, error);
+    return !error && copy > original;
+}
+
+FileResult KeepDatedCopy(const RecoveryRecord& record, std::string& keptPath)
+{
+    const fs::path folder = fs::path(record.copyPath).parent_path();
+    const std::string base = nameOf(record.originalPath) + "-" + stampOf(record.time);
+    auto taken = [&folder](const std::string& name) {
+        std::error_code ignored;
+        return fs::exists(folder / (name + kCopyExtension), ignored) ||
+               fs::exists(folder / (name + kKeptRecordExtension), ignored);
+    };
+    std::string name = base;
+    for (int n = 2; taken(name); ++n)
+        name = base + "-" + std::to_string(n);
+    const fs::path kept = folder / (name + kCopyExtension);
+    std::error_code error;
+    fs::rename(record.copyPath, kept, error);
+    if (error)
+        return fileSystemFailure(error);
+    fs::rename(record.recordPath, folder / (name + kKeptRecordExtension), error);
+    if (error)
+        return fileSystemFailure(error);
+    keptPath = kept.string();
+    return std::nullopt;
+}
+
+} // namespace miravel

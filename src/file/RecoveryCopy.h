@@ -1,0 +1,59 @@
+#pragma once
+// The recovery copy of unsaved work. While a document has changes that are
+// not saved, the program keeps a copy of it in the grade-book format in a
+// folder of its own, with a side record naming the original file and the
+// time of the copy. A program that ends without saving (a crash, a power
+// cut, a killed process) leaves both behind, and the next start offers them.
+//
+// In the folder, per document:
+//   <key>.txt        the copy, exactly the bytes Save would write
+//   <key>.recovery   the side record (UTF-8 lines "time=", "pid=", "path=")
+// A copy the teacher chose not to restore is kept as <name>-<date>-<time>.txt
+// with its record as <name>-<date>-<time>.info.
+
+#include "core/GradeBook.h"
+#include "file/FileError.h"
+
+#include <string>
+#include <vector>
+
+namespace miravel {
+
+struct RecoveryRecord {
+    std::string copyPath;      // the copy in the grade-book format
+    std::string recordPath;    // its side record
+    std::string originalPath;  // empty for a book that was never saved
+    std::string time;          // "2025/04/07 09:30:15", when the copy was written
+    long processId = 0;        // the program that wrote it
+};
+
+// Where the copy of a document lives. A book that was never saved is keyed
+// by the process, so two programs running at once keep apart.
+RecoveryRecord RecoveryFilesFor(const std::string& folder, const std::string& originalPath, long processId);
+
+// Writes the copy, then its record, each whole or not at all (the folder is
+// made when missing).
+FileResult WriteRecoveryCopy(const RecoveryRecord& record, const GradeDocument& document);
+
+// Removes the copy and its record; a missing one is no failure.
+void RemoveRecoveryCopy(const RecoveryRecord& record);
+
+// The copies left in the folder by programs no longer running, newest first.
+std::vector<RecoveryRecord> FindRecoveryCopies(const std::string& folder);
+
+// The copy of `originalPath` left by a program no longer running, if any.
+bool FindRecoveryCopyOf(const std::string& folder, const std::string& originalPath, RecoveryRecord& found);
+
+// True when the copy was written after the original file was last changed
+// (or the original file is gone).
+bool CopyIsNewerThanOriginal(const RecoveryRecord& record);
+
+// Renames the copy and its record to dated names in the same folder, so
+// they are no longer offered but nothing is lost. Gives the kept copy's path.
+FileResult KeepDatedCopy(const RecoveryRecord& record, std::string& keptPath);
+
+// The side record's text, and back. False when the text is not a record.
+std::string RecoveryRecordText(const RecoveryRecord& record);
+bool ParseRecoveryRecord(const std::string& text, RecoveryRecord& record);
+
+} // namespace miravel
