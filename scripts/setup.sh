@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
   desktop-file-utils
+  poppler-utils
 )
 
 missing=()

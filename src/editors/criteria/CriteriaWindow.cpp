@@ -20,7 +20,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 
 namespace miravel {
 
@@ -54,9 +54,6 @@ CriteriaWindow::CriteriaWindow(Platform& platform, int period, int subject)
     QFont surfaceFont = font();
     surfaceFont.setPointSize(9);
     setFont(surfaceFont);
-    // ｷｬﾝｾﾙ is the window's cancel button.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &CriteriaWindow::Command2_Click);
 }
 
 int CriteriaWindow::px(int twips) const { return TwipsToPixels(twips, LogicalDpiX(this)); }
@@ -264,6 +261,16 @@ void CriteriaWindow::changeEvent(QEvent* event)
     // another application's window is not the program's.
     QWidget* now = QApplication::activeWindow();
     leftForProgramWindow_ = now && now != this && !qobject_cast<QDialog*>(now);
+}
+
+void CriteriaWindow::keyPressEvent(QKeyEvent* event)
+{
+    // ｷｬﾝｾﾙ is the window's cancel button.
+    if (event->key() == Qt::Key_Escape) {
+        Command2->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CriteriaWindow::closeEvent(QCloseEvent* event)

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace miravel::test {
 
@@ -28,9 +29,12 @@ protected:
 
     void TearDown() override
     {
+        std::vector<QPointer<CriteriaWindow>> editors;
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (qobject_cast<CriteriaWindow*>(widget))
-                delete widget;
+            if (auto* editor = qobject_cast<CriteriaWindow*>(widget))
+                editors.emplace_back(editor);
+        for (const auto& editor : editors)
+            delete editor.data();
         WindowTest::TearDown();
     }
 
@@ -67,7 +71,10 @@ protected:
     {
         box->setFocus();
         box->selectAll();
-        QTest::keyClicks(box, U(text));
+        if (*text)
+            QTest::keyClicks(box, U(text));
+        else
+            QTest::keyClick(box, Qt::Key_Delete);
     }
 
     // Names arrive through the input method: the text at once.
