@@ -68,6 +68,7 @@ void frmMain::mnuFileNew_Click()
     book.CurrentNodeKey = texts::kClassNodeKey;
     showDocumentCommands(false);
     SetStatusHint(message(texts::kHintNew));
+    ShowNewView();
 }
 
 void frmMain::mnuFileOpen_Click()
@@ -104,6 +105,7 @@ void frmMain::showOpenedDocument(bool saveOffered)
     showDocumentCommands(saveOffered);
     SetStatusHint(message(texts::kHintClass));
     showClassCaption();
+    ShowNewView();
 }
 
 void frmMain::OfferRecovery()
@@ -269,6 +271,7 @@ void frmMain::mnuFileClose_Click()
     pane_.Grid.SetRows(kGridBaseRows);
     MSFlexGrid1_init();
     showClassCaption();
+    ShowNewView();
 }
 
 void frmMain::mnuFileExit_Click() { close(); }

@@ -72,6 +72,13 @@ void GridMirror::Sync(const TextGrid& grid)
     lastRevision_ = grid.Revision();
 }
 
+void GridMirror::ForgetSizes()
+{
+    widths_.assign(widths_.size(), -1);
+    heights_.assign(heights_.size(), -1);
+    lastGrid_ = nullptr;
+}
+
 void GridMirror::syncShape(const TextGrid& grid)
 {
     const int rows = grid.Rows();

@@ -21,6 +21,9 @@ public:
     explicit GridMirror(QTableWidget* widget);
 
     void Sync(const TextGrid& grid);
+    // The next Sync sets every width and height again, undoing the teacher's
+    // widening of columns: a new table starts from its own widths.
+    void ForgetSizes();
 
     // What a cell of the model looks like on screen: a CR (alone or before
     // LF) becomes a line break.

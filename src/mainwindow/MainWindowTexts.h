@@ -93,6 +93,8 @@ inline constexpr const char kSettingLeft[] = "MainLeft";
 inline constexpr const char kSettingTop[] = "MainTop";
 inline constexpr const char kSettingWidth[] = "MainWidth";
 inline constexpr const char kSettingHeight[] = "MainHeight";
+// Where the teacher dragged the divider between tree and table, twips.
+inline constexpr const char kSettingTreeWidth[] = "TreeFrameWidth";
 
 // Failures the window reports in words of its own.
 inline constexpr const char kNotAGradeBook[] = "成績ファイルとして読み込めません。";

@@ -1,5 +1,6 @@
 #include "mainwindow/NavigationTree.h"
 
+#include "mainwindow/ClippedTextDelegate.h"
 #include "mainwindow/Pictures.h"
 
 #include <QHeaderView>
@@ -26,6 +27,8 @@ NavigationTree::NavigationTree(QWidget* parent) : QTreeWidget(parent)
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     setTextElideMode(Qt::ElideNone);
+    // A node cut at the edge of the pane shows its whole text as a tool tip.
+    setItemDelegate(new ClippedTextDelegate(this));
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { emit nodeClicked(item); });
 }
 

@@ -16,11 +16,13 @@ constexpr int kTreeDrop = 360;       // caption line and bottom inside a frame
 
 } // namespace
 
-PaneLayout FitPanes(const PaneLayout& current, int windowWidth, int windowHeight)
+PaneLayout FitPanes(const PaneLayout& current, int windowWidth, int windowHeight, int treeFrameWidth)
 {
     PaneLayout layout = current;
     if (windowWidth > kSmallestLaidOut) {
-        layout.frame2Width = std::min(windowWidth / 4, kWidestTree);
+        const int widest = std::max(kNarrowestPane, windowWidth - kFrameGap - kRightMargin - kNarrowestPane);
+        layout.frame2Width = treeFrameWidth > 0 ? std::clamp(treeFrameWidth, kNarrowestPane, widest)
+                                                : std::min(windowWidth / 4, kWidestTree);
         layout.frame1Left = layout.frame2Width + kFrameGap;
         layout.treeWidth = layout.frame2Width - kTreeInset;
         layout.frame1Width = windowWidth - layout.frame1Left - kRightMargin;

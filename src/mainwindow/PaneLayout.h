@@ -22,6 +22,11 @@ constexpr int kInnerTop = 240;
 
 // `windowWidth` and `windowHeight` are the window's size in twips. A
 // dimension of 2000 or less leaves that dimension's layout as it was.
-PaneLayout FitPanes(const PaneLayout& current, int windowWidth, int windowHeight);
+// `treeFrameWidth`, when positive, is where the teacher dragged the divider:
+// it replaces the quarter-of-the-window rule, kept so that neither pane
+// becomes narrower than kNarrowestPane.
+PaneLayout FitPanes(const PaneLayout& current, int windowWidth, int windowHeight, int treeFrameWidth = 0);
+
+constexpr int kNarrowestPane = 1000;
 
 } // namespace miravel

@@ -79,7 +79,7 @@ void frmMain::TreeView1_NodeClick(QTreeWidgetItem* node)
     if (key == message(texts::kClassNodeKey)) {
         setEditCaptions(texts::kEditClassMenu, texts::kEditClassButton);
         ShowRosterView(book, pane_);
-        ShowPane();
+        ShowNewView();
         SetStatusHint(message(texts::kHintClass));
         return;
     }
@@ -120,7 +120,7 @@ void frmMain::TreeView1_NodeClick(QTreeWidgetItem* node)
         return;
     }
     ShowNodeView(book, pane_, kind);
-    ShowPane();
+    ShowNewView();
 }
 
 void frmMain::mnuEditProperty_Click()

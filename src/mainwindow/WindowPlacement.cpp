@@ -51,6 +51,10 @@ void WritePlacement(Platform& platform, const TwipsRect& placement)
     WriteNumber(platform, texts::kSettingHeight, placement.height);
 }
 
+int ReadTreeFrameWidth(Platform& platform) { return ReadNumber(platform, texts::kSettingTreeWidth, 0, true); }
+
+void WriteTreeFrameWidth(Platform& platform, int twips) { WriteNumber(platform, texts::kSettingTreeWidth, twips); }
+
 QRect KeepOnScreens(const QRect& wanted, const QList<QRect>& screens, const QRect& primary,
                     const QPoint& fallbackOffset)
 {

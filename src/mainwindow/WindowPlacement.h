@@ -28,6 +28,11 @@ struct TwipsRect {
 TwipsRect ReadPlacement(Platform& platform);
 void WritePlacement(Platform& platform, const TwipsRect& placement);
 
+// The tree frame's width as the teacher dragged it, in twips; 0 (the resize
+// rule decides) while nothing usable is stored.
+int ReadTreeFrameWidth(Platform& platform);
+void WriteTreeFrameWidth(Platform& platform, int twips);
+
 // `wanted` (pixels) unless it lies off every screen: then it is moved onto
 // the primary screen at `fallbackOffset` from its corner, shrunk to fit.
 // A window counts as on a screen while a strip of its top edge, where the

@@ -1,9 +1,11 @@
 #include "mainwindow/frmMain.h"
 
 #include "core/GradeBook.h"
+#include "mainwindow/FlexGrid.h"
 #include "mainwindow/GridMirror.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/NavigationTree.h"
+#include "mainwindow/PaneDivider.h"
 #include "mainwindow/Pictures.h"
 #include "mainwindow/RecoveryKeeper.h"
 #include "mainwindow/views/GridBase.h"
@@ -17,7 +19,6 @@
 #include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTableWidget>
 #include <QTimer>
 
 #include <algorithm>
@@ -72,9 +73,15 @@ void frmMain::createControls()
 
     Frame1 = new QGroupBox(client);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    MSFlexGrid1 = new QTableWidget(Frame1);
+    MSFlexGrid1 = new FlexGrid(Frame1);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     gridMirror_ = std::make_unique<GridMirror>(MSFlexGrid1);
+
+    Divider = new PaneDivider(client);
+    Divider->setObjectName(QStringLiteral("Divider"));
+    connect(Divider, &PaneDivider::dragged, this, &frmMain::moveDivider);
+    connect(Divider, &PaneDivider::dropped, this,
+            [this] { WriteTreeFrameWidth(platform_, layout_.frame2Width); });
 
     sbStatusBar = statusBar();
     statusHint_ = new QLabel(sbStatusBar);
@@ -104,6 +111,13 @@ void frmMain::ShowPane()
     gridMirror_->Sync(pane_.Grid);
 }
 
+void frmMain::ShowNewView()
+{
+    gridMirror_->ForgetSizes();
+    ShowPane();
+    MSFlexGrid1->ResetView();
+}
+
 // ---- Placement and layout -------------------------------------------------
 
 void frmMain::placeWindow(const TwipsRect& placement)
@@ -129,7 +143,7 @@ void frmMain::placeWindow(const TwipsRect& placement)
     move(placed.topLeft());
     resize(placed.size());
     // A hidden window gets no resize event; its panes are fitted now.
-    layout_ = FitPanes(layout_, placedTwips_.width, placedTwips_.height);
+    layout_ = FitPanes(layout_, placedTwips_.width, placedTwips_.height, treeFrameTwips_);
     applyLayout();
 }
 
@@ -156,7 +170,15 @@ void frmMain::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     const QSize twips = windowTwips();
-    layout_ = FitPanes(layout_, twips.width(), twips.height());
+    layout_ = FitPanes(layout_, twips.width(), twips.height(), treeFrameTwips_);
+    applyLayout();
+}
+
+void frmMain::moveDivider(int x)
+{
+    const QSize twips = windowTwips();
+    layout_ = FitPanes(layout_, twips.width(), twips.height(), PixelsToTwips(x, LogicalDpiX(this)));
+    treeFrameTwips_ = layout_.frame2Width;
     applyLayout();
 }
 
@@ -175,6 +197,7 @@ void frmMain::applyLayout()
 
     Frame2->setGeometry(0, 0, px(layout_.frame2Width), frameHeight);
     TreeView1->setGeometry(px(kInnerLeft), py(kInnerTop), px(layout_.treeWidth), innerHeight);
+    Divider->setGeometry(px(layout_.frame2Width), 0, px(layout_.frame1Left) - px(layout_.frame2Width), frameHeight);
     Frame1->setGeometry(px(layout_.frame1Left), 0, px(layout_.frame1Width), frameHeight);
     MSFlexGrid1->setGeometry(px(kInnerLeft), py(kInnerTop), px(layout_.gridWidth), innerHeight);
 }
@@ -186,6 +209,7 @@ void frmMain::Form_Load()
     pane_.Grid.SetRows(kGridBaseRows);
     pane_.Grid.SetCols(kGridColumns);
     ShowPane();
+    treeFrameTwips_ = ReadTreeFrameWidth(platform_);
     placeWindow(ReadPlacement(platform_));
     showPlaceholderNode();
     SetStatusHint(message(texts::kHintLoad));

@@ -22,12 +22,13 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QMenu;
-class QTableWidget;
 class QTreeWidgetItem;
 
 namespace miravel {
 
+class FlexGrid;
 class GridMirror;
+class PaneDivider;
 class NavigationTree;
 class Platform;
 class RecoveryKeeper;
@@ -55,7 +56,8 @@ public:
     QGroupBox* Frame1 = nullptr;  // right pane, captioned with the class
     QGroupBox* Frame2 = nullptr;  // left pane
     NavigationTree* TreeView1 = nullptr;
-    QTableWidget* MSFlexGrid1 = nullptr;
+    FlexGrid* MSFlexGrid1 = nullptr;
+    PaneDivider* Divider = nullptr;  // between the two frames, dragged to move their edge
     QToolBar* tbToolBar = nullptr;
     QStatusBar* sbStatusBar = nullptr;
     QLabel* pictHorse = nullptr;
@@ -90,6 +92,9 @@ public:
     // The table and caption shown in Frame1; views draw here, then ShowPane().
     TablePane& Pane() { return pane_; }
     void ShowPane();
+    // Shows a table other than the one shown: it starts from its own column
+    // widths, at the top left, without a current cell.
+    void ShowNewView();
     // Pane sizes in twips, as last fitted to the window.
     const PaneLayout& Layout() const { return layout_; }
     // The window's place and size in twips.
@@ -151,6 +156,7 @@ private:
 
     void placeWindow(const TwipsRect& placement);
     void applyLayout();
+    void moveDivider(int x);
     QSize windowTwips() const;
 
     // Enables the menu items and buttons the command table gives for the
@@ -197,6 +203,7 @@ private:
     std::unique_ptr<GridMirror> gridMirror_;
     std::unique_ptr<RecoveryKeeper> recovery_;
     PaneLayout layout_;
+    int treeFrameTwips_ = 0;  // the divider as the teacher left it; 0 = the resize rule
     CommandState commands_;
     QHash<QString, QAction*> toolbarButtons_;
     QLabel* statusHint_ = nullptr;

@@ -6,6 +6,7 @@
 #include "support/Books.h"
 #include "file/Cp932.h"
 #include "file/GradeBookFile.h"
+#include "mainwindow/FlexGrid.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/NavigationTree.h"
 #include "mainwindow/frmMain.h"
