@@ -1,7 +1,6 @@
-// Count boxes, the B count and the name rules of a registration.
+// Count boxes, the B count and the catalogue update.
 
 #include "editors/criteria/CriteriaRules.h"
-#include "support/Books.h"
 
 #include <gtest/gtest.h>
 
@@ -33,20 +32,6 @@ TEST(CriteriaRules, CountBoxesAndTheChangeRule)
     EXPECT_EQ(CountText(18.5), " 18.5");
     EXPECT_EQ(CountText(30 - 7.3 - 4), " 18.7");
     EXPECT_EQ(CountText(-1), "-1");
-}
-
-TEST(CriteriaRules, NamesOfARegistration)
-{
-    EXPECT_TRUE(ViewpointNamesOverlap({"表現", "理解", "表現"}));
-    EXPECT_TRUE(ViewpointNamesOverlap({"", "理解", ""}));
-    EXPECT_FALSE(ViewpointNamesOverlap({"", "理解", "言語"}));
-    EXPECT_FALSE(ViewpointNamesOverlap({"ａ", "a", "A"}));
-
-    const auto book = test::FreshBook();
-    EXPECT_TRUE(SubjectNameTaken(*book, 0, ""));
-    EXPECT_TRUE(SubjectNameTaken(*book, 0, "算数"));
-    EXPECT_FALSE(SubjectNameTaken(*book, 0, "国語"));
-    EXPECT_FALSE(SubjectNameTaken(*book, 5, "書写"));
 }
 
 TEST(CriteriaRules, CatalogueTakesANameOnce)
