@@ -46,15 +46,6 @@ TEST(RecoveryCopy, CopyHoldsTheBytesSaveWritesAndTheRecordNamesTheFile)
     RemoveRecoveryCopy(record);  // gone already: nothing to do
 }
 
-TEST(RecoveryCopy, OneCopyPerFileAndPerNeverSavedBookOfAProcess)
-{
-    const std::string folder = "/data/recovery";
-    EXPECT_EQ(RecoveryFilesFor(folder, "/a/1組.txt", 10).copyPath, RecoveryFilesFor(folder, "/a/1組.txt", 11).copyPath);
-    EXPECT_NE(RecoveryFilesFor(folder, "/a/1組.txt", 10).copyPath, RecoveryFilesFor(folder, "/a/2組.txt", 10).copyPath);
-    EXPECT_EQ(RecoveryFilesFor(folder, "", 10).copyPath, "/data/recovery/new-10.txt");
-    EXPECT_EQ(RecoveryFilesFor(folder, "", 10).recordPath, "/data/recovery/new-10.recovery");
-}
-
 TEST(RecoveryCopy, RecordsReadBackAndDamagedOnesAreRefused)
 {
     for (const std::string path : {"", "/x/名簿 (1);2.txt", "C:\\成績\\3年1組.txt", "/tmp/a=b"}) {
