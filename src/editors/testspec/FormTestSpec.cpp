@@ -156,7 +156,6 @@ void FormTestSpec::createControls()
 
     Command3 = new QPushButton;
     Command3->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-    Command3->setDefault(true);
     Command4 = new QPushButton;
     Command4->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
     Command5 = new QPushButton(Q(ts::kAbsentButton));
@@ -181,6 +180,10 @@ void FormTestSpec::createControls()
     Command2 = new QPushButton(Q(ts::kCancel));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    // Enter is handled by keyPressEvent, not by whichever button was last focused.
+    for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5})
+        button->setAutoDefault(false);
+    Command3->setDefault(true);
     auto* closing = new QHBoxLayout;
     closing->addStretch(1);
     closing->addWidget(Command1);
@@ -199,7 +202,9 @@ void FormTestSpec::createControls()
     MSFlexGrid1->setSelectionMode(QAbstractItemView::NoSelection);
     MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSFlexGrid1->setFixedWidth(TwipsToPixels(kTableWidth, LogicalDpiX(this)));
-    MSFlexGrid1->setMinimumHeight(TwipsToPixels(TextGrid::kDefaultRowHeight, LogicalDpiY(this)) * 30);
+    // Every row in sight, the class averages included.
+    MSFlexGrid1->setMinimumHeight(TwipsToPixels(TextGrid::kDefaultRowHeight, LogicalDpiY(this)) * kScoreTableRows +
+                                  2 * MSFlexGrid1->frameWidth());
     connect(MSFlexGrid1, &QTableWidget::cellClicked, this, [this](int row, int col) { MSFlexGrid1_Click(row, col); });
 
     auto* body = new QHBoxLayout;
@@ -531,6 +536,27 @@ void FormTestSpec::leave(bool registered)
 }
 
 void FormTestSpec::reject() { Command2_Click(); }
+
+void FormTestSpec::keyPressEvent(QKeyEvent* event)
+{
+    // Enter is the next student wherever the caret is; a button with the
+    // focus takes it itself.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        else
+            Command3->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void FormTestSpec::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The teacher types at once, without clicking into the window first.
+    activateWindow();
+}
 
 void FormTestSpec::closeEvent(QCloseEvent* event)
 {

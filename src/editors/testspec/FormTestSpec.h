@@ -79,6 +79,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // The window has no close box; a window manager closing it anyway cancels.
     void closeEvent(QCloseEvent* event) override;
 

@@ -189,7 +189,7 @@ TEST_F(TestSpecWindow, AbsentAndUncheckedViewpoints)
 {
     ASSERT_TRUE(openEditor(kFive));
     editor->Checks[1]->click();  // 理解 is not assessed
-    editor->Command5->click();
+    QTest::mouseClick(editor->Command5, Qt::LeftButton);  // the mouse, then Enter from the keyboard
     EXPECT_EQ(entry(0)->text(), U("*"));
     EXPECT_EQ(entry(1)->text(), QString());
     EXPECT_EQ(entry(2)->text(), U("*"));
