@@ -26,15 +26,16 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Miravel")
 set(CPACK_PACKAGE_CONTACT "Miravel developers <miravel@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "grade book for the homeroom teacher of an elementary-school class")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "grade book for the homeroom teacher of an elementary-school class
- Miravel keeps one Japanese elementary-school class of up to 40 students:
- tests per subject and semester with points per evaluation viewpoint,
- semester and year-round averages, ranks and a relative A/B/C evaluation,
- printing, PDF and CSV export. The user interface is Japanese.")
+# The summary above is the first line; this is the rest.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Miravel keeps one Japanese elementary-school class of up to 40 students: \
+tests per subject and semester with points per evaluation viewpoint, \
+semester and year-round averages, ranks and a relative A/B/C evaluation, \
+printing, PDF and CSV export. The user interface is Japanese.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
 # Beyond the libraries: the fonts the tables and pages are set in, Qt's own
 # dialog texts in Japanese, and Qt's display plugins (not a library dependency).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-mincho, fonts-ipafont-gothic, qt6-translations-l10n, qt6-qpa-plugins")

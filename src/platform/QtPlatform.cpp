@@ -1,8 +1,10 @@
 #include "platform/QtPlatform.h"
 
 #include "platform/FileFilter.h"
+#include "platform/HelpViewer.h"
+#include "platform/ManualLocation.h"
 
-#include <QDesktopServices>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
@@ -13,7 +15,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QPushButton>
-#include <QUrl>
 
 namespace miravel {
 
@@ -102,16 +103,12 @@ void QtPlatform::SaveSetting(const QString& application, const QString& section,
 
 QString QtPlatform::HelpFile() const
 {
-    // No help viewer for the old help format exists on this desktop.
-    return QString();
+    return FindManual(ManualFolders(QCoreApplication::applicationDirPath()));
 }
 
-bool QtPlatform::ShowHelpContents(QWidget*, const QString& helpFile, QString& error)
+bool QtPlatform::ShowHelpContents(QWidget* parent, const QString& helpFile, QString& error)
 {
-    if (QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile)))
-        return true;
-    error = QStringLiteral("ヘルプファイル %1 を開けません。").arg(helpFile);
-    return false;
+    return ShowHelpViewer(parent, helpFile, error);
 }
 
 QDate QtPlatform::Today() const { return QDate::currentDate(); }

@@ -1,6 +1,6 @@
 #pragma once
 // The real desktop: Qt's message boxes, file, printer and page-setup dialogs,
-// QSettings and the system locale.
+// QSettings, the system locale, and the manual in the help window.
 
 #include "platform/Platform.h"
 

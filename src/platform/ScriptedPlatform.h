@@ -45,7 +45,7 @@ public:
 
     QMap<QString, QString> settings;     // "application/section/key" -> value
     QString helpFile;
-    QString helpError;                   // when set, opening help fails with it
+    QString helpError;                   // when set, opening help fails with it; else the help window opens
     QStringList helpShown;
     QDate today{2025, 4, 7};
     QDateTime now{QDate(2025, 4, 7), QTime(9, 30)};

@@ -1,0 +1,128 @@
+// Photographs the real windows for the manual and the README: the main
+// window in each view, the editors that are plugged in, and the help window.
+// Dialogs are answered by the scripted desktop, so nothing waits for a hand.
+//
+//   build/tools/miravel_screenshots OUT_DIR BOOK [WIDTH HEIGHT]
+//
+// Run it on the display to photograph (Xvfb, or QT_QPA_PLATFORM=offscreen);
+// QT_SCALE_FACTOR=2 gives the pictures of a scaled screen.
+
+#include "core/Defaults.h"
+#include "core/GradeBook.h"
+#include "editors/Editors.h"
+#include "mainwindow/GuardedApplication.h"
+#include "mainwindow/NavigationTree.h"
+#include "mainwindow/frmMain.h"
+#include "platform/HelpViewer.h"
+#include "platform/JapaneseFonts.h"
+#include "platform/ManualLocation.h"
+#include "platform/QtTranslations.h"
+#include "platform/ScriptedPlatform.h"
+
+#include <QAction>
+#include <QDir>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <iostream>
+
+namespace {
+
+using namespace miravel;
+
+QString outDir;
+
+void Settle()
+{
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+        QTest::qWait(40);
+    }
+}
+
+void Shoot(QWidget& widget, const QString& name)
+{
+    Settle();
+    const QString file = outDir + QLatin1Char('/') + name;
+    if (!widget.grab().save(file))
+        std::cerr << "cannot write " << file.toStdString() << "\n";
+    else
+        std::cout << file.toStdString() << "\n";
+}
+
+void Click(frmMain& window, const char* key)
+{
+    if (QTreeWidgetItem* node = window.TreeView1->NodeByKey(QString::fromUtf8(key))) {
+        window.TreeView1->setCurrentItem(node);
+        window.TreeView1_NodeClick(node);
+    }
+}
+
+// Opens the editor of the selected node, photographs it and cancels it.
+void ShootEditor(frmMain& window, const QString& name)
+{
+    const QWidgetList before = QApplication::topLevelWidgets();
+    window.mnuEditProperty->trigger();
+    Settle();
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (before.contains(widget) || !widget->isVisible())
+            continue;
+        Shoot(*widget, name);
+        widget->close();
+    }
+    Settle();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    GuardedApplication app(argc, argv);
+    if (argc < 3) {
+        std::cerr << "usage: miravel_screenshots OUT_DIR BOOK [WIDTH HEIGHT]\n";
+        return 1;
+    }
+    outDir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(outDir);
+    const QString book = QString::fromLocal8Bit(argv[2]);
+    const QSize size = argc > 4 ? QSize(atoi(argv[3]), atoi(argv[4])) : QSize(1100, 720);
+
+    InstallJapaneseFonts(app);
+    InstallJapaneseQtTexts(app);
+    ScriptedPlatform platform;
+    frmMain window(platform);
+    RegisterEditors(window);
+    InitDefaults(Book());
+    window.show();
+    window.resize(size);
+    Shoot(window, QStringLiteral("main-start.png"));
+
+    if (!window.openFile(book)) {
+        std::cerr << "cannot open " << book.toStdString() << "\n";
+        return 1;
+    }
+    Click(window, "HomeRoom");
+    Shoot(window, QStringLiteral("main-class.png"));
+    ShootEditor(window, QStringLiteral("homeroom.png"));
+
+    Click(window, "0 1");  // the year-round table of the second subject
+    Shoot(window, QStringLiteral("view-yearround.png"));
+    ShootEditor(window, QStringLiteral("criteria-yearround.png"));
+    Click(window, "1 1 0");  // its first semester
+    Shoot(window, QStringLiteral("view-semester.png"));
+    ShootEditor(window, QStringLiteral("criteria-semester.png"));
+    Click(window, "2 1 0 0");  // its first test
+    Shoot(window, QStringLiteral("view-test.png"));
+    ShootEditor(window, QStringLiteral("testspec.png"));
+    Click(window, "3 1 0 0 0");  // the first viewpoint of that test
+    Shoot(window, QStringLiteral("view-viewpoint.png"));
+
+    platform.helpFile = FindManual(ManualFolders(QCoreApplication::applicationDirPath()));
+    window.mnuHelpContents->trigger();
+    if (auto* viewer = window.findChild<HelpViewer*>())
+        Shoot(*viewer, QStringLiteral("help.png"));
+
+    platform.messageAnswers.push_back(MessageAnswer::No);  // leave without saving
+    window.close();
+    return 0;
+}
