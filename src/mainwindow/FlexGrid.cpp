@@ -25,10 +25,13 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
     setItemDelegate(delegate_);
     setHorizontalScrollMode(ScrollPerPixel);
     setVerticalScrollMode(ScrollPerPixel);
-    // Corner first, so that it lies over the other two.
+    // Corner last, so that it lies over the other two.
     left_ = makeFixedView();
     top_ = makeFixedView();
     corner_ = makeFixedView();
+    left_->setAccessibleName(QStringLiteral("番号と氏名"));
+    top_->setAccessibleName(QStringLiteral("表の見出し"));
+    corner_->setAccessibleName(QStringLiteral("表の左上の見出し"));
 
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, top_->horizontalScrollBar(), &QScrollBar::setValue);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, left_->verticalScrollBar(), &QScrollBar::setValue);
@@ -104,6 +107,8 @@ int FlexGrid::fixedHeight() const
 
 void FlexGrid::placeFixedViews()
 {
+    if (!corner_)
+        return;  // still being made
     const QRect area = viewport()->geometry();
     const int width = std::min(fixedWidth(), area.width());
     const int height = std::min(fixedHeight(), area.height());
@@ -117,6 +122,12 @@ void FlexGrid::placeFixedViews()
 void FlexGrid::resizeEvent(QResizeEvent* event)
 {
     QTableWidget::resizeEvent(event);
+    placeFixedViews();
+}
+
+void FlexGrid::updateGeometries()
+{
+    QTableWidget::updateGeometries();
     placeFixedViews();
 }
 

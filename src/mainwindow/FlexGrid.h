@@ -39,6 +39,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Scroll bars coming and going change the viewport without a resize.
+    void updateGeometries() override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
