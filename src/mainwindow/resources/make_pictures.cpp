@@ -7,7 +7,8 @@
 //   g++ -std=c++17 -fPIC make_pictures.cpp -o /tmp/make_pictures $(pkg-config --cflags --libs Qt6Gui Qt6Svg)
 //   QT_QPA_PLATFORM=offscreen /tmp/make_pictures . ../../../share/icons/hicolor
 //
-// The subject pictures carry a kanji and need a Japanese font (IPAGothic).
+// The subject pictures carry a kanji and need a Japanese font (IPAGothic); the
+// SVG needs Qt's SVG module (Debian: qt6-svg-dev).
 
 #include <QDir>
 #include <QFont>
