@@ -511,22 +511,28 @@ void FormTestSpec::Command1_Click()
         fields[static_cast<int>(check.field)]->setFocus(Qt::OtherFocusReason);
         return;
     }
-    RegisterTest(Book(), grid_, definition);
-    leave(true);
+    // The tree shows the test by its date and title: a title typed after
+    // reaching the field by Tab, or a date picked on the calendar, must
+    // reach it as well as a title that was clicked into.
+    GradeBook& book = Book();
+    const auto& stored = book.SlotTitles[TestSlot(book.CurrentSemester, book.CurrentSubject, book.CurrentTest, 0)];
+    const std::string oldTitle = stored[1], oldDate = stored[0];
+    RegisterTest(book, grid_, definition);
+    const bool renamed = stored[1] != oldTitle || stored[0] != oldDate;
+    leave(true, titleTouched_ || renamed);
 }
 
 void FormTestSpec::Command2_Click()
 {
     Book().EditAccepted = false;
-    leave(false);
+    leave(false, false);
 }
 
-void FormTestSpec::leave(bool registered)
+void FormTestSpec::leave(bool registered, bool rebuildTree)
 {
     leaving_ = true;
     EnableMainWindow();
-    if (registered && titleTouched_) {
-        // The tree shows the test by its date and title.
+    if (registered && rebuildTree) {
         if (frmMain* main = MainForm())
             main->TreeView1_refresh();
     }

@@ -105,7 +105,7 @@ private:
     void move(int (*target)(const GradeBook&, int));
     void showGrid();
     void inform(const QString& text);
-    void leave(bool registered);
+    void leave(bool registered, bool rebuildTree);
 
     Platform& platform_;
     TextGrid grid_{0, 0};  // built by the opening

@@ -285,24 +285,42 @@ TEST_F(TestSpecWindow, FullMarksOfAnUncheckedViewpointAreStillShown)
     EXPECT_EQ(editor->FullMarks[1]->text(), U(" 25"));
 }
 
-TEST_F(TestSpecWindow, TitleClickRebuildsTheTree)
+TEST_F(TestSpecWindow, TreeIsRebuiltWhenTheTitleWasClickedOrTheTestRenamed)
 {
     struct Case {
         bool clickTitle;
+        const char* title;   // as registered
+        const char* date;
+        bool rebuilt;
         const char* nodeText;
     };
-    const Case cases[] = {{false, "一学期  1回目試験"}, {true, "2025/04/07 漢字"}};
+    const Case cases[] = {
+        {false, " 1回目試験", "2025/04/07", false, "2025/04/07  1回目試験"},
+        {true, " 1回目試験", "2025/04/07", true, "2025/04/07  1回目試験"},
+        {false, "漢字", "2025/04/07", true, "2025/04/07 漢字"},           // reached by Tab and typed
+        {false, " 1回目試験", "2025/05/01", true, "2025/05/01  1回目試験"},
+    };
     for (const Case& c : cases) {
         freshBook();
+        // Registered once already: today's date replaced the semester name.
         ASSERT_TRUE(openEditor(kFive));
+        editor->Command1->click();
+        settle();
+        ASSERT_TRUE(edit());
+        const QTreeWidgetItem* before = window->TreeView1->NodeByKey(U("2 0 0 0"));
         if (c.clickTitle)
             QTest::mouseClick(editor->Text1, Qt::LeftButton);
         EXPECT_EQ(editor->TitleTouched(), c.clickTitle);
-        editor->Text1->setText(U("漢字"));
+        editor->Text1->setText(U(c.title));
+        editor->Text2->setText(U(c.date));
+        // Registering leaves the test's first part without scores: the
+        // activation still lights the node.
         editor->Command1->click();
         settle();
-        EXPECT_EQ(window->TreeView1->NodeByKey(U("2 0 0 0"))->text(0), U(c.nodeText));
-        EXPECT_EQ(Book().SlotTitles[TestSlot(0, 0, 0, 0)][1], "漢字");
+        const QTreeWidgetItem* after = window->TreeView1->NodeByKey(U("2 0 0 0"));
+        EXPECT_EQ(after != before, c.rebuilt) << c.title << " " << c.date;
+        EXPECT_EQ(after->text(0), U(c.nodeText));
+        EXPECT_EQ(Book().SlotTitles[TestSlot(0, 0, 0, 0)][1], c.title);
     }
 }
 
