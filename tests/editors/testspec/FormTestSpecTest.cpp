@@ -113,32 +113,6 @@ TEST_F(TestSpecWindow, RejectedEntriesKeepTheStudentAndTheText)
     }
 }
 
-TEST_F(TestSpecWindow, FullMarksLimitTheScores)
-{
-    ASSERT_TRUE(openEditor(kFive));
-    editor->FullMarks[0]->setText(U("50"));
-    editor->FullMarks[1]->setText(U("150"));
-    struct Case {
-        const char* first;
-        const char* second;
-        const char* message;  // "" when accepted
-    };
-    const Case cases[] = {{"60", "", ts::kAboveFullMarks}, {"50", "120", ts::kAbove100}, {"50", "100", ""}};
-    for (const Case& c : cases) {
-        entry(0)->setText(U(c.first));
-        entry(1)->setText(U(c.second));
-        const std::size_t before = platform.messages.size();
-        editor->Command3->click();
-        if (*c.message) {
-            ASSERT_EQ(platform.messages.size(), before + 1);
-            EXPECT_EQ(lastMessage(), U(c.message));
-        } else {
-            EXPECT_EQ(platform.messages.size(), before);
-            EXPECT_EQ(table(1, 5), U(" 150"));
-        }
-    }
-}
-
 TEST_F(TestSpecWindow, FullMarksFieldsNeverHoldZeroOrWords)
 {
     ASSERT_TRUE(openEditor(kFive));

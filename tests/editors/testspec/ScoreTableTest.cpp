@@ -156,20 +156,6 @@ TEST(ScoreTable, RanksShareTiesAndSkipAbsentAndEmpty)
     }
 }
 
-TEST(ScoreTable, OnlyRowsUpToTheLastNamedStudentAreRanked)
-{
-    Table table(30);
-    table.book->StudentNames[28].clear();
-    table.book->StudentNames[29].clear();
-    std::vector<std::string> totals(30, " 10");
-    totals[29] = " 90";
-    table.totals(totals);
-    RecomputeAveragesAndRanks(*table.book, table.grid);
-    EXPECT_EQ(table.grid.TextMatrix(28, kRankColumn), " 1");
-    EXPECT_EQ(table.grid.TextMatrix(29, kRankColumn), "");
-    EXPECT_EQ(table.grid.TextMatrix(30, kRankColumn), "");
-}
-
 TEST(ScoreTable, EmptyingAViewpointColumnReachesTheClassAverages)
 {
     Table table(40);

@@ -136,15 +136,5 @@ TEST_F(Registration, WritesScoresAveragesCountsAndTexts)
     EXPECT_FLOAT_EQ(book->Scores[YearRoundSlot(2, 3)][kAverageColumn], 140.0f / 3);
 }
 
-TEST_F(Registration, AColumnWhoseScoresWereRemovedStoresNoAverage)
-{
-    grid.SetTextMatrix(1, 3, " 60");
-    RecomputeAveragesAndRanks(*book, grid);
-    grid.SetTextMatrix(1, 3, "");
-    RecomputeAveragesAndRanks(*book, grid);
-    RegisterTest(*book, grid, {"", "", {}});
-    EXPECT_FLOAT_EQ(book->Scores[base + 1][kAverageColumn], kNoValue);
-}
-
 } // namespace
 } // namespace miravel::test
