@@ -115,15 +115,13 @@ void FormSubjectSpec::Form_Load()
 
 void FormSubjectSpec::Form_Activate() { drawStoredGraphs(); }
 
-bool FormSubjectSpec::storableName(QComboBox* combo, const char* label, std::string& name)
+bool FormSubjectSpec::refuseUnstorable(QComboBox* combo, const char* label)
 {
-    name = StorableFieldText(combo->currentText().toStdString());
-    if (const auto offending = UnstorableCharacter(name)) {
-        inform(U(std::string(label) + criteria_texts::kUnstorableBefore + *offending +
-                 criteria_texts::kUnstorableAfter));
-        combo->setFocus();
+    const auto offending = UnstorableCharacter(combo->currentText().toStdString());
+    if (!offending)
         return false;
-    }
+    inform(U(std::string(label) + criteria_texts::kUnstorableBefore + *offending + criteria_texts::kUnstorableAfter));
+    combo->setFocus();
     return true;
 }
 
@@ -136,10 +134,10 @@ void FormSubjectSpec::Command1_Click()
         inform(criteria_texts::kTooLargeOnRegister);
         return;
     }
-    const std::string subjectName = StorableFieldText(Combo1->currentText().toStdString());
-    const std::array<std::string, kViewpoints> viewpointNames = {StorableFieldText(Combo2->currentText().toStdString()),
-                                                                 StorableFieldText(Combo3->currentText().toStdString()),
-                                                                 StorableFieldText(Combo4->currentText().toStdString())};
+    // Names are compared as the file will keep them.
+    const auto stored = [](const QComboBox* combo) { return StorableFieldText(combo->currentText().toStdString()); };
+    const std::string subjectName = stored(Combo1);
+    const std::array<std::string, kViewpoints> viewpointNames = {stored(Combo2), stored(Combo3), stored(Combo4)};
     if (ViewpointNamesOverlap(viewpointNames)) {
         inform(criteria_texts::kViewpointsOverlap);
         (viewpointNames[2] == viewpointNames[0] || viewpointNames[2] == viewpointNames[1] ? Combo4 : Combo3)
@@ -151,11 +149,10 @@ void FormSubjectSpec::Command1_Click()
         Combo1->setFocus();
         return;
     }
-    std::string checked;
-    if (!storableName(Combo1, criteria_texts::kSubjectLabel, checked) ||
-        !storableName(Combo2, criteria_texts::kViewpointLabels[0], checked) ||
-        !storableName(Combo3, criteria_texts::kViewpointLabels[1], checked) ||
-        !storableName(Combo4, criteria_texts::kViewpointLabels[2], checked))
+    if (refuseUnstorable(Combo1, criteria_texts::kSubjectLabel) ||
+        refuseUnstorable(Combo2, criteria_texts::kViewpointLabels[0]) ||
+        refuseUnstorable(Combo3, criteria_texts::kViewpointLabels[1]) ||
+        refuseUnstorable(Combo4, criteria_texts::kViewpointLabels[2]))
         return;
 
     book.SubjectTable[s][0] = subjectName;

@@ -46,9 +46,9 @@ public:
 private:
     void buildNames();
     void Form_Load();
-    // The combo's text as it would be stored, or nothing (after a message)
-    // when it holds a character the file cannot store.
-    bool storableName(QComboBox* combo, const char* label, std::string& name);
+    // True, after a message, when the combo holds a character the file
+    // cannot store.
+    bool refuseUnstorable(QComboBox* combo, const char* label);
 };
 
 } // namespace miravel
