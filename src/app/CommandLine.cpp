@@ -18,16 +18,20 @@ const char* const kUsage =
     "使い方: miravel [成績ファイル]\n"
     "        miravel --check 成績ファイル\n"
     "        miravel --export-csv 出力.csv --view 表 成績ファイル\n"
+    "        miravel --print-pdf 出力.pdf --view 表 成績ファイル\n"
     "\n"
     "  成績ファイル            起動時に開くファイル\n"
     "  --check FILE            FILE を成績ファイルとして読み、学級の見出しを表示する\n"
     "  --export-csv OUT        画面を使わずに、表を CSV ファイル OUT に保存する\n"
+    "  --print-pdf OUT         画面を使わずに、印刷する表を PDF ファイル OUT に保存する\n"
     "  --view VIEW             保存する表（ツリーの項目、番号は 1 から数える）:\n"
     "                            class                 学級（名簿）\n"
     "                            subject:S             科目 S の通年\n"
     "                            semester:S,M          科目 S の M 学期\n"
     "                            test:S,M,T            科目 S、M 学期の T 回目の試験\n"
     "                            viewpoint:S,M,T,V     その試験の観点 V\n"
+    "                            graphs:S              科目 S の通年の集計グラフ（--print-pdf のみ）\n"
+    "                            graphs:S,M            科目 S の M 学期の集計グラフ（--print-pdf のみ）\n"
     "  --help                  この説明を表示する\n";
 
 const char* const kNoDisplay =
@@ -80,6 +84,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
                 return fail(command.error);
             if (!value(command.output))
                 return fail("--export-csv の後に出力ファイルを指定してください。");
+        } else if (arg == "--print-pdf") {
+            if (!choose(CommandLine::Action::PrintPdf, arg))
+                return fail(command.error);
+            if (!value(command.output))
+                return fail("--print-pdf の後に出力ファイルを指定してください。");
         } else if (arg == "--view") {
             if (!command.view.empty())
                 return fail("--view は一度だけ指定してください。");
@@ -96,10 +105,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
     if (!files.empty())
         command.file = files.front();
     if (command.action == CommandLine::Action::Window && !command.view.empty())
-        return fail("--view は --export-csv と一緒に使います。");
+        return fail("--view は --export-csv か --print-pdf と一緒に使います。");
     if (command.action != CommandLine::Action::Window && command.file.empty())
         return fail("成績ファイルを指定してください。");
-    if (command.action == CommandLine::Action::ExportCsv && command.view.empty())
+    const bool writesTable =
+        command.action == CommandLine::Action::ExportCsv || command.action == CommandLine::Action::PrintPdf;
+    if (writesTable && command.view.empty())
         return fail("--view で保存する表を指定してください。");
     return command;
 }
@@ -191,6 +202,32 @@ bool drawView(GradeBook& book, const std::string& key, TablePane& pane, std::str
 
 } // namespace
 
+bool RefuseOutputOntoBook(const CommandLine& command, std::string& err)
+{
+    if (!WouldOverwriteBook(command.output, command.file))
+        return false;
+    err += "出力ファイル " + command.output + " は成績ファイル（またはそのバックアップ）と同じファイルです。"
+           "別の名前を指定してください。\n";
+    return true;
+}
+
+bool OpenCommandBook(const CommandLine& command, GradeBook& book, std::string& err)
+{
+    return openBook(command.file, book, err);
+}
+
+bool DrawCommandView(const CommandLine& command, GradeBook& book, TablePane& pane, std::string& err)
+{
+    if (!openBook(command.file, book, err))
+        return false;
+    std::string key, error;
+    if (!nodeKeyOf(command.view, key, error)) {
+        err += error + "\n";
+        return false;
+    }
+    return drawView(book, key, pane, err);
+}
+
 int RunHeadless(const CommandLine& command, std::string& out, std::string& err)
 {
     switch (command.action) {
@@ -202,29 +239,24 @@ int RunHeadless(const CommandLine& command, std::string& out, std::string& err)
         return 1;
     case CommandLine::Action::Window:
         return 0;
+    case CommandLine::Action::PrintPdf:
+        err += "--print-pdf はこの経路では実行できません。\n";  // main runs it through RunPrintPdf
+        return 1;
     case CommandLine::Action::Check:
     case CommandLine::Action::ExportCsv:
         break;
     }
-    if (command.action == CommandLine::Action::ExportCsv && WouldOverwriteBook(command.output, command.file)) {
-        err += "出力ファイル " + command.output + " は成績ファイル（またはそのバックアップ）と同じファイルです。"
-               "別の名前を指定してください。\n";
+    if (command.action == CommandLine::Action::ExportCsv && RefuseOutputOntoBook(command, err))
         return 1;
-    }
     auto book = std::make_unique<GradeBook>();
-    if (!openBook(command.file, *book, err))
-        return 1;
     if (command.action == CommandLine::Action::Check) {
+        if (!openBook(command.file, *book, err))
+            return 1;
         out += "OK: " + CaptionLine(*book) + "\n";
         return 0;
     }
-    std::string key, error;
-    if (!nodeKeyOf(command.view, key, error)) {
-        err += error + "\n";
-        return 1;
-    }
     auto pane = std::make_unique<TablePane>();
-    if (!drawView(*book, key, *pane, err))
+    if (!DrawCommandView(command, *book, *pane, err))
         return 1;
     SaveReport report;
     if (auto writeError = WriteGridCsv(command.output, pane->Grid, report)) {

@@ -1,6 +1,9 @@
 #pragma once
 // The program's command-line face: options that work without any display.
 
+#include "core/GradeBook.h"
+#include "mainwindow/views/TablePane.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,9 +11,9 @@
 namespace miravel {
 
 struct CommandLine {
-    enum class Action { Window, Help, Check, ExportCsv, Error } action = Action::Window;
+    enum class Action { Window, Help, Check, ExportCsv, PrintPdf, Error } action = Action::Window;
     std::string file;       // the grade book
-    std::string output;     // --export-csv OUT
+    std::string output;     // --export-csv OUT, --print-pdf OUT
     std::string view;       // --view VIEW
     std::string error;      // what is wrong with the arguments
 };
@@ -18,8 +21,21 @@ struct CommandLine {
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // Runs a headless action and returns its exit code; writes to the streams
-// given so tests can read them.
+// given so tests can read them. --print-pdf draws with Qt and runs through
+// RunPrintPdf (app/PrintPdf.h) instead.
 int RunHeadless(const CommandLine& command, std::string& out, std::string& err);
+
+// True, with a message in `err`, when OUT would overwrite FILE or its backup.
+bool RefuseOutputOntoBook(const CommandLine& command, std::string& err);
+
+// Opens FILE as the window's Open does. False, with a message in `err`, for
+// a file that is not a grade book.
+bool OpenCommandBook(const CommandLine& command, GradeBook& book, std::string& err);
+
+// Opens FILE and draws the table of VIEW into `pane`, as the window shows it
+// after Open and a click on that node. False, with a message in `err`, for a
+// bad FILE or VIEW.
+bool DrawCommandView(const CommandLine& command, GradeBook& book, TablePane& pane, std::string& err);
 
 extern const char* const kUsage;
 

@@ -1,7 +1,9 @@
 #include "app/CommandLine.h"
+#include "app/PrintPdf.h"
 #include "editors/Editors.h"
 #include "mainwindow/GuardedApplication.h"
 #include "mainwindow/RunWindow.h"
+#include "print/TablePrintCommand.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +27,8 @@ int main(int argc, char** argv)
     try {
         const std::vector<std::string> args(argv + 1, argv + argc);
         const miravel::CommandLine command = miravel::ParseCommandLine(args);
+        if (command.action == miravel::CommandLine::Action::PrintPdf)
+            return miravel::PrintPdfWithoutDisplay(argc, argv, command);
         if (command.action != miravel::CommandLine::Action::Window) {
             std::string out, err;
             int code = miravel::RunHeadless(command, out, err);
@@ -42,7 +46,10 @@ int main(int argc, char** argv)
             return 1;
         }
         miravel::GuardedApplication app(argc, argv);
-        return miravel::RunWindow(app, QString::fromStdString(command.file), miravel::RegisterEditors);
+        return miravel::RunWindow(app, QString::fromStdString(command.file), [](miravel::frmMain& window) {
+            miravel::RegisterEditors(window);
+            miravel::RegisterTablePrinting(window);
+        });
     } catch (const std::exception& error) {
         std::cerr << "内部エラーのため終了します（" << error.what() << "）。\n";
     } catch (...) {

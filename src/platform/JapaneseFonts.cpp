@@ -22,7 +22,7 @@ constexpr int kUiPointSize = 9;
 
 } // namespace
 
-void InstallJapaneseFonts(QApplication& app)
+void InstallFontSubstitutions()
 {
     QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"), kMincho);
     QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐ明朝"), kPMincho);
@@ -30,6 +30,11 @@ void InstallJapaneseFonts(QApplication& app)
     QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), kPGothic);
     QFont::insertSubstitutions(QStringLiteral("MS Mincho"), kMincho);
     QFont::insertSubstitutions(QStringLiteral("MS Gothic"), kGothic);
+}
+
+void InstallJapaneseFonts(QApplication& app)
+{
+    InstallFontSubstitutions();
 
     const QStringList installed = QFontDatabase::families();
     for (const QString& family : kPGothic) {

@@ -11,4 +11,8 @@ namespace miravel {
 // call more than once.
 void InstallJapaneseFonts(QApplication& app);
 
+// Only the substitutions, for drawing pages without any window (the
+// command line's PDF). Needs a QGuiApplication.
+void InstallFontSubstitutions();
+
 } // namespace miravel

@@ -34,8 +34,9 @@ struct PageText {
     Rgb color = kBlack;
 };
 
-// `width` is a drawing width in pixels of a 96-dpi screen (15 twips each),
-// so lines keep their weight on paper.
+// `width` counts in the page's line-width unit (Page::lineWidthTwips): pixels
+// of a 96-dpi screen unless the page says otherwise, so lines keep their
+// weight on paper.
 struct PageLine {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     int width = 1;
@@ -58,9 +59,15 @@ bool operator==(const PageRect& a, const PageRect& b);
 
 using PageItem = std::variant<PageText, PageLine, PageRect>;
 
+// Twips per unit of line width: a 96-dpi screen pixel, or the dot of a
+// 300-dpi printer for pages whose line widths count in printer dots.
+constexpr double kScreenPixelTwips = 15.0;
+constexpr double kPrinterDotTwips = 4.8;
+
 // Items are drawn in order, later ones over earlier ones.
 struct Page {
     bool landscape = false;
+    double lineWidthTwips = kScreenPixelTwips;
     std::vector<PageItem> items;
 };
 

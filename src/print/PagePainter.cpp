@@ -3,26 +3,30 @@
 #include <QFont>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPageLayout>
 #include <QPen>
 
 namespace miravel {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
-constexpr double kTwipsPerDrawingPixel = 15.0;
 
 QColor ToColor(Rgb rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
 class TwipsMapper {
 public:
-    TwipsMapper(double dpiX, double dpiY) : sx_(dpiX / kTwipsPerInch), sy_(dpiY / kTwipsPerInch) {}
+    TwipsMapper(double dpiX, double dpiY, double lineWidthTwips)
+        : sx_(dpiX / kTwipsPerInch), sy_(dpiY / kTwipsPerInch), lineWidthTwips_(lineWidthTwips)
+    {
+    }
     QPointF point(int x, int y) const { return {x * sx_, y * sy_}; }
-    double penWidth(int width) const { return std::max(1.0, width * kTwipsPerDrawingPixel * sx_); }
+    double penWidth(int width) const { return std::max(1.0, width * lineWidthTwips_ * sx_); }
     double points(double pt) const { return pt; }
 
 private:
     double sx_;
     double sy_;
+    double lineWidthTwips_;
 };
 
 QPen MakePen(const TwipsMapper& map, int width, Rgb color, bool dotted)
@@ -38,7 +42,7 @@ QPen MakePen(const TwipsMapper& map, int width, Rgb color, bool dotted)
 
 void PaintPage(QPainter& painter, const Page& page, double dpiX, double dpiY)
 {
-    const TwipsMapper map(dpiX, dpiY);
+    const TwipsMapper map(dpiX, dpiY, page.lineWidthTwips);
     const QFont surfaceFont = painter.font();
     painter.save();
     for (const PageItem& item : page.items) {
@@ -65,8 +69,21 @@ void PaintPage(QPainter& painter, const Page& page, double dpiX, double dpiY)
     painter.restore();
 }
 
+namespace {
+
+void TurnSheet(QPagedPaintDevice& device, const Page& page)
+{
+    const auto orientation = page.landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    if (device.pageLayout().orientation() != orientation)
+        device.setPageOrientation(orientation);
+}
+
+} // namespace
+
 bool PrintDocument(QPagedPaintDevice& device, const PageDocument& document)
 {
+    if (!document.empty())
+        TurnSheet(device, document.front());
     QPainter painter;
     if (!painter.begin(&device))
         return false;
@@ -75,8 +92,11 @@ bool PrintDocument(QPagedPaintDevice& device, const PageDocument& document)
     const double dpiY = device.logicalDpiY();
     bool first = true;
     for (const Page& page : document) {
-        if (!first && !device.newPage())
-            return false;
+        if (!first) {
+            TurnSheet(device, page);
+            if (!device.newPage())
+                return false;
+        }
         first = false;
         PaintPage(painter, page, dpiX, dpiY);
     }

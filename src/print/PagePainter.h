@@ -16,9 +16,10 @@ namespace miravel {
 void PaintPage(QPainter& painter, const Page& page, double dpiX, double dpiY);
 
 // Draws every page of `document` on a printer or PDF writer, starting a new
-// sheet for each page after the first. The device's page layout (paper,
-// orientation, margins) is left as the caller set it; (0, 0) is the corner
-// of the printable area. False when the painter cannot start on the device.
+// sheet for each page after the first and turning each sheet the way its
+// page asks (landscape or portrait). Paper and margins are left as the caller
+// set them; (0, 0) is the corner of the printable area. False when the
+// painter cannot start on the device or a sheet cannot be added.
 bool PrintDocument(QPagedPaintDevice& device, const PageDocument& document);
 
 } // namespace miravel

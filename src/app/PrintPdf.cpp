@@ -1,0 +1,127 @@
+#include "app/PrintPdf.h"
+
+#include "editors/criteria/CriteriaGraphPages.h"
+#include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/views/GridBase.h"
+#include "platform/JapaneseFonts.h"
+#include "print/PdfFile.h"
+#include "print/TablePage.h"
+
+#include <QDate>
+#include <QGuiApplication>
+#include <QLocale>
+
+#include <cstring>
+#include <iostream>
+#include <memory>
+
+namespace miravel {
+
+namespace {
+
+constexpr const char kGraphsPrefix[] = "graphs:";
+
+bool IsGraphsView(const std::string& view) { return view.rfind(kGraphsPrefix, 0) == 0; }
+
+// "graphs:S" is the year-round graph page of subject S, "graphs:S,M" the one
+// of semester M; numbers count from 1. `semester` is -1 for the year.
+bool ParseGraphsView(const std::string& view, int& subject, int& semester, std::string& err)
+{
+    const std::string numbers = view.substr(std::strlen(kGraphsPrefix));
+    auto number = [](const std::string& text, int limit) {
+        return text.size() == 1 && text[0] >= '1' && text[0] <= '0' + limit ? text[0] - '1' : -1;
+    };
+    const auto comma = numbers.find(',');
+    subject = number(numbers.substr(0, comma), kSubjects);
+    semester = comma == std::string::npos ? -1 : number(numbers.substr(comma + 1), kSemesters);
+    if (subject < 0 || (comma != std::string::npos && semester < 0)) {
+        err += "表 " + view + " の番号が正しくありません（科目は1から" + std::to_string(kSubjects) + "、学期は1から" +
+               std::to_string(kSemesters) + "まで）。\n";
+        return false;
+    }
+    return true;
+}
+
+// The page of the criteria editors' ｸﾞﾗﾌを印刷, A4 portrait.
+bool GraphPages(const CommandLine& command, const std::string& dateText, GradeBook& book, PageDocument& pages,
+                QPageLayout& paper, std::string& err)
+{
+    int subject = 0, semester = 0;
+    if (!ParseGraphsView(command.view, subject, semester, err) || !OpenCommandBook(command, book, err))
+        return false;
+    if (book.CountEnrolledStudents() == 0) {
+        err += std::string(texts::kNoStudentsYet) + "\n";
+        return false;
+    }
+    paper = PdfPageLayout(false);
+    const int width = PrintAreaOf(paper).width;
+    pages = {semester < 0 ? YearRoundGraphPage(book, subject, dateText, width)
+                          : SemesterGraphPage(book, subject, semester, dateText, width)};
+    return true;
+}
+
+// The page(s) of the print command for a table, A4 landscape.
+bool TablePages(const CommandLine& command, const std::string& dateText, GradeBook& book, PageDocument& pages,
+                QPageLayout& paper, std::string& err)
+{
+    auto pane = std::make_unique<TablePane>();
+    if (!DrawCommandView(command, book, *pane, err))
+        return false;
+    paper = PdfPageLayout(true);
+    pages = LayoutTablePages({pane->Grid, pane->Caption, book.ShownColumnCount, book.CurrentNodeKey, dateText},
+                             PrintAreaOf(paper));
+    return true;
+}
+
+} // namespace
+
+int RunPrintPdf(const CommandLine& command, const std::string& dateText, std::string&, std::string& err)
+{
+    if (RefuseOutputOntoBook(command, err))
+        return 1;
+    auto book = std::make_unique<GradeBook>();
+    PageDocument pages;
+    QPageLayout paper;
+    const bool drawn = IsGraphsView(command.view) ? GraphPages(command, dateText, *book, pages, paper, err)
+                                                  : TablePages(command, dateText, *book, pages, paper, err);
+    if (!drawn)
+        return 1;
+    SaveReport report;
+    if (const FileResult error = WritePdfFile(command.output, pages, paper, CaptionLine(*book), report)) {
+        err += "PDFファイルに保存できません。" + command.output + ": " + error->Message() + "\n";
+        return 1;
+    }
+    if (report.BackupMissing())
+        err += "注意: バックアップ " + BackupPath(FinalTarget(command.output)) + " を作れませんでした。" +
+               command.output + " は保存しました。\n";
+    return 0;
+}
+
+namespace {
+
+// The command speaks for itself on stderr; Qt's notes about the desktop it
+// runs without (no runtime folder, no display) are not for the teacher.
+void KeepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << message.toStdString() << "\n";
+}
+
+} // namespace
+
+int PrintPdfWithoutDisplay(int& argc, char** argv, const CommandLine& command)
+{
+    // Nothing is shown, so no display is needed or used.
+    qInstallMessageHandler(KeepSeriousMessages);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    InstallFontSubstitutions();
+    const QString today = QDate::currentDate().toString(QLocale::system().dateFormat(QLocale::ShortFormat));
+    std::string out, err;
+    const int code = RunPrintPdf(command, today.toStdString(), out, err);
+    std::cout << out;
+    std::cerr << err;
+    return code;
+}
+
+} // namespace miravel

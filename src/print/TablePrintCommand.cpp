@@ -1,0 +1,76 @@
+#include "print/TablePrintCommand.h"
+
+#include "core/GradeBook.h"
+#include "file/SameFile.h"
+#include "mainwindow/FailureText.h"
+#include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Platform.h"
+#include "print/PagePainter.h"
+#include "print/PdfFile.h"
+#include "print/TablePage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPageSize>
+#include <QPrinter>
+
+namespace miravel {
+
+namespace {
+
+const char* const kPrintDialogTitle = "印刷";
+const char* const kCannotPrint = "印刷できません。プリンターの設定を確かめてください。";
+const char* const kCannotSavePdf = "PDFファイルを保存できません。";
+const char* const kPdfOntoBook = "成績ファイル（またはそのバックアップ）には印刷できません。別の名前を指定してください。";
+
+void Report(frmMain& window, const QString& text)
+{
+    window.platform().ShowMessage(&window, text, QString::fromUtf8(texts::kProgramTitle), MessageButtons::Ok,
+                                  MessageIcon::None);
+}
+
+} // namespace
+
+void RegisterTablePrinting(frmMain& window) { window.SetPrintHandler(PrintShownTable); }
+
+void PrintShownTable(frmMain& window)
+{
+    Platform& platform = window.platform();
+    if (!platform.ShowPrintDialog(&window, QString::fromUtf8(kPrintDialogTitle)))
+        return;
+
+    // The printer and paper source stay as page setup and the dialog chose;
+    // the table is always A4 landscape.
+    QPrinter& printer = platform.Printer();
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+
+    const GradeBook& book = Book();
+    const TablePane& pane = window.Pane();
+    const QString date = platform.Today().toString(platform.ShortDateFormat());
+    const PageDocument pages =
+        LayoutTablePages({pane.Grid, pane.Caption, book.ShownColumnCount, book.CurrentNodeKey, date.toStdString()},
+                         PrintAreaOf(printer.pageLayout()));
+
+    // "Print to PDF" goes through the safe writer, so a file is whole or
+    // untouched, and never over the grade book or its backup.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        const QString path = printer.outputFileName();
+        const std::string file = QFile::encodeName(path).toStdString();
+        if (!book.CurrentFilePath.empty() && WouldOverwriteBook(file, book.CurrentFilePath)) {
+            Report(window, QString::fromUtf8(kPdfOntoBook) + QLatin1Char('\n') + QDir::toNativeSeparators(path));
+            return;
+        }
+        SaveReport report;
+        if (const FileResult error = WritePdfFile(file, pages, printer.pageLayout(), pane.Caption, report))
+            Report(window, FailureText(kCannotSavePdf, path, *error));
+        else if (report.BackupMissing())
+            window.SetStatusHint(QString::fromUtf8(texts::kBackupMissing));
+        return;
+    }
+    if (!PrintDocument(printer, pages))
+        Report(window, QString::fromUtf8(kCannotPrint));
+}
+
+} // namespace miravel

@@ -1,0 +1,16 @@
+#pragma once
+// The main window's print command (画面の表を印刷): the printer dialog, then
+// the shown table on the printer chosen there or in page setup.
+
+namespace miravel {
+
+class frmMain;
+
+// Plugs the print command into the window's print menu item and button.
+void RegisterTablePrinting(frmMain& window);
+
+// Prints the table the window shows. A cancelled printer dialog prints
+// nothing and says nothing; a failure is reported in a message box.
+void PrintShownTable(frmMain& window);
+
+} // namespace miravel

@@ -1,0 +1,120 @@
+// The print command of the main window: the printer dialog, page setup, the
+// printed table, and what a teacher sees when printing cannot be done.
+
+#include "print/TablePrintCommand.h"
+
+#include "mainwindow/WindowTestSupport.h"
+#include "platform/JapaneseFonts.h"
+#include "print/PdfText.h"
+
+#include <QFileInfo>
+#include <QPrinter>
+
+#include <regex>
+
+namespace miravel::test {
+namespace {
+
+class PrintCommandTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        InstallFontSubstitutions();
+    }
+
+    // A class with the given names opened in a window that can print.
+    void startWithClass(const std::vector<std::string>& names)
+    {
+        start();
+        RegisterTablePrinting(*window);
+        open(writeBook(U("3年1組.txt"), names));
+    }
+
+    QPrinter& printer() { return platform.Printer(); }
+    std::string pdfPath = path(U("表.pdf")).toStdString();
+};
+
+TEST_F(PrintCommandTest, CancelledPrinterDialogPrintsNothingAndSaysNothing)
+{
+    startWithClass({"青木", "井上"});
+    printer().setOutputFileName(QString::fromStdString(pdfPath));
+    // Also after a cancelled page setup.
+    platform.dialogAnswers = {false, false, false};
+    platform.dialogs.clear();
+    window->mnuFilePrint->trigger();
+    window->mnuFilePageSetup->trigger();
+    button(texts::kKeyPrint)->trigger();
+    ASSERT_EQ(platform.dialogs.size(), 3u);
+    EXPECT_EQ(platform.dialogs[0].kind, DialogKind::Print);
+    EXPECT_EQ(platform.dialogs[1].kind, DialogKind::PageSetup);
+    EXPECT_EQ(platform.dialogs[2].kind, DialogKind::Print);
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(pdfPath)));
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(PrintCommandTest, PrintsTheShownTableWithTodaysDate)
+{
+    startWithClass({"青木", "井上", "ｳｴﾀﾞ"});
+    clickKey("1 0 0");
+    printer().setOutputFileName(QString::fromStdString(pdfPath));
+    platform.dialogAnswers = {true};
+    window->mnuFilePrint->trigger();
+    EXPECT_TRUE(platform.messages.empty()) << lastMessage().toStdString();
+    const std::string text = Squeezed(PdfText(pdfPath));
+    for (const char* expected : {"2025/04/07", "2024 3年1組 山田 生徒数（ 3名）", "国語", "一学期", "青木", "井上", "ｳｴﾀﾞ",
+                                 "表現", "平均点", "クラスの平均点"})
+        EXPECT_NE(text.find(Squeezed(expected)), std::string::npos) << expected;
+    EXPECT_EQ(printer().pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(printer().pageLayout().pageSize().id(), QPageSize::A4);
+}
+
+TEST_F(PrintCommandTest, PageSetupChoicesApplyToPrinting)
+{
+    std::vector<std::string> names;
+    for (int n = 1; n <= 40; ++n)
+        names.push_back("生徒" + std::to_string(n));
+    startWithClass(names);
+    clickKey("1 0 0");
+    printer().setOutputFileName(QString::fromStdString(pdfPath));
+    platform.dialogAnswers = {true, true};
+    window->mnuFilePageSetup->trigger();
+    // What the teacher chose there: wide margins on the one printer.
+    printer().setPageMargins(QMarginsF(30, 30, 30, 30), QPageLayout::Millimeter);
+    window->mnuFilePrint->trigger();
+    // The table no longer fits on one sheet: it goes on, header and all.
+    const std::string text = PdfText(pdfPath);
+    ASSERT_EQ(PageCount(text), 2);
+    const std::string secondPage = Squeezed(text.substr(text.find('\f')));
+    EXPECT_NE(secondPage.find("生徒氏名"), std::string::npos);
+    EXPECT_NE(secondPage.find("クラスの平均点"), std::string::npos);
+    for (const std::string& name : names)
+        EXPECT_TRUE(std::regex_search(text, std::regex(name + "(?![0-9])"))) << name;
+}
+
+TEST_F(PrintCommandTest, FailuresAreReportedAndLeaveNoFile)
+{
+    startWithClass({"青木"});
+    struct Case {
+        QString output;
+        const char* message;
+    };
+    const Case cases[] = {
+        {path(U("無い/表.pdf")), "PDFファイルを保存できません。"},
+        {QString(), "印刷できません。"},  // a printer that cannot start
+    };
+    for (const Case& c : cases) {
+        printer().setOutputFileName(c.output);
+        platform.dialogAnswers = {true};
+        platform.messages.clear();
+        window->mnuFilePrint->trigger();
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_TRUE(platform.messages[0].text.startsWith(U(c.message))) << platform.messages[0].text.toStdString();
+        EXPECT_EQ(platform.messages[0].title, U("Miravel"));
+    }
+    EXPECT_FALSE(QFileInfo::exists(path(U("無い"))));
+}
+
+} // namespace
+} // namespace miravel::test

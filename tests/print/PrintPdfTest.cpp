@@ -1,0 +1,93 @@
+// --print-pdf: every kind of table as a PDF, read back; bad arguments write nothing.
+
+#include "app/PrintPdf.h"
+
+#include "file/FileTestSupport.h"
+#include "file/GradeBookFile.h"
+#include "platform/JapaneseFonts.h"
+#include "print/PdfText.h"
+#include "support/Books.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace miravel::test {
+namespace {
+
+class PrintPdfTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::string bookPath = dir.file("3年1組.txt");
+    std::string pdfPath = dir.file("表.pdf");
+    std::vector<std::string> names = {"青木 一郎", "井上", "", "ｳｴﾀﾞ", "大野"};
+    std::string out, err;
+
+    void SetUp() override
+    {
+        InstallFontSubstitutions();
+        auto book = ClassBook(names);
+        book->Scores[SemesterSummarySlot(0, 0, 0)][0] = 80;
+        book->SlotTitles[TestSlot(0, 0, 0, 0)][1] = "漢字";
+        ASSERT_FALSE(WriteGradeBook(bookPath, *book));
+    }
+
+    int run(const std::vector<std::string>& args) { return RunPrintPdf(ParseCommandLine(args), "2025/04/07", out, err); }
+
+    // The caption the window shows above that table.
+    std::string captionOf(const std::string& view)
+    {
+        auto book = std::make_unique<GradeBook>();
+        auto pane = std::make_unique<TablePane>();
+        std::string ignored;
+        EXPECT_TRUE(DrawCommandView(ParseCommandLine({"--print-pdf", pdfPath, "--view", view, bookPath}), *book, *pane,
+                                    ignored));
+        return pane->Caption;
+    }
+};
+
+TEST_F(PrintPdfTest, EveryViewKindPrintsItsCaptionAndEveryName)
+{
+    for (const char* view : {"class", "subject:1", "semester:1,2", "test:1,1,1", "viewpoint:1,1,1,3"}) {
+        ASSERT_EQ(run({"--print-pdf", pdfPath, "--view", view, bookPath}), 0) << view << ": " << err;
+        const std::string text = Squeezed(PdfText(pdfPath));
+        EXPECT_NE(text.find(Squeezed(captionOf(view))), std::string::npos) << view << "\n" << text;
+        EXPECT_NE(text.find("2025/04/07"), std::string::npos) << view;
+        for (const std::string& name : names)
+            EXPECT_NE(text.find(Squeezed(name)), std::string::npos) << view << " " << name;
+    }
+    EXPECT_EQ(err, "");
+}
+
+TEST_F(PrintPdfTest, BadArgumentsWriteNothing)
+{
+    writeBytes(pdfPath, "earlier");
+    writeBytes(dir.file("壊れた.txt"), "2026\r\n");
+    const std::vector<std::vector<std::string>> cases = {
+        {"--print-pdf", pdfPath, "--view", "semester:7,1", bookPath},
+        {"--print-pdf", pdfPath, "--view", "table", bookPath},
+        {"--print-pdf", pdfPath, "--view", "class", dir.file("無い.txt")},
+        {"--print-pdf", pdfPath, "--view", "class", dir.file("壊れた.txt")},
+    };
+    for (const auto& args : cases) {
+        err.clear();
+        EXPECT_EQ(run(args), 1) << args[3] << " " << args[4];
+        EXPECT_FALSE(err.empty());
+        EXPECT_EQ(readBytes(pdfPath), "earlier");
+    }
+    err.clear();
+    EXPECT_EQ(run({"--print-pdf", dir.file("無い/表.pdf"), "--view", "class", bookPath}), 1);
+    EXPECT_NE(err.find("PDFファイルに保存できません。"), std::string::npos) << err;
+}
+
+TEST_F(PrintPdfTest, TheViewIsRequired)
+{
+    EXPECT_EQ(ParseCommandLine({"--print-pdf", pdfPath, bookPath}).action, CommandLine::Action::Error);
+    EXPECT_EQ(ParseCommandLine({"--print-pdf"}).action, CommandLine::Action::Error);
+    const CommandLine command = ParseCommandLine({"--print-pdf", pdfPath, "--view", "class", bookPath});
+    EXPECT_EQ(command.action, CommandLine::Action::PrintPdf);
+    EXPECT_EQ(command.output, pdfPath);
+}
+
+} // namespace
+} // namespace miravel::test
