@@ -59,6 +59,33 @@ TEST_F(PrintPdfTest, EveryViewKindPrintsItsCaptionAndEveryName)
     EXPECT_EQ(err, "");
 }
 
+TEST_F(PrintPdfTest, GraphViewsPrintTheCriteriaGraphPages)
+{
+    struct Case {
+        const char* view;
+        const char* title;
+    };
+    for (const Case& c : {Case{"graphs:1", "国語通年の集計グラフ"}, Case{"graphs:2,3", "算数三学期の集計グラフ"}}) {
+        ASSERT_EQ(run({"--print-pdf", pdfPath, "--view", c.view, bookPath}), 0) << c.view << ": " << err;
+        const std::string text = Squeezed(PdfText(pdfPath));
+        for (const std::string& expected : {Squeezed(captionOf("class")), std::string(c.title), std::string("2025/04/07")})
+            EXPECT_NE(text.find(expected), std::string::npos) << c.view << " " << expected << "\n" << text;
+    }
+}
+
+TEST_F(PrintPdfTest, NeverWritesOverTheBookOrItsBackup)
+{
+    const std::string book = readBytes(bookPath);
+    writeBytes(dir.file("3年1組.bak"), "backup");
+    for (const std::string& output : {bookPath, dir.file("3年1組.bak")}) {
+        err.clear();
+        EXPECT_EQ(run({"--print-pdf", output, "--view", "class", bookPath}), 1);
+        EXPECT_NE(err.find("同じファイル"), std::string::npos) << err;
+    }
+    EXPECT_EQ(readBytes(bookPath), book);
+    EXPECT_EQ(readBytes(dir.file("3年1組.bak")), "backup");
+}
+
 TEST_F(PrintPdfTest, BadArgumentsWriteNothing)
 {
     writeBytes(pdfPath, "earlier");
@@ -66,6 +93,8 @@ TEST_F(PrintPdfTest, BadArgumentsWriteNothing)
     const std::vector<std::vector<std::string>> cases = {
         {"--print-pdf", pdfPath, "--view", "semester:7,1", bookPath},
         {"--print-pdf", pdfPath, "--view", "table", bookPath},
+        {"--print-pdf", pdfPath, "--view", "graphs:1,4", bookPath},
+        {"--print-pdf", pdfPath, "--view", "graphs:", bookPath},
         {"--print-pdf", pdfPath, "--view", "class", dir.file("無い.txt")},
         {"--print-pdf", pdfPath, "--view", "class", dir.file("壊れた.txt")},
     };
