@@ -35,6 +35,11 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
 
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, top_->horizontalScrollBar(), &QScrollBar::setValue);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, left_->verticalScrollBar(), &QScrollBar::setValue);
+    // A fixed part lays itself out after the table; a value its old range cut short is set again.
+    connect(top_->horizontalScrollBar(), &QScrollBar::rangeChanged, this,
+            [this] { top_->horizontalScrollBar()->setValue(horizontalScrollBar()->value()); });
+    connect(left_->verticalScrollBar(), &QScrollBar::rangeChanged, this,
+            [this] { left_->verticalScrollBar()->setValue(verticalScrollBar()->value()); });
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int col, int, int width) {
         for (QTableView* view : {top_, left_, corner_})
             view->setColumnWidth(col, width);
