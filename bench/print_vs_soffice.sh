@@ -17,7 +17,7 @@ trap 'rm -rf "$work"' EXIT
 command -v soffice >/dev/null || { echo "soffice not installed" >&2; exit 1; }
 "$build/miravel" --export-csv "$work/table.csv" --view "$view" "$book"
 # The spreadsheet reads the table in code page 932.
-filter='csv:44,34,64'   # comma, quote, Japanese (Shift-JIS)
+filter='CSV:44,34,60'   # comma, quote, code page 932
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 timed() { local start end; start=$(date +%s%N); "$@" >/dev/null 2>&1; end=$(date +%s%N); echo $(((end - start) / 1000000)); }
