@@ -69,7 +69,9 @@ void PrintShownTable(frmMain& window)
             window.SetStatusHint(QString::fromUtf8(texts::kBackupMissing));
         return;
     }
-    if (!PrintDocument(printer, pages))
+    // A PDF printer without a file would fail half-started and stay busy
+    // for every later print: refuse it before it starts.
+    if (printer.outputFormat() == QPrinter::PdfFormat || !PrintDocument(printer, pages))
         Report(window, QString::fromUtf8(kCannotPrint));
 }
 

@@ -100,9 +100,12 @@ TEST_F(PrintCommandTest, FailuresAreReportedAndLeaveNoFile)
         QString output;
         const char* message;
     };
+    const QByteArray book = readAll(path(U("3年1組.txt")));
     const Case cases[] = {
         {path(U("無い/表.pdf")), "PDFファイルを保存できません。"},
         {QString(), "印刷できません。"},  // a printer that cannot start
+        {path(U("3年1組.txt")), "成績ファイル（またはそのバックアップ）には印刷できません。"},
+        {path(U("3年1組.bak")), "成績ファイル（またはそのバックアップ）には印刷できません。"},
     };
     for (const Case& c : cases) {
         printer().setOutputFileName(c.output);
@@ -114,6 +117,8 @@ TEST_F(PrintCommandTest, FailuresAreReportedAndLeaveNoFile)
         EXPECT_EQ(platform.messages[0].title, U("Miravel"));
     }
     EXPECT_FALSE(QFileInfo::exists(path(U("無い"))));
+    EXPECT_EQ(readAll(path(U("3年1組.txt"))), book);
+    EXPECT_FALSE(QFileInfo::exists(path(U("3年1組.bak"))));
 }
 
 } // namespace
