@@ -267,6 +267,12 @@ bool makeBackup(const std::string& target, const struct stat& previous)
     const std::string backup = BackupPath(target);
     if (backup == target)
         return false;
+    // Already a second name of the file (a save that failed at its last
+    // step): renaming another link over it would do nothing at all.
+    struct stat existing {};
+    if (::lstat(backup.c_str(), &existing) == 0 && existing.st_dev == previous.st_dev &&
+        existing.st_ino == previous.st_ino)
+        return true;
     std::string temporary;
     if (!linkTemporary(target, temporary) && !copyTemporary(target, previous, temporary))
         return false;
