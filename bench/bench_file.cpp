@@ -2,6 +2,7 @@
 
 #include "core/Defaults.h"
 #include "file/GradeBookFile.h"
+#include "file/SystemCalls.h"
 
 #include "FullBook.h"
 
@@ -49,6 +50,22 @@ void BM_ReadGradeBook(benchmark::State& state)
     std::remove(("/tmp/miravel-bench-" + std::to_string(::getpid()) + ".bak").c_str());
 }
 BENCHMARK(BM_ReadGradeBook)->Unit(benchmark::kMillisecond);
+
+// Whole save to disk with backup, renames and cleanup, without the fsyncs
+// (their cost is the disk's, not the program's).
+void BM_SaveGradeBookWithoutFsync(benchmark::State& state)
+{
+    const std::string path = "/tmp/miravel-bench-s" + std::to_string(::getpid()) + ".txt";
+    const auto book = FullBook();
+    SystemCalls unsynced = RealSystemCalls();
+    unsynced.fsync = [](int) { return 0; };
+    ScopedSystemCalls scoped(unsynced);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(WriteGradeBook(path, *book));
+    std::remove(path.c_str());
+    std::remove(("/tmp/miravel-bench-s" + std::to_string(::getpid()) + ".bak").c_str());
+}
+BENCHMARK(BM_SaveGradeBookWithoutFsync)->Unit(benchmark::kMillisecond);
 
 // Whole save to disk with backup copy, rename and fsync (for the record;
 // the fsync dominates and depends on the disk).

@@ -8,34 +8,103 @@ namespace miravel {
 
 namespace {
 
-// One conversion through iconv. On an invalid or unconvertible sequence it
-// stops and reports the input offset where it happened.
-bool convert(const char* to, const char* from, std::string_view input, std::string& output, std::size_t& failedAt)
-{
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return failedAt = 0, false;
-    output.clear();
-    output.reserve(input.size() * 2);
-    char* in = const_cast<char*>(input.data());
-    std::size_t inLeft = input.size();
-    char buffer[4096];
-    bool ok = true;
-    while (inLeft > 0) {
-        char* out = buffer;
-        std::size_t outLeft = sizeof buffer;
-        const std::size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
-        output.append(buffer, out - buffer);
-        // Without //TRANSLIT or //IGNORE iconv stops at every character it
-        // cannot convert, so nothing is ever replaced silently.
-        if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
-            ok = false;
-            break;
-        }
+// One iconv descriptor per direction, opened once: opening one costs more
+// than converting a whole line.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Converter()
+    {
+        if (ok())
+            iconv_close(cd_);
     }
-    iconv_close(cd);
-    failedAt = input.size() - inLeft;
-    return ok;
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Appends the conversion of `input` to `output`. On an invalid or
+    // unconvertible sequence it stops and reports the input offset.
+    bool convert(std::string_view input, std::string& output, std::size_t& failedAt)
+    {
+        if (!ok())
+            return failedAt = 0, false;
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr); // a fresh start
+        char* in = const_cast<char*>(input.data());
+        std::size_t inLeft = input.size();
+        char buffer[4096];
+        bool converted = true;
+        while (inLeft > 0) {
+            char* out = buffer;
+            std::size_t outLeft = sizeof buffer;
+            const std::size_t result = iconv(cd_, &in, &inLeft, &out, &outLeft);
+            output.append(buffer, static_cast<std::size_t>(out - buffer));
+            // Without //TRANSLIT or //IGNORE iconv stops at every character it
+            // cannot convert, so nothing is ever replaced silently.
+            if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
+                converted = false;
+                break;
+            }
+        }
+        failedAt = input.size() - inLeft;
+        return converted;
+    }
+
+private:
+    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    iconv_t cd_;
+};
+
+Converter& toCp932()
+{
+    thread_local Converter converter("CP932", "UTF-8");
+    return converter;
+}
+
+Converter& fromCp932()
+{
+    thread_local Converter converter("UTF-8", "CP932");
+    return converter;
+}
+
+bool isAscii(std::string_view bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Converts line by line: a line of plain ASCII is the same bytes in both
+// encodings and is copied; each run of other lines goes through iconv at
+// once. (A line feed byte never occurs inside a code page 932 or UTF-8
+// character, so cutting at line ends cuts no character.) `convertRun`
+// appends a run's conversion or gives the offset where it failed.
+template <class ConvertRun>
+bool convertByLines(std::string_view input, std::string& output, std::size_t& failedAt, ConvertRun convertRun)
+{
+    output.clear();
+    output.reserve(input.size() + input.size() / 4);
+    std::size_t runStart = std::string_view::npos;
+    auto flush = [&](std::size_t end) {
+        if (runStart == std::string_view::npos)
+            return true;
+        std::size_t at = 0;
+        const bool converted = convertRun(input.substr(runStart, end - runStart), output, at);
+        if (!converted)
+            failedAt = runStart + at;
+        runStart = std::string_view::npos;
+        return converted;
+    };
+    for (std::size_t start = 0; start < input.size();) {
+        std::size_t end = input.find('\n', start);
+        end = end == std::string_view::npos ? input.size() : end + 1;
+        const std::string_view line = input.substr(start, end - start);
+        if (isAscii(line)) {
+            if (!flush(start))
+                return false;
+            output.append(line);
+        } else if (runStart == std::string_view::npos) {
+            runStart = start;
+        }
+        start = end;
+    }
+    return flush(input.size());
 }
 
 // The UTF-8 character starting at `offset`.
@@ -47,24 +116,33 @@ std::string characterAt(std::string_view utf8, std::size_t offset)
     return std::string(utf8.substr(offset, end - offset));
 }
 
+// Converts a run to code page 932 and checks that it reads back as
+// written: iconv quietly stores some characters as look-alikes (¥ as "\",
+// 〜 as ～, − as －); such a text would not read back as written.
+bool encodeRun(std::string_view utf8, std::string& output, std::size_t& failedAt)
+{
+    const std::size_t start = output.size();
+    if (!toCp932().convert(utf8, output, failedAt))
+        return false;
+    std::string back;
+    std::size_t ignored = 0;
+    if (fromCp932().convert(std::string_view(output).substr(start), back, ignored) && back == utf8)
+        return true;
+    failedAt = static_cast<std::size_t>(
+        std::mismatch(utf8.begin(), utf8.end(), back.begin(), back.end()).first - utf8.begin());
+    while (failedAt > 0 && failedAt < utf8.size() && (static_cast<unsigned char>(utf8[failedAt]) & 0xC0) == 0x80)
+        --failedAt;
+    return false;
+}
+
 } // namespace
 
 std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::string* offending)
 {
     std::string out;
     std::size_t failedAt = 0;
-    if (convert("CP932", "UTF-8", utf8, out, failedAt)) {
-        // iconv quietly stores some characters as look-alikes (¥ as "\",
-        // 〜 as ～, − as －); such a text would not read back as written.
-        std::string back;
-        std::size_t ignored = 0;
-        if (convert("UTF-8", "CP932", out, back, ignored) && back == utf8)
-            return out;
-        failedAt = static_cast<std::size_t>(
-            std::mismatch(utf8.begin(), utf8.end(), back.begin(), back.end()).first - utf8.begin());
-        while (failedAt > 0 && failedAt < utf8.size() && (static_cast<unsigned char>(utf8[failedAt]) & 0xC0) == 0x80)
-            --failedAt;
-    }
+    if (convertByLines(utf8, out, failedAt, encodeRun))
+        return out;
     if (offending)
         *offending = failedAt < utf8.size() ? characterAt(utf8, failedAt) : std::string();
     return std::nullopt;
@@ -74,7 +152,10 @@ std::optional<std::string> Cp932ToUtf8(std::string_view bytes, std::size_t* fail
 {
     std::string out;
     std::size_t failure = 0;
-    if (convert("UTF-8", "CP932", bytes, out, failure))
+    auto decodeRun = [](std::string_view run, std::string& output, std::size_t& at) {
+        return fromCp932().convert(run, output, at);
+    };
+    if (convertByLines(bytes, out, failure, decodeRun))
         return out;
     if (failedAt)
         *failedAt = failure;

@@ -1,3 +1,4 @@
+#include "core/TextRules.h"
 #include "file/Cp932.h"
 #include "file/GradeBookFile.h"
 #include "file/SafeWrite.h"
@@ -120,6 +121,43 @@ TEST(GradeBookFile, ReadingFollowsTheNumberRule)
     EXPECT_EQ(read->RankCountA[0][0], 2); // halves to even
     EXPECT_EQ(read->RankCountA[0][1], 4);
     EXPECT_EQ(read->RankCountA[0][2], -1);
+}
+
+// The writer and reader take quick ways for the usual numbers; whatever
+// the number, the file holds what OneDecimal writes and reads back what the
+// leading-number rule reads.
+TEST(GradeBookFile, EveryScoreIsWrittenAsOneDecimalAndReadByTheNumberRule)
+{
+    std::mt19937 random(7);
+    std::vector<float> values = {0.25f,  0.35f,  -0.04f, -0.05f, -0.06f, 2.5f,   -2.5f,   99.95f, 1e14f,   1e15f,
+                                 -1e16f, 3.4e38f, -0.0f,  1e-30f, 12.75f, 7.45f,  10072.5f, -1.0f,  -2.0f,  100.0f};
+    for (int i = 0; values.size() < kColumns * 40u; ++i) {
+        const float tenths = static_cast<float>(static_cast<int>(random() % 2000000) - 20000);
+        values.push_back(i % 2 ? tenths / 10.0f : tenths / 40.0f); // ties (x.x5) among them
+    }
+    auto book = FreshBook();
+    for (std::size_t i = 0; i < values.size(); ++i)
+        book->Scores[i / kColumns][i % kColumns] = values[i];
+    const auto lines = linesOf(encode(*book));
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::string& line = lines[23 + i / kColumns];
+        std::size_t start = 0;
+        for (std::size_t f = 0; f < i % kColumns; ++f)
+            start = line.find(';', start) + 1;
+        ASSERT_EQ(line.substr(start, line.find(';', start) - start), OneDecimal(values[i])) << values[i];
+    }
+
+    std::vector<std::string> fields = {"85",   "-0",     "5.",   ".5",    "-.5",  "1.2.3", "+4",  "--1",  " 7",
+                                       "12345678901234567", "123456789012345", "0.1", "99.95", "1e3", "3-", "-"};
+    for (int i = 0; fields.size() < kColumns; ++i)
+        fields.push_back((i % 3 ? "-" : "") + std::to_string(random() % 100000) + "." + std::to_string(random() % 1000));
+    std::string line24;
+    for (const auto& field : fields)
+        line24 += field + ";";
+    auto read = FreshBook();
+    ASSERT_FALSE(parse(freshFileWithLine(24, line24), *read));
+    for (int c = 0; c < kColumns; ++c)
+        EXPECT_EQ(read->Scores[0][c], static_cast<float>(LeadingNumber(fields[c]))) << fields[c];
 }
 
 TEST(GradeBookFile, ExtraFieldsAndLinesAreIgnored)
