@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Miravel needs to build, run and test, when
-# they are missing. Run as root (or with sudo available).
+# they are missing (clang for the sanitizer build and the fuzz targets).
+# Run as root (or with sudo available).
 set -euo pipefail
 
 packages=(

@@ -164,6 +164,11 @@ void writeDocument(const GradeDocument& d, LineWriter& w)
 
 FileError lineError(int line, const std::string& reason) { return FileError{line, reason}; }
 
+std::string shortFileReason()
+{
+    return "ファイルが途中で終わっています（成績ファイルは" + std::to_string(kGradeBookLines) + "行です）。";
+}
+
 class LineReader {
 public:
     explicit LineReader(const std::string& text)
@@ -268,8 +273,7 @@ FileResult readList(const LineReader& reader, int line, int count, Store store)
 FileResult parseLines(const LineReader& r, GradeDocument& d)
 {
     if (r.lineCount() < kGradeBookLines)
-        return lineError(r.lineCount() + 1, "ファイルが途中で終わっています（成績ファイルは" +
-                                                std::to_string(kGradeBookLines) + "行です）。");
+        return lineError(r.lineCount() + 1, shortFileReason());
     // No text may hold a line break; a stray carriage return would make a
     // text this program could not save again.
     for (int line = 1; line <= kGradeBookLines; ++line)
@@ -350,11 +354,15 @@ FileResult ParseGradeBook(std::string_view bytes, GradeDocument& document)
     // Whatever follows the last line is ignored, whatever bytes it holds.
     // (A line feed byte never occurs inside a code page 932 character.)
     std::size_t end = 0;
-    for (int line = 0; line < kGradeBookLines && end != std::string_view::npos; ++line) {
-        end = bytes.find('\n', end);
-        if (end != std::string_view::npos)
-            ++end;
+    int lines = 0;
+    while (lines < kGradeBookLines && end < bytes.size()) {
+        const std::size_t lineFeed = bytes.find('\n', end);
+        end = lineFeed == std::string_view::npos ? bytes.size() : lineFeed + 1;
+        ++lines;
     }
+    // A file cut short is refused before a byte of it is decoded.
+    if (lines < kGradeBookLines)
+        return lineError(lines + 1, shortFileReason());
     std::string text;
     if (auto error = DecodeCp932File(bytes.substr(0, end), text))
         return error;
