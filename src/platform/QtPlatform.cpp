@@ -1,5 +1,6 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/DateFormat.h"
 #include "platform/FileFilter.h"
 #include "platform/HelpViewer.h"
 #include "platform/ManualLocation.h"
@@ -113,7 +114,7 @@ bool QtPlatform::ShowHelpContents(QWidget* parent, const QString& helpFile, QStr
 
 QDate QtPlatform::Today() const { return QDate::currentDate(); }
 
-QString QtPlatform::ShortDateFormat() const { return QLocale::system().dateFormat(QLocale::ShortFormat); }
+QString QtPlatform::ShortDateFormat() const { return JapaneseShortDateFormat(QLocale::system()); }
 
 QDateTime QtPlatform::Now() const { return QDateTime::currentDateTime(); }
 

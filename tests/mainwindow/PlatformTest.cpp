@@ -3,6 +3,7 @@
 
 #include "mainwindow/WindowPlacement.h"
 #include "platform/QtTranslations.h"
+#include "platform/DateFormat.h"
 #include "platform/FileFilter.h"
 #include "platform/InputMode.h"
 #include "platform/JapaneseFonts.h"
@@ -41,6 +42,22 @@ TEST(Twips, ConvertAtTheGivenDpi)
     EXPECT_EQ(TwipsToPixels(1440, 144), 144);
     EXPECT_EQ(PixelsToTwips(867, 96), 13005);
     EXPECT_EQ(PixelsToTwips(96, 96), 1440);
+}
+
+TEST(DateFormat, TestDatesAreWrittenTheJapaneseWayUnlessTheSystemIsJapanese)
+{
+    const QDate date(2025, 4, 9);
+    const struct {
+        QLocale system;
+        QString written;
+    } cases[] = {
+        {QLocale::c(), QStringLiteral("2025/04/09")},
+        {QLocale(QLocale::English, QLocale::UnitedStates), QStringLiteral("2025/04/09")},
+        {QLocale(QLocale::German, QLocale::Germany), QStringLiteral("2025/04/09")},
+        {QLocale(QLocale::Japanese, QLocale::Japan), QLocale(QLocale::Japanese).toString(date, QLocale::ShortFormat)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(date.toString(JapaneseShortDateFormat(c.system)), c.written) << c.system.name().toStdString();
 }
 
 TEST(QtPlatformSettings, ValuesLiveUnderApplicationAndSection)
