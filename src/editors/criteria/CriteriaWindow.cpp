@@ -4,6 +4,7 @@
 #include "editors/criteria/CriteriaGraphPages.h"
 #include "editors/criteria/CriteriaRules.h"
 #include "editors/criteria/CriteriaTexts.h"
+#include "editors/criteria/DistributionGraph.h"
 #include "editors/criteria/UpDown.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "platform/InputMode.h"
@@ -21,6 +22,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QKeyEvent>
+
+#include <algorithm>
 
 namespace miravel {
 
@@ -116,6 +119,13 @@ void CriteriaWindow::nameViewpoints()
         row.upA->SetBuddyName(row.countA->accessibleName());
         row.upC->SetBuddyName(row.countC->accessibleName());
     }
+    // Long names would run a graph's title off the window's right edge.
+    int width = px(kWindowWidth);
+    for (int v = 0; v < kViewpoints; ++v) {
+        const int titleWidth = fontMetrics().horizontalAdvance(U(ScreenGraphTitle(book, subject_, v)));
+        width = std::max(width, px(kScreenGraphLeft + ScreenGraphTitleOffset() + kFrameLeft) + titleWidth);
+    }
+    setFixedSize(width, height());
 }
 
 void CriteriaWindow::fillBox(QLineEdit* box, Integer stored)

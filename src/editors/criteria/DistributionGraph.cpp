@@ -106,6 +106,13 @@ GraphNumbers ComputeGraphNumbers(const GradeBook& book, int slot, int countA, in
     return g;
 }
 
+std::string ScreenGraphTitle(const GradeBook& book, int subject, int viewpoint)
+{
+    return book.SubjectTable[subject][0] + " " + book.SubjectTable[subject][viewpoint + 1] + " 平均点の集計グラフ";
+}
+
+int ScreenGraphTitleOffset() { return kScreen.tx; }
+
 void DrawDistributionGraph(Page& target, GraphTarget geometry, const GradeBook& book, int slot, int left, int top,
                            int countA, int countC, int subject, int viewpoint)
 {
@@ -123,7 +130,7 @@ void DrawDistributionGraph(Page& target, GraphTarget geometry, const GradeBook& 
 
     const std::string title =
         printer ? viewpointName + "  A:" + Str(countA) + "人  B:" + Str(g.countB) + "人  C:" + Str(countC) + "人"
-                : book.SubjectTable[subject][0] + " " + viewpointName + " 平均点の集計グラフ";
+                : ScreenGraphTitle(book, subject, viewpoint);
     items.push_back(PageText{left + k.tx, top + k.ty, title, titleFont, titlePoints, kBlack});
 
     const int x0 = left + k.ox;

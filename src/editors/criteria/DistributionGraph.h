@@ -50,6 +50,12 @@ struct GraphNumbers {
 // Reads the student values and the class average of `slot`.
 GraphNumbers ComputeGraphNumbers(const GradeBook& book, int slot, int countA, int countC);
 
+// The title the screen graph carries: subject, viewpoint and 平均点の集計グラフ.
+std::string ScreenGraphTitle(const GradeBook& book, int subject, int viewpoint);
+
+// Where the screen graph's title starts, right of the graph's left edge, in twips.
+int ScreenGraphTitleOffset();
+
 // Appends the graph of viewpoint `viewpoint` of `subject` to `target`, with
 // its top-left reference point at (left, top) twips. Nothing is cleared: a
 // graph drawn again at the same place covers the old one square for square.

@@ -4,6 +4,7 @@
 
 #include "CriteriaWindowTestSupport.h"
 #include "editors/criteria/CriteriaGraphPages.h"
+#include "platform/Twips.h"
 
 #include <QDialog>
 #include <QPrinter>
@@ -150,6 +151,20 @@ TEST_F(CriteriaLifecycleTest, SemesterEditorCaptionsAndFill)
     EXPECT_EQ(form->Text4->text(), U(" 4"));
     EXPECT_EQ(form->Label11->text(), U(" 21"));
     EXPECT_EQ(form->Text4->accessibleName(), U("理解のCランク"));
+}
+
+TEST_F(CriteriaLifecycleTest, LongNamesKeepTheGraphTitlesInsideTheWindow)
+{
+    useClass(30, 12, 4);
+    Book().SubjectTable[0][3] = "関心・意欲・態度と生活の中での言葉の使い方";
+    const QString title = U("国語 関心・意欲・態度と生活の中での言葉の使い方 平均点の集計グラフ");
+    for (bool semester : {false, true}) {
+        CriteriaWindow* form = semester ? static_cast<CriteriaWindow*>(show<FormSemesterSpec>())
+                                        : show<FormSubjectSpec>();
+        const int titleLeft = TwipsToPixels(kScreenGraphLeft + 1200, form->logicalDpiX());
+        EXPECT_GE(form->width(), titleLeft + form->fontMetrics().horizontalAdvance(title)) << semester;
+        form->close();
+    }
 }
 
 } // namespace
