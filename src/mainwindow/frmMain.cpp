@@ -384,10 +384,13 @@ void frmMain::editorClosed()
 {
     setEnabled(true);
     // The editor is still finishing its own handler; the table is redrawn
-    // once it has closed, as when the window gets the focus back.
+    // once it has closed, as when the window gets the focus back. The focus
+    // is asked for too: without a window manager nobody would hand it over.
     QTimer::singleShot(0, this, [this] {
-        if (!unloaded_)
-            Form_Activate();
+        if (unloaded_)
+            return;
+        activateWindow();
+        Form_Activate();
     });
 }
 

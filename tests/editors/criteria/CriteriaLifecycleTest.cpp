@@ -134,6 +134,8 @@ TEST_F(CriteriaLifecycleTest, EveryWayOutHandsTheMainWindowBack)
         EXPECT_TRUE(window->isEnabled()) << c.node << " " << c.how;
         EXPECT_FALSE(form->isVisible());
         QTest::qWait(0);
+        // The keyboard comes back to the main window, also without a window manager to hand it over.
+        EXPECT_TRUE(window->isActiveWindow()) << c.node << " " << c.how;
     }
     EXPECT_TRUE(static_cast<const GradeDocument&>(Book()) == before);
     EXPECT_FALSE(Book().SavedState);
