@@ -22,6 +22,18 @@ namespace miravel {
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
 
+namespace {
+
+// A closed box or dialog hands the keyboard back to the window it came from;
+// without a window manager to do it, typing would go nowhere.
+void GiveBackFocus(QWidget* parent)
+{
+    if (parent && parent->window()->isVisible())
+        parent->window()->activateWindow();
+}
+
+} // namespace
+
 MessageAnswer QtPlatform::ShowMessage(QWidget* parent, const QString& text, const QString& title,
                                       MessageButtons buttons, MessageIcon icon)
 {
@@ -29,6 +41,7 @@ MessageAnswer QtPlatform::ShowMessage(QWidget* parent, const QString& text, cons
                     buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     if (buttons == MessageButtons::Ok) {
         box.exec();
+        GiveBackFocus(parent);
         return MessageAnswer::Ok;
     }
     // Esc and the close box would otherwise press No; they answer nothing.
@@ -36,6 +49,7 @@ MessageAnswer QtPlatform::ShowMessage(QWidget* parent, const QString& text, cons
     cancel->hide();
     box.setEscapeButton(cancel);
     box.exec();
+    GiveBackFocus(parent);
     if (box.clickedButton() == box.button(QMessageBox::Yes))
         return MessageAnswer::Yes;
     if (box.clickedButton() == box.button(QMessageBox::No))
@@ -46,6 +60,7 @@ MessageAnswer QtPlatform::ShowMessage(QWidget* parent, const QString& text, cons
 QString QtPlatform::GetOpenFileName(QWidget* parent, const QString& title, const QString& filter)
 {
     const QString path = QFileDialog::getOpenFileName(parent, title, lastFolder_, QtFileFilter(filter));
+    GiveBackFocus(parent);
     rememberFolder(path);
     return path;
 }
@@ -55,6 +70,7 @@ QString QtPlatform::GetSaveFileName(QWidget* parent, const QString& title, const
     // An existing file is replaced without asking: saving keeps its backup.
     const QString path = QFileDialog::getSaveFileName(parent, title, lastFolder_, QtFileFilter(filter), nullptr,
                                                       QFileDialog::DontConfirmOverwrite);
+    GiveBackFocus(parent);
     rememberFolder(path);
     return path;
 }

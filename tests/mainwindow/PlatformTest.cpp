@@ -135,6 +135,25 @@ TEST(QtPlatformMessages, EscAndTheCloseBoxGiveNoAnswer)
     }
 }
 
+TEST(QtPlatformMessages, ClosedBoxHandsTheKeyboardBackToItsWindow)
+{
+    QtPlatform platform;
+    for (MessageButtons buttons : {MessageButtons::Ok, MessageButtons::YesNo}) {
+        QWidget window;
+        QLineEdit field(&window);
+        window.show();
+        QTimer::singleShot(0, [] {
+            for (QWidget* shown : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(shown); box && box->isVisible())
+                    QTest::keyClick(box, Qt::Key_Escape);
+        });
+        platform.ShowMessage(&field, QStringLiteral("得点に数字以外の文字があります。"), QStringLiteral("Miravel"),
+                             buttons, MessageIcon::None);
+        QTest::qWait(20);
+        EXPECT_TRUE(window.isActiveWindow()) << static_cast<int>(buttons);
+    }
+}
+
 TEST(StoredPlacement, MissingAndBrokenValuesGiveDefaults)
 {
     ScriptedPlatform platform;
