@@ -3,6 +3,7 @@
 #include "editors/criteria/CriteriaGraphPages.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/views/GridBase.h"
+#include "platform/DateFormat.h"
 #include "platform/JapaneseFonts.h"
 #include "print/PdfFile.h"
 #include "print/TablePage.h"
@@ -116,7 +117,7 @@ int PrintPdfWithoutDisplay(int& argc, char** argv, const CommandLine& command)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     InstallFontSubstitutions();
-    const QString today = QDate::currentDate().toString(QLocale::system().dateFormat(QLocale::ShortFormat));
+    const QString today = QDate::currentDate().toString(JapaneseShortDateFormat(QLocale::system()));
     std::string out, err;
     const int code = RunPrintPdf(command, today.toStdString(), out, err);
     std::cout << out;

@@ -51,6 +51,9 @@ Page CriteriaGraphPage(const GradeBook& book, int period, int subject, const std
 {
     Page page;
     page.landscape = false;
+    // Printed line widths are the printer's own dots, as on the table page;
+    // in screen pixels the axes would come out a millimetre thick.
+    page.lineWidthTwips = kPrinterDotTwips;
     auto& items = page.items;
     items.push_back(PageText{pageWidth - 1000, 400, date, kMincho, 10.5, kButtonText});
     items.push_back(PageText{2000, 440, kVersionLine, kMincho, 12, kBlue});

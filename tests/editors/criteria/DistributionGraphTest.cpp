@@ -185,6 +185,7 @@ TEST(GraphPages, PrintedPageCarriesHeaderAndStoredCounts)
         const auto texts = Texts(c.page);
         EXPECT_NE(std::find(texts.begin(), texts.end(), c.counts), texts.end()) << c.title;
         EXPECT_FALSE(c.page.landscape);
+        EXPECT_EQ(c.page.lineWidthTwips, kPrinterDotTwips);
     }
 }
 
