@@ -6,14 +6,25 @@
 
 namespace miravel {
 
+namespace {
+
+// Over the middle of the main window it stands in for, as the other editors.
+template <class Form>
+QWidget* OverMainWindow(frmMain& main)
+{
+    auto* form = new Form(main.platform());
+    form->move(main.geometry().center() - form->rect().center());
+    return form;
+}
+
+} // namespace
+
 // A subject node opens the year-round criteria, a semester node those of
 // the semester.
 void RegisterCriteriaEditors(frmMain& window)
 {
-    window.SetEditorFactory(EditorKind::SubjectSpec,
-                            [](frmMain& main) -> QWidget* { return new FormSubjectSpec(main.platform()); });
-    window.SetEditorFactory(EditorKind::SemesterSpec,
-                            [](frmMain& main) -> QWidget* { return new FormSemesterSpec(main.platform()); });
+    window.SetEditorFactory(EditorKind::SubjectSpec, &OverMainWindow<FormSubjectSpec>);
+    window.SetEditorFactory(EditorKind::SemesterSpec, &OverMainWindow<FormSemesterSpec>);
 }
 
 } // namespace miravel

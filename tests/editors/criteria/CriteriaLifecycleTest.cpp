@@ -123,6 +123,7 @@ TEST_F(CriteriaLifecycleTest, EveryWayOutHandsTheMainWindowBack)
         CriteriaWindow* form = opened<CriteriaWindow>();
         ASSERT_NE(form, nullptr) << c.node;
         ASSERT_FALSE(window->isEnabled());
+        EXPECT_LE((form->geometry().center() - window->geometry().center()).manhattanLength(), 10) << c.node;
         type(form->findChild<QLineEdit*>(), "3");
         const QString how = U(c.how);
         if (how == U("frame"))
