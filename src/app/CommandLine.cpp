@@ -263,10 +263,15 @@ int RunHeadless(const CommandLine& command, std::string& out, std::string& err)
         err += "CSVファイルに保存できません。" + command.output + ": " + writeError->Message() + "\n";
         return 1;
     }
-    if (report.BackupMissing())
-        err += "注意: バックアップ " + BackupPath(FinalTarget(command.output)) + " を作れませんでした。" +
-               command.output + " は保存しました。\n";
+    err += BackupMissingNote(command.output, report.BackupMissing());
     return 0;
+}
+
+std::string BackupMissingNote(const std::string& output, bool backupMissing)
+{
+    if (!backupMissing)
+        return {};
+    return "注意: バックアップ " + BackupPath(FinalTarget(output)) + " を作れませんでした。" + output + " は保存しました。\n";
 }
 
 } // namespace miravel

@@ -28,6 +28,10 @@ int RunHeadless(const CommandLine& command, std::string& out, std::string& err);
 // True, with a message in `err`, when OUT would overwrite FILE or its backup.
 bool RefuseOutputOntoBook(const CommandLine& command, std::string& err);
 
+// The line that says OUT was written although its old content could not be
+// kept as a backup; empty when the backup was made.
+std::string BackupMissingNote(const std::string& output, bool backupMissing);
+
 // Opens FILE as the window's Open does. False, with a message in `err`, for
 // a file that is not a grade book.
 bool OpenCommandBook(const CommandLine& command, GradeBook& book, std::string& err);

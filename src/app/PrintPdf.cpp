@@ -92,9 +92,7 @@ int RunPrintPdf(const CommandLine& command, const std::string& dateText, std::st
         err += "PDFファイルに保存できません。" + command.output + ": " + error->Message() + "\n";
         return 1;
     }
-    if (report.BackupMissing())
-        err += "注意: バックアップ " + BackupPath(FinalTarget(command.output)) + " を作れませんでした。" +
-               command.output + " は保存しました。\n";
+    err += BackupMissingNote(command.output, report.BackupMissing());
     return 0;
 }
 
