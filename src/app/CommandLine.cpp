@@ -7,6 +7,7 @@
 #include "file/SafeWrite.h"
 #include "file/SameFile.h"
 #include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/views/GradeChecks.h"
 #include "mainwindow/views/GridBase.h"
 #include "mainwindow/views/TreeNodes.h"
 
@@ -22,6 +23,8 @@ const char* const kUsage =
     "\n"
     "  成績ファイル            起動時に開くファイル\n"
     "  --check FILE            FILE を成績ファイルとして読み、学級の見出しを表示する\n"
+    "  --check-grades FILE     入力の確認: 得点のない生徒、配点の誤りなどを一行ずつ表示する\n"
+    "                          （見つかれば終了コード 1）\n"
     "  --export-csv OUT        画面を使わずに、表を CSV ファイル OUT に保存する\n"
     "  --print-pdf OUT         画面を使わずに、印刷する表を PDF ファイル OUT に保存する\n"
     "  --view VIEW             保存する表（ツリーの項目、番号は 1 から数える）:\n"
@@ -32,6 +35,8 @@ const char* const kUsage =
     "                            viewpoint:S,M,T,V     その試験の観点 V\n"
     "                            graphs:S              科目 S の通年の集計グラフ（--print-pdf のみ）\n"
     "                            graphs:S,M            科目 S の M 学期の集計グラフ（--print-pdf のみ）\n"
+    "                            student:N             出席番号 N の個人成績表（--print-pdf のみ）\n"
+    "                            students              全員の個人成績表、一人一ページ（--print-pdf のみ）\n"
     "  --help                  この説明を表示する\n";
 
 const char* const kNoDisplay =
@@ -78,6 +83,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
             return command;
         } else if (arg == "--check") {
             if (!choose(CommandLine::Action::Check, arg))
+                return fail(command.error);
+        } else if (arg == "--check-grades") {
+            if (!choose(CommandLine::Action::CheckGrades, arg))
                 return fail(command.error);
         } else if (arg == "--export-csv") {
             if (!choose(CommandLine::Action::ExportCsv, arg))
@@ -200,6 +208,19 @@ bool drawView(GradeBook& book, const std::string& key, TablePane& pane, std::str
     return true;
 }
 
+// The lines of the check list, or "問題はありません"; 1 when anything was found.
+int CheckGradesCommand(const CommandLine& command, GradeBook& book, std::string& out, std::string& err)
+{
+    if (!openBook(command.file, book, err))
+        return 1;
+    const std::vector<GradeFinding> findings = CheckScores(book);
+    for (const GradeFinding& finding : findings)
+        out += finding.text + "\n";
+    if (findings.empty())
+        out += std::string(kNoProblemsFound) + "\n";
+    return findings.empty() ? 0 : 1;
+}
+
 } // namespace
 
 bool RefuseOutputOntoBook(const CommandLine& command, std::string& err)
@@ -243,6 +264,7 @@ int RunHeadless(const CommandLine& command, std::string& out, std::string& err)
         err += "--print-pdf はこの経路では実行できません。\n";  // main runs it through RunPrintPdf
         return 1;
     case CommandLine::Action::Check:
+    case CommandLine::Action::CheckGrades:
     case CommandLine::Action::ExportCsv:
         break;
     }
@@ -255,6 +277,8 @@ int RunHeadless(const CommandLine& command, std::string& out, std::string& err)
         out += "OK: " + CaptionLine(*book) + "\n";
         return 0;
     }
+    if (command.action == CommandLine::Action::CheckGrades)
+        return CheckGradesCommand(command, *book, out, err);
     auto pane = std::make_unique<TablePane>();
     if (!DrawCommandView(command, *book, *pane, err))
         return 1;
