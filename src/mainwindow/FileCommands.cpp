@@ -9,6 +9,7 @@
 #include "file/RecoveryCopy.h"
 #include "file/SafeWrite.h"
 #include "file/SameFile.h"
+#include "mainwindow/CheckListWindow.h"
 #include "mainwindow/FailureText.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/NavigationTree.h"
@@ -106,6 +107,8 @@ void frmMain::showOpenedDocument(bool saveOffered)
     SetStatusHint(message(texts::kHintClass));
     showClassCaption();
     ShowNewView();
+    if (auto* checks = qobject_cast<CheckListWindow*>(checkWindow_.data()))
+        checks->Refresh();
 }
 
 void frmMain::OfferRecovery()

@@ -42,6 +42,7 @@ void frmMain::createMenus()
     mnuFile->addSeparator();
     mnuFilePageSetup = AddItem(mnuFile, texts::kMenuFilePageSetup, "mnuFilePageSetup");
     mnuFilePrint = AddItem(mnuFile, texts::kMenuFilePrint, "mnuFilePrint");
+    mnuFilePrintSheets = AddItem(mnuFile, texts::kMenuFilePrintSheets, "mnuFilePrintSheets");
     mnuFile->addSeparator();
     mnuFileExit = AddItem(mnuFile, texts::kMenuFileExit, "mnuFileExit");
 
@@ -49,6 +50,8 @@ void frmMain::createMenus()
     mnuEditProperty = AddItem(mnuEdit, texts::kMenuEditProperty, "mnuEditProperty");
     mnuEditProperty->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuEditNameBook = AddItem(mnuEdit, texts::kMenuEditNameBook, "mnuEditNameBook");
+    mnuEdit->addSeparator();
+    mnuEditCheck = AddItem(mnuEdit, texts::kMenuEditCheck, "mnuEditCheck");
 
     mnuHelp = menuBar()->addMenu(QString::fromUtf8(texts::kMenuHelp));
     mnuHelpContents = AddItem(mnuHelp, texts::kMenuHelpContents, "mnuHelpContents");
@@ -61,9 +64,11 @@ void frmMain::createMenus()
     connect(mnuCSVSaveAs, &QAction::triggered, this, &frmMain::mnuCSVSaveAs_Click);
     connect(mnuFilePageSetup, &QAction::triggered, this, &frmMain::mnuFilePageSetup_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &frmMain::mnuFilePrint_Click);
+    connect(mnuFilePrintSheets, &QAction::triggered, this, &frmMain::mnuFilePrintSheets_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(mnuEditProperty, &QAction::triggered, this, &frmMain::mnuEditProperty_Click);
     connect(mnuEditNameBook, &QAction::triggered, this, &frmMain::mnuEditNameBook_Click);
+    connect(mnuEditCheck, &QAction::triggered, this, &frmMain::mnuEditCheck_Click);
     connect(mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);
 }
 

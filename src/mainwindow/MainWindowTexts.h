@@ -19,10 +19,12 @@ inline constexpr const char kMenuFileSaveAs[] = "名前を付けて保存(&A)...
 inline constexpr const char kMenuCsvSaveAs[] = "画面の表をCSVで保存";
 inline constexpr const char kMenuFilePageSetup[] = "ﾍﾟｰｼﾞ設定(&U)...";
 inline constexpr const char kMenuFilePrint[] = "画面の表を印刷(&P)...";
+inline constexpr const char kMenuFilePrintSheets[] = "個人成績表を印刷(&I)...";
 inline constexpr const char kMenuFileExit[] = "終了(&X)";
 inline constexpr const char kMenuEdit[] = "編集(&E)";
 inline constexpr const char kMenuEditProperty[] = "学級・科目・試験・得点の編集(&E)";
 inline constexpr const char kMenuEditNameBook[] = "生徒名簿ﾌｧｲﾙの読み込み";
+inline constexpr const char kMenuEditCheck[] = "入力の確認(&K)...";
 inline constexpr const char kMenuHelp[] = "ﾍﾙﾌﾟ(&H)";
 inline constexpr const char kMenuHelpContents[] = "ヘルプ(&C)";
 

@@ -3,6 +3,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "core/GradeBook.h"
+#include "mainwindow/CheckListWindow.h"
 #include "file/CsvExport.h"
 #include "file/RosterImport.h"
 #include "mainwindow/FailureText.h"
@@ -57,6 +58,19 @@ void frmMain::mnuEditNameBook_Click()
                                   message(texts::kTooManyNamesEnd),
                               message(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::Information);
     }
+}
+
+// The check list stays open beside the window; asking again checks again.
+void frmMain::mnuEditCheck_Click()
+{
+    auto* window = qobject_cast<CheckListWindow*>(checkWindow_.data());
+    if (window)
+        window->Refresh();
+    else
+        checkWindow_ = window = new CheckListWindow(*this);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace miravel

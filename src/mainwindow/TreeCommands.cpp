@@ -123,6 +123,20 @@ void frmMain::TreeView1_NodeClick(QTreeWidgetItem* node)
     ShowNewView();
 }
 
+bool frmMain::SelectNodeByKey(const std::string& key)
+{
+    QTreeWidgetItem* node = TreeView1->NodeByKey(QString::fromStdString(key));
+    if (!node || !isEnabled())
+        return false;
+    {
+        const QSignalBlocker quiet(TreeView1);
+        TreeView1->setCurrentItem(node);
+        TreeView1->scrollToItem(node);
+    }
+    TreeView1_NodeClick(node);
+    return true;
+}
+
 void frmMain::mnuEditProperty_Click()
 {
     GradeBook& book = Book();

@@ -75,10 +75,12 @@ public:
     QAction* mnuCSVSaveAs = nullptr;
     QAction* mnuFilePageSetup = nullptr;
     QAction* mnuFilePrint = nullptr;
+    QAction* mnuFilePrintSheets = nullptr;
     QAction* mnuFileExit = nullptr;
     QMenu* mnuEdit = nullptr;
     QAction* mnuEditProperty = nullptr;
     QAction* mnuEditNameBook = nullptr;
+    QAction* mnuEditCheck = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContents = nullptr;
 
@@ -131,8 +133,10 @@ public:
     void mnuCSVSaveAs_Click();
     void mnuFilePageSetup_Click();
     void mnuFilePrint_Click();
+    void mnuFilePrintSheets_Click();
     void mnuEditProperty_Click();
     void mnuEditNameBook_Click();
+    void mnuEditCheck_Click();
     void mnuHelpContents_Click();
     void tbToolBar_ButtonClick(const QString& key);
 
@@ -140,6 +144,12 @@ public:
     // the commands that need them do nothing.
     void SetEditorFactory(EditorKind kind, EditorFactory factory);
     void SetPrintHandler(PrintHandler handler);
+    // Prints the per-student sheets; runs from 個人成績表を印刷.
+    void SetSheetPrintHandler(PrintHandler handler);
+
+    // Selects the node of `key` in the tree as a click on it would; false
+    // when there is no such node or the window is busy with an editor.
+    bool SelectNodeByKey(const std::string& key);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -216,6 +226,8 @@ private:
     QHash<int, EditorFactory> editorFactories_;
     std::vector<QPointer<QWidget>> editors_;  // in the order they were opened
     PrintHandler printHandler_;
+    PrintHandler sheetPrintHandler_;
+    QPointer<QWidget> checkWindow_;
     bool shownOnce_ = false;
     bool unloaded_ = false;
 };

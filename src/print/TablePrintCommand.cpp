@@ -52,6 +52,13 @@ void PrintShownTable(frmMain& window)
     const PageDocument pages =
         LayoutTablePages({pane.Grid, pane.Caption, book.ShownColumnCount, book.CurrentNodeKey, date.toStdString()},
                          PrintAreaOf(printer.pageLayout()));
+    PrintOnChosenPrinter(window, pages, pane.Caption);
+}
+
+void PrintOnChosenPrinter(frmMain& window, const PageDocument& pages, const std::string& title)
+{
+    QPrinter& printer = window.platform().Printer();
+    const GradeBook& book = Book();
 
     // "Print to PDF" goes through the safe writer, so a file is whole or
     // untouched, and never over the grade book or its backup.
@@ -63,7 +70,7 @@ void PrintShownTable(frmMain& window)
             return;
         }
         SaveReport report;
-        if (const FileResult error = WritePdfFile(file, pages, printer.pageLayout(), pane.Caption, report))
+        if (const FileResult error = WritePdfFile(file, pages, printer.pageLayout(), title, report))
             Report(window, FailureText(kCannotSavePdf, path, *error));
         else if (report.BackupMissing())
             window.SetStatusHint(QString::fromUtf8(texts::kBackupMissing));

@@ -17,6 +17,8 @@ EnabledCommands CommandsFor(const CommandState& state)
     // then on; neither before the window has looked at the roster.
     on.nameBook = state.rosterChecked && !state.enrolled;
     on.print = state.rosterChecked && state.enrolled;
+    on.printSheets = on.print && open && state.classShown;
+    on.check = on.print && open;
     return on;
 }
 

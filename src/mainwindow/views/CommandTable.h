@@ -11,6 +11,7 @@ struct CommandState {
     bool rosterChecked = false;    // the roster was looked at since the window's load
     bool enrolled = false;         // at least one named student
     bool viewpointShown = false;   // a viewpoint table is shown: it has no editor
+    bool classShown = false;       // the class node is selected
 };
 
 struct EnabledCommands {
@@ -23,6 +24,8 @@ struct EnabledCommands {
     bool edit = false;        // edit command and button "編集"
     bool nameBook = false;    // roster import
     bool print = false;       // menu item and button "印刷"
+    bool printSheets = false; // 個人成績表を印刷, from the class node
+    bool check = false;       // 入力の確認
 };
 
 EnabledCommands CommandsFor(const CommandState& state);
