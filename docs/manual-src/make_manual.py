@@ -211,7 +211,43 @@ page("print.html", "印刷とPDF", f"""
 <p>学期の表を印刷したページ：</p>
 {img("print-semester.png", "印刷したページ")}
 <p>評定基準のウィンドウの {ui("ｸﾞﾗﾌを印刷")} では、三つの分布グラフをA4縦の1ページに印刷します（<a href="criteria.html">評定基準とグラフ</a>）。</p>
+<p>生徒一人1ページの個人成績表は、<a href="sheets.html">個人成績表と入力の確認</a> をご覧ください。</p>
 <p>コマンドラインから、画面を出さずにPDFを作ることもできます（<a href="commandline.html">コマンドラインのオプション</a>）。</p>
+""")
+
+# ---------------------------------------------------------------------------
+page("sheets.html", "個人成績表と入力の確認", f"""
+<p>面談や通知表を書くときのために、生徒一人につき1ページの個人成績表を印刷できます。
+印刷の前には、入力のもれや誤りを {ui("入力の確認(K)...")} で確かめておきましょう。</p>
+<h2>個人成績表を印刷する</h2>
+<ol>
+<li>ツリービューで学級（いちばん上の項目）をクリックします。</li>
+<li>メニュー {ui("ﾌｧｲﾙ(F)")} の {ui("個人成績表を印刷(I)...")} を選びます。</li>
+<li>{ui("印刷する生徒(S)：")} で、学級全員か、一人の生徒を選びます。名簿で生徒の行を選んでおくと、その生徒が選ばれた状態で開きます。</li>
+<li>{ui("印刷(P)...")} を押すと {ui("印刷")} のダイアログが出ます。プリンターに「PDF」を選ぶと、PDFファイルに保存できます。</li>
+</ol>
+<p>用紙はA4縦で、生徒一人が1ページです（学級全員なら出席番号の順に、名前のある生徒だけ）。ページには次のものが入ります。</p>
+<ul>
+<li>学級の見出し（年度・学年・組・担任名）、出席番号と氏名、右上に印刷した日付。</li>
+<li>科目ごとの欄に、観点ごとの各学期と通年の {ui("平均点")}・{ui("評価")}（A/B/C）と、その横に小さな字で {ui("学級平均")}。</li>
+<li>いちばん下の行に、学期・通年ごとの {ui("評定")}。</li>
+</ul>
+<p>評価の文字は、学期の表・通年の表に出ているものとまったく同じです。</p>
+{img("print-sheet.png", "個人成績表のページ")}
+<h2>入力の確認</h2>
+<p>メニュー {ui("編集(E)")} の {ui("入力の確認(K)...")} で、{ui("入力の確認")} のウィンドウが開き、
+次のようなことが見つかると、1行に一つずつ、どの科目・学期・試験のことかを付けて並べます。</p>
+<ul>
+<li>登録した試験で、得点が入っていない生徒（欠席の生徒は入りません）。出席番号を並べます。</li>
+<li>登録した試験の観点に配点がない、または配点を超える得点がある。</li>
+<li>試験のある学期に、どの試験も評価していない観点がある。</li>
+</ul>
+<p>行をダブルクリックするか、行を選んで {key("Enter")} キーを押すと、メインウィンドウのツリービューでその試験や学期が選ばれ、表が出ます。
+直したあとは {ui("再確認(R)")} で確かめ直せます。何も見つからないときは「{ui("問題はありません")}」と出ます。
+ウィンドウは {ui("閉じる")} か {key("Esc")} で閉じます。</p>
+{img("check-list.png", "入力の確認のウィンドウ")}
+<p>コマンドラインからも、画面を出さずに同じ確認ができます（<code>miravel --check-grades 成績ファイル</code>、
+<a href="commandline.html">コマンドラインのオプション</a>）。</p>
 """)
 
 # ---------------------------------------------------------------------------
@@ -256,6 +292,7 @@ page("commandline.html", "コマンドラインのオプション", f"""
 <p>端末から次のように使えます。オプションの一覧は <code>miravel --help</code> でも、<code>man miravel</code> でも見られます。</p>
 <pre>miravel [成績ファイル]
 miravel --check 成績ファイル
+miravel --check-grades 成績ファイル
 miravel --export-csv 出力.csv --view 表 成績ファイル
 miravel --print-pdf 出力.pdf --view 表 成績ファイル
 miravel --help</pre>
@@ -263,6 +300,8 @@ miravel --help</pre>
 <tr><th>オプション</th><th>働き</th></tr>
 <tr><td>成績ファイル</td><td>起動して、そのファイルを開きます。</td></tr>
 <tr><td><code>--check</code></td><td>ファイルが成績ファイルとして読めるか確かめ、読めれば <code>OK:</code> と学級の見出しを出します。</td></tr>
+<tr><td><code>--check-grades</code></td><td>{ui("入力の確認(K)...")} と同じ確認をして、見つかったことを1行ずつ出します。
+何もなければ「{ui("問題はありません")}」と出て終了ステータスは 0、何か見つかれば 1 です。</td></tr>
 <tr><td><code>--export-csv</code></td><td>画面を出さずに、{ui("画面の表をCSVで保存")} と同じCSVファイルを書きます。</td></tr>
 <tr><td><code>--print-pdf</code></td><td>画面を出さずに、印刷と同じページをPDFファイルに書きます。</td></tr>
 <tr><td><code>--view</code></td><td>どの表かを指定します（下の表）。番号は1から数えます。</td></tr>
@@ -277,11 +316,15 @@ miravel --help</pre>
 <tr><td><code>viewpoint:S,M,T,V</code></td><td>その試験のV番目の観点の表</td></tr>
 <tr><td><code>graphs:S</code></td><td>S番目の科目の通年の集計グラフ（<code>--print-pdf</code> のみ）</td></tr>
 <tr><td><code>graphs:S,M</code></td><td>S番目の科目のM学期の集計グラフ（<code>--print-pdf</code> のみ）</td></tr>
+<tr><td><code>student:N</code></td><td>出席番号Nの生徒の個人成績表（<code>--print-pdf</code> のみ）</td></tr>
+<tr><td><code>students</code></td><td>名前のある生徒全員の個人成績表、一人1ページ、出席番号の順（<code>--print-pdf</code> のみ）</td></tr>
 </table>
 <p>例：算数（2番目の科目）の一学期の表をCSVにする</p>
 <pre>miravel --export-csv 算数1学期.csv --view semester:2,1 2025年度3年1組.txt</pre>
 <p>例：国語（1番目の科目）の通年の集計グラフをPDFにする</p>
 <pre>miravel --print-pdf 国語グラフ.pdf --view graphs:1 2025年度3年1組.txt</pre>
+<p>例：学級全員の個人成績表をPDFにする</p>
+<pre>miravel --print-pdf 個人成績表.pdf --view students 2025年度3年1組.txt</pre>
 <p>終了ステータスは、うまくいけば 0、オプションの誤りや読めないファイルなどでは 1 で、理由を標準エラー出力に出します。</p>
 """)
 
@@ -295,7 +338,7 @@ page("help.html", "ヘルプの使い方", f"""
 <code>/usr/local/share/miravel/manual/</code>）にあり、ブラウザーでも読めます。</p>
 """)
 
-ORDER = ["start.html", "roster.html", "test.html", "views.html", "criteria.html", "print.html", "csv.html",
+ORDER = ["start.html", "roster.html", "test.html", "views.html", "criteria.html", "print.html", "sheets.html", "csv.html",
          "backup.html", "commandline.html", "help.html"]
 
 

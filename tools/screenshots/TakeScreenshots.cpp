@@ -10,6 +10,7 @@
 #include "core/Defaults.h"
 #include "core/GradeBook.h"
 #include "editors/Editors.h"
+#include "mainwindow/CheckListWindow.h"
 #include "mainwindow/GuardedApplication.h"
 #include "mainwindow/NavigationTree.h"
 #include "mainwindow/frmMain.h"
@@ -116,6 +117,12 @@ int main(int argc, char** argv)
     ShootEditor(window, QStringLiteral("testspec.png"));
     Click(window, "3 1 0 0 0");  // the first viewpoint of that test
     Shoot(window, QStringLiteral("view-viewpoint.png"));
+
+    window.mnuEditCheck->trigger();
+    if (auto* checks = window.findChild<CheckListWindow*>()) {
+        Shoot(*checks, QStringLiteral("check-list.png"));
+        checks->close();
+    }
 
     platform.helpFile = FindManual(ManualFolders(QCoreApplication::applicationDirPath()));
     window.mnuHelpContents->trigger();
