@@ -1,11 +1,12 @@
-// The table as a CSV file, and the roster read from a file of names.
+// The table as a CSV file, the roster read from a file of names, and the
+// check list.
 
 #include "mainwindow/frmMain.h"
 
 #include "core/GradeBook.h"
-#include "mainwindow/CheckListWindow.h"
 #include "file/CsvExport.h"
 #include "file/RosterImport.h"
+#include "mainwindow/CheckListWindow.h"
 #include "mainwindow/FailureText.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/views/GridBase.h"
@@ -13,6 +14,9 @@
 
 #include <QAction>
 #include <QFile>
+#include <QGroupBox>
+
+#include <algorithm>
 
 namespace miravel {
 
@@ -64,10 +68,15 @@ void frmMain::mnuEditNameBook_Click()
 void frmMain::mnuEditCheck_Click()
 {
     auto* window = qobject_cast<CheckListWindow*>(checkWindow_.data());
-    if (window)
+    if (window) {
         window->Refresh();
-    else
+    } else {
         checkWindow_ = window = new CheckListWindow(*this);
+        // Over the lower part of the table, so the tree and the table's
+        // head stay in sight while the teacher goes from line to line.
+        const QPoint tableCorner = Frame1->mapToGlobal(QPoint(0, 0));
+        window->move(tableCorner.x(), std::max(tableCorner.y(), frameGeometry().bottom() - window->frameGeometry().height()));
+    }
     window->show();
     window->raise();
     window->activateWindow();

@@ -35,6 +35,7 @@ bool ChooseStudents(frmMain& window, std::vector<int>& numbers)
 
     QDialog dialog(&window);
     dialog.setWindowTitle(U("個人成績表の印刷"));
+    dialog.setMinimumWidth(360);
     auto* label = new QLabel(U("印刷する生徒(&S)："), &dialog);
     auto* choice = new QComboBox(&dialog);
     choice->setObjectName(QStringLiteral("Students"));
