@@ -36,7 +36,7 @@ add_custom_command(
   OUTPUT ${MIRAVEL_CHANGELOG}
   COMMAND ${GZIP} -9nc ${PROJECT_SOURCE_DIR}/share/doc/changelog.Debian > ${MIRAVEL_CHANGELOG}
   DEPENDS ${PROJECT_SOURCE_DIR}/share/doc/changelog.Debian)
-add_custom_target(miravel_man_page ALL DEPENDS ${MIRAVEL_MAN_PAGE}.gz ${MIRAVEL_CHANGELOG})
+add_custom_target(miravel_package_docs ALL DEPENDS ${MIRAVEL_MAN_PAGE}.gz ${MIRAVEL_CHANGELOG})
 install(FILES ${MIRAVEL_MAN_PAGE}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/share/doc/copyright ${MIRAVEL_CHANGELOG} DESTINATION ${MIRAVEL_DOC_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/share/lintian/miravel DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides)
