@@ -49,6 +49,7 @@ void frmMain::createMenus()
     mnuEditProperty = AddItem(mnuEdit, texts::kMenuEditProperty, "mnuEditProperty");
     mnuEditProperty->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuEditNameBook = AddItem(mnuEdit, texts::kMenuEditNameBook, "mnuEditNameBook");
+    mnuEditEvaluation = AddItem(mnuEdit, texts::kMenuEditEvaluation, "mnuEditEvaluation");
 
     mnuHelp = menuBar()->addMenu(QString::fromUtf8(texts::kMenuHelp));
     mnuHelpContents = AddItem(mnuHelp, texts::kMenuHelpContents, "mnuHelpContents");
@@ -64,6 +65,7 @@ void frmMain::createMenus()
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(mnuEditProperty, &QAction::triggered, this, &frmMain::mnuEditProperty_Click);
     connect(mnuEditNameBook, &QAction::triggered, this, &frmMain::mnuEditNameBook_Click);
+    connect(mnuEditEvaluation, &QAction::triggered, this, &frmMain::mnuEditEvaluation_Click);
     connect(mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);
 }
 

@@ -16,7 +16,16 @@ TEST(TreeNodes, KeysTextsAndPicturesInTreeOrder)
 {
     const auto book = ClassBook({});
     const std::vector<TreeNodeEntry> nodes = BuildTreeNodes(*book);
-    ASSERT_EQ(nodes.size(), 745u);
+    ASSERT_EQ(nodes.size(), 750u);
+    // After the subjects, the evaluation list and its periods.
+    EXPECT_EQ(nodes[745].key, "4");
+    EXPECT_EQ(nodes[745].text, "評価の一覧");
+    EXPECT_EQ(nodes[745].parent, 0);
+    EXPECT_EQ(nodes[748].key, "4 2");
+    EXPECT_EQ(nodes[748].text, "三学期");
+    EXPECT_EQ(nodes[749].key, "4 3");
+    EXPECT_EQ(nodes[749].text, "通年");
+    EXPECT_EQ(nodes[749].parent, 745);
 
     EXPECT_EQ(nodes[0].key, "HomeRoom");
     EXPECT_EQ(nodes[0].text, "20243年1組山田");
@@ -80,7 +89,7 @@ TEST_F(Tree, WidgetNodesCarryTheirIndexKeyAndPicture)
 {
     openClass({"佐藤"});
     NavigationTree* tree = window->TreeView1;
-    ASSERT_EQ(tree->NodeCount(), 745);
+    ASSERT_EQ(tree->NodeCount(), 750);
     for (int index : {1, 2, 124, 745}) {
         QTreeWidgetItem* node = tree->NodeByIndex(index);
         ASSERT_NE(node, nullptr);
