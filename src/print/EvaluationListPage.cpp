@@ -15,6 +15,7 @@ constexpr int kColumnsPerSubject = 4;
 constexpr double kTitlePoints = 14;
 constexpr double kDatePoints = 12;
 constexpr double kCellPoints = 10;
+constexpr double kViewpointPoints = 7.5;
 constexpr int kInset = 25;
 constexpr int kThinRule = 1;
 constexpr int kThickRule = 4;
@@ -59,7 +60,9 @@ PageDocument LayoutEvaluationListPage(const TableToPrint& table, const PrintArea
             // Letters sit in the middle of their narrow columns; names and headers at the left.
             const bool letter = r >= kHeaderRows && c >= kFixedColumns;
             const int x = EvaluationListColumnLeft(c) + (letter ? kLetterWidth / 2 - 60 : kInset);
-            text(x, y + 10, cell, points, letter ? EvaluationColour(cell, kButtonText) : kButtonText);
+            // Viewpoint names are three characters in a narrow column.
+            const double size = r == 1 && c >= kFixedColumns ? std::min(points, kViewpointPoints) : points;
+            text(x, y + 10, cell, size, letter ? EvaluationColour(cell, kButtonText) : kButtonText);
         }
         if (r > 0) {
             const bool underHeader = r == kHeaderRows;

@@ -11,7 +11,7 @@ namespace miravel {
 
 namespace {
 
-constexpr int kLetterColumnWidth = 520;
+constexpr int kLetterColumnWidth = 640;
 constexpr int kHeaderRows = 2;
 
 int SummarySlot(int period, int subject, int viewpoint)
