@@ -2,6 +2,8 @@
 
 #include "core/Defaults.h"
 #include "core/TextRules.h"
+#include "core/EvaluationRules.h"
+#include "file/CompanionFile.h"
 #include "file/CsvExport.h"
 #include "file/GradeBookFile.h"
 #include "file/SafeWrite.h"
@@ -33,6 +35,7 @@ const char* const kUsage =
     "                            semester:S,M          科目 S の M 学期\n"
     "                            test:S,M,T            科目 S、M 学期の T 回目の試験\n"
     "                            viewpoint:S,M,T,V     その試験の観点 V\n"
+    "                            evaluations:M         評価の一覧（M は 1〜3 が学期、4 が通年）\n"
     "                            graphs:S              科目 S の通年の集計グラフ（--print-pdf のみ）\n"
     "                            graphs:S,M            科目 S の M 学期の集計グラフ（--print-pdf のみ）\n"
     "                            student:N             出席番号 N の個人成績表（--print-pdf のみ）\n"
@@ -137,6 +140,15 @@ bool nodeKeyOf(const std::string& view, std::string& key, std::string& error)
         key = texts::kClassNodeKey;
         return true;
     }
+    if (kind == "evaluations") {
+        const std::string number = colon == std::string::npos ? std::string() : view.substr(colon + 1);
+        if (number.size() != 1 || number[0] < '1' || number[0] > '4') {
+            error = "表 " + view + " の番号が正しくありません（1から3は学期、4は通年）。";
+            return false;
+        }
+        key = EvaluationNodeKey(number[0] - '1');
+        return true;
+    }
     const int limits[] = {kSubjects, kSemesters, kTests, kViewpoints};
     for (const auto& [name, shape] : kinds) {
         if (kind != name)
@@ -175,7 +187,8 @@ bool nodeKeyOf(const std::string& view, std::string& key, std::string& error)
         }
         return true;
     }
-    error = "不明な表です: " + view + "（class, subject:S, semester:S,M, test:S,M,T, viewpoint:S,M,T,V）";
+    error = "不明な表です: " + view +
+            "（class, subject:S, semester:S,M, test:S,M,T, viewpoint:S,M,T,V, evaluations:M）";
     return false;
 }
 
@@ -187,6 +200,9 @@ bool openBook(const std::string& path, GradeBook& book, std::string& err)
         err += std::string(texts::kNotAGradeBook) + path + ": " + error->Message() + "\n";
         return false;
     }
+    // A damaged companion is said and the book goes on with the defaults.
+    if (auto error = ReadCompanion(path, book.Evaluation))
+        err += std::string(texts::kCannotReadCompanion) + " " + CompanionPath(path) + ": " + error->Message() + "\n";
     return true;
 }
 
@@ -202,6 +218,11 @@ bool drawView(GradeBook& book, const std::string& key, TablePane& pane, std::str
     }
     if (book.CountEnrolledStudents() == 0) {
         err += std::string(texts::kNoStudentsYet) + "\n";
+        return false;
+    }
+    const int period = EvaluationPeriodOf(key);
+    if (period >= ShownSemesters(book) && period < kYearRoundPeriod) {
+        err += "この学級は2学期制です。評価の一覧は evaluations:1、evaluations:2、evaluations:4 です。\n";
         return false;
     }
     ShowNodeView(book, pane, SelectNodeIndexes(book, key));

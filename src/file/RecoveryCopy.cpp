@@ -1,5 +1,6 @@
 #include "file/RecoveryCopy.h"
 
+#include "file/CompanionFile.h"
 #include "file/GradeBookFile.h"
 #include "file/SafeWrite.h"
 
@@ -141,6 +142,9 @@ FileResult WriteRecoveryCopy(const RecoveryRecord& record, const GradeDocument& 
         return fileSystemFailure(made);
     if (auto error = WriteFileAtomically(record.copyPath, bytes))
         return error;
+    // The evaluation settings go beside the copy as beside the book.
+    if (auto error = WriteCompanion(record.copyPath, document.Evaluation))
+        return error;
     return WriteFileAtomically(record.recordPath, RecoveryRecordText(record));
 }
 
@@ -150,6 +154,7 @@ void RemoveRecoveryCopy(const RecoveryRecord& record)
     // The record goes first: a copy without its record is never offered.
     fs::remove(record.recordPath, ignored);
     fs::remove(record.copyPath, ignored);
+    fs::remove(CompanionPath(record.copyPath), ignored);
 }
 
 std::vector<RecoveryRecord> FindRecoveryCopies(const std::string& folder)
@@ -217,6 +222,9 @@ FileResult KeepDatedCopy(const RecoveryRecord& record, std::string& keptPath)
     fs::rename(record.recordPath, folder / (name + kKeptRecordExtension), error);
     if (error)
         return fileSystemFailure(error);
+    // Its evaluation settings, when it has any, keep the same name.
+    if (fs::exists(CompanionPath(record.copyPath), error))
+        fs::rename(CompanionPath(record.copyPath), CompanionPath(kept.string()), error);
     keptPath = kept.string();
     return std::nullopt;
 }

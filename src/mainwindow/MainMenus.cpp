@@ -50,6 +50,7 @@ void frmMain::createMenus()
     mnuEditProperty = AddItem(mnuEdit, texts::kMenuEditProperty, "mnuEditProperty");
     mnuEditProperty->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuEditNameBook = AddItem(mnuEdit, texts::kMenuEditNameBook, "mnuEditNameBook");
+    mnuEditEvaluation = AddItem(mnuEdit, texts::kMenuEditEvaluation, "mnuEditEvaluation");
     mnuEdit->addSeparator();
     mnuEditCheck = AddItem(mnuEdit, texts::kMenuEditCheck, "mnuEditCheck");
 
@@ -68,6 +69,7 @@ void frmMain::createMenus()
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(mnuEditProperty, &QAction::triggered, this, &frmMain::mnuEditProperty_Click);
     connect(mnuEditNameBook, &QAction::triggered, this, &frmMain::mnuEditNameBook_Click);
+    connect(mnuEditEvaluation, &QAction::triggered, this, &frmMain::mnuEditEvaluation_Click);
     connect(mnuEditCheck, &QAction::triggered, this, &frmMain::mnuEditCheck_Click);
     connect(mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);
 }

@@ -235,6 +235,7 @@ void frmMain::applyCommands()
     enable(on.saveButton, {ToolbarButton(message(texts::kKeySave))});
     enable(on.edit, {mnuEditProperty, ToolbarButton(message(texts::kKeyEdit))});
     enable(on.nameBook, {mnuEditNameBook});
+    enable(on.evaluation, {mnuEditEvaluation});
     enable(on.print, {mnuFilePrint, ToolbarButton(message(texts::kKeyPrint))});
     enable(on.printSheets, {mnuFilePrintSheets});
     enable(on.check, {mnuEditCheck});

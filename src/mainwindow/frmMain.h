@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -33,9 +34,10 @@ class NavigationTree;
 class Platform;
 class RecoveryKeeper;
 struct RecoveryRecord;
+struct EvaluationSettings;
 
 // The editor windows the edit command opens.
-enum class EditorKind { HomeRoom, SubjectSpec, SemesterSpec, TestSpec };
+enum class EditorKind { HomeRoom, SubjectSpec, SemesterSpec, TestSpec, EvaluationMethod };
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -80,6 +82,7 @@ public:
     QMenu* mnuEdit = nullptr;
     QAction* mnuEditProperty = nullptr;
     QAction* mnuEditNameBook = nullptr;
+    QAction* mnuEditEvaluation = nullptr;  // 評価の方法
     QAction* mnuEditCheck = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContents = nullptr;
@@ -114,6 +117,11 @@ public:
 
     void TreeView1_NodeClick(QTreeWidgetItem* node);
 
+    // After 評価の方法 was registered. A new term system rebuilds the tree
+    // (a node of a hidden semester gives way to the class node); the table
+    // is redrawn by the activation that follows.
+    void EvaluationSettingsChanged(bool termsChanged);
+
     // Opens a grade book as Open does after its dialog; used for a file named
     // on the command line. False when the file is not a grade book.
     bool openFile(const QString& path);
@@ -136,6 +144,7 @@ public:
     void mnuFilePrintSheets_Click();
     void mnuEditProperty_Click();
     void mnuEditNameBook_Click();
+    void mnuEditEvaluation_Click();
     void mnuEditCheck_Click();
     void mnuHelpContents_Click();
     void tbToolBar_ButtonClick(const QString& key);
@@ -186,6 +195,9 @@ private:
     SaveOutcome saveAs();
     SaveOutcome saveTo(const QString& path);
     bool loadGradeBook(const QString& path);
+    // The evaluation settings beside a book; a damaged file is named in a
+    // message and gives the defaults.
+    void readCompanionOf(const std::string& bookPath, EvaluationSettings& settings);
     void showOpenedDocument(bool saveOffered);
     // Why the table may not be written to `path` (empty when it may).
     QString csvClashWithOpenBook(const QString& path) const;

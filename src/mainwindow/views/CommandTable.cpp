@@ -13,6 +13,7 @@ EnabledCommands CommandsFor(const CommandState& state)
     on.fileSaveAs = open;
     on.saveButton = open;
     on.edit = open && !state.viewpointShown;
+    on.evaluation = open;
     // The roster import is offered until a student is enrolled, printing from
     // then on; neither before the window has looked at the roster.
     on.nameBook = state.rosterChecked && !state.enrolled;
