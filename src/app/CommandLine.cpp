@@ -9,7 +9,7 @@
 #include "file/SafeWrite.h"
 #include "file/SameFile.h"
 #include "mainwindow/MainWindowTexts.h"
-#include "mainwindow/views/GradeChecks.h"
+#include "mainwindow/views/LetterChecks.h"
 #include "mainwindow/views/GridBase.h"
 #include "mainwindow/views/TreeNodes.h"
 
@@ -234,7 +234,7 @@ int CheckGradesCommand(const CommandLine& command, GradeBook& book, std::string&
 {
     if (!openBook(command.file, book, err))
         return 1;
-    const std::vector<GradeFinding> findings = CheckScores(book);
+    const std::vector<GradeFinding> findings = CheckGrades(book);
     for (const GradeFinding& finding : findings)
         out += finding.text + "\n";
     if (findings.empty())

@@ -7,6 +7,9 @@
 
 #include "core/CheckedArray.h"
 
+#include <string>
+#include <vector>
+
 namespace miravel {
 
 // Subjects times viewpoints; the grade book checks it matches its own.
@@ -30,6 +33,9 @@ struct EvaluationSettings {
     // 3 at or above GradeA3, 1 below GradeC1, otherwise 2.
     int GradeA3 = 250;
     int GradeC1 = 150;
+    // Every student's letters and 評定 as the check list (入力の確認) last saw
+    // them, entry n - 1 for attendance number n; empty until it was opened.
+    std::vector<std::string> CheckedLetters;
 
     bool Criterion() const { return Mode == EvaluationMode::Criterion; }
     bool IsDefault() const { return *this == EvaluationSettings{}; }

@@ -1,5 +1,6 @@
 #include "file/CompanionFile.h"
 
+#include "core/GradeBook.h"
 #include "file/SafeWrite.h"
 
 #include <cerrno>
@@ -75,6 +76,13 @@ FileResult ReadSetting(const std::string& section, const std::string& key, const
             !ReadWhole(value.substr(slash + 1), cut.c) || cut.a > 100 || cut.a <= cut.c)
             return Refused(line, key + " は A/C の百分率（0〜100、A が C より大きい）です。");
         s.Cuts[(key[1] - '1') * 3 + (key[3] - '1')] = cut;
+    } else if (section == "check" && key.size() >= 2 && key.size() <= 3 && key[0] == 'n' &&
+               key.find_first_not_of("0123456789", 1) == std::string::npos) {
+        const int n = std::stoi(key.substr(1));
+        if (n < 1 || n > kStudents || value.find_first_not_of("ABC123-") != std::string::npos)
+            return Refused(line, key + " は評価と評定の記録（A, B, C, 1, 2, 3, -）です。");
+        s.CheckedLetters.resize(kStudents);
+        s.CheckedLetters[n - 1] = value;
     } else if (section == "grade" && (key == "a3" || key == "c1")) {
         int hundredths = 0;
         if (!ReadHundredths(value, hundredths) || hundredths < 100 || hundredths > 300)
@@ -106,6 +114,12 @@ std::string EvaluationSettingsText(const EvaluationSettings& s)
         text += "s" + std::to_string(k / 3 + 1) + "v" + std::to_string(k % 3 + 1) + "=" +
                 std::to_string(s.Cuts[k].a) + "/" + std::to_string(s.Cuts[k].c) + "\n";
     text += "\n[grade]\na3=" + HundredthsText(s.GradeA3) + "\nc1=" + HundredthsText(s.GradeC1) + "\n";
+    // The check list's record of letters, one line per student it knew.
+    if (!s.CheckedLetters.empty())
+        text += "\n[check]\n";
+    for (std::size_t i = 0; i < s.CheckedLetters.size(); ++i)
+        if (!s.CheckedLetters[i].empty())
+            text += "n" + std::to_string(i + 1) + "=" + s.CheckedLetters[i] + "\n";
     return text;
 }
 

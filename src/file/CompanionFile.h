@@ -11,6 +11,8 @@
 //   [grade]
 //   a3=2.5               評定 3 at or above this mean letter (A=3, B=2, C=1)
 //   c1=1.5               評定 1 below it
+//   [check]
+//   n5=AB-2...           the check list's record of student 5's letters and 評定
 
 #include "core/EvaluationSettings.h"
 #include "file/FileError.h"

@@ -2,7 +2,7 @@
 
 #include "core/GradeBook.h"
 #include "mainwindow/frmMain.h"
-#include "mainwindow/views/GradeChecks.h"
+#include "mainwindow/views/LetterChecks.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -60,7 +60,8 @@ CheckListWindow::CheckListWindow(frmMain& main) : QDialog(&main), main_(main)
 void CheckListWindow::Refresh()
 {
     List->clear();
-    const std::vector<GradeFinding> findings = CheckScores(Book());
+    GradeBook& book = Book();
+    const std::vector<GradeFinding> findings = CheckGrades(book);
     for (const GradeFinding& finding : findings) {
         auto* item = new QListWidgetItem(QString::fromStdString(finding.text), List);
         item->setData(kKeyRole, QString::fromStdString(finding.nodeKey));
@@ -68,6 +69,14 @@ void CheckListWindow::Refresh()
     if (findings.empty())
         new QListWidgetItem(U(kNoProblemsFound), List);
     List->setCurrentRow(0);
+
+    // What is shown now is what the next look is compared with; the record
+    // is kept in the companion file with the next save.
+    std::vector<std::string> letters = RecordLetters(book);
+    if (letters != book.Evaluation.CheckedLetters) {
+        book.Evaluation.CheckedLetters = std::move(letters);
+        book.MarkChanged();
+    }
 }
 
 bool CheckListWindow::eventFilter(QObject* watched, QEvent* event)

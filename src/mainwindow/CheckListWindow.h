@@ -19,7 +19,8 @@ public:
 
     QListWidget* List = nullptr;
 
-    // Runs the check on the book again and shows its lines.
+    // Runs the check on the book again and shows its lines; the letters seen
+    // become the book's record for the next check.
     void Refresh();
 
 protected:

@@ -108,8 +108,9 @@ void frmMain::showOpenedDocument(bool saveOffered)
     SetStatusHint(message(texts::kHintClass));
     showClassCaption();
     ShowNewView();
-    if (auto* checks = qobject_cast<CheckListWindow*>(checkWindow_.data()))
-        checks->Refresh();
+    // The check list spoke of the book before.
+    if (checkWindow_)
+        checkWindow_->close();
 }
 
 void frmMain::OfferRecovery()

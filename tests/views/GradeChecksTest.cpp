@@ -1,6 +1,6 @@
 // The check before printing: each check finds its case, a clean book nothing.
 
-#include "mainwindow/views/GradeChecks.h"
+#include "mainwindow/views/LetterChecks.h"
 #include "mainwindow/views/TreeNodes.h"
 #include "views/ViewTestBook.h"
 
@@ -54,6 +54,29 @@ TEST(GradeChecks, EachCheckFindsItsCase)
         EXPECT_EQ(found.front().nodeKey, c.key) << c.name;
         EXPECT_NE(found.front().text.find(c.text), std::string::npos) << c.name << ": " << found.front().text;
     }
+}
+
+// Criterion mode with 評定 3 from a mean of 2.0: 国語's first test gives
+// number 1 A, A and C (90 %, 90 %, 20 %).
+TEST(GradeChecks, GradeAgainstItsLettersAndLettersChangedSinceTheRecord)
+{
+    auto book = CleanBook();
+    book->Evaluation.Mode = EvaluationMode::Criterion;
+    book->Evaluation.GradeA3 = 200;
+    for (int v = 0; v < kViewpoints; ++v)
+        book->Scores[TestSlot(0, 0, 0, v)][0] = v < 2 ? 45 : 10;
+    const std::vector<GradeFinding> extremes = CheckGradeExtremes(*book);
+    ASSERT_EQ(extremes.size(), 2u);  // the semester and the year
+    EXPECT_EQ(extremes[0].nodeKey, EvaluationNodeKey(0));
+    EXPECT_EQ(extremes[0].text, "国語　一学期：出席番号 1 青木の評定 3 に C があります");
+
+    const std::vector<std::string> record = RecordLetters(*book);
+    EXPECT_TRUE(CheckChangedLetters(*book, record, RecordLetters(*book)).empty());
+    book->Scores[TestSlot(0, 0, 0, 2)][1] = 45;  // number 2: B to A in 言語 (評定 stays 3)
+    const std::vector<GradeFinding> changed = CheckChangedLetters(*book, record, RecordLetters(*book));
+    ASSERT_EQ(changed.size(), 1u);
+    EXPECT_EQ(changed[0].nodeKey, EvaluationNodeKey(0));
+    EXPECT_EQ(changed[0].text, "出席番号 2 井上：前回の確認から変わりました（国語　一学期　言語 B→A、国語　通年　言語 B→A）");
 }
 
 } // namespace

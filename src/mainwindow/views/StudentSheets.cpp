@@ -1,5 +1,7 @@
 #include "mainwindow/views/StudentSheets.h"
 
+#include "core/EvaluationRules.h"
+#include "mainwindow/views/EvaluationList.h"
 #include "mainwindow/views/GradeViews.h"
 #include "mainwindow/views/GridBase.h"
 #include "mainwindow/views/TablePane.h"
@@ -10,10 +12,8 @@ namespace miravel {
 
 namespace {
 
-// Columns of the semester and year-round tables: viewpoint v has its
-// average at 3v + 2 and its letter at 3v + 4.
+// Column of a viewpoint's average in the semester and year-round tables.
 int AverageColumn(int viewpoint) { return 3 * viewpoint + 2; }
-int LetterColumn(int viewpoint) { return 3 * viewpoint + 4; }
 
 // Keeps the selection and the shown column count while the views draw.
 class SelectionKeeper {
@@ -51,10 +51,10 @@ ClassSheets GatherStudentSheets(GradeBook& book, const std::vector<int>& numbers
 {
     ClassSheets sheets;
     sheets.caption = CaptionLine(book);
-    for (int m = 0; m < kSemesters; ++m)
-        sheets.periodNames[m] = book.SemesterNames[m];
-    sheets.periodNames[kYearRoundPeriod] = "通年";
-    sheets.periodShown.fill(true);
+    for (int p = 0; p < kSheetPeriods; ++p) {
+        sheets.periodNames[p] = PeriodName(book, p);
+        sheets.periodShown[p] = p == kYearRoundPeriod || p < ShownSemesters(book);
+    }
 
     for (int n : numbers)
         if (n >= 1 && n <= book.StudentCount && !book.StudentNames[n - 1].empty())
@@ -66,6 +66,18 @@ ClassSheets GatherStudentSheets(GradeBook& book, const std::vector<int>& numbers
     auto pane = std::make_unique<TablePane>();
     MSFlexGrid1_init(book, pane->Grid);
     const int averageRow = book.StudentCount + 2;
+    // Letters and 評定 are the evaluation list's, so the sheet, the list and
+    // the views always agree; the averages are read from the views.
+    for (int period = 0; period < kSheetPeriods; ++period) {
+        const std::vector<StudentEvaluation> list = EvaluatePeriod(book, period);
+        for (StudentSheet& student : sheets.students)
+            for (int s = 0; s < kSubjects; ++s) {
+                const StudentEvaluation& evaluation = list[student.number - 1];
+                student.subjects[s].grade[period] = evaluation.grades[s];
+                for (int v = 0; v < kViewpoints; ++v)
+                    student.subjects[s].viewpoints[v].letter[period] = evaluation.letters[s][v];
+            }
+    }
     for (int s = 0; s < kSubjects; ++s) {
         book.CurrentSubject = static_cast<Integer>(s);
         for (int period = 0; period < kSheetPeriods; ++period) {
@@ -83,7 +95,6 @@ ClassSheets GatherStudentSheets(GradeBook& book, const std::vector<int>& numbers
                     SheetViewpoint& viewpoint = subject.viewpoints[v];
                     viewpoint.name = book.SubjectTable[s][v + 1];
                     viewpoint.average[period] = grid.TextMatrix(student.number, AverageColumn(v));
-                    viewpoint.letter[period] = grid.TextMatrix(student.number, LetterColumn(v));
                     viewpoint.classAverage[period] = grid.TextMatrix(averageRow, AverageColumn(v));
                 }
             }
