@@ -1,6 +1,7 @@
 #include "file/RosterImport.h"
 
 #include "file/Cp932.h"
+#include "file/FieldText.h"
 #include "file/SafeWrite.h"
 
 #include <algorithm>
@@ -19,8 +20,9 @@ std::size_t FieldEnd(std::string_view rest)
 }
 
 // A field that starts with a double quote and has its closing quote is one
-// name, separators included: the quotes go, a doubled quote inside is one
-// quote. Reads it off the front of `rest`; nothing when it is no such field.
+// name, commas included: the quotes go, a doubled quote inside is one quote,
+// and a ";" becomes "；" as in a typed name (the file separates with ";").
+// Reads it off the front of `rest`; nothing when it is no such field.
 std::optional<std::string> TakeQuotedName(std::string_view& rest)
 {
     if (rest.empty() || rest.front() != '"')
@@ -34,7 +36,7 @@ std::optional<std::string> TakeQuotedName(std::string_view& rest)
             ++at;
         } else {
             rest.remove_prefix(at + 1);
-            return name;
+            return StorableFieldText(name);
         }
     }
     return std::nullopt; // no closing quote: the field is taken as written

@@ -75,8 +75,8 @@ TEST(RosterImport, SplitsAtSemicolonsFirstThenCommas)
     EXPECT_EQ(ParseRosterNames(" 山田, \"田中\""), (Names{" 山田", " \"田中\""}));
     EXPECT_EQ(ParseRosterNames("山田\r田中\n佐藤"), (Names{"山田", "田中", "佐藤"}));
     // A quoted field is one name, as the export writes it.
-    EXPECT_EQ(ParseRosterNames(" 1,\"山田,太郎\",\"\"\"太\"\"郎\"\r\n\"佐藤"),
-              (Names{" 1", "山田,太郎", "\"太\"郎", "\"佐藤"}));
+    EXPECT_EQ(ParseRosterNames(" 1,\"山田,太郎\",\"\"\"太\"\"郎\"\r\n\"佐藤\r\n\"a;b\""),
+              (Names{" 1", "山田,太郎", "\"太\"郎", "\"佐藤", "a；b"}));
     EXPECT_TRUE(ParseRosterNames("").empty());
 }
 

@@ -44,11 +44,11 @@ int LastRangeColumn(const GradeBook& book) { return std::clamp<int>(book.Student
 // views' base: the enrolled students.
 LetterRule GraphLetterRule(const GradeBook& book, int slot, int countA, int countC)
 {
-    constexpr int kYearRoundFirstSlot = 792;
-    constexpr int kSemesterSlots = 264, kSubjectSlots = 44;
-    const int period = slot >= kYearRoundFirstSlot ? kYearRoundPeriod : slot / kSemesterSlots;
-    const int subject = slot >= kYearRoundFirstSlot ? (slot - kYearRoundFirstSlot) / kParts
-                                                    : slot % kSemesterSlots / kSubjectSlots;
+    const int yearRound = YearRoundSlot(0, 0);
+    const int semesterBlock = TestSlot(1, 0, 0, 0);
+    const int subjectBlock = TestSlot(0, 1, 0, 0);
+    const int period = slot >= yearRound ? kYearRoundPeriod : slot / semesterBlock;
+    const int subject = slot >= yearRound ? (slot - yearRound) / kParts : slot % semesterBlock / subjectBlock;
     return {period, subject, slot % kParts, countA, countC, book.CountEnrolledStudents()};
 }
 
