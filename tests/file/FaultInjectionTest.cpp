@@ -40,7 +40,7 @@ bool failNow(int error = 0)
 }
 
 const SystemCalls kFaulty = {
-    [](const char* path, int flags, mode_t mode) { return failNow() ? -1 : RealSystemCalls().open(path, flags, mode); },
+    [](const char* path, OpenFor purpose) { return failNow() ? -1 : RealSystemCalls().open(path, purpose); },
     [](char* pattern) { return failNow() ? -1 : RealSystemCalls().mkstemp(pattern); },
     [](int fd, void* buffer, size_t size) -> ssize_t {
         return failNow() ? -1 : RealSystemCalls().read(fd, buffer, size);
@@ -55,9 +55,9 @@ const SystemCalls kFaulty = {
         }
         return -1;
     },
-    [](int fd, struct stat* info) { return failNow() ? -1 : RealSystemCalls().fstat(fd, info); },
-    [](int fd, mode_t mode) { return failNow() ? -1 : RealSystemCalls().fchmod(fd, mode); },
-    [](int fd, uid_t owner, gid_t group) { return failNow() ? -1 : RealSystemCalls().fchown(fd, owner, group); },
+    [](int fd, FileStatus* info) { return failNow() ? -1 : RealSystemCalls().fstat(fd, info); },
+    [](int fd, unsigned mode) { return failNow() ? -1 : RealSystemCalls().fchmod(fd, mode); },
+    [](int fd, unsigned owner, unsigned group) { return failNow() ? -1 : RealSystemCalls().fchown(fd, owner, group); },
     // Durability is not what is tested here; skipping the flush keeps the test quick.
     [](int) { return failNow() ? -1 : 0; },
     // close releases the descriptor even when it reports an error.
