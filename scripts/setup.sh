@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Miravel needs to build, run and test, when
 # they are missing (clang for the sanitizer build and the fuzz targets).
-# Run as root (or with sudo available).
+# Run as root (or with sudo available). Given package names, it installs
+# those instead (scripts/windows-check.sh does).
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,9 @@ packages=(
   desktop-file-utils
   poppler-utils
 )
+if [ $# -gt 0 ]; then
+  packages=("$@")
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -75,7 +75,7 @@ std::vector<std::string> namesIn(const std::string& folder)
 {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
+        names.push_back(entry.path().filename().u8string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -124,12 +124,12 @@ int tryEveryFault(const std::string& fileName, const std::string& backupName, co
             }
             ++tried;
             const std::string file = readBytes(dir.file(fileName));
-            const bool backupThere = std::filesystem::exists(dir.file(backupName));
+            const bool backupThere = std::filesystem::exists(std::filesystem::u8path(dir.file(backupName)));
             const std::string backup = readBytes(dir.file(backupName));
             if (outcome.error) {
                 EXPECT_FALSE(outcome.error->reason.empty()) << where;
                 EXPECT_EQ(file, before ? *before : "") << where;
-                EXPECT_EQ(std::filesystem::exists(dir.file(fileName)), before != nullptr) << where;
+                EXPECT_EQ(std::filesystem::exists(std::filesystem::u8path(dir.file(fileName))), before != nullptr) << where;
             } else {
                 EXPECT_EQ(file, after) << where;
                 if (before && !outcome.report.BackupMissing()) {
