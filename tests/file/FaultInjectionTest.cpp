@@ -129,7 +129,8 @@ int tryEveryFault(const std::string& fileName, const std::string& backupName, co
             if (outcome.error) {
                 EXPECT_FALSE(outcome.error->reason.empty()) << where;
                 EXPECT_EQ(file, before ? *before : "") << where;
-                EXPECT_EQ(std::filesystem::exists(std::filesystem::u8path(dir.file(fileName))), before != nullptr) << where;
+                const bool fileThere = std::filesystem::exists(std::filesystem::u8path(dir.file(fileName)));
+                EXPECT_EQ(fileThere, before != nullptr) << where;
             } else {
                 EXPECT_EQ(file, after) << where;
                 if (before && !outcome.report.BackupMissing()) {

@@ -187,8 +187,10 @@ int PathStatus(const std::string& path, FileStatus& info, bool followLinks)
     const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
     const HANDLE handle =
         ::CreateFileW(Utf16Of(path).c_str(), 0, kShareAll, nullptr, OPEN_EXISTING, flags, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return failed(), errno;
+    if (handle == INVALID_HANDLE_VALUE) {
+        failed();
+        return errno;
+    }
     const int result = statusOf(handle, info) == 0 ? 0 : errno;
     ::CloseHandle(handle);
     return result;
