@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 #include "print/PdfFile.h"
 #include "print/StudentSheetPage.h"
+#include "print/TablePdfName.h"
 #include "print/TablePrintCommand.h"
 
 #include <QComboBox>
@@ -74,7 +75,12 @@ void PrintStudentSheets(frmMain& window)
     if (!ChooseStudents(window, numbers))
         return;
     Platform& platform = window.platform();
-    if (!platform.ShowPrintDialog(&window, U("印刷")))
+    // Offered as "3年1組-個人成績表.pdf" (the command runs from the class node).
+    std::string pdfName = TablePdfName(Book());
+    const std::string roster = "-名簿";
+    if (pdfName.size() > roster.size() && pdfName.compare(pdfName.size() - roster.size(), roster.size(), roster) == 0)
+        pdfName.erase(pdfName.size() - roster.size());
+    if (!platform.ShowPrintDialog(&window, U("印刷"), QString::fromStdString(pdfName + "-個人成績表")))
         return;
 
     // One A4 portrait page per student, whatever page setup chose for tables.

@@ -62,7 +62,8 @@ void PrintShownTable(frmMain& window)
 
 void PrintOnChosenPrinter(frmMain& window, const PageDocument& pages, const std::string& title)
 {
-    QPrinter& printer = window.platform().Printer();
+    Platform& platform = window.platform();
+    QPrinter& printer = platform.Printer();
     const GradeBook& book = Book();
 
     // "Print to PDF" goes through the safe writer, so a file is whole or
