@@ -60,7 +60,8 @@ TEST(CompanionFile, DamagedGivesTheDefaultsAndTheLine)
         {"[criterion]\ns1v1=50/50\n", 2},           {"[criterion]\ns1v1=101/50\n", 2},
         {"[criterion]\ns1v1=80\n", 2},              {"[grade]\na3=3.5\n", 2},
         {"[grade]\na3=2.123\n", 2},                 {"[evaluation]\nmode=criterion\njunk\n", 3},
-        {"[grade]\na3=1.5\nc1=2.0\n", 0},
+        {"[grade]\na3=1.5\nc1=2.0\n", 0},            {"[check]\nn41=AB\n", 2},
+        {"[check]\nn1=AX\n", 2},
     };
     for (const auto& [text, line] : damaged) {
         EvaluationSettings settings;
@@ -77,6 +78,8 @@ TEST(CompanionFile, TextRoundTrips)
     EvaluationSettings settings;
     settings.Terms = 2;
     settings.GradeC1 = 100;
+    settings.CheckedLetters.resize(kStudents);
+    settings.CheckedLetters[4] = "AB-2";  // the check list's record of number 5
     EvaluationSettings read;
     ASSERT_FALSE(ParseEvaluationSettings(EvaluationSettingsText(settings), read));
     EXPECT_EQ(read, settings);
