@@ -58,13 +58,6 @@ TEST_F(EvaluationListTest, CriterionListAgainstAHandWrittenCsv)
     EXPECT_NE(semester.find("\r\n 1,山田,,,A,,,B,,,A,"), std::string::npos) << semester;
 }
 
-TEST_F(EvaluationListTest, GradesOneAndTwoHaveNoSubjectGrade)
-{
-    book->GradeLevel = "２年";
-    ASSERT_FALSE(WriteGradeBook(bookPath, *book));
-    EXPECT_NE(Cp932ToUtf8(exportView("evaluations:1"))->find("\r\n 1,山田,A,B,A,,C,,,,"), std::string::npos);
-}
-
 TEST_F(EvaluationListTest, RelativeListHasTheViewsLetters)
 {
     std::filesystem::remove(CompanionPath(bookPath));

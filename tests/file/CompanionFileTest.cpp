@@ -36,8 +36,7 @@ TEST(CompanionFile, MissingGivesTheDefaultsWithoutAMessage)
     EXPECT_EQ(read, settings);
     const std::string text = test::readBytes(dir.file("book.miravel"));
     EXPECT_EQ(text.substr(0, 49), "[evaluation]\nmode=criterion\nterms=2\n\n[criterion]\n");
-    EXPECT_NE(text.find("\ns6v3=90/30\n"), std::string::npos);
-    EXPECT_NE(text.find("\na3=2.75\nc1=1.5\n"), std::string::npos);
+    EXPECT_NE(text.find("\ns6v3=90/30\n\n[grade]\na3=2.75\nc1=1.5\n"), std::string::npos);
 }
 
 TEST(CompanionFile, PartialTakesTheDefaultsForMissingKeys)
