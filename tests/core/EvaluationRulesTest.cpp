@@ -86,6 +86,7 @@ TEST(ApplyTerms, TwoTermsRenameAndThreeRestoreKeepingData)
     ApplyTerms(*book, 2);
     EXPECT_EQ(ShownSemesters(*book), 2);
     EXPECT_EQ(book->SemesterNames[0] + book->SemesterNames[1] + book->SemesterNames[2], "前期後期三学期");
+    EXPECT_EQ(book->SlotTitles[TestSlot(1, 5, 9, 2)][0], "後期");
     ApplyTerms(*book, 3);
     EXPECT_EQ(ShownSemesters(*book), 3);
     EXPECT_EQ(book->SemesterNames[0] + book->SemesterNames[1] + book->SemesterNames[2], "一学期二学期三学期");
