@@ -71,12 +71,10 @@ TEST(SubjectGrade, CutPoints)
 
 TEST(GradeLevelWithoutGrades, FirstDigitHalfOrFullWidth)
 {
-    EXPECT_TRUE(GradeLevelWithoutGrades("1年"));
-    EXPECT_TRUE(GradeLevelWithoutGrades("第２学年"));
-    EXPECT_FALSE(GradeLevelWithoutGrades("3年"));
-    EXPECT_FALSE(GradeLevelWithoutGrades("６年"));
-    EXPECT_FALSE(GradeLevelWithoutGrades("三年"));
-    EXPECT_FALSE(GradeLevelWithoutGrades(""));
+    for (const char* level : {"1年", "第２学年"})
+        EXPECT_TRUE(GradeLevelWithoutGrades(level)) << level;
+    for (const char* level : {"3年", "６年", "三年", ""})
+        EXPECT_FALSE(GradeLevelWithoutGrades(level)) << level;
 }
 
 TEST(ApplyTerms, TwoTermsRenameAndThreeRestoreKeepingData)
