@@ -89,9 +89,19 @@ void ApplyTerms(GradeDocument& book, int terms)
 {
     const char* const* from = terms == 2 ? kThreeTermNames : kTwoTermNames;
     const char* const* to = terms == 2 ? kTwoTermNames : kThreeTermNames;
-    for (int m = 0; m < 2; ++m)
-        if (book.SemesterNames[m] == from[m])
-            book.SemesterNames[m] = to[m];
+    for (int m = 0; m < 2; ++m) {
+        if (book.SemesterNames[m] != from[m])
+            continue;
+        book.SemesterNames[m] = to[m];
+        // A test not yet given a date shows its semester's name in its place.
+        for (int s = 0; s < kSubjects; ++s)
+            for (int t = 0; t < kTests; ++t)
+                for (int p = 0; p < kViewpoints; ++p) {
+                    std::string& date = book.SlotTitles[TestSlot(m, s, t, p)][0];
+                    if (date == from[m])
+                        date = to[m];
+                }
+    }
     book.Evaluation.Terms = terms == 2 ? 2 : 3;
 }
 

@@ -27,7 +27,8 @@ bool GradeLevelWithoutGrades(const std::string& gradeLevel);
 
 // Semester names of a term system: three terms use 一学期..三学期, two terms
 // 前期 and 後期. Switching changes only names that are the other system's
-// own, so names the teacher typed stay; the third semester's data is kept.
+// own, so names the teacher typed stay, and so do the tests' date texts that
+// stand in for them; the third semester's data is kept.
 void ApplyTerms(GradeDocument& book, int terms);
 
 // The semesters shown for the book's term system (3 or 2).

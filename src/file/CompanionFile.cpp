@@ -3,8 +3,7 @@
 #include "core/GradeBook.h"
 #include "file/SafeWrite.h"
 
-#include <cerrno>
-#include <sys/stat.h>
+#include <filesystem>
 
 namespace miravel {
 
@@ -55,6 +54,14 @@ std::string HundredthsText(int value)
     return text;
 }
 
+// True only when nothing at all is at `path` (a broken link is something).
+bool NothingAt(const std::string& path)
+{
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(std::filesystem::u8path(path), error);
+    return status.type() == std::filesystem::file_type::not_found;
+}
+
 FileError Refused(int line, const std::string& reason) { return FileError{line, reason}; }
 
 FileResult ReadSetting(const std::string& section, const std::string& key, const std::string& value, int line,
@@ -96,7 +103,7 @@ FileResult ReadSetting(const std::string& section, const std::string& key, const
 
 std::string CompanionPath(const std::string& bookPath)
 {
-    const auto slash = bookPath.find_last_of('/');
+    const auto slash = bookPath.find_last_of("/\\");
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     const auto dot = bookPath.find_last_of('.');
     // A leading dot starts a hidden name, not an extension.
@@ -168,8 +175,7 @@ FileResult ReadCompanion(const std::string& bookPath, EvaluationSettings& settin
 {
     settings = EvaluationSettings{};
     const std::string path = CompanionPath(bookPath);
-    struct stat info;
-    if (::stat(path.c_str(), &info) != 0 && errno == ENOENT)
+    if (NothingAt(path))
         return std::nullopt;
     std::string text;
     if (FileResult error = ReadWholeFile(path, text))
@@ -180,8 +186,7 @@ FileResult ReadCompanion(const std::string& bookPath, EvaluationSettings& settin
 FileResult WriteCompanion(const std::string& bookPath, const EvaluationSettings& settings)
 {
     const std::string path = CompanionPath(bookPath);
-    struct stat info;
-    if (settings.IsDefault() && ::lstat(path.c_str(), &info) != 0 && errno == ENOENT)
+    if (settings.IsDefault() && NothingAt(path))
         return std::nullopt;
     return WriteFileAtomically(path, EvaluationSettingsText(settings));
 }

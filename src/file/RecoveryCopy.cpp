@@ -219,10 +219,11 @@ FileResult KeepDatedCopy(const RecoveryRecord& record, std::string& keptPath)
     fs::rename(fs::u8path(record.recordPath), folder / fs::u8path(name + kKeptRecordExtension), error);
     if (error)
         return fileSystemFailure(error);
-    // Its evaluation settings, when it has any, keep the same name.
-    if (fs::exists(fs::u8path(CompanionPath(record.copyPath)), error))
-        fs::rename(fs::u8path(CompanionPath(record.copyPath)), fs::u8path(CompanionPath(kept.u8string())), error);
     keptPath = kept.u8string();
+    // Its evaluation settings, when it has any, keep the same name.
+    const fs::path companion = fs::u8path(CompanionPath(record.copyPath));
+    if (fs::exists(companion, error))
+        fs::rename(companion, fs::u8path(CompanionPath(keptPath)), error);
     return std::nullopt;
 }
 

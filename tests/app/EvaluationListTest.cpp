@@ -1,5 +1,4 @@
 #include "app/CommandLine.h"
-#include "core/EvaluationRules.h"
 #include "file/CompanionFile.h"
 #include "file/Cp932.h"
 #include "file/GradeBookFile.h"
@@ -59,14 +58,6 @@ TEST_F(EvaluationListTest, CriterionListAgainstAHandWrittenCsv)
     EXPECT_NE(semester.find("\r\n 1,山田,,,A,,,B,,,A,"), std::string::npos) << semester;
 }
 
-TEST_F(EvaluationListTest, GradesOneAndTwoHaveNoSubjectGrade)
-{
-    book->GradeLevel = "２年";
-    ASSERT_FALSE(WriteGradeBook(bookPath, *book));
-    const std::string list = *Cp932ToUtf8(exportView("evaluations:1"));
-    EXPECT_NE(list.find("\r\n 1,山田,A,B,A,,C,,,,"), std::string::npos) << list;
-}
-
 TEST_F(EvaluationListTest, RelativeListHasTheViewsLetters)
 {
     std::filesystem::remove(CompanionPath(bookPath));
@@ -77,25 +68,6 @@ TEST_F(EvaluationListTest, RelativeListHasTheViewsLetters)
     const std::string list = *Cp932ToUtf8(exportView("evaluations:1"));
     EXPECT_NE(list.find("\r\n 1,山田,A,,,3,"), std::string::npos) << list;
     EXPECT_NE(list.find("\r\n 3,佐藤,C,,,1,"), std::string::npos) << list;
-}
-
-TEST_F(EvaluationListTest, TwoTermsRefuseTheThirdSemester)
-{
-    ApplyTerms(*book, 2);
-    ASSERT_FALSE(WriteCompanion(bookPath, book->Evaluation));
-    EXPECT_FALSE(exportView("evaluations:4").empty());
-    const std::string csv = dir.file("third.csv");
-    EXPECT_EQ(RunHeadless(ParseCommandLine({"--export-csv", csv, "--view", "evaluations:3", bookPath}), out, err), 1);
-    EXPECT_NE(err.find("2学期制"), std::string::npos);
-    EXPECT_EQ(RunHeadless(ParseCommandLine({"--export-csv", csv, "--view", "evaluations:5", bookPath}), out, err), 1);
-}
-
-TEST_F(EvaluationListTest, ADamagedCompanionIsSaidAndTheBookStillExports)
-{
-    writeBytes(CompanionPath(bookPath), "[evaluation]\nmode=sometimes\n");
-    const std::string list = *Cp932ToUtf8(exportView("evaluations:1"));
-    EXPECT_NE(err.find("3年1組.miravel: 2行目"), std::string::npos) << err;
-    EXPECT_NE(list.find("\r\n 1,山田,,,,,"), std::string::npos) << list;  // relative: nothing summed up yet
 }
 
 } // namespace

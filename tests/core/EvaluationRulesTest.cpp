@@ -67,20 +67,14 @@ TEST(SubjectGrade, CutPoints)
     };
     for (const Case& c : cases)
         EXPECT_EQ(SubjectGrade(settings, c.letters), c.grade) << c.letters[0] << c.letters[1] << c.letters[2];
-    settings.GradeA3 = 300;
-    const std::string allA[kViewpoints] = {"A", "A", "A"}, twoA[kViewpoints] = {"A", "A", "B"};
-    EXPECT_EQ(SubjectGrade(settings, allA), "3");
-    EXPECT_EQ(SubjectGrade(settings, twoA), "2");
 }
 
 TEST(GradeLevelWithoutGrades, FirstDigitHalfOrFullWidth)
 {
-    EXPECT_TRUE(GradeLevelWithoutGrades("1年"));
-    EXPECT_TRUE(GradeLevelWithoutGrades("第２学年"));
-    EXPECT_FALSE(GradeLevelWithoutGrades("3年"));
-    EXPECT_FALSE(GradeLevelWithoutGrades("６年"));
-    EXPECT_FALSE(GradeLevelWithoutGrades("三年"));
-    EXPECT_FALSE(GradeLevelWithoutGrades(""));
+    for (const char* level : {"1年", "第２学年"})
+        EXPECT_TRUE(GradeLevelWithoutGrades(level)) << level;
+    for (const char* level : {"3年", "６年", "三年", ""})
+        EXPECT_FALSE(GradeLevelWithoutGrades(level)) << level;
 }
 
 TEST(ApplyTerms, TwoTermsRenameAndThreeRestoreKeepingData)
@@ -89,13 +83,11 @@ TEST(ApplyTerms, TwoTermsRenameAndThreeRestoreKeepingData)
     book->Scores[SemesterSummarySlot(2, 0, 0)][0] = 75;
     ApplyTerms(*book, 2);
     EXPECT_EQ(ShownSemesters(*book), 2);
-    EXPECT_EQ(book->SemesterNames[0], "前期");
-    EXPECT_EQ(book->SemesterNames[1], "後期");
+    EXPECT_EQ(book->SemesterNames[0] + book->SemesterNames[1] + book->SemesterNames[2], "前期後期三学期");
+    EXPECT_EQ(book->SlotTitles[TestSlot(1, 5, 9, 2)][0], "後期");
     ApplyTerms(*book, 3);
     EXPECT_EQ(ShownSemesters(*book), 3);
-    EXPECT_EQ(book->SemesterNames[0], "一学期");
-    EXPECT_EQ(book->SemesterNames[1], "二学期");
-    EXPECT_EQ(book->SemesterNames[2], "三学期");
+    EXPECT_EQ(book->SemesterNames[0] + book->SemesterNames[1] + book->SemesterNames[2], "一学期二学期三学期");
     EXPECT_EQ(book->Scores[SemesterSummarySlot(2, 0, 0)][0], 75);
     // Names the teacher typed are his own in either system.
     book->SemesterNames[0] = "春学期";

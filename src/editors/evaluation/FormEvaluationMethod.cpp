@@ -126,7 +126,6 @@ FormEvaluationMethod::FormEvaluationMethod(Platform& platform) : platform_(platf
     terms->addButton(optThreeTerms);
     terms->addButton(optTwoTerms);
 
-    connect(optCriterion, &QRadioButton::toggled, fraCriteria, &QWidget::setEnabled);
     connect(Command1, &QPushButton::clicked, this, &FormEvaluationMethod::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &FormEvaluationMethod::Command2_Click);
 
@@ -150,7 +149,6 @@ void FormEvaluationMethod::fill(const EvaluationSettings& settings)
 {
     optRelative->setChecked(!settings.Criterion());
     optCriterion->setChecked(settings.Criterion());
-    fraCriteria->setEnabled(settings.Criterion());
     for (int k = 0; k < kSubjectViewpoints; ++k) {
         spnA[k]->setValue(settings.Cuts[k].a);
         spnC[k]->setValue(settings.Cuts[k].c);

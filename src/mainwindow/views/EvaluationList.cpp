@@ -20,26 +20,25 @@ int SummarySlot(int period, int subject, int viewpoint)
                                       : SemesterSummarySlot(period, subject, viewpoint);
 }
 
-// The letters the views' ranking gives, read back from a scratch table so
-// the list can never disagree with the views.
-void RelativeLetters(GradeBook& book, int period, std::vector<StudentEvaluation>& list)
+// The letters the semester and year-round views give by rank and counts.
+void RelativeLetters(const GradeBook& book, int period, std::vector<StudentEvaluation>& list)
 {
-    TextGrid scratch(book.StudentCount + 3, 2);
     const int base = book.CountEnrolledStudents();
     for (int s = 0; s < kSubjects; ++s)
         for (int v = 0; v < kViewpoints; ++v) {
+            const int slot = SummarySlot(period, s, v);
+            if (book.Scores[slot][kAverageColumn] < 0)
+                continue;  // nothing registered: the views rank nobody
+            const LetterRule rule = StoredLetterRule(book, EvaluationTarget{0, period, s, v, base});
+            const ColumnGrades grades = GradeColumn(book, slot, &rule);
             for (int i = 1; i <= book.StudentCount; ++i)
-                scratch.SetTextMatrix(i, 1, "");
-            const EvaluationTarget target{1, period, s, v, base};
-            RankNumeric(book, scratch, SummarySlot(period, s, v), 0, &target);
-            for (int i = 1; i <= book.StudentCount; ++i)
-                list[i - 1].letters[s][v] = scratch.TextMatrix(i, 1);
+                list[i - 1].letters[s][v] = grades[i - 1].letter;
         }
 }
 
 } // namespace
 
-std::vector<StudentEvaluation> EvaluatePeriod(GradeBook& book, int period)
+std::vector<StudentEvaluation> EvaluatePeriod(const GradeBook& book, int period)
 {
     std::vector<StudentEvaluation> list(static_cast<std::size_t>(std::max<int>(book.StudentCount, 0)));
     if (book.Evaluation.Criterion()) {

@@ -21,8 +21,8 @@ struct StudentEvaluation {
 
 // Entry n - 1 for attendance number n = 1..StudentCount, for period 0..2 (a
 // semester) or 3 (通年). The letters are those the semester or year-round
-// view shows; a number without a name has none. Uses StudentTotals.
-std::vector<StudentEvaluation> EvaluatePeriod(GradeBook& book, int period);
+// view shows; a number without a name has none.
+std::vector<StudentEvaluation> EvaluatePeriod(const GradeBook& book, int period);
 
 // The semester's name, or "通年" for period 3.
 std::string PeriodName(const GradeBook& book, int period);
