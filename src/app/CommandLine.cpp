@@ -271,7 +271,7 @@ std::string BackupMissingNote(const std::string& output, bool backupMissing)
 {
     if (!backupMissing)
         return {};
-    return "注意: バックアップ " + BackupPath(FinalTarget(output)) + " を作れませんでした。" + output + " は保存しました。\n";
+    return "注意: バックアップ " + ExportBackupPath(FinalTarget(output)) + " を作れませんでした。" + output + " は保存しました。\n";
 }
 
 } // namespace miravel

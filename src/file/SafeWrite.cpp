@@ -262,9 +262,8 @@ bool copyTemporary(const std::string& target, const struct stat& previous, std::
 
 // Puts the previous content in place as the backup, complete before it
 // replaces the older backup. False when no backup could be made.
-bool makeBackup(const std::string& target, const struct stat& previous)
+bool makeBackup(const std::string& target, const std::string& backup, const struct stat& previous)
 {
-    const std::string backup = BackupPath(target);
     if (backup == target)
         return false;
     // Already a second name of the file (a save that failed at its last
@@ -301,7 +300,10 @@ bool readOnly(const struct stat& info, const std::string& path)
     return (info.st_mode & 0222) == 0 || (::access(path.c_str(), W_OK) != 0 && errno == EACCES);
 }
 
-FileResult writeFile(const std::string& path, const std::string& bytes, bool withBackup, SaveReport& report)
+using BackupRule = std::string (*)(const std::string&);
+
+// `backupOf` null: no backup is kept.
+FileResult writeFile(const std::string& path, const std::string& bytes, BackupRule backupOf, SaveReport& report)
 {
     report = SaveReport{};
     const std::string target = FinalTarget(path);
@@ -325,9 +327,9 @@ FileResult writeFile(const std::string& path, const std::string& bytes, bool wit
     std::string temporary;
     if (const int error = writeTemporary(folder, nameOf(target), bytes, exists ? &previous : nullptr, temporary))
         return writeFailure(error);
-    if (exists && withBackup) {
+    if (exists && backupOf) {
         report.previousExisted = true;
-        report.backupMade = makeBackup(target, previous);
+        report.backupMade = makeBackup(target, backupOf(target), previous);
     }
     if (Sys().rename(temporary.c_str(), target.c_str()) != 0) {
         const int error = errno;
@@ -352,6 +354,8 @@ std::string BackupPath(const std::string& path)
     return path.substr(0, dot + 1) + "bak";
 }
 
+std::string ExportBackupPath(const std::string& path) { return path + ".bak"; }
+
 std::string FinalTarget(const std::string& path)
 {
     std::string target = path;
@@ -371,19 +375,24 @@ std::string FinalTarget(const std::string& path)
 
 FileResult WriteFileWithBackup(const std::string& path, const std::string& bytes, SaveReport& report)
 {
-    return writeFile(path, bytes, true, report);
+    return writeFile(path, bytes, BackupPath, report);
 }
 
 FileResult WriteFileWithBackup(const std::string& path, const std::string& bytes)
 {
     SaveReport ignored;
-    return writeFile(path, bytes, true, ignored);
+    return writeFile(path, bytes, BackupPath, ignored);
+}
+
+FileResult WriteExportWithBackup(const std::string& path, const std::string& bytes, SaveReport& report)
+{
+    return writeFile(path, bytes, ExportBackupPath, report);
 }
 
 FileResult WriteFileAtomically(const std::string& path, const std::string& bytes)
 {
     SaveReport ignored;
-    return writeFile(path, bytes, false, ignored);
+    return writeFile(path, bytes, nullptr, ignored);
 }
 
 FileResult ReadWholeFile(const std::string& path, std::string& bytes)
