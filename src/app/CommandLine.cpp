@@ -112,6 +112,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
         command.action == CommandLine::Action::ExportCsv || command.action == CommandLine::Action::PrintPdf;
     if (writesTable && command.view.empty())
         return fail("--view で保存する表を指定してください。");
+    if (command.action == CommandLine::Action::ExportCsv && command.view.rfind("graphs", 0) == 0)
+        return fail("グラフのページは PDF にだけ保存できます（--print-pdf を使ってください）。");
     return command;
 }
 

@@ -79,14 +79,15 @@ std::string nameOf(const std::string& originalPath)
 
 FileError fileSystemFailure(const std::error_code& error)
 {
-    return FileError{0, "復元用のフォルダーに書き込めません（" + error.message() + "）。"};
+    return FileError{0, "復元用のフォルダーに書き込めません（" + SystemErrorText(error.value()) + "）。"};
 }
 
 } // namespace
 
 RecoveryRecord RecoveryFilesFor(const std::string& folder, const std::string& originalPath, long processId)
 {
-    const std::string key = originalPath.empty() ? "new-" + std::to_string(processId) : keyOf(originalPath);
+    const std::string key =
+        (originalPath.empty() ? std::string("new") : keyOf(originalPath)) + "-" + std::to_string(processId);
     RecoveryRecord record;
     record.copyPath = (fs::path(folder) / (key + kCopyExtension)).string();
     record.recordPath = (fs::path(folder) / (key + kRecordExtension)).string();
@@ -98,7 +99,7 @@ RecoveryRecord RecoveryFilesFor(const std::string& folder, const std::string& or
 std::string RecoveryRecordText(const RecoveryRecord& record)
 {
     return std::string(kRecordHeading) + "\ntime=" + record.time + "\npid=" + std::to_string(record.processId) +
-           "\npath=" + record.originalPath + "\n";
+           (record.behind ? "\nbehind=1" : "") + "\npath=" + record.originalPath + "\n";
 }
 
 bool ParseRecoveryRecord(const std::string& text, RecoveryRecord& record)
@@ -106,7 +107,7 @@ bool ParseRecoveryRecord(const std::string& text, RecoveryRecord& record)
     const std::string heading = std::string(kRecordHeading) + "\n";
     if (text.compare(0, heading.size(), heading) != 0)
         return false;
-    const std::string timeKey = "time=", pidKey = "pid=", pathKey = "path=";
+    const std::string timeKey = "time=", pidKey = "pid=", behindKey = "behind=", pathKey = "path=";
     std::size_t at = heading.size();
     auto field = [&](const std::string& key, std::string& value) {
         if (text.compare(at, key.size(), key) != 0)
@@ -118,13 +119,16 @@ bool ParseRecoveryRecord(const std::string& text, RecoveryRecord& record)
         at = end + 1;
         return true;
     };
-    std::string time, pid;
+    std::string time, pid, behind;
     if (!field(timeKey, time) || !field(pidKey, pid))
+        return false;
+    if (text.compare(at, behindKey.size(), behindKey) == 0 && !field(behindKey, behind))
         return false;
     // The path runs to the end of the record, whatever it holds.
     if (text.compare(at, pathKey.size(), pathKey) != 0 || !endsWith(text, "\n"))
         return false;
     record.time = time;
+    record.behind = behind == "1";
     record.processId = std::strtol(pid.c_str(), nullptr, 10);
     record.originalPath = text.substr(at + pathKey.size(), text.size() - 1 - at - pathKey.size());
     return true;
@@ -142,6 +146,13 @@ FileResult WriteRecoveryCopy(const RecoveryRecord& record, const GradeDocument& 
     if (auto error = WriteFileAtomically(record.copyPath, bytes))
         return error;
     return WriteFileAtomically(record.recordPath, RecoveryRecordText(record));
+}
+
+void MarkRecoveryCopyBehind(const RecoveryRecord& record)
+{
+    RecoveryRecord marked = record;
+    marked.behind = true;
+    WriteFileAtomically(record.recordPath, RecoveryRecordText(marked));
 }
 
 void RemoveRecoveryCopy(const RecoveryRecord& record)

@@ -1,6 +1,7 @@
 #include "file/RosterImport.h"
 
 #include "file/Cp932.h"
+#include "file/FieldText.h"
 #include "file/SafeWrite.h"
 
 #include <algorithm>
@@ -25,8 +26,10 @@ void splitLine(std::string_view rest, std::vector<std::string>& names)
             name = rest.substr(0, cut);
             rest.remove_prefix(cut + 1);
         }
-        if (!name.empty())
-            names.emplace_back(name);
+        // Tabs and other control characters never enter the book.
+        std::string storable = StorableFieldText(name);
+        if (!storable.empty())
+            names.push_back(std::move(storable));
     }
 }
 
@@ -72,7 +75,7 @@ RosterImportResult ImportRoster(GradeBook& book, const std::vector<std::string>&
     }
     book.StudentCount = static_cast<Integer>(result.imported);
     if (changed)
-        book.MarkChanged();
+        book.MarkRegistered();
     return result;
 }
 

@@ -33,8 +33,11 @@ std::string writeReason(int error)
     case EROFS:
         return "読み取り専用の場所には保存できません。";
     case ENOENT:
-    case ENOTDIR:
         return "保存先のフォルダーが見つかりません。";
+    case ENOTDIR:
+        return "保存先のパスの途中にフォルダーではないものがあります。";
+    case ENAMETOOLONG:
+        return "ファイル名が長すぎます。";
     case EISDIR:
         return "同じ名前のフォルダーがあります。";
     case EIO:
@@ -42,7 +45,7 @@ std::string writeReason(int error)
     case ELOOP:
         return "シンボリックリンクが循環しています。";
     default:
-        return std::string("書き込みに失敗しました（") + std::strerror(error) + "）。";
+        return "書き込みに失敗しました（" + SystemErrorText(error) + "）。";
     }
 }
 
@@ -52,8 +55,11 @@ std::string readReason(int error)
 {
     switch (error) {
     case ENOENT:
-    case ENOTDIR:
         return "ファイルが見つかりません。";
+    case ENOTDIR:
+        return "ファイルが見つかりません（パスの途中にフォルダーではないものがあります）。";
+    case ENAMETOOLONG:
+        return "ファイル名が長すぎます。";
     case EACCES:
     case EPERM:
         return "ファイルを開けません（読み取りの権限がありません）。";
@@ -66,7 +72,7 @@ std::string readReason(int error)
     case ELOOP:
         return "シンボリックリンクが循環しています。";
     default:
-        return std::string("ファイルを読み取れません（") + std::strerror(error) + "）。";
+        return "ファイルを読み取れません（" + SystemErrorText(error) + "）。";
     }
 }
 

@@ -8,6 +8,7 @@
 #include "mainwindow/PaneDivider.h"
 #include "mainwindow/Pictures.h"
 #include "mainwindow/RecoveryKeeper.h"
+#include "platform/BookLock.h"
 #include "mainwindow/views/GridBase.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
@@ -46,6 +47,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
         dataFolder.isEmpty() ? QString() : dataFolder + QStringLiteral("/recovery"),
         [this] { return platform_.Now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")); },
         [this](const QString& note) { sbStatusBar->showMessage(note, 15000); });
+    lock_ = std::make_unique<BookLock>();
     createMenus();
     createToolBar();
     Form_Load();
@@ -235,6 +237,8 @@ void frmMain::applyCommands()
     enable(on.edit, {mnuEditProperty, ToolbarButton(message(texts::kKeyEdit))});
     enable(on.nameBook, {mnuEditNameBook});
     enable(on.print, {mnuFilePrint, ToolbarButton(message(texts::kKeyPrint))});
+    setWindowTitle(message(texts::kWindowCaption) +
+                   (commands_.readOnly ? message(texts::kReadOnlyCaption) : QString()));
 }
 
 void frmMain::showEvent(QShowEvent* event)
@@ -374,9 +378,13 @@ void frmMain::enableMainWindowHook()
         theMainForm->editorClosed();
 }
 
-void frmMain::documentChangedHook()
+void frmMain::documentChangedHook(bool registered)
 {
-    if (theMainForm)
+    if (!theMainForm)
+        return;
+    if (registered)
+        theMainForm->recovery_->WriteAtOnce();
+    else
         theMainForm->recovery_->DocumentChanged();
 }
 

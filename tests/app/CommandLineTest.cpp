@@ -37,7 +37,8 @@ TEST(ParseCommandLine, RefusesIncompleteOrUnknownArguments)
           {"--export-csv", "o.csv", "--view", "class", "--check", "a.txt"},
           {"--check", "--export-csv", "o.csv", "--view", "class", "a.txt"},
           {"--export-csv", "o.csv", "--export-csv", "p.csv", "--view", "class", "a.txt"},
-          {"--export-csv", "o.csv", "--view", "class", "--view", "test:1,1,1", "a.txt"}}) {
+          {"--export-csv", "o.csv", "--view", "class", "--view", "test:1,1,1", "a.txt"},
+          {"--export-csv", "o.csv", "--view", "graphs:1", "a.txt"}}) { // graph pages are PDF only
         const auto command = ParseCommandLine(args);
         EXPECT_EQ(command.action, Action::Error) << args.front();
         EXPECT_FALSE(command.error.empty());
