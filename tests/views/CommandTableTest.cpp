@@ -27,7 +27,7 @@ TEST(CommandTable, FollowsTheDocumentFromLoadToClose)
         CommandState state;
         const char* flags;
     };
-    //                                     open   named  checked enrolled viewpoint
+    //                                     open   named  checked enrolled viewpoint read-only
     const Case cases[] = {
         {"load, and again after Close", {false, false, false, false, false}, "110000000"},
         {"first activation at start", {false, false, true, false, false}, "110000010"},
@@ -37,6 +37,7 @@ TEST(CommandTable, FollowsTheDocumentFromLoadToClose)
         {"Open of a class with students", {true, true, true, true, false}, "001111101"},
         {"roster imported after New", {true, false, true, true, false}, "001011101"},
         {"viewpoint table shown", {true, true, true, true, true}, "001111001"},
+        {"opened read-only", {true, true, true, true, false, true}, "001011101"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Flags(CommandsFor(c.state)), c.flags) << c.when;

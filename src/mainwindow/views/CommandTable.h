@@ -8,10 +8,10 @@ namespace miravel {
 struct CommandState {
     bool documentOpen = false;     // New or Open ran and Close has not since
     bool hasFileName = false;      // Save can write without asking for a name
-    bool readOnly = false;         // another window has the book: Save As only
     bool rosterChecked = false;    // the roster was looked at since the window's load
     bool enrolled = false;         // at least one named student
     bool viewpointShown = false;   // a viewpoint table is shown: it has no editor
+    bool readOnly = false;         // another window has the book: Save As only
 };
 
 struct EnabledCommands {
