@@ -49,13 +49,15 @@ std::string StorableFieldText(std::string_view utf8)
 {
     std::string text;
     text.reserve(utf8.size());
-    for (char c : WithCp932Forms(utf8)) {
+    for (char c : utf8) {
         if (c == ';')
             text += "\xEF\xBC\x9B"; // ；
         else if (!isControl(c))
             text += c;
     }
-    return text;
+    // Mapped last: a control character removed between the bytes of a
+    // damaged text may join them into one that is mapped.
+    return WithCp932Forms(text);
 }
 
 std::optional<std::string> UnstorableCharacter(std::string_view utf8)

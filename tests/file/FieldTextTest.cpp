@@ -23,6 +23,7 @@ TEST(FieldText, SeparatorsAndLineBreaksCannotReachTheFile)
         {"山\0田\t太\x1b郎\x7f\x01"sv, "山田太郎"}, // control characters
         {"4月〜7月", "4月～7月"},                   // what Linux input methods type ...
         {"−5‖¢£¬", "－5∥￠￡￢"},                    // ... becomes what code page 932 keeps
+        {"\xE3\x08\x80\x9C", "～"},                    // a damaged 〜 joined by removing a control
     };
     for (const auto& c : cases)
         EXPECT_EQ(StorableFieldText(c.typed), c.stored) << c.typed;
