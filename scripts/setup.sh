@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Miravel needs to build, run and test, when
-# they are missing (clang for the sanitizer build and the fuzz targets).
-# Run as root (or with sudo available).
+# they are missing (clang for the sanitizer build and the fuzz targets;
+# lintian and appstream judge the Debian package and the AppStream record).
+# Run as root (or with sudo available). Given package names, it installs
+# those instead (scripts/windows-check.sh does).
 set -euo pipefail
 
 packages=(
@@ -9,9 +11,12 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
-  desktop-file-utils
+  desktop-file-utils lintian appstream
   poppler-utils
 )
+if [ $# -gt 0 ]; then
+  packages=("$@")
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -2,15 +2,16 @@
 // What a file on disk was when this program last read or wrote it, so a
 // save can tell when another program changed it meanwhile.
 
+#include <cstdint>
 #include <string>
 
 namespace miravel {
 
 struct DiskStamp {
     bool exists = false;
-    unsigned long long device = 0, inode = 0; // the file's identity
-    long long size = 0;
-    long long modifiedSeconds = 0, modifiedNanoseconds = 0;
+    std::uint64_t device = 0, file = 0; // the file's identity
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;
 
     bool operator==(const DiskStamp& other) const;
     bool operator!=(const DiskStamp& other) const { return !(*this == other); }

@@ -26,7 +26,9 @@ std::string SystemErrorText(int error)
     case ENAMETOOLONG:
         return "ファイル名が長すぎます";
     case ENOSPC:
+#ifdef EDQUOT
     case EDQUOT:
+#endif
         return "ディスクの空き容量が足りません";
     case EROFS:
         return "読み取り専用のファイルシステムです";
@@ -44,7 +46,9 @@ std::string SystemErrorText(int error)
     case ENOMEM:
         return "メモリが足りません";
     case EBUSY:
+#ifdef ETXTBSY
     case ETXTBSY:
+#endif
         return "ほかのプログラムが使用中です";
     case EXDEV:
         return "別のドライブにはまたがれません";
