@@ -224,7 +224,7 @@ void frmMain::applyCommands()
 {
     commands_.enrolled = Book().CountEnrolledStudents() > 0;
     const EnabledCommands on = CommandsFor(commands_);
-    const auto enable = [this](bool enabled, std::initializer_list<QAction*> items) {
+    const auto enable = [](bool enabled, std::initializer_list<QAction*> items) {
         for (QAction* item : items)
             item->setEnabled(enabled);
     };
