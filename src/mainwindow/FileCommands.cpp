@@ -64,12 +64,14 @@ void frmMain::mnuFileNew_Click()
     GradeBook& book = Book();
     book.SchoolYear = texts::kNotRegisteredYet;
     book.CurrentFilePath.clear();
-    TreeView1_refresh();
-    book.SavedState = true;
     book.CurrentNodeKey = texts::kClassNodeKey;
+    TreeView1_refresh();
+    // Nothing is lost yet: only a change makes leaving ask.
+    book.SavedState = false;
     showDocumentCommands(false);
     SetStatusHint(message(texts::kHintNew));
     ShowNewView();
+    UpdateCaption();
 }
 
 void frmMain::mnuFileOpen_Click()
@@ -110,13 +112,15 @@ bool frmMain::openHeldFile(const QString& path)
 void frmMain::showOpenedDocument(bool saveOffered)
 {
     GradeBook& book = Book();
-    TreeView1_refresh();
-    book.SavedState = true;
     book.CurrentNodeKey = texts::kClassNodeKey;
+    TreeView1_refresh();
+    // The book is as its file holds it.
+    book.SavedState = false;
     showDocumentCommands(saveOffered);
     SetStatusHint(message(texts::kHintClass));
     showClassCaption();
     ShowNewView();
+    UpdateCaption();
 }
 
 void frmMain::OfferRecovery()
@@ -167,6 +171,9 @@ bool frmMain::restoreCopy(const RecoveryRecord& copy)
     // The teacher chose the copy over the file as it is now.
     noteDiskState(copy.originalPath, StampOf(copy.originalPath));
     showOpenedDocument(!copy.originalPath.empty());
+    // The restored work is not in any file yet.
+    book.SavedState = true;
+    UpdateCaption();
     recovery_->Adopt(copy);
     return true;
 }
@@ -207,6 +214,7 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
     if (report.BackupMissing())
         SetStatusHint(message(texts::kBackupMissing));
     recovery_->Forget();
+    UpdateCaption();
     return SaveOutcome::Saved;
 }
 
@@ -308,6 +316,7 @@ void frmMain::mnuFileClose_Click()
     MSFlexGrid1_init();
     showClassCaption();
     ShowNewView();
+    UpdateCaption();
 }
 
 void frmMain::mnuFileExit_Click() { close(); }

@@ -8,6 +8,7 @@
 #include "mainwindow/PaneDivider.h"
 #include "mainwindow/Pictures.h"
 #include "mainwindow/RecoveryKeeper.h"
+#include "mainwindow/WindowCaption.h"
 #include "platform/BookLock.h"
 #include "mainwindow/views/GridBase.h"
 #include "platform/Platform.h"
@@ -15,6 +16,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -51,6 +53,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
     createMenus();
     createToolBar();
     Form_Load();
+    UpdateCaption();
 }
 
 frmMain::~frmMain()
@@ -98,6 +101,16 @@ QAction* frmMain::ToolbarButton(const QString& key) const { return toolbarButton
 QString frmMain::StatusHint() const { return statusHint_->text(); }
 
 void frmMain::SetStatusHint(const QString& hint) { statusHint_->setText(hint); }
+
+void frmMain::UpdateCaption()
+{
+    const QString path = QFile::decodeName(Book().CurrentFilePath.c_str());
+    setWindowFilePath(path);
+    // A book another window holds is shown read-only, and says so.
+    setWindowTitle(WindowCaption(path) + (commands_.readOnly ? message(texts::kReadOnlyCaption) : QString()));
+    // Without a file the caption has no place for the mark.
+    setWindowModified(!path.isEmpty() && Book().SavedState);
+}
 
 QString frmMain::message(const char* text) const { return QString::fromUtf8(text); }
 
@@ -233,12 +246,12 @@ void frmMain::applyCommands()
     enable(on.fileClose, {mnuFileClose});
     enable(on.fileSave, {mnuFileSave});
     enable(on.fileSaveAs, {mnuFileSaveAs});
+    saveAsByCtrlS_->setEnabled(!on.fileSave && on.saveButton);
     enable(on.saveButton, {ToolbarButton(message(texts::kKeySave))});
     enable(on.edit, {mnuEditProperty, ToolbarButton(message(texts::kKeyEdit))});
     enable(on.nameBook, {mnuEditNameBook});
     enable(on.print, {mnuFilePrint, ToolbarButton(message(texts::kKeyPrint))});
-    setWindowTitle(message(texts::kWindowCaption) +
-                   (commands_.readOnly ? message(texts::kReadOnlyCaption) : QString()));
+    UpdateCaption();
 }
 
 void frmMain::showEvent(QShowEvent* event)
@@ -310,7 +323,8 @@ void frmMain::mnuHelpContents_Click()
 {
     const QString helpFile = platform_.HelpFile();
     if (helpFile.isEmpty()) {
-        platform_.ShowMessage(this, message(texts::kNoHelp), windowTitle(), MessageButtons::Ok,
+        platform_.ShowMessage(this, message(texts::kNoHelp), ShownCaption(windowTitle(), isWindowModified()),
+                              MessageButtons::Ok,
                               MessageIcon::Information);
         return;
     }
@@ -386,6 +400,7 @@ void frmMain::documentChangedHook(bool registered)
         theMainForm->recovery_->WriteAtOnce();
     else
         theMainForm->recovery_->DocumentChanged();
+    theMainForm->UpdateCaption();
 }
 
 void frmMain::editorClosed()

@@ -69,7 +69,9 @@ TEST_F(CriteriaLifecycleTest, PrintingUsesTheStoredCounts)
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     useClass(30, 12, 4);
-    Book().Scores[YearRoundSlot(0, 0)][0] = 55.5f;
+    // Thirty different values: the counts line shows the letters of the stored counts.
+    for (int n = 0; n < 30; ++n)
+        Book().Scores[YearRoundSlot(0, 0)][n] = Book().Scores[SemesterSummarySlot(0, 0, 0)][n] = 40.5f + n;
     const struct {
         bool semester;
         const char* title;
@@ -126,6 +128,7 @@ TEST_F(CriteriaLifecycleTest, EveryWayOutHandsTheMainWindowBack)
         EXPECT_LE((form->geometry().center() - window->geometry().center()).manhattanLength(), 10) << c.node;
         type(form->findChild<QLineEdit*>(), "3");
         const QString how = U(c.how);
+        platform.messageAnswers = {MessageAnswer::Yes};  // "3" is dropped
         if (how == U("frame"))
             form->close();
         else if (how == U("Esc"))
@@ -134,6 +137,8 @@ TEST_F(CriteriaLifecycleTest, EveryWayOutHandsTheMainWindowBack)
             form->Command2->click();
         EXPECT_TRUE(window->isEnabled()) << c.node << " " << c.how;
         EXPECT_FALSE(form->isVisible());
+        EXPECT_EQ(platform.messages.size(), how == U("frame") ? 0u : 1u) << c.how;  // a closing main window does not ask
+        platform.messages.clear();
         QTest::qWait(0);
         // The keyboard comes back to the main window, also without a window manager to hand it over.
         EXPECT_TRUE(window->isActiveWindow()) << c.node << " " << c.how;
