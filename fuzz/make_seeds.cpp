@@ -1,7 +1,8 @@
 // Writes the seed files of the fuzz targets into the folders given: whole
 // grade books written by the program's own writer (a fresh one and a full
 // one), cut at the lines where the file's sections change and in the middle
-// of a line and of a two-byte character; and a few name books.
+// of a line and of a two-byte character; a few name books, typed texts and
+// recovery records. Each target's seeds go into the folder of its name.
 
 #include "core/Defaults.h"
 #include "core/GradeBook.h"
@@ -62,11 +63,13 @@ std::string firstLines(const std::string& bytes, int lines)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::cerr << "usage: make_seeds GRADEBOOK_DIR ROSTER_DIR\n";
+    if (argc != 2) {
+        std::cerr << "usage: make_seeds SEEDS_DIR (with gradebook/ roster/ fieldtext/ recovery/ in it)\n";
         return 2;
     }
-    const std::string books = argv[1], rosters = argv[2];
+    const std::string seeds = argv[1];
+    const std::string books = seeds + "/gradebook", rosters = seeds + "/roster";
+    const std::string texts = seeds + "/fieldtext", records = seeds + "/recovery";
     auto fresh = std::make_unique<GradeBook>();
     InitDefaults(*fresh);
     std::string freshBytes, fullBytes;
@@ -83,5 +86,14 @@ int main(int argc, char** argv)
     save(rosters, "commas.csv", *Utf8ToCp932("山田,田中,佐藤\r\n"));
     save(rosters, "mixed.csv", *Utf8ToCp932("山田,田中;佐藤\r\n;;鈴木\r\n\r\n ｶﾀｶﾅ\r\n"));
     save(rosters, "lines.csv", *Utf8ToCp932("山田\n田中\r佐藤\r\n"));
+    save(rosters, "controls.csv", *Utf8ToCp932("山田\t一郎,\x1b田中;\x7f\r\n"));
+
+    save(texts, "name.txt", "山田;太郎\r\n");
+    save(texts, "kin.txt", "4月〜7月 −5 ‖ ¢£¬");
+    save(texts, "controls.txt", std::string("a\0b\tc\x1b\x7f", 7));
+    save(texts, "unstorable.txt", "鷗外😀\xff");
+
+    save(records, "record.recovery", "Miravel recovery copy\ntime=2025/04/07 09:30:15\npid=123\npath=/成績/3年1組.txt\n");
+    save(records, "behind.recovery", "Miravel recovery copy\ntime=2025/04/07 09:30:15\npid=1\nbehind=1\npath=\n");
     return 0;
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Long fuzzing campaigns of the grade-book reader and the roster reader
+# Long fuzzing campaigns of the grade-book reader, the roster import, the
+# field-text checks and the recovery record reader
 # (libFuzzer, clang, AddressSanitizer and UndefinedBehaviorSanitizer).
 #   scripts/fuzz.sh [SECONDS_PER_TARGET]     default 600
 # Builds only the fuzz targets in build-fuzz/, keeps the corpus in
@@ -10,12 +11,13 @@ cd "$(dirname "$0")/.."
 seconds="${1:-600}"
 export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz -j2 --target make_seeds fuzz_gradebook fuzz_roster
+targets="gradebook roster fieldtext recovery"
+cmake --build build-fuzz -j2 --target make_seeds $(for t in $targets; do echo fuzz_$t; done)
 work=build-fuzz/fuzz-work
 rm -rf "$work/seeds"
-mkdir -p "$work/seeds/gradebook" "$work/seeds/roster" fuzz-corpus/gradebook fuzz-corpus/roster
-build-fuzz/make_seeds "$work/seeds/gradebook" "$work/seeds/roster"
-for target in gradebook roster; do
+for t in $targets; do mkdir -p "$work/seeds/$t" "fuzz-corpus/$t"; done
+build-fuzz/make_seeds "$work/seeds"
+for target in $targets; do
   build-fuzz/fuzz_$target -max_total_time="$seconds" -timeout=10 -dict=fuzz/miravel.dict -print_final_stats=1 \
     -artifact_prefix="$work/" fuzz-corpus/$target "$work/seeds/$target"
 done

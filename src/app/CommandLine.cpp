@@ -123,6 +123,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
         command.action == CommandLine::Action::ExportCsv || command.action == CommandLine::Action::PrintPdf;
     if (writesTable && command.view.empty())
         return fail("--view で保存する表を指定してください。");
+    if (command.action == CommandLine::Action::ExportCsv && command.view.rfind("graphs", 0) == 0)
+        return fail("グラフのページは PDF にだけ保存できます（--print-pdf を使ってください）。");
     return command;
 }
 
@@ -316,7 +318,7 @@ std::string BackupMissingNote(const std::string& output, bool backupMissing)
 {
     if (!backupMissing)
         return {};
-    return "注意: バックアップ " + BackupPath(FinalTarget(output)) + " を作れませんでした。" + output + " は保存しました。\n";
+    return "注意: バックアップ " + ExportBackupPath(FinalTarget(output)) + " を作れませんでした。" + output + " は保存しました。\n";
 }
 
 } // namespace miravel

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/PrintPdf.h"
 #include "editors/Editors.h"
+#include "file/FileError.h"
 #include "mainwindow/GuardedApplication.h"
 #include "mainwindow/RunWindow.h"
 #include "print/StudentSheetPrintCommand.h"
@@ -53,7 +54,7 @@ int main(int argc, char** argv)
             miravel::RegisterSheetPrinting(window);
         });
     } catch (const std::exception& error) {
-        std::cerr << "内部エラーのため終了します（" << error.what() << "）。\n";
+        std::cerr << "内部エラーのため終了します（" << miravel::ExceptionText(error) << "）。\n";
     } catch (...) {
         std::cerr << "内部エラーのため終了します。\n";
     }

@@ -80,7 +80,14 @@ void GradeBook::MarkChanged()
 {
     SavedState = true;
     if (documentChangedHook)
-        documentChangedHook();
+        documentChangedHook(false);
+}
+
+void GradeBook::MarkRegistered()
+{
+    SavedState = true;
+    if (documentChangedHook)
+        documentChangedHook(true);
 }
 
 void SetDocumentChangedHook(DocumentChangedHook hook) { documentChangedHook = hook; }

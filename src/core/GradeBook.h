@@ -103,6 +103,10 @@ struct GradeBook : GradeDocument {
     // this, so closing or exiting asks before unsaved work is dropped.
     // It also tells the main window, which keeps a recovery copy.
     void MarkChanged();
+    // The same for a change the teacher finished on purpose (a registration,
+    // a transfer-out, an import): the recovery copy is written before this
+    // returns, where MarkChanged lets a burst of changes share one copy.
+    void MarkRegistered();
 
     // Replaces every persistent member, leaving selection and run-time state.
     void ReplaceDocument(GradeDocument&& document) { static_cast<GradeDocument&>(*this) = std::move(document); }
@@ -116,8 +120,9 @@ void EnableMainWindow();
 using EnableMainWindowHook = void (*)();
 void SetEnableMainWindowHook(EnableMainWindowHook hook);
 
-// Called by GradeBook::MarkChanged() after every change; set by the main window.
-using DocumentChangedHook = void (*)();
+// Called by GradeBook::MarkChanged() and MarkRegistered() (`registered`
+// true) after every change; set by the main window.
+using DocumentChangedHook = void (*)(bool registered);
 void SetDocumentChangedHook(DocumentChangedHook hook);
 
 } // namespace miravel

@@ -56,7 +56,7 @@ FileResult WriteGridCsv(const std::string& path, const TextGrid& grid, SaveRepor
     const auto bytes = Utf8ToCp932(GridToCsvText(grid), &offending);
     if (!bytes)
         return FileError{0, "表の文字「" + offending + "」はファイルに保存できません。"};
-    return WriteFileWithBackup(path, *bytes, report);
+    return WriteExportWithBackup(path, *bytes, report);
 }
 
 } // namespace miravel

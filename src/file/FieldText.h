@@ -9,11 +9,19 @@
 
 namespace miravel {
 
-// ";" becomes the full-width "；" and line breaks are removed, so the text
-// reads back from the file as it was typed.
+// ";" becomes the full-width "；", line breaks and every other control
+// character (C0 and DEL) are removed, and the characters Linux input
+// methods type for ～ − ∥ ￠ ￡ ￢ become the forms code page 932 stores, so
+// the text reads back from the file as the teacher meant it.
 std::string StorableFieldText(std::string_view utf8);
 
-// The first character (UTF-8) that code page 932 cannot store, or nothing.
+// 〜 − ‖ ¢ £ ¬ (U+301C, U+2212, U+2016, U+00A2/A3/AC) as code page 932 keeps
+// them on Windows: ～ － ∥ ￠ ￡ ￢ (U+FF5E, U+FF0D, U+2225, U+FFE0/E1/E2).
+// Every other character is left as it is.
+std::string WithCp932Forms(std::string_view utf8);
+
+// The first character (UTF-8) that code page 932 cannot store even in the
+// forms above, or nothing.
 std::optional<std::string> UnstorableCharacter(std::string_view utf8);
 
 } // namespace miravel

@@ -2,6 +2,7 @@
 // Why a file could not be read or written. The file layer never shows a
 // dialog; windows and the command line decide how to show this.
 
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -17,5 +18,13 @@ struct FileError {
 
 // Empty on success.
 using FileResult = std::optional<FileError>;
+
+// The operating system's error number in Japanese ("ファイル名が長すぎます"),
+// never the system's own English text; an unknown one gives its number.
+std::string SystemErrorText(int error);
+
+// What an exception says, in Japanese where it comes from the system (out
+// of memory, a failed system call); a program fault keeps its own detail.
+std::string ExceptionText(const std::exception& error);
 
 } // namespace miravel

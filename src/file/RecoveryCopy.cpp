@@ -77,14 +77,15 @@ std::string nameOf(const std::string& originalPath)
 
 FileError fileSystemFailure(const std::error_code& error)
 {
-    return FileError{0, "復元用のフォルダーに書き込めません（" + error.message() + "）。"};
+    return FileError{0, "復元用のフォルダーに書き込めません（" + SystemErrorText(error.value()) + "）。"};
 }
 
 } // namespace
 
 RecoveryRecord RecoveryFilesFor(const std::string& folder, const std::string& originalPath, long processId)
 {
-    const std::string key = originalPath.empty() ? "new-" + std::to_string(processId) : keyOf(originalPath);
+    const std::string key =
+        (originalPath.empty() ? std::string("new") : keyOf(originalPath)) + "-" + std::to_string(processId);
     RecoveryRecord record;
     record.copyPath = (fs::u8path(folder) / fs::u8path(key + kCopyExtension)).u8string();
     record.recordPath = (fs::u8path(folder) / fs::u8path(key + kRecordExtension)).u8string();
@@ -96,7 +97,7 @@ RecoveryRecord RecoveryFilesFor(const std::string& folder, const std::string& or
 std::string RecoveryRecordText(const RecoveryRecord& record)
 {
     return std::string(kRecordHeading) + "\ntime=" + record.time + "\npid=" + std::to_string(record.processId) +
-           "\npath=" + record.originalPath + "\n";
+           (record.behind ? "\nbehind=1" : "") + "\npath=" + record.originalPath + "\n";
 }
 
 bool ParseRecoveryRecord(const std::string& text, RecoveryRecord& record)
@@ -104,7 +105,7 @@ bool ParseRecoveryRecord(const std::string& text, RecoveryRecord& record)
     const std::string heading = std::string(kRecordHeading) + "\n";
     if (text.compare(0, heading.size(), heading) != 0)
         return false;
-    const std::string timeKey = "time=", pidKey = "pid=", pathKey = "path=";
+    const std::string timeKey = "time=", pidKey = "pid=", behindKey = "behind=", pathKey = "path=";
     std::size_t at = heading.size();
     auto field = [&](const std::string& key, std::string& value) {
         if (text.compare(at, key.size(), key) != 0)
@@ -116,13 +117,16 @@ bool ParseRecoveryRecord(const std::string& text, RecoveryRecord& record)
         at = end + 1;
         return true;
     };
-    std::string time, pid;
+    std::string time, pid, behind;
     if (!field(timeKey, time) || !field(pidKey, pid))
+        return false;
+    if (text.compare(at, behindKey.size(), behindKey) == 0 && !field(behindKey, behind))
         return false;
     // The path runs to the end of the record, whatever it holds.
     if (text.compare(at, pathKey.size(), pathKey) != 0 || !endsWith(text, "\n"))
         return false;
     record.time = time;
+    record.behind = behind == "1";
     record.processId = std::strtol(pid.c_str(), nullptr, 10);
     record.originalPath = text.substr(at + pathKey.size(), text.size() - 1 - at - pathKey.size());
     return true;
@@ -143,6 +147,13 @@ FileResult WriteRecoveryCopy(const RecoveryRecord& record, const GradeDocument& 
     if (auto error = WriteCompanion(record.copyPath, document.Evaluation))
         return error;
     return WriteFileAtomically(record.recordPath, RecoveryRecordText(record));
+}
+
+void MarkRecoveryCopyBehind(const RecoveryRecord& record)
+{
+    RecoveryRecord marked = record;
+    marked.behind = true;
+    WriteFileAtomically(record.recordPath, RecoveryRecordText(marked));
 }
 
 void RemoveRecoveryCopy(const RecoveryRecord& record)

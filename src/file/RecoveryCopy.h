@@ -7,7 +7,8 @@
 //
 // In the folder, per document:
 //   <key>.txt        the copy, exactly the bytes Save would write
-//   <key>.recovery   the side record (UTF-8 lines "time=", "pid=", "path=")
+//   <key>.recovery   the side record (UTF-8 lines "time=", "pid=", "behind=1"
+//                    when later copies failed, "path=")
 //   <key>.miravel    the evaluation settings, as beside the book (when any)
 // A copy the teacher chose not to restore is kept as <name>-<date>-<time>.txt
 // with its record as <name>-<date>-<time>.info.
@@ -26,15 +27,20 @@ struct RecoveryRecord {
     std::string originalPath;  // empty for a book that was never saved
     std::string time;          // "2025/04/07 09:30:15", when the copy was written
     long processId = 0;        // the program that wrote it
+    bool behind = false;       // later changes could not be copied
 };
 
-// Where the copy of a document lives. A book that was never saved is keyed
-// by the process, so two programs running at once keep apart.
+// Where the copy of a document lives: keyed by the book and the process, so
+// two programs running at once never overwrite each other's copy.
 RecoveryRecord RecoveryFilesFor(const std::string& folder, const std::string& originalPath, long processId);
 
 // Writes the copy, then its record, each whole or not at all (the folder is
 // made when missing).
 FileResult WriteRecoveryCopy(const RecoveryRecord& record, const GradeDocument& document);
+
+// Rewrites the record of a copy that could not be brought up to date, so
+// the restore question can say that later changes are missing. Best effort.
+void MarkRecoveryCopyBehind(const RecoveryRecord& record);
 
 // Removes the copy and its record; a missing one is no failure.
 void RemoveRecoveryCopy(const RecoveryRecord& record);

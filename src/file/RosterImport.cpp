@@ -52,6 +52,8 @@ void splitLine(std::string_view rest, std::vector<std::string>& names)
         const auto cut = FieldEnd(rest);
         name += rest.substr(0, cut);
         rest.remove_prefix(cut == std::string_view::npos ? rest.size() : cut + 1);
+        // Tabs and other control characters never enter the book.
+        name = StorableFieldText(name);
         if (!name.empty())
             names.push_back(std::move(name));
     }
@@ -99,7 +101,7 @@ RosterImportResult ImportRoster(GradeBook& book, const std::vector<std::string>&
     }
     book.StudentCount = static_cast<Integer>(result.imported);
     if (changed)
-        book.MarkChanged();
+        book.MarkRegistered();
     return result;
 }
 

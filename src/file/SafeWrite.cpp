@@ -33,8 +33,11 @@ std::string writeReason(int error)
     case EROFS:
         return "読み取り専用の場所には保存できません。";
     case ENOENT:
-    case ENOTDIR:
         return "保存先のフォルダーが見つかりません。";
+    case ENOTDIR:
+        return "保存先のパスの途中にフォルダーではないものがあります。";
+    case ENAMETOOLONG:
+        return "ファイル名が長すぎます。";
     case EISDIR:
         return "同じ名前のフォルダーがあります。";
     case EIO:
@@ -42,7 +45,7 @@ std::string writeReason(int error)
     case ELOOP:
         return "シンボリックリンクが循環しています。";
     default:
-        return std::string("書き込みに失敗しました（") + std::strerror(error) + "）。";
+        return "書き込みに失敗しました（" + SystemErrorText(error) + "）。";
     }
 }
 
@@ -52,8 +55,11 @@ std::string readReason(int error)
 {
     switch (error) {
     case ENOENT:
-    case ENOTDIR:
         return "ファイルが見つかりません。";
+    case ENOTDIR:
+        return "ファイルが見つかりません（パスの途中にフォルダーではないものがあります）。";
+    case ENAMETOOLONG:
+        return "ファイル名が長すぎます。";
     case EACCES:
     case EPERM:
         return "ファイルを開けません（読み取りの権限がありません）。";
@@ -66,7 +72,7 @@ std::string readReason(int error)
     case ELOOP:
         return "シンボリックリンクが循環しています。";
     default:
-        return std::string("ファイルを読み取れません（") + std::strerror(error) + "）。";
+        return "ファイルを読み取れません（" + SystemErrorText(error) + "）。";
     }
 }
 
@@ -254,9 +260,8 @@ bool copyTemporary(const std::string& target, const FileStatus& previous, std::s
 
 // Puts the previous content in place as the backup, complete before it
 // replaces the older backup. False when no backup could be made.
-bool makeBackup(const std::string& target, const FileStatus& previous)
+bool makeBackup(const std::string& target, const std::string& backup, const FileStatus& previous)
 {
-    const std::string backup = BackupPath(target);
     if (backup == target)
         return false;
     // Already a second name of the file (a save that failed at its last
@@ -293,7 +298,10 @@ bool readOnly(const FileStatus& info, const std::string& path)
     return (info.mode & 0222) == 0 || WriteDenied(path);
 }
 
-FileResult writeFile(const std::string& path, const std::string& bytes, bool withBackup, SaveReport& report)
+using BackupRule = std::string (*)(const std::string&);
+
+// `backupOf` null: no backup is kept.
+FileResult writeFile(const std::string& path, const std::string& bytes, BackupRule backupOf, SaveReport& report)
 {
     report = SaveReport{};
     const std::string target = FinalTarget(path);
@@ -318,9 +326,9 @@ FileResult writeFile(const std::string& path, const std::string& bytes, bool wit
     std::string temporary;
     if (const int error = writeTemporary(folder, nameOf(target), bytes, exists ? &previous : nullptr, temporary))
         return writeFailure(error);
-    if (exists && withBackup) {
+    if (exists && backupOf) {
         report.previousExisted = true;
-        report.backupMade = makeBackup(target, previous);
+        report.backupMade = makeBackup(target, backupOf(target), previous);
     }
     if (Sys().rename(temporary.c_str(), target.c_str()) != 0) {
         const int error = errno;
@@ -345,6 +353,8 @@ std::string BackupPath(const std::string& path)
     return path.substr(0, dot + 1) + "bak";
 }
 
+std::string ExportBackupPath(const std::string& path) { return path + ".bak"; }
+
 std::string FinalTarget(const std::string& path)
 {
     std::string target = path;
@@ -363,19 +373,24 @@ std::string FinalTarget(const std::string& path)
 
 FileResult WriteFileWithBackup(const std::string& path, const std::string& bytes, SaveReport& report)
 {
-    return writeFile(path, bytes, true, report);
+    return writeFile(path, bytes, BackupPath, report);
 }
 
 FileResult WriteFileWithBackup(const std::string& path, const std::string& bytes)
 {
     SaveReport ignored;
-    return writeFile(path, bytes, true, ignored);
+    return writeFile(path, bytes, BackupPath, ignored);
+}
+
+FileResult WriteExportWithBackup(const std::string& path, const std::string& bytes, SaveReport& report)
+{
+    return writeFile(path, bytes, ExportBackupPath, report);
 }
 
 FileResult WriteFileAtomically(const std::string& path, const std::string& bytes)
 {
     SaveReport ignored;
-    return writeFile(path, bytes, false, ignored);
+    return writeFile(path, bytes, nullptr, ignored);
 }
 
 FileResult ReadWholeFile(const std::string& path, std::string& bytes)

@@ -17,6 +17,11 @@ constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
 // do not count, so ".grades.txt" keeps ".grades.bak".
 std::string BackupPath(const std::string& path);
 
+// The backup of an exported table or printout: its whole name and ".bak"
+// (3年1組.csv -> 3年1組.csv.bak), so an export never takes the place of the
+// grade book's backup (3年1組.bak).
+std::string ExportBackupPath(const std::string& path);
+
 // The file a path finally names once symbolic links are followed (the path
 // itself when it is no link or names nothing yet).
 std::string FinalTarget(const std::string& path);
@@ -39,6 +44,9 @@ struct SaveReport {
 // it was or holding the previous content, never anything partial.
 FileResult WriteFileWithBackup(const std::string& path, const std::string& bytes);
 FileResult WriteFileWithBackup(const std::string& path, const std::string& bytes, SaveReport& report);
+
+// The same safe write for exports, keeping the backup at ExportBackupPath.
+FileResult WriteExportWithBackup(const std::string& path, const std::string& bytes, SaveReport& report);
 
 // The same safe write without any backup (for copies of the program's own).
 FileResult WriteFileAtomically(const std::string& path, const std::string& bytes);

@@ -44,7 +44,7 @@ bool SameFile(const std::string& a, const std::string& b)
 bool WouldOverwriteBook(const std::string& output, const std::string& book)
 {
     const std::string bookBackup = BackupPath(FinalTarget(book));
-    const std::string outputBackup = BackupPath(FinalTarget(output));
+    const std::string outputBackup = ExportBackupPath(FinalTarget(output));
     return SameFile(output, book) || SameFile(output, bookBackup) || SameFile(outputBackup, book);
 }
 

@@ -20,6 +20,7 @@ struct FileStatus {
     std::uint64_t size = 0;
     std::uint64_t device = 0; // device and file number together name the file
     std::uint64_t file = 0;
+    std::int64_t modified = 0; // last write, in the system's own units: only for comparing
     unsigned mode = 0;        // permission bits; on Windows 0444 for a read-only file, else 0666
     unsigned owner = 0;
     unsigned group = 0;

@@ -16,6 +16,7 @@
 #include "mainwindow/NavigationTree.h"
 #include "mainwindow/RecoveryKeeper.h"
 #include "mainwindow/views/GridBase.h"
+#include "platform/BookLock.h"
 #include "platform/Platform.h"
 
 #include <QAction>
@@ -85,6 +86,16 @@ void frmMain::mnuFileOpen_Click()
 
 bool frmMain::openFile(const QString& path)
 {
+    if (!takeBook(path))
+        return false;
+    const bool opened = openHeldFile(path);
+    if (!opened)
+        releaseBook();
+    return opened;
+}
+
+bool frmMain::openHeldFile(const QString& path)
+{
     // Work on this file that a program ending unsaved left behind comes first.
     RecoveryRecord copy;
     const std::string folder = LocalPath(recovery_->Folder());
@@ -132,7 +143,9 @@ frmMain::RecoveryAnswer frmMain::offerRecovery(const RecoveryRecord& copy)
 {
     const QString file =
         copy.originalPath.empty() ? message(texts::kNeverSavedBook) : DisplayPath(copy.originalPath);
-    const QString question = message(texts::kOfferRecovery).arg(file, QString::fromStdString(copy.time));
+    QString question = message(texts::kOfferRecovery).arg(file, QString::fromStdString(copy.time));
+    if (copy.behind) // "2025/04/07 09:30:15": the copy is from 09:30
+        question += message(texts::kRecoveryBehind).arg(QString::fromStdString(copy.time).mid(11, 5));
     const MessageAnswer answer =
         platform_.ShowMessage(this, question, message(texts::kProgramTitle), MessageButtons::YesNo, MessageIcon::None);
     if (answer == MessageAnswer::Cancel)
@@ -156,9 +169,13 @@ bool frmMain::restoreCopy(const RecoveryRecord& copy)
     readCompanionOf(copy.copyPath, document->Evaluation);
     // Bound to the original file: Save writes it as usual; a book that was
     // never saved comes back as a new one, whose Save asks for a name.
+    if (!copy.originalPath.empty() && !takeBook(QFile::decodeName(copy.originalPath.c_str())))
+        return false;
     GradeBook& book = Book();
     book.CurrentFilePath = copy.originalPath;
     book.ReplaceDocument(std::move(*document));
+    // The teacher chose the copy over the file as it is now.
+    noteDiskState(copy.originalPath, StampOf(copy.originalPath));
     showOpenedDocument(!copy.originalPath.empty());
     // The restored work is not in any file yet.
     book.SavedState = true;
@@ -172,6 +189,7 @@ bool frmMain::loadGradeBook(const QString& path)
     // Read into a document of its own: a file that is not a grade book
     // leaves the program as it was.
     auto document = std::make_unique<GradeDocument>();
+    const DiskStamp stamp = StampOf(LocalPath(path)); // before reading: a change meanwhile shows at Save
     if (const FileResult error = ReadGradeBook(LocalPath(path), *document)) {
         platform_.ShowMessage(this, FailureText(texts::kNotAGradeBook, path, *error),
                               message(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
@@ -181,6 +199,7 @@ bool frmMain::loadGradeBook(const QString& path)
     GradeBook& book = Book();
     book.CurrentFilePath = LocalPath(path);
     book.ReplaceDocument(std::move(*document));
+    noteDiskState(book.CurrentFilePath, stamp);
     return true;
 }
 
@@ -194,6 +213,8 @@ void frmMain::readCompanionOf(const std::string& bookPath, EvaluationSettings& s
 frmMain::SaveOutcome frmMain::saveTo(const QString& path)
 {
     GradeBook& book = Book();
+    if (!confirmOverwrite(path))
+        return SaveOutcome::Cancelled;
     SaveReport report;
     if (const FileResult error = WriteGradeBook(LocalPath(path), book, report)) {
         platform_.ShowMessage(this, FailureText(texts::kCannotSave, path, *error), message(texts::kProgramTitle),
@@ -207,6 +228,7 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
                               message(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
         return SaveOutcome::Failed;
     }
+    noteDiskState(LocalPath(path), StampOf(LocalPath(path)));
     book.SavedState = false;
     commands_.hasFileName = true;
     applyCommands();
@@ -228,12 +250,25 @@ frmMain::SaveOutcome frmMain::saveAs()
         inform(message(texts::kSaveOntoBackup));
         return SaveOutcome::Cancelled;
     }
+    const QString previousLock = lockedPath_;
+    const bool wasReadOnly = commands_.readOnly;
+    if (!takeBookForSaving(path))
+        return SaveOutcome::Cancelled;
     GradeBook& book = Book();
     const std::string previous = book.CurrentFilePath;
     book.CurrentFilePath = LocalPath(path);
     const SaveOutcome outcome = saveTo(path);
-    if (outcome != SaveOutcome::Saved)
+    if (outcome != SaveOutcome::Saved) {
         book.CurrentFilePath = previous;
+        // Back to the book as it was held (or shown read-only).
+        if (wasReadOnly || previousLock.isEmpty())
+            lock_->Release();
+        else if (!lock_->Holds(previousLock))
+            lock_->Take(previousLock);
+        lockedPath_ = previousLock;
+        commands_.readOnly = wasReadOnly;
+    }
+    applyCommands();
     return outcome;
 }
 
@@ -290,6 +325,7 @@ void frmMain::mnuFileClose_Click()
 {
     if (!askToSaveBeforeLeaving())
         return;
+    releaseBook();
     GradeBook& book = Book();
     InitDefaults(book);
     book.CurrentFilePath.clear();

@@ -1,5 +1,7 @@
 #include "mainwindow/GuardedApplication.h"
 
+#include "file/FileError.h"
+
 #include <QMessageBox>
 #include <exception>
 
@@ -18,9 +20,9 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        reporter_(error.what());
+        reporter_(ExceptionText(error));
     } catch (...) {
-        reporter_("unknown error");
+        reporter_("不明なエラー");
     }
     return false;
 }

@@ -126,5 +126,13 @@ inline constexpr const char kCannotReadCompanion[] =
     "評価の設定ファイルを読み込めません。既定の設定（相対評価・3学期制）で開きます。設定ファイルは次に保存するまでそのまま残します。";
 inline constexpr const char kCannotReadRecovery[] = "復元用のコピーを読み込めません。コピーはそのまま残してあります。";
 inline constexpr const char kCannotKeepRecovery[] = "復元用のコピーの名前を変えられません。コピーはそのまま残してあります。";
+// Added to kOfferRecovery when later copies could not be written; takes HH:MM.
+inline constexpr const char kRecoveryBehind[] = "\n注意：このコピーは「%1」のもので、それより後の変更は含まれていません。";
+
+// One book, one window; a book changed behind the program's back.
+inline constexpr const char kOpenedElsewhere[] = "このファイルは別のMiravelで開かれています。読み取り専用で開きますか？";
+inline constexpr const char kReadOnlyCaption[] = "（読み取り専用）";
+inline constexpr const char kSaveOntoOpenedElsewhere[] = "このファイルは別のMiravelで開かれているため保存できません。別のファイル名を指定してください。";
+inline constexpr const char kChangedOnDisk[] = "ファイルは他のプログラムで変更されています。上書きしますか？";
 
 } // namespace miravel::texts

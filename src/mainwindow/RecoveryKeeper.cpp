@@ -31,6 +31,12 @@ void RecoveryKeeper::DocumentChanged()
     schedule();
 }
 
+void RecoveryKeeper::WriteAtOnce()
+{
+    DocumentChanged();
+    WriteNow();
+}
+
 // Changes usually come from a handler that is still running; the copy is
 // written once it has finished, and not sooner than 250 ms after the last.
 void RecoveryKeeper::schedule()
@@ -61,6 +67,11 @@ void RecoveryKeeper::WriteNow()
         if (!failureNoted_)
             note_(QString::fromUtf8(texts::kCannotWriteRecovery) + QString::fromStdString(error->Message()));
         failureNoted_ = true;
+        // The copy on disk (if any) no longer holds all the work: say so.
+        if (haveCopy_ && !lastCopy_.behind) {
+            lastCopy_.behind = true;
+            MarkRecoveryCopyBehind(lastCopy_);
+        }
         return;
     }
     failureNoted_ = false;

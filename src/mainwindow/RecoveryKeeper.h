@@ -1,8 +1,10 @@
 #pragma once
 // Keeps the recovery copy of the grade book up to date while it has unsaved
 // changes: soon after every change (at most once per 250 ms however fast
-// changes come) and every 2 minutes while changes are pending. Writing it
-// never stops the teacher's work: a failure is noted once through `note`.
+// changes come) and every 2 minutes while changes are pending; at once
+// after a registration. Writing it never stops the teacher's work: a failure
+// is noted once through `note`, and the copy left from before is marked as
+// missing the later changes.
 
 #include "file/RecoveryCopy.h"
 
@@ -29,6 +31,8 @@ public:
 
     // The book changed: a copy is written soon.
     void DocumentChanged();
+    // A registration, transfer-out or import: the copy is written now.
+    void WriteAtOnce();
     // Writes the copy now when changes are pending.
     void WriteNow();
     // The work is saved, or the teacher chose to drop it: the copy goes.

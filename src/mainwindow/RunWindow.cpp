@@ -2,6 +2,7 @@
 
 #include "core/Defaults.h"
 #include "core/GradeBook.h"
+#include "file/FileError.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/Pictures.h"
 #include "mainwindow/frmMain.h"
@@ -37,7 +38,7 @@ int RunWindow(QApplication& app, const QString& fileToOpen, const std::function<
         } catch (const std::exception& error) {
             platform.ShowMessage(&window,
                                  QString::fromUtf8(texts::kNotAGradeBook) + QLatin1Char('\n') + fileToOpen +
-                                     QLatin1Char('\n') + QString::fromUtf8(error.what()),
+                                     QLatin1Char('\n') + QString::fromStdString(ExceptionText(error)),
                                  QString::fromUtf8(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
         }
     } else {

@@ -9,6 +9,7 @@
 #include "mainwindow/Pictures.h"
 #include "mainwindow/RecoveryKeeper.h"
 #include "mainwindow/WindowCaption.h"
+#include "platform/BookLock.h"
 #include "mainwindow/views/GridBase.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
@@ -48,6 +49,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
         dataFolder.isEmpty() ? QString() : dataFolder + QStringLiteral("/recovery"),
         [this] { return platform_.Now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")); },
         [this](const QString& note) { sbStatusBar->showMessage(note, 15000); });
+    lock_ = std::make_unique<BookLock>();
     createMenus();
     createToolBar();
     Form_Load();
@@ -104,7 +106,8 @@ void frmMain::UpdateCaption()
 {
     const QString path = QFile::decodeName(Book().CurrentFilePath.c_str());
     setWindowFilePath(path);
-    setWindowTitle(WindowCaption(path));
+    // A book another window holds is shown read-only, and says so.
+    setWindowTitle(WindowCaption(path) + (commands_.readOnly ? message(texts::kReadOnlyCaption) : QString()));
     // Without a file the caption has no place for the mark.
     setWindowModified(!path.isEmpty() && Book().SavedState);
 }
@@ -235,7 +238,7 @@ void frmMain::applyCommands()
     commands_.enrolled = Book().CountEnrolledStudents() > 0;
     commands_.classShown = Book().CurrentNodeKey == texts::kClassNodeKey;
     const EnabledCommands on = CommandsFor(commands_);
-    const auto enable = [this](bool enabled, std::initializer_list<QAction*> items) {
+    const auto enable = [](bool enabled, std::initializer_list<QAction*> items) {
         for (QAction* item : items)
             item->setEnabled(enabled);
     };
@@ -255,6 +258,7 @@ void frmMain::applyCommands()
     // The check list speaks of the book open; without one it has nothing to say.
     if (checkWindow_ && !on.check)
         checkWindow_->close();
+    UpdateCaption();
 }
 
 void frmMain::showEvent(QShowEvent* event)
@@ -402,12 +406,15 @@ void frmMain::enableMainWindowHook()
         theMainForm->editorClosed();
 }
 
-void frmMain::documentChangedHook()
+void frmMain::documentChangedHook(bool registered)
 {
-    if (theMainForm) {
+    if (!theMainForm)
+        return;
+    if (registered)
+        theMainForm->recovery_->WriteAtOnce();
+    else
         theMainForm->recovery_->DocumentChanged();
-        theMainForm->UpdateCaption();
-    }
+    theMainForm->UpdateCaption();
 }
 
 void frmMain::editorClosed()

@@ -5,6 +5,7 @@
 // open it is disabled, and the editor's closing (EnableMainWindow) hands it
 // back and redraws the table.
 
+#include "file/DiskStamp.h"
 #include "mainwindow/PaneLayout.h"
 #include "mainwindow/WindowPlacement.h"
 #include "mainwindow/views/CommandTable.h"
@@ -31,6 +32,7 @@ class FlexGrid;
 class GridMirror;
 class PaneDivider;
 class NavigationTree;
+class BookLock;
 class Platform;
 class RecoveryKeeper;
 struct RecoveryRecord;
@@ -201,15 +203,28 @@ private:
     // The evaluation settings beside a book; a damaged file is named in a
     // message and gives the defaults.
     void readCompanionOf(const std::string& bookPath, EvaluationSettings& settings);
+    bool openHeldFile(const QString& path);
     void showOpenedDocument(bool saveOffered);
     // Why the table may not be written to `path` (empty when it may).
     QString csvClashWithOpenBook(const QString& path) const;
+
+    // One book in one window, and a book changed by another program.
+    // False when the book is open elsewhere and the teacher does not want it
+    // read-only; the book is held (or read-only) otherwise.
+    bool takeBook(const QString& path);
+    // Save As: holds the new file, or says why it cannot be saved there.
+    bool takeBookForSaving(const QString& path);
+    void releaseBook();
+    // Notes the file as it is on disk now, after Open or Save.
+    void noteDiskState(const std::string& path, const DiskStamp& stamp);
+    // False when the file changed on disk since and the teacher says No.
+    bool confirmOverwrite(const QString& path);
 
     // Recovery copies.
     enum class RecoveryAnswer { Restored, Declined, Undecided };
     RecoveryAnswer offerRecovery(const RecoveryRecord& copy);
     bool restoreCopy(const RecoveryRecord& copy);
-    static void documentChangedHook();
+    static void documentChangedHook(bool registered);
 
     // Tree helpers.
     void showPlaceholderNode();
@@ -227,6 +242,10 @@ private:
     TablePane pane_;
     std::unique_ptr<GridMirror> gridMirror_;
     std::unique_ptr<RecoveryKeeper> recovery_;
+    std::unique_ptr<BookLock> lock_;
+    QString lockedPath_;     // the book this window holds or shows read-only
+    std::string diskPath_;   // the file as last read or written
+    DiskStamp diskStamp_;
     PaneLayout layout_;
     int treeFrameTwips_ = 0;  // the divider as the teacher left it; 0 = the resize rule
     CommandState commands_;

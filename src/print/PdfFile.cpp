@@ -53,7 +53,7 @@ FileResult WritePdfFile(const std::string& path, const PageDocument& pages, cons
     std::string bytes;
     if (!RenderPdf(pages, layout, title, bytes))
         return FileError{0, "PDFを作成できません。"};
-    return WriteFileWithBackup(path, bytes, report);
+    return WriteExportWithBackup(path, bytes, report);
 }
 
 } // namespace miravel

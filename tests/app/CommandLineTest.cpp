@@ -37,7 +37,8 @@ TEST(ParseCommandLine, RefusesIncompleteOrUnknownArguments)
           {"--export-csv", "o.csv", "--view", "class", "--check", "a.txt"},
           {"--check", "--export-csv", "o.csv", "--view", "class", "a.txt"},
           {"--export-csv", "o.csv", "--export-csv", "p.csv", "--view", "class", "a.txt"},
-          {"--export-csv", "o.csv", "--view", "class", "--view", "test:1,1,1", "a.txt"}}) {
+          {"--export-csv", "o.csv", "--view", "class", "--view", "test:1,1,1", "a.txt"},
+          {"--export-csv", "o.csv", "--view", "graphs:1", "a.txt"}}) { // graph pages are PDF only
         const auto command = ParseCommandLine(args);
         EXPECT_EQ(command.action, Action::Error) << args.front();
         EXPECT_FALSE(command.error.empty());
@@ -158,7 +159,7 @@ TEST_F(HeadlessTest, AnExportWithoutItsBackupSaysSo)
 {
     const std::string csv = dir.file("名簿.csv");
     writeBytes(csv, "old export");
-    std::filesystem::create_directory(dir.file("名簿.bak")); // the backup cannot be put there
+    std::filesystem::create_directory(dir.file("名簿.csv.bak")); // the backup cannot be put there
     EXPECT_EQ(run({"--export-csv", csv, "--view", "class", bookPath}), 0) << err;
     EXPECT_NE(err.find("バックアップ"), std::string::npos);
     EXPECT_EQ(readBytes(csv), dataFile("export_class.csv"));

@@ -45,9 +45,12 @@ TEST(CsvExport, WritesCodePage932WithABackup)
     TextGrid grid(1, 2);
     grid.SetTextMatrix(0, 1, "生徒氏名");
     writeBytes(path, "old");
+    writeBytes(dir.file("3年1組.bak"), "the book's backup");
     ASSERT_FALSE(WriteGridCsv(path, grid));
     EXPECT_EQ(readBytes(path), ",\x90\xb6\x93\x6b\x8e\x81\x96\xbc,\r\n");
-    EXPECT_EQ(readBytes(dir.file("3年1組.bak")), "old");
+    EXPECT_EQ(readBytes(dir.file("3年1組.csv.bak")), "old");
+    ASSERT_FALSE(WriteGridCsv(path, grid)); // a second export keeps the book's backup too
+    EXPECT_EQ(readBytes(dir.file("3年1組.bak")), "the book's backup");
 }
 
 TEST(CsvExport, AWriteErrorLeavesTheOldFile)
@@ -61,7 +64,7 @@ TEST(CsvExport, AWriteErrorLeavesTheOldFile)
     ASSERT_TRUE(error);
     EXPECT_NE(error->reason.find("「鷗」"), std::string::npos); // the first one that cannot be stored
     EXPECT_EQ(readBytes(path), "old");
-    EXPECT_FALSE(std::filesystem::exists(dir.file("out.bak")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.csv.bak")));
 }
 
 TEST(RosterImport, SplitsAtSemicolonsFirstThenCommas)

@@ -204,7 +204,7 @@ TEST(FaultInjection, CsvExportSurvivesEveryFailingCall)
     int tried = 0;
     for (bool links : {true, false}) {
         hardLinks = links;
-        tried += tryEveryFault("名簿.csv", "名簿.bak", &before, &older, after, save);
+        tried += tryEveryFault("名簿.csv", "名簿.csv.bak", &before, &older, after, save);
     }
     hardLinks = true;
     std::cout << "fault points tried on CSV exports: " << tried << "\n";

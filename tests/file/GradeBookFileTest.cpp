@@ -267,6 +267,8 @@ TEST(BackupPath, ReplacesEverythingAfterTheFirstDotOfTheName)
     EXPECT_EQ(BackupPath("/home/my.docs/3年1組.txt"), "/home/my.docs/3年1組.bak");
     EXPECT_EQ(BackupPath("/a/b.c.d"), "/a/b.bak");
     EXPECT_EQ(BackupPath("name.txt"), "name.bak");
+    EXPECT_EQ(ExportBackupPath("/成績/3年1組.csv"), "/成績/3年1組.csv.bak"); // an export keeps its whole name
+    EXPECT_EQ(ExportBackupPath("/成績/3年1組.pdf"), "/成績/3年1組.pdf.bak");
 }
 
 TEST(SaveGradeBook, KeepsThePreviousContentAsTheBackup)

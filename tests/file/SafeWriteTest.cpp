@@ -306,13 +306,13 @@ TEST(SameFile, AnExportWouldOverwriteTheBookOrItsBackup)
         {dir.file("./3年1組.txt"), true},
         {dir.file("link.txt"), true},
         {dir.file("3年1組.bak"), true},       // the backup, not there yet
-        {dir.file("3年1組.csv"), false},      // shares the backup name: the backup is replaced, as always
+        {dir.file("3年1組.csv"), false},      // backed up as 3年1組.csv.bak: the book's backup stays
         {dir.file("other.csv"), false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(WouldOverwriteBook(c.output, book), c.overwrites) << c.output;
-    // A book named like a backup is overwritten by the backup of an export.
-    writeBytes(dir.file("x.bak"), "book");
-    EXPECT_TRUE(WouldOverwriteBook(dir.file("x.csv"), dir.file("x.bak")));
+    // A book named like an export's backup would be overwritten by it.
+    writeBytes(dir.file("x.csv.bak"), "book");
+    EXPECT_TRUE(WouldOverwriteBook(dir.file("x.csv"), dir.file("x.csv.bak")));
 }
 #endif

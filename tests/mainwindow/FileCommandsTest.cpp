@@ -4,8 +4,11 @@
 #include "WindowTestSupport.h"
 
 #include "mainwindow/WindowCaption.h"
+#include "platform/BookLock.h"
 
 #include <QDir>
+#include <QLockFile>
+#include <QProcess>
 
 #include <deque>
 
@@ -397,6 +400,80 @@ TEST_F(FileCommands, FileNamedAtStartOpensAsOpenDoes)
     EXPECT_EQ(window->Frame1->title(), U("2024 3年1組 山田 生徒数（ 2名）"));
     EXPECT_FALSE(window->openFile(path("nowhere.txt")));
     EXPECT_EQ(Book().StudentCount, 2);
+}
+
+// One book, one window: a book another window holds opens read-only or not
+// at all; a lock its program left behind when it ended is taken over.
+TEST_F(FileCommands, ABookOpenInAnotherWindowOpensReadOnlyOrNotAtAll)
+{
+    const QString file = writeBook("class.txt", {"佐藤"});
+    QLockFile other(BookLock::LockPathOf(file));
+    ASSERT_TRUE(other.tryLock(0));
+    const struct {
+        MessageAnswer answer;
+        bool opened;
+    } cases[] = {{MessageAnswer::No, false}, {MessageAnswer::Yes, true}};
+    for (const auto& c : cases) {
+        platform.messageAnswers = {c.answer};
+        open(file);
+        EXPECT_EQ(lastMessage(), U(texts::kOpenedElsewhere));
+        EXPECT_EQ(window->mnuFileClose->isEnabled(), c.opened);
+    }
+    EXPECT_FALSE(window->mnuFileSave->isEnabled());
+    EXPECT_TRUE(window->mnuFileSaveAs->isEnabled());
+    EXPECT_TRUE(window->windowTitle().endsWith(U(texts::kReadOnlyCaption)));
+}
+
+TEST_F(FileCommands, ALockLeftByAProgramThatEndedIsTakenOver)
+{
+    const QString file = writeBook("class.txt", {"佐藤"});
+    const QString lockPath = BookLock::LockPathOf(file);
+    QByteArray lock;
+    {
+        QLockFile mine(lockPath);
+        ASSERT_TRUE(mine.tryLock(0));
+        lock = readAll(lockPath);
+    }
+    QProcess ended; // its process id names no running program once it has finished
+    ended.start(QStringLiteral("sleep"), {QStringLiteral("0.1")});
+    ASSERT_TRUE(ended.waitForStarted());
+    lock.replace(0, lock.indexOf('\n'), QByteArray::number(ended.processId()));
+    ASSERT_TRUE(ended.waitForFinished());
+    QFile stale(lockPath);
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write(lock);
+    stale.close();
+
+    open(file);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(window->mnuFileSave->isEnabled());
+    QLockFile second(lockPath);
+    second.setStaleLockTime(0);
+    EXPECT_FALSE(second.tryLock(0)); // this window holds the book now
+}
+
+TEST_F(FileCommands, SaveAsksBeforeReplacingABookAnotherProgramChanged)
+{
+    const QString file = writeBook("class.txt", {"佐藤"});
+    open(file);
+    const struct {
+        MessageAnswer answer;
+        bool replaced;
+    } cases[] = {{MessageAnswer::No, false}, {MessageAnswer::Yes, true}};
+    for (const auto& c : cases) {
+        const QByteArray changed = "changed by another program " + QByteArray::number(c.replaced);
+        QFile other(file);
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        other.write(changed);
+        other.close();
+        platform.messageAnswers = {c.answer};
+        window->mnuFileSave->trigger();
+        EXPECT_EQ(lastMessage(), U(texts::kChangedOnDisk));
+        EXPECT_EQ(readAll(file) != changed, c.replaced);
+    }
+    const std::size_t asked = platform.messages.size();
+    window->mnuFileSave->trigger(); // unchanged since this save
+    EXPECT_EQ(platform.messages.size(), asked);
 }
 
 } // namespace

@@ -35,7 +35,7 @@ protected:
     // The copy this program keeps of a file, as the file layer names it.
     RecoveryRecord copyOf(const QString& file) const
     {
-        return RecoveryFilesFor(folder(), QFile::encodeName(file).toStdString(), 0);
+        return RecoveryFilesFor(folder(), QFile::encodeName(file).toStdString(), QCoreApplication::applicationPid());
     }
 
     std::string encoded(const GradeDocument& document) const
@@ -94,6 +94,27 @@ TEST_F(Recovery, ChangesInABurstAreCopiedOnceThenAgainAfterTheGap)
     GradeDocument copied;
     ASSERT_FALSE(ReadGradeBook(copyOf(path("class.txt")).copyPath, copied).has_value());
     EXPECT_EQ(copied.RankCountA[0][0], 199);
+}
+
+// A registration returns with its copy written; a copy that can no longer be
+// brought up to date is marked, and the restore question says so.
+TEST_F(Recovery, ARegistrationWritesTheCopyAtOnceAndAStaleCopyIsMarked)
+{
+    const QString file = writeBook("class.txt", {"佐藤"});
+    open(file);
+    Book().MarkRegistered();
+    EXPECT_EQ(keeper().CopiesWritten(), 1);
+    const RecoveryRecord copy = copyOf(file);
+    QFile::setPermissions(QString::fromStdString(copy.copyPath), QFileDevice::ReadOwner); // the next copy fails
+    Book().MarkRegistered();
+    EXPECT_EQ(keeper().CopiesWritten(), 1);
+    RecoveryRecord record;
+    ASSERT_TRUE(ParseRecoveryRecord(readAll(QString::fromStdString(copy.recordPath)).toStdString(), record));
+    EXPECT_TRUE(record.behind);
+
+    platform.messageAnswers = {MessageAnswer::Cancel};
+    window->OfferRecovery();
+    EXPECT_TRUE(lastMessage().endsWith(U(texts::kRecoveryBehind).arg(U("09:30")))) << lastMessage().toStdString();
 }
 
 TEST_F(Recovery, AnswerAtClosingDecidesTheCopy)

@@ -28,7 +28,7 @@ TEST(CommandTable, FollowsTheDocumentFromLoadToClose)
         CommandState state;
         const char* flags;
     };
-    //                                     open   named  checked enrolled viewpoint class
+    //                                     open   named  checked enrolled viewpoint class read-only
     const Case cases[] = {
         {"load, and again after Close", {false, false, false, false, false}, "11000000000"},
         {"first activation at start", {false, false, true, false, false}, "11000001000"},
@@ -40,6 +40,7 @@ TEST(CommandTable, FollowsTheDocumentFromLoadToClose)
         {"viewpoint table shown", {true, true, true, true, true}, "00111100101"},
         {"class node with students", {true, true, true, true, false, true}, "00111110111"},
         {"class node without students", {true, true, true, false, false, true}, "00111111000"},
+        {"opened read-only", {true, true, true, true, false, false, true}, "00101110101"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Flags(CommandsFor(c.state)), c.flags) << c.when;

@@ -72,7 +72,7 @@ void FormSemesterSpec::Command1_Click()
         }
     }
     storeCounts();
-    Book().MarkChanged();
+    Book().MarkRegistered();
     closeEditor();
 }
 

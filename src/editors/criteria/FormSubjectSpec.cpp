@@ -172,7 +172,7 @@ void FormSubjectSpec::Command1_Click()
     for (int v = 0; v < kViewpoints; ++v)
         book.SubjectTable[s][v + 1] = viewpointNames[v];
     storeCounts();
-    book.MarkChanged();
+    book.MarkRegistered();
     closeEditor();
 }
 

@@ -142,7 +142,7 @@ std::optional<UnstorableEntry> RegisterHomeRoom(GradeBook& book, const HomeRoomE
             }
         }
     }
-    book.MarkChanged();
+    book.MarkRegistered();
     return std::nullopt;
 }
 
@@ -154,7 +154,7 @@ void TransferOut(GradeBook& book, int studentNo)
     book.StudentNames[column].clear();
     for (int slot = 0; slot < kSlots; ++slot)
         book.Scores[slot][column] = kNoValue;
-    book.MarkChanged();
+    book.MarkRegistered();
 }
 
 } // namespace miravel

@@ -105,7 +105,7 @@ void RegisterTest(GradeBook& book, const TextGrid& grid, const TestDefinition& d
             book.Scores[base + k][kFullMarksColumn] = static_cast<Single>(LeadingNumber(definition.fullMarks[k]));
 
     book.EditAccepted = true;
-    book.MarkChanged();
+    book.MarkRegistered();
 }
 
 void RecomputeSemesterSummary(GradeBook& book, int semester, int subject)

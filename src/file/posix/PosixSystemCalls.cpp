@@ -19,6 +19,7 @@ void fill(const struct stat& from, FileStatus& info)
     info.size = static_cast<std::uint64_t>(from.st_size);
     info.device = static_cast<std::uint64_t>(from.st_dev);
     info.file = static_cast<std::uint64_t>(from.st_ino);
+    info.modified = static_cast<std::int64_t>(from.st_mtim.tv_sec) * 1000000000 + from.st_mtim.tv_nsec;
     info.mode = from.st_mode & 07777;
     info.owner = from.st_uid;
     info.group = from.st_gid;

@@ -81,6 +81,8 @@ void fill(const BY_HANDLE_FILE_INFORMATION& from, FileStatus& info)
     info.size = (static_cast<std::uint64_t>(from.nFileSizeHigh) << 32) | from.nFileSizeLow;
     info.device = from.dwVolumeSerialNumber;
     info.file = (static_cast<std::uint64_t>(from.nFileIndexHigh) << 32) | from.nFileIndexLow;
+    info.modified = static_cast<std::int64_t>((static_cast<std::uint64_t>(from.ftLastWriteTime.dwHighDateTime) << 32) |
+                                              from.ftLastWriteTime.dwLowDateTime);
     info.mode = attributes & FILE_ATTRIBUTE_READONLY ? 0444 : 0666;
     info.owner = info.group = 0;
 }

@@ -9,7 +9,7 @@ EnabledCommands CommandsFor(const CommandState& state)
     on.fileNew = !open;
     on.fileOpen = !open;
     on.fileClose = open;
-    on.fileSave = open && state.hasFileName;
+    on.fileSave = open && state.hasFileName && !state.readOnly;
     on.fileSaveAs = open;
     on.saveButton = open;
     on.edit = open && !state.viewpointShown;

@@ -12,6 +12,7 @@ struct CommandState {
     bool enrolled = false;         // at least one named student
     bool viewpointShown = false;   // a viewpoint table is shown: it has no editor
     bool classShown = false;       // the class node is selected
+    bool readOnly = false;         // another window has the book: Save As only
 };
 
 struct EnabledCommands {

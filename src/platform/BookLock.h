@@ -1,0 +1,41 @@
+#pragma once
+// One grade book, one window: a lock file beside the book while a program
+// has it open. A lock left by a program that is no longer running is taken
+// over; one held by a running program is not.
+
+#include <QString>
+
+#include <memory>
+
+class QLockFile;
+
+namespace miravel {
+
+class BookLock {
+public:
+    enum class Outcome {
+        Taken,          // this program now holds the book
+        HeldElsewhere,  // another running program has it open
+        Unavailable,    // no lock can be made there (a read-only folder): nothing to guard
+    };
+
+    BookLock();
+    ~BookLock();
+    BookLock(const BookLock&) = delete;
+    BookLock& operator=(const BookLock&) = delete;
+
+    // Tries to take `bookPath`; once taken, the book held so far is let go
+    // (kept when `bookPath` cannot be taken).
+    Outcome Take(const QString& bookPath);
+    // Lets the book go (Close, or opening it read-only).
+    void Release();
+    bool Holds(const QString& bookPath) const;
+
+    // The lock file of a book: hidden, beside it (".3年1組.txt.lock").
+    static QString LockPathOf(const QString& bookPath);
+
+private:
+    std::unique_ptr<QLockFile> lock_;
+};
+
+} // namespace miravel
