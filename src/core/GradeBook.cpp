@@ -75,11 +75,11 @@ void EnableMainWindow()
 
 void SetEnableMainWindowHook(EnableMainWindowHook hook) { enableMainWindowHook = hook; }
 
-void GradeBook::MarkChanged()
+void GradeBook::MarkChanged(const std::string& step)
 {
     SavedState = true;
     if (documentChangedHook)
-        documentChangedHook();
+        documentChangedHook(step);
 }
 
 void SetDocumentChangedHook(DocumentChangedHook hook) { documentChangedHook = hook; }

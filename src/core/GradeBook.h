@@ -97,8 +97,10 @@ struct GradeBook : GradeDocument {
 
     // Anything that changes the document after it was opened or saved calls
     // this, so closing or exiting asks before unsaved work is dropped.
-    // It also tells the main window, which keeps a recovery copy.
-    void MarkChanged();
+    // It also tells the main window, which keeps a recovery copy. A change
+    // the teacher can undo as one step gives its name ("学級の登録"); a
+    // change without a name belongs to the step before it.
+    void MarkChanged(const std::string& step = std::string());
 
     // Replaces every persistent member, leaving selection and run-time state.
     void ReplaceDocument(GradeDocument&& document) { static_cast<GradeDocument&>(*this) = std::move(document); }
@@ -112,8 +114,9 @@ void EnableMainWindow();
 using EnableMainWindowHook = void (*)();
 void SetEnableMainWindowHook(EnableMainWindowHook hook);
 
-// Called by GradeBook::MarkChanged() after every change; set by the main window.
-using DocumentChangedHook = void (*)();
+// Called by GradeBook::MarkChanged() after every change, with the step's
+// name or an empty one; set by the main window.
+using DocumentChangedHook = void (*)(const std::string& step);
 void SetDocumentChangedHook(DocumentChangedHook hook);
 
 } // namespace miravel

@@ -5,6 +5,7 @@
 
 #include "core/Defaults.h"
 #include "core/GradeBook.h"
+#include "core/UndoHistory.h"
 #include "file/GradeBookFile.h"
 #include "file/RecoveryCopy.h"
 #include "file/SafeWrite.h"
@@ -66,6 +67,7 @@ void frmMain::mnuFileNew_Click()
     TreeView1_refresh();
     book.SavedState = true;
     book.CurrentNodeKey = texts::kClassNodeKey;
+    history_->Reset(book);
     showDocumentCommands(false);
     SetStatusHint(message(texts::kHintNew));
     ShowNewView();
@@ -102,6 +104,7 @@ void frmMain::showOpenedDocument(bool saveOffered)
     TreeView1_refresh();
     book.SavedState = true;
     book.CurrentNodeKey = texts::kClassNodeKey;
+    history_->Reset(book);
     showDocumentCommands(saveOffered);
     SetStatusHint(message(texts::kHintClass));
     showClassCaption();
@@ -173,6 +176,7 @@ bool frmMain::loadGradeBook(const QString& path)
 frmMain::SaveOutcome frmMain::saveTo(const QString& path)
 {
     GradeBook& book = Book();
+    keepVersionBeforeSaving(path);
     SaveReport report;
     if (const FileResult error = WriteGradeBook(LocalPath(path), book, report)) {
         platform_.ShowMessage(this, FailureText(texts::kCannotSave, path, *error), message(texts::kProgramTitle),
@@ -180,6 +184,7 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
         return SaveOutcome::Failed;
     }
     book.SavedState = false;
+    history_->MarkSaved();
     commands_.hasFileName = true;
     applyCommands();
     if (report.BackupMissing())
@@ -264,6 +269,7 @@ void frmMain::mnuFileClose_Click()
     GradeBook& book = Book();
     InitDefaults(book);
     book.CurrentFilePath.clear();
+    history_->Reset(book);
     TreeView1->Clear();
     pane_.Grid.Clear();
     // The load procedure leaves only New and Open on offer.

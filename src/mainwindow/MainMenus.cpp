@@ -38,6 +38,7 @@ void frmMain::createMenus()
     mnuFile->addSeparator();
     mnuFileSave = AddItem(mnuFile, texts::kMenuFileSave, "mnuFileSave");
     mnuFileSaveAs = AddItem(mnuFile, texts::kMenuFileSaveAs, "mnuFileSaveAs");
+    mnuFileVersions = AddItem(mnuFile, texts::kMenuFileVersions, "mnuFileVersions");
     mnuCSVSaveAs = AddItem(mnuFile, texts::kMenuCsvSaveAs, "mnuCSVSaveAs");
     mnuFile->addSeparator();
     mnuFilePageSetup = AddItem(mnuFile, texts::kMenuFilePageSetup, "mnuFilePageSetup");
@@ -49,6 +50,11 @@ void frmMain::createMenus()
     mnuEditProperty = AddItem(mnuEdit, texts::kMenuEditProperty, "mnuEditProperty");
     mnuEditProperty->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuEditNameBook = AddItem(mnuEdit, texts::kMenuEditNameBook, "mnuEditNameBook");
+    mnuEdit->addSeparator();
+    mnuEditUndo = AddItem(mnuEdit, texts::kMenuEditUndo, "mnuEditUndo");
+    mnuEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuEditRedo = AddItem(mnuEdit, texts::kMenuEditRedo, "mnuEditRedo");
+    mnuEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
     mnuHelp = menuBar()->addMenu(QString::fromUtf8(texts::kMenuHelp));
     mnuHelpContents = AddItem(mnuHelp, texts::kMenuHelpContents, "mnuHelpContents");
@@ -58,12 +64,15 @@ void frmMain::createMenus()
     connect(mnuFileClose, &QAction::triggered, this, &frmMain::mnuFileClose_Click);
     connect(mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
     connect(mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
+    connect(mnuFileVersions, &QAction::triggered, this, &frmMain::mnuFileVersions_Click);
     connect(mnuCSVSaveAs, &QAction::triggered, this, &frmMain::mnuCSVSaveAs_Click);
     connect(mnuFilePageSetup, &QAction::triggered, this, &frmMain::mnuFilePageSetup_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &frmMain::mnuFilePrint_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(mnuEditProperty, &QAction::triggered, this, &frmMain::mnuEditProperty_Click);
     connect(mnuEditNameBook, &QAction::triggered, this, &frmMain::mnuEditNameBook_Click);
+    connect(mnuEditUndo, &QAction::triggered, this, &frmMain::mnuEditUndo_Click);
+    connect(mnuEditRedo, &QAction::triggered, this, &frmMain::mnuEditRedo_Click);
     connect(mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);
 }
 

@@ -16,6 +16,7 @@ inline constexpr const char kMenuFileOpen[] = "開く(&O)...";
 inline constexpr const char kMenuFileClose[] = "閉じる(&C)";
 inline constexpr const char kMenuFileSave[] = "上書き保存(&S)";
 inline constexpr const char kMenuFileSaveAs[] = "名前を付けて保存(&A)...";
+inline constexpr const char kMenuFileVersions[] = "以前の版を開く(&V)...";
 inline constexpr const char kMenuCsvSaveAs[] = "画面の表をCSVで保存";
 inline constexpr const char kMenuFilePageSetup[] = "ﾍﾟｰｼﾞ設定(&U)...";
 inline constexpr const char kMenuFilePrint[] = "画面の表を印刷(&P)...";
@@ -23,6 +24,10 @@ inline constexpr const char kMenuFileExit[] = "終了(&X)";
 inline constexpr const char kMenuEdit[] = "編集(&E)";
 inline constexpr const char kMenuEditProperty[] = "学級・科目・試験・得点の編集(&E)";
 inline constexpr const char kMenuEditNameBook[] = "生徒名簿ﾌｧｲﾙの読み込み";
+// Undo and redo; with a step to take, "：" and the step's name follow.
+inline constexpr const char kMenuEditUndo[] = "元に戻す";
+inline constexpr const char kMenuEditRedo[] = "やり直し";
+inline constexpr const char kStepNameSeparator[] = "：";
 inline constexpr const char kMenuHelp[] = "ﾍﾙﾌﾟ(&H)";
 inline constexpr const char kMenuHelpContents[] = "ヘルプ(&C)";
 
@@ -117,5 +122,21 @@ inline constexpr const char kNeverSavedBook[] = "新規作成した成績ファ�
 inline constexpr const char kCannotWriteRecovery[] = "復元用のコピーを保存できません。編集はそのまま続けられます。";
 inline constexpr const char kCannotReadRecovery[] = "復元用のコピーを読み込めません。コピーはそのまま残してあります。";
 inline constexpr const char kCannotKeepRecovery[] = "復元用のコピーの名前を変えられません。コピーはそのまま残してあります。";
+
+// Saved versions of the book.
+inline constexpr const char kVersionsTitle[] = "以前の版を開く";
+inline constexpr const char kVersionsNote[] = "保存のたびに、保存する直前の内容を版として残しています（新しい順に30版まで）。"
+                                              "開いた版は名前のない新しい成績ファイルになり、元のファイルは変わりません。";
+inline constexpr const char kVersionsList[] = "版の一覧";
+inline constexpr const char kVersionColumnTime[] = "保存した日時";
+inline constexpr const char kVersionColumnDescription[] = "その保存で加えた変更";
+inline constexpr const char kVersionColumnStudents[] = "生徒数";
+inline constexpr const char kVersionColumnTests[] = "試験の数";
+inline constexpr const char kVersionOpen[] = "開く(&O)";
+inline constexpr const char kVersionCancel[] = "ｷｬﾝｾﾙ";
+inline constexpr const char kVersionUnreadable[] = "（読み込めません）";
+inline constexpr const char kNoVersions[] = "この成績ファイルには以前の版がまだありません。版は保存のたびに作られます。";
+inline constexpr const char kCannotReadVersion[] = "以前の版を読み込めません。";
+inline constexpr const char kCannotKeepVersion[] = "注意：以前の版を残せませんでした。ファイルは保存します。";
 
 } // namespace miravel::texts

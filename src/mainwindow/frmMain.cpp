@@ -1,6 +1,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "core/GradeBook.h"
+#include "core/UndoHistory.h"
 #include "mainwindow/FlexGrid.h"
 #include "mainwindow/GridMirror.h"
 #include "mainwindow/MainWindowTexts.h"
@@ -46,6 +47,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
         dataFolder.isEmpty() ? QString() : dataFolder + QStringLiteral("/recovery"),
         [this] { return platform_.Now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")); },
         [this](const QString& note) { sbStatusBar->showMessage(note, 15000); });
+    history_ = std::make_unique<UndoHistory>();
     createMenus();
     createToolBar();
     Form_Load();
@@ -235,6 +237,8 @@ void frmMain::applyCommands()
     enable(on.edit, {mnuEditProperty, ToolbarButton(message(texts::kKeyEdit))});
     enable(on.nameBook, {mnuEditNameBook});
     enable(on.print, {mnuFilePrint, ToolbarButton(message(texts::kKeyPrint))});
+    enable(on.versions, {mnuFileVersions});
+    showUndoCommands();
 }
 
 void frmMain::showEvent(QShowEvent* event)
@@ -366,6 +370,8 @@ void frmMain::openEditor(EditorKind kind)
     editors_.emplace_back(editor);
     editor->show();
     setEnabled(false);
+    commands_.editorOpen = true;
+    showUndoCommands();
 }
 
 void frmMain::enableMainWindowHook()
@@ -374,15 +380,23 @@ void frmMain::enableMainWindowHook()
         theMainForm->editorClosed();
 }
 
-void frmMain::documentChangedHook()
+void frmMain::documentChangedHook(const std::string& step)
 {
-    if (theMainForm)
-        theMainForm->recovery_->DocumentChanged();
+    if (!theMainForm)
+        return;
+    if (step.empty())
+        theMainForm->history_->Absorb(Book());
+    else
+        theMainForm->history_->Record(step, Book());
+    theMainForm->showUndoCommands();
+    theMainForm->recovery_->DocumentChanged();
 }
 
 void frmMain::editorClosed()
 {
     setEnabled(true);
+    commands_.editorOpen = false;
+    showUndoCommands();
     // The editor is still finishing its own handler; the table is redrawn
     // once it has closed, as when the window gets the focus back. The focus
     // is asked for too: without a window manager nobody would hand it over.

@@ -32,6 +32,7 @@ class PaneDivider;
 class NavigationTree;
 class Platform;
 class RecoveryKeeper;
+class UndoHistory;
 struct RecoveryRecord;
 
 // The editor windows the edit command opens.
@@ -72,6 +73,7 @@ public:
     QAction* mnuFileClose = nullptr;
     QAction* mnuFileSave = nullptr;
     QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuFileVersions = nullptr;
     QAction* mnuCSVSaveAs = nullptr;
     QAction* mnuFilePageSetup = nullptr;
     QAction* mnuFilePrint = nullptr;
@@ -79,6 +81,8 @@ public:
     QMenu* mnuEdit = nullptr;
     QAction* mnuEditProperty = nullptr;
     QAction* mnuEditNameBook = nullptr;
+    QAction* mnuEditUndo = nullptr;
+    QAction* mnuEditRedo = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContents = nullptr;
 
@@ -120,6 +124,11 @@ public:
     void OfferRecovery();
     // Keeps the recovery copy of unsaved changes.
     RecoveryKeeper& Recovery() { return *recovery_; }
+    // The steps Undo and Redo take back and do again.
+    UndoHistory& History() { return *history_; }
+    // Opens a saved version of the book as a new unnamed document, after the
+    // usual question about the open one. False when nothing was opened.
+    bool openVersion(const QString& path);
 
     // Commands.
     void mnuFileNew_Click();
@@ -128,6 +137,9 @@ public:
     bool mnuFileSave_Click();
     bool mnuFileSaveAs_Click();
     void mnuFileExit_Click();
+    void mnuFileVersions_Click();
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
     void mnuCSVSaveAs_Click();
     void mnuFilePageSetup_Click();
     void mnuFilePrint_Click();
@@ -184,7 +196,15 @@ private:
     enum class RecoveryAnswer { Restored, Declined, Undecided };
     RecoveryAnswer offerRecovery(const RecoveryRecord& copy);
     bool restoreCopy(const RecoveryRecord& copy);
-    static void documentChangedHook();
+    static void documentChangedHook(const std::string& step);
+
+    // Undo, redo and saved versions.
+    // Undo and redo as the history and the editors allow, with the names of
+    // their steps; called by applyCommands and after every change.
+    void showUndoCommands();
+    void showBookAfterStep();
+    void keepVersionBeforeSaving(const QString& path);
+    std::string versionFolder() const;
 
     // Tree helpers.
     void showPlaceholderNode();
@@ -202,6 +222,7 @@ private:
     TablePane pane_;
     std::unique_ptr<GridMirror> gridMirror_;
     std::unique_ptr<RecoveryKeeper> recovery_;
+    std::unique_ptr<UndoHistory> history_;
     PaneLayout layout_;
     int treeFrameTwips_ = 0;  // the divider as the teacher left it; 0 = the resize rule
     CommandState commands_;

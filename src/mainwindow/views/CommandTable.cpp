@@ -17,6 +17,10 @@ EnabledCommands CommandsFor(const CommandState& state)
     // then on; neither before the window has looked at the roster.
     on.nameBook = state.rosterChecked && !state.enrolled;
     on.print = state.rosterChecked && state.enrolled;
+    // Only a book with a file has versions; the history waits for the editor.
+    on.versions = on.fileSave;
+    on.undo = open && !state.editorOpen && state.canUndo;
+    on.redo = open && !state.editorOpen && state.canRedo;
     return on;
 }
 

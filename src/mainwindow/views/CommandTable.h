@@ -11,6 +11,9 @@ struct CommandState {
     bool rosterChecked = false;    // the roster was looked at since the window's load
     bool enrolled = false;         // at least one named student
     bool viewpointShown = false;   // a viewpoint table is shown: it has no editor
+    bool editorOpen = false;       // an editor window has the book
+    bool canUndo = false;          // there is a step to take back
+    bool canRedo = false;          // there is an undone step to do again
 };
 
 struct EnabledCommands {
@@ -23,6 +26,9 @@ struct EnabledCommands {
     bool edit = false;        // edit command and button "編集"
     bool nameBook = false;    // roster import
     bool print = false;       // menu item and button "印刷"
+    bool versions = false;    // 以前の版を開く
+    bool undo = false;
+    bool redo = false;
 };
 
 EnabledCommands CommandsFor(const CommandState& state);
