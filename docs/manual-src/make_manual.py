@@ -232,7 +232,8 @@ page("backup.html", "バックアップと復元用コピー", f"""
 <p>{ui("上書き保存(S)")} や {ui("名前を付けて保存(A)...")} で保存するたびに、それまでのファイルの内容が、
 拡張子を <code>bak</code> に替えた名前で同じフォルダに残ります（<code>3年1組.txt</code> なら <code>3年1組.bak</code>）。
 保存を間違えたときは、この <code>.bak</code> ファイルの名前を <code>.txt</code> に替えて {ui("開く(O)...")} で開きます。
-残るのは一つ前の版だけなので、大事な節目（学期の終わりなど）には、ファイルを別の名前やUSBメモリにもコピーしておきましょう。</p>
+同じフォルダに残るのは一つ前の版だけですが、それより前の版も30版までは {ui("以前の版を開く(V)...")} で開けます
+（<a href="undo.html">元に戻す・やり直しと以前の版</a>）。大事な節目（学期の終わりなど）には、ファイルを別の名前やUSBメモリにもコピーしておきましょう。</p>
 <p>保存は、新しい内容をいったん別のファイルに書いてから入れ替えるので、保存の途中で止まっても元のファイルは壊れません。
 保存できなかったときは「{ui("ファイルを保存できません。")}」と出て、開いているデータはそのまま残ります。</p>
 <h2>復元用コピー</h2>
@@ -323,7 +324,7 @@ page("help.html", "ヘルプの使い方", f"""
 """)
 
 ORDER = ["start.html", "roster.html", "test.html", "views.html", "criteria.html", "print.html", "csv.html",
-         "backup.html", "commandline.html", "help.html"]
+         "backup.html", "undo.html", "commandline.html", "help.html"]
 
 
 def write(file, title, body, previous=None, following=None):

@@ -146,6 +146,9 @@ bool frmMain::openVersion(const QString& path)
     GradeBook& book = Book();
     book.CurrentFilePath.clear();
     book.ReplaceDocument(std::move(*document));
+    // As after Close: nothing of the table shown before stays.
+    pane_.Grid.Clear();
+    pane_.Grid.SetRows(kGridBaseRows);
     showOpenedDocument(false);
     return true;
 }

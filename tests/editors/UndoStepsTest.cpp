@@ -150,7 +150,9 @@ TEST_F(UndoSteps, SavesKeepVersionsAndOpeningOneChangesNothingOnDisk)
     EXPECT_EQ(readAll(version), opened);
 
     const QByteArray saved = readAll(file);
+    clickKey("2 0 0 0");  // a test table, which the opened version must not keep
     ASSERT_TRUE(window->openVersion(version));
+    EXPECT_EQ(cell(0, 2), QString());
     EXPECT_TRUE(Book().CurrentFilePath.empty());
     EXPECT_FALSE(window->mnuFileSave->isEnabled());
     EXPECT_EQ(readAll(file), saved);
