@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Miravel needs to build, run and test, when
-# they are missing (clang for the sanitizer build and the fuzz targets).
+# they are missing (clang for the sanitizer build and the fuzz targets;
+# lintian and appstream judge the Debian package and the AppStream record).
 # Run as root (or with sudo available).
 set -euo pipefail
 
@@ -9,7 +10,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
-  desktop-file-utils
+  desktop-file-utils lintian appstream
   poppler-utils
 )
 

@@ -321,6 +321,12 @@ page("help.html", "ヘルプの使い方", f"""
 {img("help.png", "ヘルプのウィンドウ")}
 <p>マニュアルは <code>/usr/share/miravel/manual/</code>（<code>/usr/local</code> に入れたときは
 <code>/usr/local/share/miravel/manual/</code>）にあり、ブラウザーでも読めます。</p>
+<h2>このプログラムについて</h2>
+<p>Miravel は自由ソフトウェアです。GNU General Public License（GPL）バージョン3、
+またはそれ以降のバージョン（GPL-3.0-or-later）の条件で、だれでも使い、配り、改良できます。
+無保証です。ライセンスの全文はソースの <code>LICENSE</code> に、Debian のパッケージでは
+<code>/usr/share/doc/miravel/copyright</code> にあります。画面の部品には Qt を LGPL の条件で使っています。</p>
+<p>ソフトウェアセンター（GNOME Software、KDE Discover など）には「Miravel 成績簿」の名前で出ます。</p>
 """)
 
 ORDER = ["start.html", "roster.html", "test.html", "views.html", "criteria.html", "print.html", "csv.html",

@@ -18,8 +18,8 @@ namespace miravel {
 int RunWindow(QApplication& app, const QString& fileToOpen, const std::function<void(frmMain&)>& plugIn)
 {
     QApplication::setApplicationName(QStringLiteral("Miravel"));
-    // Lets the desktop match the window to miravel.desktop and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("miravel"));
+    // Lets the desktop match the window to jp.example.Miravel.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.example.Miravel"));
     QApplication::setWindowIcon(ApplicationIcon());
     InstallJapaneseFonts(app);
     InstallJapaneseQtTexts(app);

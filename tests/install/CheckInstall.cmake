@@ -14,8 +14,10 @@ if(NOT result EQUAL 0)
 endif()
 set(root ${STAGE}/usr)
 
-set(expected bin/miravel share/applications/miravel.desktop share/icons/hicolor/scalable/apps/miravel.svg
-    share/man/man1/miravel.1 share/miravel/manual/index.html)
+set(id jp.example.Miravel)
+set(expected bin/miravel share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
+    share/icons/hicolor/scalable/apps/miravel.svg share/man/man1/miravel.1.gz share/miravel/manual/index.html
+    share/doc/miravel/copyright share/doc/miravel/changelog.Debian.gz)
 foreach(size 16 22 24 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/miravel.png)
 endforeach()
@@ -27,7 +29,7 @@ endforeach()
 
 find_program(VALIDATE desktop-file-validate)
 if(VALIDATE)
-  execute_process(COMMAND ${VALIDATE} ${root}/share/applications/miravel.desktop
+  execute_process(COMMAND ${VALIDATE} ${root}/share/applications/${id}.desktop
                   RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
   if(NOT result EQUAL 0 OR out MATCHES "error:")
     fail("desktop entry does not validate: ${out}")
@@ -42,7 +44,7 @@ execute_process(COMMAND ${root}/bin/miravel --help RESULT_VARIABLE result OUTPUT
 if(NOT result EQUAL 0 OR NOT usage MATCHES "--check")
   fail("installed miravel --help: ${result} ${usage}")
 endif()
-file(READ ${root}/share/man/man1/miravel.1 manpage)
+execute_process(COMMAND gzip -dc ${root}/share/man/man1/miravel.1.gz OUTPUT_VARIABLE manpage)
 string(REGEX MATCHALL "--[a-z][a-z-]*" options "${usage}")
 list(REMOVE_DUPLICATES options)
 foreach(option ${options})
@@ -56,11 +58,41 @@ if(manpage MATCHES "@[A-Z]+@")
 endif()
 find_program(GROFF groff)
 if(GROFF)
-  execute_process(COMMAND ${GROFF} -k -man -Tutf8 -ww -z ${root}/share/man/man1/miravel.1
+  file(WRITE ${STAGE}/miravel.1 "${manpage}")
+  execute_process(COMMAND ${GROFF} -k -man -Tutf8 -ww -z ${STAGE}/miravel.1
                   RESULT_VARIABLE result ERROR_VARIABLE warnings)
   if(NOT result EQUAL 0 OR NOT warnings STREQUAL "")
     fail("man page formats with warnings: ${warnings}")
   endif()
+endif()
+
+# The software centres' record names this id, its desktop entry, the version
+# installed and pictures that docs/ has; the changelog starts with that version.
+set(metainfo ${root}/share/metainfo/${id}.metainfo.xml)
+file(READ ${metainfo} record)
+include(${BUILD_DIR}/CPackConfig.cmake)
+foreach(needed "<id>${id}</id>" ">${id}.desktop</launchable>" "<release version=\"${CPACK_PACKAGE_VERSION}\"")
+  string(FIND "${record}" "${needed}" at)
+  if(at EQUAL -1)
+    fail("AppStream record lacks ${needed}")
+  endif()
+endforeach()
+string(REGEX MATCHALL "docs/[^< ]+[.]png" pictures "${record}")
+foreach(picture ${pictures})
+  if(NOT EXISTS ${CMAKE_CURRENT_LIST_DIR}/../../${picture})
+    fail("AppStream record shows a missing ${picture}")
+  endif()
+endforeach()
+find_program(APPSTREAMCLI appstreamcli)
+if(APPSTREAMCLI)
+  execute_process(COMMAND ${APPSTREAMCLI} validate --no-net ${metainfo} RESULT_VARIABLE result OUTPUT_VARIABLE out)
+  if(NOT result EQUAL 0)
+    fail("AppStream record does not validate: ${out}")
+  endif()
+endif()
+execute_process(COMMAND gzip -dc ${root}/share/doc/miravel/changelog.Debian.gz OUTPUT_VARIABLE changelog)
+if(NOT changelog MATCHES "^miravel \\(${CPACK_PACKAGE_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE}\\) ")
+  fail("changelog.Debian does not start with this version")
 endif()
 
 # Every page, picture and anchor the manual links to is installed with it.
