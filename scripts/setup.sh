@@ -2,7 +2,8 @@
 # Installs the Debian packages Miravel needs to build, run and test, when
 # they are missing (clang for the sanitizer build and the fuzz targets;
 # lintian and appstream judge the Debian package and the AppStream record).
-# Run as root (or with sudo available).
+# Run as root (or with sudo available). Given package names, it installs
+# those instead (scripts/windows-check.sh does).
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,9 @@ packages=(
   desktop-file-utils lintian appstream
   poppler-utils
 )
+if [ $# -gt 0 ]; then
+  packages=("$@")
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,71 +1,14 @@
 #include "file/Cp932.h"
 
+#include "file/Cp932Codec.h"
+
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <iconv.h>
 
 namespace miravel {
 
 namespace {
-
-// One iconv descriptor per direction, opened once: opening one costs more
-// than converting a whole line.
-class Converter {
-public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~Converter()
-    {
-        if (ok())
-            iconv_close(cd_);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    // Appends the conversion of `input` to `output`. On an invalid or
-    // unconvertible sequence it stops and reports the input offset.
-    bool convert(std::string_view input, std::string& output, std::size_t& failedAt)
-    {
-        if (!ok())
-            return failedAt = 0, false;
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr); // a fresh start
-        char* in = const_cast<char*>(input.data());
-        std::size_t inLeft = input.size();
-        char buffer[4096];
-        bool converted = true;
-        while (inLeft > 0) {
-            char* out = buffer;
-            std::size_t outLeft = sizeof buffer;
-            const std::size_t result = iconv(cd_, &in, &inLeft, &out, &outLeft);
-            output.append(buffer, static_cast<std::size_t>(out - buffer));
-            // Without //TRANSLIT or //IGNORE iconv stops at every character it
-            // cannot convert, so nothing is ever replaced silently.
-            if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
-                converted = false;
-                break;
-            }
-        }
-        failedAt = input.size() - inLeft;
-        return converted;
-    }
-
-private:
-    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-    iconv_t cd_;
-};
-
-Converter& toCp932()
-{
-    thread_local Converter converter("CP932", "UTF-8");
-    return converter;
-}
-
-Converter& fromCp932()
-{
-    thread_local Converter converter("UTF-8", "CP932");
-    return converter;
-}
 
 // Eight bytes at a time: most lines of a grade book are numbers.
 bool isAscii(std::string_view bytes)
@@ -84,9 +27,9 @@ bool isAscii(std::string_view bytes)
 }
 
 // Converts line by line: a line of plain ASCII is the same bytes in both
-// encodings and is copied; each run of other lines goes through iconv at
-// once. (A line feed byte never occurs inside a code page 932 or UTF-8
-// character, so cutting at line ends cuts no character.) `convertRun`
+// encodings and is copied; each run of other lines goes through the
+// system's converter at once. (A line feed byte never occurs inside a code
+// page 932 or UTF-8 character, so cutting at line ends cuts no character.) `convertRun`
 // appends a run's conversion or gives the offset where it failed.
 template <class ConvertRun>
 bool convertByLines(std::string_view input, std::string& output, std::size_t& failedAt, ConvertRun convertRun)
@@ -130,16 +73,16 @@ std::string characterAt(std::string_view utf8, std::size_t offset)
 }
 
 // Converts a run to code page 932 and checks that it reads back as
-// written: iconv quietly stores some characters as look-alikes (¥ as "\",
+// written: a converter may quietly stores some characters as look-alikes (¥ as "\",
 // 〜 as ～, − as －); such a text would not read back as written.
 bool encodeRun(std::string_view utf8, std::string& output, std::size_t& failedAt)
 {
     const std::size_t start = output.size();
-    if (!toCp932().convert(utf8, output, failedAt))
+    if (!ConvertUtf8ToCp932(utf8, output, failedAt))
         return false;
     std::string back;
     std::size_t ignored = 0;
-    if (fromCp932().convert(std::string_view(output).substr(start), back, ignored) && back == utf8)
+    if (ConvertCp932ToUtf8(std::string_view(output).substr(start), back, ignored) && back == utf8)
         return true;
     failedAt = static_cast<std::size_t>(
         std::mismatch(utf8.begin(), utf8.end(), back.begin(), back.end()).first - utf8.begin());
@@ -165,10 +108,7 @@ std::optional<std::string> Cp932ToUtf8(std::string_view bytes, std::size_t* fail
 {
     std::string out;
     std::size_t failure = 0;
-    auto decodeRun = [](std::string_view run, std::string& output, std::size_t& at) {
-        return fromCp932().convert(run, output, at);
-    };
-    if (convertByLines(bytes, out, failure, decodeRun))
+    if (convertByLines(bytes, out, failure, ConvertCp932ToUtf8))
         return out;
     if (failedAt)
         *failedAt = failure;

@@ -1,5 +1,6 @@
 #pragma once
-// Code page 932 (Shift-JIS) <-> UTF-8, through iconv.
+// Code page 932 (Shift-JIS) <-> UTF-8, through the system's own table
+// (glibc iconv on Linux, the Win32 converters on Windows).
 
 #include "file/FileError.h"
 

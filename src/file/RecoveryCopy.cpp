@@ -2,17 +2,16 @@
 
 #include "file/GradeBookFile.h"
 #include "file/SafeWrite.h"
+#include "file/SystemCalls.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <signal.h>
-#include <unistd.h>
 
 namespace miravel {
 
+// Paths are UTF-8 strings; u8path keeps them so on Windows too.
 namespace fs = std::filesystem;
 
 namespace {
@@ -40,9 +39,7 @@ namespace {
 
 bool runningElsewhere(long processId)
 {
-    if (processId <= 0 || processId == static_cast<long>(::getpid()))
-        return false;
-    return ::kill(static_cast<pid_t>(processId), 0) == 0 || errno == EPERM;
+    return processId > 0 && processId != CurrentProcessId() && ProcessRunning(processId);
 }
 
 std::string withoutExtension(const std::string& path, const char* extension)
@@ -73,7 +70,7 @@ std::string BookNameOf(const std::string& originalPath)
 {
     if (originalPath.empty())
         return "新規";
-    std::string name = fs::path(originalPath).filename().string();
+    std::string name = fs::u8path(originalPath).filename().u8string();
     const auto dot = name.find('.');
     if (dot != std::string::npos && dot > 0)
         name.erase(dot);
@@ -93,8 +90,8 @@ RecoveryRecord RecoveryFilesFor(const std::string& folder, const std::string& or
 {
     const std::string key = originalPath.empty() ? "new-" + std::to_string(processId) : PathKey(originalPath);
     RecoveryRecord record;
-    record.copyPath = (fs::path(folder) / (key + kCopyExtension)).string();
-    record.recordPath = (fs::path(folder) / (key + kRecordExtension)).string();
+    record.copyPath = (fs::u8path(folder) / fs::u8path(key + kCopyExtension)).u8string();
+    record.recordPath = (fs::u8path(folder) / fs::u8path(key + kRecordExtension)).u8string();
     record.originalPath = originalPath;
     record.processId = processId;
     return record;
@@ -141,7 +138,7 @@ FileResult WriteRecoveryCopy(const RecoveryRecord& record, const GradeDocument& 
     if (auto error = EncodeGradeBook(document, bytes))
         return error;
     std::error_code made;
-    fs::create_directories(fs::path(record.copyPath).parent_path(), made);
+    fs::create_directories(fs::u8path(record.copyPath).parent_path(), made);
     if (made)
         return fileSystemFailure(made);
     if (auto error = WriteFileAtomically(record.copyPath, bytes))
@@ -153,16 +150,16 @@ void RemoveRecoveryCopy(const RecoveryRecord& record)
 {
     std::error_code ignored;
     // The record goes first: a copy without its record is never offered.
-    fs::remove(record.recordPath, ignored);
-    fs::remove(record.copyPath, ignored);
+    fs::remove(fs::u8path(record.recordPath), ignored);
+    fs::remove(fs::u8path(record.copyPath), ignored);
 }
 
 std::vector<RecoveryRecord> FindRecoveryCopies(const std::string& folder)
 {
     std::vector<RecoveryRecord> found;
     std::error_code error;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
-        const std::string recordPath = entry->path().string();
+    for (fs::directory_iterator entry(fs::u8path(folder), error), end; !error && entry != end; entry.increment(error)) {
+        const std::string recordPath = entry->path().u8string();
         if (!endsWith(recordPath, kRecordExtension))
             continue;
         std::string text;
@@ -172,7 +169,7 @@ std::vector<RecoveryRecord> FindRecoveryCopies(const std::string& folder)
         record.recordPath = recordPath;
         record.copyPath = withoutExtension(recordPath, kRecordExtension) + kCopyExtension;
         std::error_code missing;
-        if (!fs::is_regular_file(record.copyPath, missing) || runningElsewhere(record.processId))
+        if (!fs::is_regular_file(fs::u8path(record.copyPath), missing) || runningElsewhere(record.processId))
             continue;
         found.push_back(record);
     }
@@ -195,34 +192,34 @@ bool FindRecoveryCopyOf(const std::string& folder, const std::string& originalPa
 bool CopyIsNewerThanOriginal(const RecoveryRecord& record)
 {
     std::error_code error;
-    const auto original = fs::last_write_time(record.originalPath, error);
+    const auto original = fs::last_write_time(fs::u8path(record.originalPath), error);
     if (error)
         return true;
-    const auto copy = fs::last_write_time(record.copyPath, error);
+    const auto copy = fs::last_write_time(fs::u8path(record.copyPath), error);
     return !error && copy > original;
 }
 
 FileResult KeepDatedCopy(const RecoveryRecord& record, std::string& keptPath)
 {
-    const fs::path folder = fs::path(record.copyPath).parent_path();
+    const fs::path folder = fs::u8path(record.copyPath).parent_path();
     const std::string base = BookNameOf(record.originalPath) + "-" + FileStampOf(record.time);
     auto taken = [&folder](const std::string& name) {
         std::error_code ignored;
-        return fs::exists(folder / (name + kCopyExtension), ignored) ||
-               fs::exists(folder / (name + kKeptRecordExtension), ignored);
+        return fs::exists(folder / fs::u8path(name + kCopyExtension), ignored) ||
+               fs::exists(folder / fs::u8path(name + kKeptRecordExtension), ignored);
     };
     std::string name = base;
     for (int n = 2; taken(name); ++n)
         name = base + "-" + std::to_string(n);
-    const fs::path kept = folder / (name + kCopyExtension);
+    const fs::path kept = folder / fs::u8path(name + kCopyExtension);
     std::error_code error;
-    fs::rename(record.copyPath, kept, error);
+    fs::rename(fs::u8path(record.copyPath), kept, error);
     if (error)
         return fileSystemFailure(error);
-    fs::rename(record.recordPath, folder / (name + kKeptRecordExtension), error);
+    fs::rename(fs::u8path(record.recordPath), folder / fs::u8path(name + kKeptRecordExtension), error);
     if (error)
         return fileSystemFailure(error);
-    keptPath = kept.string();
+    keptPath = kept.u8string();
     return std::nullopt;
 }
 

@@ -5,16 +5,14 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <climits>
 #include <cstring>
-#include <dirent.h>
-#include <fcntl.h>
+#include <filesystem>
 #include <random>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace miravel {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -28,7 +26,9 @@ std::string writeReason(int error)
     case EPERM:
         return "書き込みの権限がありません。";
     case ENOSPC:
+#ifdef EDQUOT
     case EDQUOT:
+#endif
         return "ディスクの空き容量が足りません。";
     case EROFS:
         return "読み取り専用の場所には保存できません。";
@@ -73,20 +73,20 @@ std::string readReason(int error)
 FileError readFailure(int error) { return FileError{0, readReason(error)}; }
 
 // Refuses, before a byte is read, what cannot be a file of this program.
-FileResult refuseUnreadable(const struct stat& info)
+FileResult refuseUnreadable(const FileStatus& info)
 {
-    if (S_ISDIR(info.st_mode))
+    if (info.folder)
         return readFailure(EISDIR);
-    if (!S_ISREG(info.st_mode))
+    if (!info.regular)
         return FileError{0, "通常のファイルではありません（パイプや装置は開けません）。"};
-    if (static_cast<std::size_t>(info.st_size) > kMaxFileBytes)
+    if (info.size > kMaxFileBytes)
         return readFailure(EFBIG);
     return std::nullopt;
 }
 
 std::string folderOf(const std::string& path)
 {
-    const auto slash = path.rfind('/');
+    const auto slash = path.find_last_of(kPathSeparators);
     if (slash == std::string::npos)
         return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
@@ -94,7 +94,7 @@ std::string folderOf(const std::string& path)
 
 std::string nameOf(const std::string& path)
 {
-    const auto slash = path.rfind('/');
+    const auto slash = path.find_last_of(kPathSeparators);
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
@@ -123,18 +123,17 @@ bool isTemporaryOf(const std::string& entry, const std::string& stem)
 // removed does no harm to the file itself.
 void removeStaleTemporaries(const std::string& folder, const std::string& name)
 {
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir)
-        return;
     const std::string stem = temporaryStem(name);
     std::vector<std::string> stale;
-    while (const dirent* entry = ::readdir(dir)) {
-        struct stat info {};
-        const std::string path = folder + "/" + entry->d_name;
-        if (isTemporaryOf(entry->d_name, stem) && ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+    std::error_code error;
+    for (fs::directory_iterator entry(fs::u8path(folder), error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string entryName = entry->path().filename().u8string();
+        const std::string path = folder + "/" + entryName;
+        FileStatus info;
+        if (isTemporaryOf(entryName, stem) && PathStatus(path, info, false) == 0 && info.regular)
             stale.push_back(path);
     }
-    ::closedir(dir);
     for (const auto& path : stale)
         Sys().unlink(path.c_str());
 }
@@ -181,26 +180,19 @@ int readAll(int fd, std::size_t sizeHint, std::string& bytes)
     return 0;
 }
 
-mode_t defaultMode()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 // The new file looks like the one it replaces: same permission bits, and
 // the same owner when this program may give files away (root).
-int takeOverModeAndOwner(int fd, const struct stat* previous)
+int takeOverModeAndOwner(int fd, const FileStatus* previous)
 {
-    if (Sys().fchmod(fd, previous ? previous->st_mode & 0777 : defaultMode()) != 0)
+    if (Sys().fchmod(fd, previous ? previous->mode & 0777 : NewFileMode()) != 0)
         return errno;
-    if (!previous || ::geteuid() != 0)
+    if (!previous || !MayGiveFilesAway())
         return 0;
-    struct stat mine {};
+    FileStatus mine;
     if (Sys().fstat(fd, &mine) != 0)
         return errno;
-    if ((mine.st_uid != previous->st_uid || mine.st_gid != previous->st_gid) &&
-        Sys().fchown(fd, previous->st_uid, previous->st_gid) != 0)
+    if ((mine.owner != previous->owner || mine.group != previous->group) &&
+        Sys().fchown(fd, previous->owner, previous->group) != 0)
         return errno;
     return 0;
 }
@@ -208,7 +200,7 @@ int takeOverModeAndOwner(int fd, const struct stat* previous)
 // Writes `bytes` to a new hidden temporary in `folder` and flushes it to
 // disk. 0 or the error; on error nothing is left behind.
 int writeTemporary(const std::string& folder, const std::string& name, const std::string& bytes,
-                   const struct stat* previous, std::string& temporary)
+                   const FileStatus* previous, std::string& temporary)
 {
     const std::string pattern = folder + "/" + temporaryStem(name) + std::string(kRandomLetters, 'X');
     std::vector<char> path(pattern.begin(), pattern.end());
@@ -248,13 +240,13 @@ bool linkTemporary(const std::string& target, std::string& temporary)
 
 // A checked copy, for file systems without hard links. Never made from a
 // partial read.
-bool copyTemporary(const std::string& target, const struct stat& previous, std::string& temporary)
+bool copyTemporary(const std::string& target, const FileStatus& previous, std::string& temporary)
 {
-    const int fd = Sys().open(target.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0);
+    const int fd = Sys().open(target.c_str(), OpenFor::Reading);
     if (fd < 0)
         return false;
     std::string content;
-    const int readError = readAll(fd, static_cast<std::size_t>(previous.st_size), content);
+    const int readError = readAll(fd, static_cast<std::size_t>(previous.size), content);
     const bool closed = Sys().close(fd) == 0;
     return readError == 0 && closed &&
            writeTemporary(folderOf(target), nameOf(target), content, &previous, temporary) == 0;
@@ -262,16 +254,16 @@ bool copyTemporary(const std::string& target, const struct stat& previous, std::
 
 // Puts the previous content in place as the backup, complete before it
 // replaces the older backup. False when no backup could be made.
-bool makeBackup(const std::string& target, const struct stat& previous)
+bool makeBackup(const std::string& target, const FileStatus& previous)
 {
     const std::string backup = BackupPath(target);
     if (backup == target)
         return false;
     // Already a second name of the file (a save that failed at its last
     // step): renaming another link over it would do nothing at all.
-    struct stat existing {};
-    if (::lstat(backup.c_str(), &existing) == 0 && existing.st_dev == previous.st_dev &&
-        existing.st_ino == previous.st_ino)
+    FileStatus existing;
+    if (PathStatus(backup, existing, false) == 0 && existing.device == previous.device &&
+        existing.file == previous.file)
         return true;
     std::string temporary;
     if (!linkTemporary(target, temporary) && !copyTemporary(target, previous, temporary))
@@ -287,34 +279,35 @@ bool makeBackup(const std::string& target, const struct stat& previous)
 // place, and some file systems cannot flush a folder.
 void syncFolder(const std::string& folder)
 {
-    const int fd = Sys().open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    const int fd = Sys().open(folder.c_str(), OpenFor::FolderFlush);
     if (fd < 0)
         return;
     Sys().fsync(fd);
     Sys().close(fd);
 }
 
-bool readOnly(const struct stat& info, const std::string& path)
+bool readOnly(const FileStatus& info, const std::string& path)
 {
     // Root may write anything; a file without any write bit was still made
     // read-only on purpose.
-    return (info.st_mode & 0222) == 0 || (::access(path.c_str(), W_OK) != 0 && errno == EACCES);
+    return (info.mode & 0222) == 0 || WriteDenied(path);
 }
 
 FileResult writeFile(const std::string& path, const std::string& bytes, bool withBackup, SaveReport& report)
 {
     report = SaveReport{};
     const std::string target = FinalTarget(path);
-    struct stat previous {};
-    const bool exists = ::lstat(target.c_str(), &previous) == 0;
-    if (!exists && errno != ENOENT)
-        return writeFailure(errno);
+    FileStatus previous;
+    const int missing = PathStatus(target, previous, false);
+    const bool exists = missing == 0;
+    if (!exists && missing != ENOENT)
+        return writeFailure(missing);
     if (exists) {
-        if (S_ISLNK(previous.st_mode))
+        if (previous.link)
             return writeFailure(ELOOP);
-        if (S_ISDIR(previous.st_mode))
+        if (previous.folder)
             return writeFailure(EISDIR);
-        if (!S_ISREG(previous.st_mode))
+        if (!previous.regular)
             return FileError{0, "通常のファイルではないため保存できません。"};
         if (readOnly(previous, target))
             return FileError{0, "読み取り専用のファイルです。上書きせずに、別の名前で保存してください。"};
@@ -342,7 +335,7 @@ FileResult writeFile(const std::string& path, const std::string& bytes, bool wit
 
 std::string BackupPath(const std::string& path)
 {
-    const auto slash = path.rfind('/');
+    const auto slash = path.find_last_of(kPathSeparators);
     std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     while (nameStart < path.size() && path[nameStart] == '.')
         ++nameStart;
@@ -356,15 +349,14 @@ std::string FinalTarget(const std::string& path)
 {
     std::string target = path;
     for (int hop = 0; hop < 40; ++hop) {
-        struct stat info {};
-        if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        FileStatus info;
+        if (PathStatus(target, info, false) != 0 || !info.link)
             return target;
-        std::vector<char> link(PATH_MAX + 1);
-        const ssize_t length = ::readlink(target.c_str(), link.data(), link.size() - 1);
-        if (length <= 0)
+        std::error_code error;
+        const fs::path next = fs::read_symlink(fs::u8path(target), error);
+        if (error || next.empty())
             return target;
-        const std::string next(link.data(), static_cast<std::size_t>(length));
-        target = next[0] == '/' ? next : folderOf(target) + "/" + next;
+        target = next.is_absolute() ? next.u8string() : folderOf(target) + "/" + next.u8string();
     }
     return target; // a loop: the save reports it
 }
@@ -388,21 +380,21 @@ FileResult WriteFileAtomically(const std::string& path, const std::string& bytes
 
 FileResult ReadWholeFile(const std::string& path, std::string& bytes)
 {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return readFailure(errno);
+    FileStatus info;
+    if (const int error = PathStatus(path, info))
+        return readFailure(error);
     if (auto refusal = refuseUnreadable(info))
         return refusal;
     // Without blocking: a pipe put in the file's place never hangs the program.
-    const int fd = Sys().open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0);
+    const int fd = Sys().open(path.c_str(), OpenFor::Reading);
     if (fd < 0)
         return readFailure(errno);
     FileResult result;
-    struct stat opened {};
+    FileStatus opened;
     if (Sys().fstat(fd, &opened) != 0)
         result = readFailure(errno);
     else if (!(result = refuseUnreadable(opened)))
-        if (const int error = readAll(fd, static_cast<std::size_t>(opened.st_size), bytes))
+        if (const int error = readAll(fd, static_cast<std::size_t>(opened.size), bytes))
             result = readFailure(error);
     if (Sys().close(fd) != 0 && !result)
         result = readFailure(errno);

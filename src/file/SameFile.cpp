@@ -1,8 +1,7 @@
 #include "file/SameFile.h"
 
 #include "file/SafeWrite.h"
-
-#include <sys/stat.h>
+#include "file/SystemCalls.h"
 
 namespace miravel {
 
@@ -10,25 +9,25 @@ namespace {
 
 // Device, inode and (for a file not yet there) name.
 struct Place {
-    dev_t device = 0;
-    ino_t inode = 0;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
     std::string name;
 };
 
 bool placeOf(const std::string& path, Place& place)
 {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0) {
-        place = Place{info.st_dev, info.st_ino, ""};
+    FileStatus info;
+    if (PathStatus(path, info) == 0) {
+        place = Place{info.device, info.file, ""};
         return true;
     }
     // Not there yet: where it would be created, after following links.
     const std::string target = FinalTarget(path);
-    const auto slash = target.rfind('/');
+    const auto slash = target.find_last_of(kPathSeparators);
     const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
-    if (::stat(folder.c_str(), &info) != 0)
+    if (PathStatus(folder, info) != 0)
         return false;
-    place = Place{info.st_dev, info.st_ino, slash == std::string::npos ? target : target.substr(slash + 1)};
+    place = Place{info.device, info.file, slash == std::string::npos ? target : target.substr(slash + 1)};
     return true;
 }
 

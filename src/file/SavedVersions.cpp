@@ -10,6 +10,7 @@
 namespace miravel {
 
 namespace fs = std::filesystem;
+// Paths are UTF-8 strings; u8path keeps them so on Windows too.
 
 namespace {
 
@@ -52,9 +53,9 @@ std::vector<std::string> stemsIn(const std::string& folder)
 {
     std::vector<std::string> stems;
     std::error_code error;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error))
+    for (fs::directory_iterator entry(fs::u8path(folder), error), end; !error && entry != end; entry.increment(error))
         if (entry->path().extension() == kInfoExtension)
-            stems.push_back(entry->path().stem().string());
+            stems.push_back(entry->path().stem().u8string());
     std::sort(stems.begin(), stems.end());
     return stems;
 }
@@ -63,8 +64,8 @@ void removeVersion(const fs::path& folder, const std::string& stem)
 {
     std::error_code ignored;
     // The record goes first: a book file without one is never listed.
-    fs::remove(folder / (stem + kInfoExtension), ignored);
-    fs::remove(folder / (stem + kBookExtension), ignored);
+    fs::remove(folder / fs::u8path(stem + kInfoExtension), ignored);
+    fs::remove(folder / fs::u8path(stem + kBookExtension), ignored);
 }
 
 // A stem not yet taken: the stamp, then the stamp with "-02", "-03", ...
@@ -72,8 +73,8 @@ std::string freeStem(const fs::path& folder, const std::string& stamp)
 {
     std::string stem = stamp;
     std::error_code ignored;
-    for (int n = 2; fs::exists(folder / (stem + kInfoExtension), ignored) ||
-                    fs::exists(folder / (stem + kBookExtension), ignored);
+    for (int n = 2; fs::exists(folder / fs::u8path(stem + kInfoExtension), ignored) ||
+                    fs::exists(folder / fs::u8path(stem + kBookExtension), ignored);
          ++n) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, "-%02d", n);
@@ -84,20 +85,23 @@ std::string freeStem(const fs::path& folder, const std::string& stamp)
 
 } // namespace
 
-std::string VersionsRoot(const std::string& dataFolder) { return (fs::path(dataFolder) / "versions").string(); }
+std::string VersionsRoot(const std::string& dataFolder)
+{
+    return (fs::u8path(dataFolder) / "versions").u8string();
+}
 
 std::string VersionFolderOf(const std::string& root, const std::string& bookPath)
 {
     std::error_code ignored;
-    const std::string whole = fs::absolute(bookPath, ignored).lexically_normal().string();
-    return (fs::path(root) / (BookNameOf(whole) + "-" + PathKey(whole))).string();
+    const std::string whole = fs::absolute(fs::u8path(bookPath), ignored).lexically_normal().u8string();
+    return (fs::u8path(root) / fs::u8path(BookNameOf(whole) + "-" + PathKey(whole))).u8string();
 }
 
 FileResult KeepVersion(const std::string& folder, const std::string& bookPath, const std::string& nextBytes,
                        const std::string& time, const std::string& description, std::size_t keep)
 {
     std::error_code missing;
-    if (!fs::exists(bookPath, missing))
+    if (!fs::exists(fs::u8path(bookPath), missing))
         return std::nullopt;
     std::string bytes;
     if (auto error = ReadWholeFile(bookPath, bytes))
@@ -105,21 +109,21 @@ FileResult KeepVersion(const std::string& folder, const std::string& bookPath, c
     if (bytes == nextBytes)
         return std::nullopt;
     std::error_code made;
-    fs::create_directories(folder, made);
+    fs::create_directories(fs::u8path(folder), made);
     if (made)
         return folderFailure(made);
-    const std::string stem = freeStem(folder, FileStampOf(time));
-    const fs::path book = fs::path(folder) / (stem + kBookExtension);
-    if (auto error = WriteFileAtomically(book.string(), bytes))
+    const std::string stem = freeStem(fs::u8path(folder), FileStampOf(time));
+    const fs::path book = fs::u8path(folder) / fs::u8path(stem + kBookExtension);
+    if (auto error = WriteFileAtomically(book.u8string(), bytes))
         return error;
     const std::string info = std::string(kInfoHeading) + kTimeKey + time + "\n" + kDescriptionKey + description + "\n";
-    if (auto error = WriteFileAtomically((fs::path(folder) / (stem + kInfoExtension)).string(), info)) {
-        removeVersion(folder, stem);
+    if (auto error = WriteFileAtomically((fs::u8path(folder) / fs::u8path(stem + kInfoExtension)).u8string(), info)) {
+        removeVersion(fs::u8path(folder), stem);
         return error;
     }
     const std::vector<std::string> stems = stemsIn(folder);
     for (std::size_t i = 0; i + keep < stems.size(); ++i)
-        removeVersion(folder, stems[i]);
+        removeVersion(fs::u8path(folder), stems[i]);
     return std::nullopt;
 }
 
@@ -129,10 +133,10 @@ std::vector<SavedVersion> ListVersions(const std::string& folder)
     const std::vector<std::string> stems = stemsIn(folder);
     for (auto stem = stems.rbegin(); stem != stems.rend(); ++stem) {
         SavedVersion version;
-        version.path = (fs::path(folder) / (*stem + kBookExtension)).string();
+        version.path = (fs::u8path(folder) / fs::u8path(*stem + kBookExtension)).u8string();
         std::error_code error;
-        version.size = fs::file_size(version.path, error);
-        if (!error && readInfo((fs::path(folder) / (*stem + kInfoExtension)).string(), version))
+        version.size = fs::file_size(fs::u8path(version.path), error);
+        if (!error && readInfo((fs::u8path(folder) / fs::u8path(*stem + kInfoExtension)).u8string(), version))
             versions.push_back(version);
     }
     return versions;

@@ -1,24 +1,46 @@
 #pragma once
-// The system calls the file layer makes to read and write whole files,
-// gathered in one table so that a test can make any one of them fail.
+// The operating system calls the file layer makes, in one place: the
+// operations of a safe save gathered in one table, so that a test can make
+// any one of them fail, and the queries about paths and processes beside
+// them. POSIX and Win32 each have their own implementation, chosen by the
+// build. Paths are UTF-8; errors are errno values on both systems.
 
-#include <sys/stat.h>
+#include <cstddef>
+#include <cstdint>
+#include <string>
 #include <sys/types.h>
 
 namespace miravel {
 
+// What the safe save needs to know about a file.
+struct FileStatus {
+    bool regular = false;
+    bool folder = false;
+    bool link = false;        // a symbolic link (only when links are not followed)
+    std::uint64_t size = 0;
+    std::uint64_t device = 0; // device and file number together name the file
+    std::uint64_t file = 0;
+    unsigned mode = 0;        // permission bits; on Windows 0444 for a read-only file, else 0666
+    unsigned owner = 0;
+    unsigned group = 0;
+};
+
+// What a file is opened for: its bytes, or (a folder) to flush its renames.
+enum class OpenFor { Reading, FolderFlush };
+
+// Each returns -1 and sets errno on failure, as the POSIX calls do.
 struct SystemCalls {
-    int (*open)(const char* path, int flags, mode_t mode);
-    int (*mkstemp)(char* pattern);
-    ssize_t (*read)(int fd, void* buffer, size_t size);
-    ssize_t (*write)(int fd, const void* data, size_t size);
-    int (*fstat)(int fd, struct stat* info);
-    int (*fchmod)(int fd, mode_t mode);
-    int (*fchown)(int fd, uid_t owner, gid_t group);
-    int (*fsync)(int fd);
+    int (*open)(const char* path, OpenFor purpose);     // never blocks, never a terminal
+    int (*mkstemp)(char* pattern);                      // a new file; "XXXXXX" at the end becomes its own name
+    ssize_t (*read)(int fd, void* buffer, std::size_t size);
+    ssize_t (*write)(int fd, const void* data, std::size_t size);
+    int (*fstat)(int fd, FileStatus* info);
+    int (*fchmod)(int fd, unsigned mode);
+    int (*fchown)(int fd, unsigned owner, unsigned group);
+    int (*fsync)(int fd);                               // to disk
     int (*close)(int fd);
-    int (*link)(const char* from, const char* to);
-    int (*rename)(const char* from, const char* to);
+    int (*link)(const char* from, const char* to);      // a second name: keeps the old file as the backup
+    int (*rename)(const char* from, const char* to);    // replaces `to`, whole or not at all
     int (*unlink)(const char* path);
 };
 
@@ -39,5 +61,26 @@ public:
 private:
     const SystemCalls* previous_;
 };
+
+// The status of the file a path names (of a link itself unless
+// `followLinks`); 0 or the errno value.
+int PathStatus(const std::string& path, FileStatus& info, bool followLinks = true);
+
+// True when the system refuses this process write access to an existing file.
+bool WriteDenied(const std::string& path);
+
+// The permission bits of a new file (the umask applied).
+unsigned NewFileMode();
+
+// True when this process may give files to another owner (root).
+bool MayGiveFilesAway();
+
+long CurrentProcessId();
+
+// True when a process of that number is running (also one of another user).
+bool ProcessRunning(long processId);
+
+// The characters that end a folder name in a path: "/", and "\\" on Windows.
+extern const char kPathSeparators[];
 
 } // namespace miravel

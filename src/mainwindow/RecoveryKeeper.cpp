@@ -1,14 +1,13 @@
 #include "mainwindow/RecoveryKeeper.h"
 
 #include "core/GradeBook.h"
+#include "file/SystemCalls.h"
 #include "mainwindow/MainWindowTexts.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
-
-#include <unistd.h>
 
 namespace miravel {
 
@@ -55,7 +54,7 @@ void RecoveryKeeper::WriteNow()
             : QFile::encodeName(QFileInfo(QFile::decodeName(book.CurrentFilePath.c_str())).absoluteFilePath())
                   .toStdString();
     RecoveryRecord record =
-        RecoveryFilesFor(QFile::encodeName(folder_).toStdString(), original, static_cast<long>(::getpid()));
+        RecoveryFilesFor(QFile::encodeName(folder_).toStdString(), original, CurrentProcessId());
     record.time = now_().toStdString();
     sinceLastCopy_.start();
     if (const FileResult error = WriteRecoveryCopy(record, book)) {

@@ -40,7 +40,7 @@ bool failNow(int error = 0)
 }
 
 const SystemCalls kFaulty = {
-    [](const char* path, int flags, mode_t mode) { return failNow() ? -1 : RealSystemCalls().open(path, flags, mode); },
+    [](const char* path, OpenFor purpose) { return failNow() ? -1 : RealSystemCalls().open(path, purpose); },
     [](char* pattern) { return failNow() ? -1 : RealSystemCalls().mkstemp(pattern); },
     [](int fd, void* buffer, size_t size) -> ssize_t {
         return failNow() ? -1 : RealSystemCalls().read(fd, buffer, size);
@@ -55,9 +55,9 @@ const SystemCalls kFaulty = {
         }
         return -1;
     },
-    [](int fd, struct stat* info) { return failNow() ? -1 : RealSystemCalls().fstat(fd, info); },
-    [](int fd, mode_t mode) { return failNow() ? -1 : RealSystemCalls().fchmod(fd, mode); },
-    [](int fd, uid_t owner, gid_t group) { return failNow() ? -1 : RealSystemCalls().fchown(fd, owner, group); },
+    [](int fd, FileStatus* info) { return failNow() ? -1 : RealSystemCalls().fstat(fd, info); },
+    [](int fd, unsigned mode) { return failNow() ? -1 : RealSystemCalls().fchmod(fd, mode); },
+    [](int fd, unsigned owner, unsigned group) { return failNow() ? -1 : RealSystemCalls().fchown(fd, owner, group); },
     // Durability is not what is tested here; skipping the flush keeps the test quick.
     [](int) { return failNow() ? -1 : 0; },
     // close releases the descriptor even when it reports an error.
@@ -75,7 +75,7 @@ std::vector<std::string> namesIn(const std::string& folder)
 {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
+        names.push_back(entry.path().filename().u8string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -124,12 +124,13 @@ int tryEveryFault(const std::string& fileName, const std::string& backupName, co
             }
             ++tried;
             const std::string file = readBytes(dir.file(fileName));
-            const bool backupThere = std::filesystem::exists(dir.file(backupName));
+            const bool backupThere = std::filesystem::exists(std::filesystem::u8path(dir.file(backupName)));
             const std::string backup = readBytes(dir.file(backupName));
             if (outcome.error) {
                 EXPECT_FALSE(outcome.error->reason.empty()) << where;
                 EXPECT_EQ(file, before ? *before : "") << where;
-                EXPECT_EQ(std::filesystem::exists(dir.file(fileName)), before != nullptr) << where;
+                const bool fileThere = std::filesystem::exists(std::filesystem::u8path(dir.file(fileName)));
+                EXPECT_EQ(fileThere, before != nullptr) << where;
             } else {
                 EXPECT_EQ(file, after) << where;
                 if (before && !outcome.report.BackupMissing()) {

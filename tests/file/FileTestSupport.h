@@ -5,18 +5,32 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <random>
 #include <sstream>
 #include <string>
+#ifdef _WIN32
+#include <windows.h>
+#include <tlhelp32.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace miravel::test {
 
-// A folder of its own for one test, removed afterwards.
+// A folder of its own for one test, removed afterwards. Paths are UTF-8
+// strings, as in the program (u8path: also on Windows).
 class TempDir {
 public:
     TempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "miravel-test-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
+        std::mt19937 random(std::random_device{}());
+        const auto base = std::filesystem::temp_directory_path();
+        std::error_code error;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            path_ = base / ("miravel-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(path_, error))
+                break;
+        }
     }
     ~TempDir()
     {
@@ -24,7 +38,7 @@ public:
         std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
         std::filesystem::remove_all(path_, ignored);
     }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    std::string file(const std::string& name) const { return (path_ / std::filesystem::u8path(name)).u8string(); }
 
 private:
     std::filesystem::path path_;
@@ -32,7 +46,7 @@ private:
 
 inline std::string readBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
@@ -40,7 +54,25 @@ inline std::string readBytes(const std::string& path)
 
 inline void writeBytes(const std::string& path, const std::string& bytes)
 {
-    std::ofstream(path, std::ios::binary) << bytes;
+    std::ofstream(std::filesystem::u8path(path), std::ios::binary) << bytes;
+}
+
+// A process other than this one that runs as long as the test does.
+inline long otherRunningProcess()
+{
+#ifdef _WIN32
+    long other = 0;
+    const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32FirstW(snapshot, &entry); more && !other; more = ::Process32NextW(snapshot, &entry))
+        if (entry.th32ProcessID != 0 && entry.th32ProcessID != ::GetCurrentProcessId())
+            other = static_cast<long>(entry.th32ProcessID);
+    ::CloseHandle(snapshot);
+    return other;
+#else
+    return static_cast<long>(::getppid());
+#endif
 }
 
 inline std::string dataFile(const std::string& name) { return readBytes(std::string(MIRAVEL_TEST_DATA) + "/" + name); }

@@ -7,7 +7,9 @@
 #include <csignal>
 #include <random>
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 using namespace miravel;
 using namespace miravel::test;
@@ -273,7 +275,7 @@ TEST(SaveGradeBook, KeepsThePreviousContentAsTheBackup)
     const std::string path = dir.file("3年1組.txt");
     auto book = FreshBook();
     ASSERT_FALSE(WriteGradeBook(path, *book)); // first save: nothing to back up
-    EXPECT_FALSE(std::filesystem::exists(dir.file("3年1組.bak")));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::u8path(dir.file("3年1組.bak"))));
     const std::string first = readBytes(path);
 
     book->TeacherName = "鈴木";
@@ -284,6 +286,8 @@ TEST(SaveGradeBook, KeepsThePreviousContentAsTheBackup)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.file("")), {}), 2);
 }
 
+#ifndef _WIN32
+// A file size limit (RLIMIT_FSIZE) stands for the full disk.
 TEST(SaveGradeBook, AFailedSaveLeavesTheOldFileAndBackupUntouched)
 {
     TempDir dir;
@@ -309,6 +313,7 @@ TEST(SaveGradeBook, AFailedSaveLeavesTheOldFileAndBackupUntouched)
     EXPECT_EQ(readBytes(dir.file("class.bak")), oldBackup);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.file("")), {}), 2);
 }
+#endif
 
 TEST(SaveGradeBook, AMissingFolderIsReported)
 {

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <unistd.h>
 
 namespace miravel::test {
 namespace {
@@ -77,7 +76,7 @@ TEST(RecoveryCopy, FindsCopiesLeftBehindNewestFirst)
     leaveCopy(folder, "", "2025/04/07 08:00:00", *book, 999999999);  // no such process
     leaveCopy(folder, "/a/new.txt", "2025/04/07 09:00:00", *book);
     // A program still running keeps its copy to itself.
-    leaveCopy(folder, "/a/busy.txt", "2025/04/07 10:00:00", *book, static_cast<long>(::getppid()));
+    leaveCopy(folder, "/a/busy.txt", "2025/04/07 10:00:00", *book, otherRunningProcess());
     // A record whose copy is missing, and one that is damaged, are passed over.
     const RecoveryRecord lost = leaveCopy(folder, "/a/lost.txt", "2025/04/07 11:00:00", *book);
     fs::remove(lost.copyPath);
@@ -103,11 +102,11 @@ TEST(RecoveryCopy, CopyIsNewerOnlyWhenWrittenAfterTheFile)
     const RecoveryRecord record = leaveCopy(dir.file("recovery"), original, "2025/04/07 09:00:00", *FreshBook());
     const auto copyTime = fs::last_write_time(record.copyPath);
 
-    fs::last_write_time(original, copyTime - std::chrono::minutes(5));
+    fs::last_write_time(fs::u8path(original), copyTime - std::chrono::minutes(5));
     EXPECT_TRUE(CopyIsNewerThanOriginal(record));
-    fs::last_write_time(original, copyTime + std::chrono::minutes(5));  // saved again later
+    fs::last_write_time(fs::u8path(original), copyTime + std::chrono::minutes(5));  // saved again later
     EXPECT_FALSE(CopyIsNewerThanOriginal(record));
-    fs::remove(original);
+    fs::remove(fs::u8path(original));
     EXPECT_TRUE(CopyIsNewerThanOriginal(record));
 }
 
@@ -128,9 +127,9 @@ TEST(RecoveryCopy, DeclinedCopyIsKeptUnderADatedName)
         const RecoveryRecord record = leaveCopy(folder, original, "2025/04/07 09:30:15", *book);
         std::string kept;
         ASSERT_FALSE(KeepDatedCopy(record, kept).has_value());
-        EXPECT_EQ(fs::path(kept).filename().string(), keptName);
+        EXPECT_EQ(fs::u8path(kept).filename().u8string(), keptName);
         EXPECT_EQ(readBytes(kept), bytes);
-        EXPECT_TRUE(fs::exists(fs::path(kept).replace_extension(".info")));
+        EXPECT_TRUE(fs::exists(fs::u8path(kept).replace_extension(".info")));
         EXPECT_FALSE(fs::exists(record.copyPath));
     }
     EXPECT_TRUE(FindRecoveryCopies(folder).empty());

@@ -23,18 +23,21 @@ namespace {
 std::vector<std::string> namesIn(const TempDir& dir, const std::string& folder = "")
 {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir.file(folder)))
-        names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(fs::u8path(dir.file(folder))))
+        names.push_back(entry.path().filename().u8string());
     std::sort(names.begin(), names.end());
     return names;
 }
 
+#ifndef _WIN32
 mode_t modeOf(const std::string& path)
 {
     struct stat info {};
     ::stat(path.c_str(), &info);
     return info.st_mode & 07777;
 }
+
+#endif
 
 } // namespace
 
@@ -46,6 +49,8 @@ TEST(BackupPath, LeadingDotsOfAHiddenNameDoNotCount)
     EXPECT_EQ(BackupPath("/a.b/.c"), "/a.b/.c.bak");
 }
 
+#ifndef _WIN32
+// Symbolic links, permission bits, owners and pipes as POSIX has them.
 TEST(SafeWrite, SavingThroughALinkWritesTheTargetAndKeepsTheLink)
 {
     TempDir dir;
@@ -126,6 +131,8 @@ TEST(SafeWrite, RefusesReadOnlyFilesAndWhatIsNotARegularFile)
     EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"folder.txt", "pipe.txt", "ro.txt"}));
 }
 
+#endif
+
 TEST(SafeWrite, TheNextSaveRemovesTheTemporariesOfKilledSaves)
 {
     TempDir dir;
@@ -172,6 +179,8 @@ TEST(SafeWrite, AFolderInThePlaceOfTheBackupIsReportedNotFatal)
     EXPECT_FALSE(report.BackupMissing());
 }
 
+#ifndef _WIN32
+// Symbolic links, permission bits, owners and pipes as POSIX has them.
 TEST(ReadWholeFile, RefusesWhatCannotBeAGradeBookWithoutReadingIt)
 {
     TempDir dir;
@@ -198,6 +207,27 @@ TEST(ReadWholeFile, RefusesWhatCannotBeAGradeBookWithoutReadingIt)
         EXPECT_NE(error->reason.find(c.mentions), std::string::npos) << error->reason;
         EXPECT_EQ(bytes, "untouched");
     }
+}
+
+#endif
+
+TEST(SafeWrite, AJapanesePathIsSavedAndReadUnderItsOwnName)
+{
+    TempDir dir;
+    fs::create_directory(fs::u8path(dir.file("成績")));
+    const std::string path = dir.file("成績/3年1組.txt");
+    auto book = populatedBook();
+    ASSERT_FALSE(WriteGradeBook(path, *FreshBook()));
+    ASSERT_FALSE(WriteGradeBook(path, *book)); // the first content becomes the backup
+    auto read = FreshBook();
+    ASSERT_FALSE(ReadGradeBook(path, *read));
+    EXPECT_EQ(read->TeacherName, book->TeacherName);
+    ASSERT_FALSE(ReadGradeBook(dir.file("成績/3年1組.bak"), *read));
+    EXPECT_EQ(read->TeacherName, FreshBook()->TeacherName);
+    // The names the system lists are the names given (UTF-16 on Windows).
+    EXPECT_EQ(namesIn(dir, "成績"), (std::vector<std::string>{"3年1組.bak", "3年1組.txt"}));
+    EXPECT_TRUE(SameFile(path, dir.file("成績/../成績/3年1組.txt")));
+    EXPECT_TRUE(WouldOverwriteBook(dir.file("成績/3年1組.bak"), path));
 }
 
 TEST(ReadWholeFile, AnIOErrorIsReportedAsOneNotAsAShortFile)
@@ -231,6 +261,8 @@ TEST(ReadWholeFile, AnIOErrorIsReportedAsOneNotAsAShortFile)
     EXPECT_EQ(readBytes(path), "new");
 }
 
+#ifndef _WIN32
+// Symbolic links, permission bits, owners and pipes as POSIX has them.
 TEST(SameFile, ComparesFilesNotSpellings)
 {
     TempDir dir;
@@ -283,3 +315,4 @@ TEST(SameFile, AnExportWouldOverwriteTheBookOrItsBackup)
     writeBytes(dir.file("x.bak"), "book");
     EXPECT_TRUE(WouldOverwriteBook(dir.file("x.csv"), dir.file("x.bak")));
 }
+#endif

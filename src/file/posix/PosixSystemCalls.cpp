@@ -1,0 +1,86 @@
+#include "file/SystemCalls.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace miravel {
+
+namespace {
+
+void fill(const struct stat& from, FileStatus& info)
+{
+    info.regular = S_ISREG(from.st_mode);
+    info.folder = S_ISDIR(from.st_mode);
+    info.link = S_ISLNK(from.st_mode);
+    info.size = static_cast<std::uint64_t>(from.st_size);
+    info.device = static_cast<std::uint64_t>(from.st_dev);
+    info.file = static_cast<std::uint64_t>(from.st_ino);
+    info.mode = from.st_mode & 07777;
+    info.owner = from.st_uid;
+    info.group = from.st_gid;
+}
+
+const SystemCalls kReal = {
+    [](const char* path, OpenFor purpose) {
+        return purpose == OpenFor::Reading ? ::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)
+                                           : ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    },
+    ::mkstemp,
+    ::read,
+    ::write,
+    [](int fd, FileStatus* info) {
+        struct stat from {};
+        if (::fstat(fd, &from) != 0)
+            return -1;
+        fill(from, *info);
+        return 0;
+    },
+    [](int fd, unsigned mode) { return ::fchmod(fd, static_cast<mode_t>(mode)); },
+    [](int fd, unsigned owner, unsigned group) {
+        return ::fchown(fd, static_cast<uid_t>(owner), static_cast<gid_t>(group));
+    },
+    ::fsync,
+    ::close,
+    ::link,
+    ::rename,
+    ::unlink,
+};
+
+} // namespace
+
+const char kPathSeparators[] = "/";
+
+const SystemCalls& RealSystemCalls() { return kReal; }
+
+int PathStatus(const std::string& path, FileStatus& info, bool followLinks)
+{
+    struct stat from {};
+    if ((followLinks ? ::stat(path.c_str(), &from) : ::lstat(path.c_str(), &from)) != 0)
+        return errno;
+    fill(from, info);
+    return 0;
+}
+
+bool WriteDenied(const std::string& path) { return ::access(path.c_str(), W_OK) != 0 && errno == EACCES; }
+
+unsigned NewFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+bool MayGiveFilesAway() { return ::geteuid() == 0; }
+
+long CurrentProcessId() { return static_cast<long>(::getpid()); }
+
+bool ProcessRunning(long processId)
+{
+    return ::kill(static_cast<pid_t>(processId), 0) == 0 || errno == EPERM;
+}
+
+} // namespace miravel
