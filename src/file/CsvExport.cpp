@@ -7,13 +7,33 @@
 
 namespace miravel {
 
+namespace {
+
+// A cell holding a comma or a double quote goes in double quotes, its
+// quotes doubled, so a spreadsheet keeps it in one field; every other cell
+// is written as it is.
+std::string CsvField(const std::string& text)
+{
+    if (text.find_first_of(",\"") == std::string::npos)
+        return text;
+    std::string field = "\"";
+    for (char ch : text) {
+        field += ch;
+        if (ch == '"')
+            field += '"';
+    }
+    return field + '"';
+}
+
+} // namespace
+
 std::string GridToCsvText(const TextGrid& grid)
 {
     std::string text;
     for (int r = 0; r < grid.Rows(); ++r) {
         std::string line;
         for (int c = 0; c < grid.Cols(); ++c) {
-            line += grid.TextMatrix(r, c);
+            line += CsvField(grid.TextMatrix(r, c));
             line += ',';
         }
         std::replace(line.begin(), line.end(), '\r', ' ');

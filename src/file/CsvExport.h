@@ -10,7 +10,8 @@
 namespace miravel {
 
 // One line per row, every cell followed by ",", CR inside a cell written as
-// a blank, CR LF line ends; UTF-8.
+// a blank, CR LF line ends; UTF-8. A cell with a comma or a double quote is
+// quoted, its quotes doubled.
 std::string GridToCsvText(const TextGrid& grid);
 
 // Encodes the table in code page 932 and writes it with a backup; `report`

@@ -10,7 +10,8 @@
 
 namespace miravel {
 
-// All names in file order (UTF-8 text in, every non-empty field out).
+// All names in file order (UTF-8 text in, every non-empty field out). A field
+// in double quotes is one name, as the table export writes it.
 std::vector<std::string> ParseRosterNames(std::string_view text);
 
 // Reads a code page 932 name file.

@@ -1,6 +1,7 @@
 #include "print/TablePage.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace miravel {
 
@@ -12,6 +13,7 @@ constexpr double kDatePoints = 12;
 constexpr double kTitlePoints = 14;
 constexpr double kCellPoints = 12;
 constexpr double kTestHeaderPoints = 9;  // the ten test columns of a viewpoint table
+constexpr double kSmallestHeaderPoints = 6;
 constexpr int kDateFromRight = 1500;
 constexpr int kTitleTop = 200;
 constexpr int kTextInset = 5;            // below a rule, right of a column edge
@@ -36,6 +38,20 @@ std::size_t CharacterLength(const std::string& text, std::size_t at)
     while (end < text.size() && IsContinuationByte(text[end]))
         ++end;
     return end - at;
+}
+
+// Width in half-width characters: ASCII and half-width katakana (U+FF61 to
+// U+FF9F) take one, every other character two.
+int HalfWidthUnits(const std::string& text)
+{
+    int units = 0;
+    for (std::size_t at = 0; at < text.size(); at += CharacterLength(text, at)) {
+        const auto byte = [&](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0; };
+        const bool ascii = byte(at) < 0x80;
+        const bool halfKana = byte(at) == 0xEF && ((byte(at + 1) == 0xBD && byte(at + 2) >= 0xA1) || byte(at + 1) == 0xBE);
+        units += ascii || halfKana ? 1 : 2;
+    }
+    return units;
 }
 
 // The text state the printer keeps from one print to the next.
@@ -131,14 +147,14 @@ private:
         int rowLines = 0;
         for (int c = 0; c < columns_; ++c) {
             const std::vector<std::string> lines = BreakHeaderText(table_.grid.TextMatrix(0, c));
+            const int inset = c >= 2 ? kTextInset : kNameInset;
+            const int room = ColumnLeftEdge(c + 1) - ColumnLeftEdge(c) - inset - kTextInset;
             for (std::size_t i = 0; i < lines.size(); ++i) {
-                int x = ColumnLeftEdge(c) + kNameInset;
-                if (c >= 2) {
-                    x = ColumnLeftEdge(c) + kTextInset;
+                if (c >= 2)
                     pen_.points = kind_ == 3 && c != 12 && c != 13 ? kTestHeaderPoints : kCellPoints;
-                }
-                text(x, lineTop() + kPrintLineHeight * static_cast<int>(i) + kTextInset, lines[i], pen_.points,
-                     pen_.colour);
+                // Only this text shrinks; the pen keeps its size for the cells after it.
+                text(ColumnLeftEdge(c) + inset, lineTop() + kPrintLineHeight * static_cast<int>(i) + kTextInset,
+                     lines[i], FittedHeaderPoints(lines, pen_.points, room), pen_.colour);
             }
             rowLines = std::max(rowLines, static_cast<int>(lines.size()));
         }
@@ -225,6 +241,18 @@ std::vector<std::string> BreakHeaderText(const std::string& text)
         rest.erase(0, end);
     }
     return lines;
+}
+
+double FittedHeaderPoints(const std::vector<std::string>& lines, double points, int room)
+{
+    int units = 0;
+    for (const std::string& line : lines)
+        units = std::max(units, HalfWidthUnits(line));
+    // A half-width character is half a point-size wide: points x 10 twips.
+    if (units == 0 || units * points * 10 <= room)
+        return points;
+    const double fitting = std::floor(room / (units * 10.0) * 2) / 2;  // in half points
+    return std::max(kSmallestHeaderPoints, std::min(points, fitting));
 }
 
 std::string PadCellText(const std::string& text)

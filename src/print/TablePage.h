@@ -49,6 +49,11 @@ int VerticalRuleWidth(int col, int viewKind);
 // line ends with the character that brings its count (1 for ASCII, 2 for any
 // other character) to 10, or before a blank; at most three lines.
 std::vector<std::string> BreakHeaderText(const std::string& text);
+// The size a header cell's lines are printed in: `points`, or a smaller
+// size in half points (6 at least) when the widest line at `points` is
+// wider than `room` twips. A character is as wide as the point size (a
+// half-width one half of it), a point being 20 twips.
+double FittedHeaderPoints(const std::vector<std::string>& lines, double points, int room);
 // A data cell padded on the left with blanks to 6 characters.
 std::string PadCellText(const std::string& text);
 // Green for a padded text ending in "A", orange for "B", magenta for "C",

@@ -17,8 +17,25 @@ TEST(CsvExport, EveryCellIsFollowedByACommaAndCrBecomesABlank)
     grid.SetTextMatrix(0, 0, "No.");
     grid.SetTextMatrix(0, 1, "表現\r 平均点");
     grid.SetTextMatrix(1, 2, "a\r\nb");
-    grid.SetTextMatrix(2, 1, "1,5");
-    EXPECT_EQ(GridToCsvText(grid), "No.,表現  平均点,,\r\n,,a \nb,\r\n,1,5,,\r\n");
+    grid.SetTextMatrix(2, 1, "15");
+    EXPECT_EQ(GridToCsvText(grid), "No.,表現  平均点,,\r\n,,a \nb,\r\n,15,,\r\n");
+}
+
+TEST(CsvExport, CellsWithACommaOrAQuoteAreQuoted)
+{
+    const struct {
+        const char* cell;
+        const char* line;
+    } cases[] = {
+        {"山田,太郎", "\"山田,太郎\",\r\n"},
+        {"\"太\"郎", "\"\"\"太\"\"郎\",\r\n"},
+        {" 72.5", " 72.5,\r\n"},
+    };
+    for (const auto& c : cases) {
+        TextGrid grid(1, 1);
+        grid.SetTextMatrix(0, 0, c.cell);
+        EXPECT_EQ(GridToCsvText(grid), c.line) << c.cell;
+    }
 }
 
 TEST(CsvExport, WritesCodePage932WithABackup)
@@ -57,6 +74,9 @@ TEST(RosterImport, SplitsAtSemicolonsFirstThenCommas)
     EXPECT_EQ(ParseRosterNames("山田;;田中\r\n\r\n,,\r\n;"), (Names{"山田", "田中"}));
     EXPECT_EQ(ParseRosterNames(" 山田, \"田中\""), (Names{" 山田", " \"田中\""}));
     EXPECT_EQ(ParseRosterNames("山田\r田中\n佐藤"), (Names{"山田", "田中", "佐藤"}));
+    // A quoted field is one name, as the export writes it.
+    EXPECT_EQ(ParseRosterNames(" 1,\"山田,太郎\",\"\"\"太\"\"郎\"\r\n\"佐藤\r\n\"a;b\""),
+              (Names{" 1", "山田,太郎", "\"太\"郎", "\"佐藤", "a；b"}));
     EXPECT_TRUE(ParseRosterNames("").empty());
 }
 

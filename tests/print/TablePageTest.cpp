@@ -139,6 +139,33 @@ TEST(TablePage, HeaderTextsBreakIntoAtMostThreeLines)
         EXPECT_EQ(BreakHeaderText(c.text), c.lines) << c.text;
 }
 
+TEST(TablePage, HeaderWiderThanItsCellShrinksToFit)
+{
+    struct Case {
+        std::vector<std::string> lines;
+        double points;
+        int room;
+        double fitted;
+    };
+    const Case cases[] = {
+        {{"話す・聞く", "平均点"}, 12, 890, 8.5},  // 10 half-widths x 120 twips is 1200
+        {{"表現", "平均点"}, 12, 890, 12},
+        {{"ｶﾀｶﾅｶﾀｶﾅｶﾀ"}, 12, 890, 8.5},       // half-width katakana are half wide
+        {{"一二三四"}, 12, 960, 12},            // exactly as wide as the cell
+        {{"一二三四五"}, 12, 400, 6},           // never below 6 pt
+        {{"一二三四五"}, 9, 890, 8.5},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FittedHeaderPoints(c.lines, c.points, c.room), c.fitted) << c.lines.front();
+
+    // On the page only that header shrinks; the next header keeps 12 pt.
+    auto book = testing::SemesterTableBook();
+    book->SubjectTable[0][1] = "話す・聞く";
+    const Page page = ShownTable(*book, SemesterNodeKey(0, 0)).print().at(0);
+    EXPECT_EQ(FindText(page, "話す・聞く")->points, 8.5);
+    EXPECT_EQ(FindText(page, "理解")->points, 12);
+}
+
 TEST(TablePage, TwoLineHeaderPutsTheFirstStudentTwoLinesDown)
 {
     auto book = testing::SemesterTableBook();

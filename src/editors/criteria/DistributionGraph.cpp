@@ -1,6 +1,7 @@
 #include "editors/criteria/DistributionGraph.h"
 
 #include "core/TextRules.h"
+#include "mainwindow/views/CellRules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,13 +40,34 @@ double WithoutAbsenceMark(float value)
 // number, a reserved column that stays -1; names are not consulted.
 int LastRangeColumn(const GradeBook& book) { return std::clamp<int>(book.StudentCount, 0, kStudents); }
 
+// The semester or year-round column the graph's slot stands for, with the
+// views' base: the enrolled students.
+LetterRule GraphLetterRule(const GradeBook& book, int slot, int countA, int countC)
+{
+    const int yearRound = YearRoundSlot(0, 0);
+    const int semesterBlock = TestSlot(1, 0, 0, 0);
+    const int subjectBlock = TestSlot(0, 1, 0, 0);
+    const int period = slot >= yearRound ? kYearRoundPeriod : slot / semesterBlock;
+    const int subject = slot >= yearRound ? (slot - yearRound) / kParts : slot % semesterBlock / subjectBlock;
+    return {period, subject, slot % kParts, countA, countC, book.CountEnrolledStudents()};
+}
+
+Rgb LetterFill(const std::string& letter)
+{
+    return letter == "A" ? kGraphA : letter == "C" ? kGraphC : kGraphB;
+}
+
+void CountLetter(GraphNumbers& g, const std::string& letter)
+{
+    ++(letter == "A" ? g.countA : letter == "C" ? g.countC : g.countB);
+}
+
 } // namespace
 
 GraphNumbers ComputeGraphNumbers(const GradeBook& book, int slot, int countA, int countC)
 {
     GraphNumbers g;
     const auto& scores = book.Scores[slot];
-    g.countB = book.CountEnrolledStudents() - countA - countC;
 
     std::optional<double> largest, smallest;
     for (int i = 0; i <= LastRangeColumn(book); ++i) {
@@ -60,44 +82,47 @@ GraphNumbers ComputeGraphNumbers(const GradeBook& book, int slot, int countA, in
     g.hi = static_cast<int>(max) + 1;
     g.lo = min - 1;
     g.hasValues = largest.has_value();
-    if (!g.hasValues)
-        return g;
-
-    g.width = static_cast<int>(std::ceil((g.hi - g.lo) / kGraphColumns));
-    const int base = static_cast<int>(std::round(g.lo)); // halves away from zero
-    for (int i = 0; i < kGraphColumns; ++i)
-        g.labels[i] = base + i * g.width;
-    if (g.labels[kGraphColumns - 1] < g.hi)
-        g.labels[kGraphColumns - 1] = g.hi;
-
-    const int lastStudent = std::min<int>(book.StudentCount, kStudents - 1);
-    for (int i = 0; i <= lastStudent; ++i) {
-        if (book.StudentNames[i].empty())
-            continue;
-        const double v = WithoutAbsenceMark(scores[i]);
-        if (!(v > 0 && v < 100))
-            continue;
-        // The top value itself works out as column 20: it belongs in the
-        // last drawn column, so every counted student shows.
-        const int column = std::min(static_cast<int>(RoundHalfEven((v - g.lo) / g.width)), kGraphColumns - 1);
-        ++g.counts[column];
+    if (g.hasValues) {
+        g.width = static_cast<int>(std::ceil((g.hi - g.lo) / kGraphColumns));
+        const int base = static_cast<int>(std::round(g.lo)); // halves away from zero
+        for (int i = 0; i < kGraphColumns; ++i)
+            g.labels[i] = base + i * g.width;
+        if (g.labels[kGraphColumns - 1] < g.hi)
+            g.labels[kGraphColumns - 1] = g.hi;
     }
 
-    // The lowest students take C, the next ones B, the rest A.
-    int cLeft = countC;
-    int bLeft = g.countB;
-    for (int column = 0; column < kGraphColumns; ++column) {
-        for (int level = 0; level < g.counts[column]; ++level) {
-            Rgb fill = kGraphA;
-            if (cLeft > 0) {
-                fill = kGraphC;
-                --cLeft;
-            } else if (bLeft > 0) {
-                fill = kGraphB;
-                --bLeft;
-            }
-            g.squares.push_back({column, level, fill});
-        }
+    // Every named student with a value gets the square of the letter the
+    // views give him: the same ranking, base and counts.
+    const LetterRule rule = GraphLetterRule(book, slot, countA, countC);
+    const ColumnGrades grades = GradeColumn(book, slot, &rule);
+    struct Placed {
+        int column;
+        double value;
+        Rgb fill;
+    };
+    std::vector<Placed> placed;
+    const int lastStudent = std::min<int>(book.StudentCount, kStudents);
+    for (int i = 0; i < lastStudent; ++i) {
+        if (book.StudentNames[i].empty() || scores[i] == kNoValue || scores[i] == kAbsent)
+            continue;
+        const double v = WithoutAbsenceMark(scores[i]);
+        // 0 and below go in the first column; the top value and above in the last.
+        const int column = g.hasValues ? std::clamp(static_cast<int>(RoundHalfEven((v - g.lo) / g.width)), 0,
+                                                    kGraphColumns - 1)
+                                       : 0;
+        placed.push_back({column, v, LetterFill(grades[i].letter)});
+        ++g.counts[column];
+        CountLetter(g, grades[i].letter);
+    }
+
+    // Each column stacks its students from the lowest value up.
+    std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
+        return a.column != b.column ? a.column < b.column : a.value < b.value;
+    });
+    int level = 0;
+    for (std::size_t k = 0; k < placed.size(); ++k) {
+        level = k > 0 && placed[k - 1].column == placed[k].column ? level + 1 : 0;
+        g.squares.push_back({placed[k].column, level, placed[k].fill});
     }
 
     const double average = WithoutAbsenceMark(scores[kAverageColumn]);
@@ -129,7 +154,7 @@ void DrawDistributionGraph(Page& target, GraphTarget geometry, const GradeBook& 
     const double labelPoints = printer ? 11 : 0;
 
     const std::string title =
-        printer ? viewpointName + "  A:" + Str(countA) + "人  B:" + Str(g.countB) + "人  C:" + Str(countC) + "人"
+        printer ? viewpointName + "  A:" + Str(g.countA) + "人  B:" + Str(g.countB) + "人  C:" + Str(g.countC) + "人"
                 : ScreenGraphTitle(book, subject, viewpoint);
     items.push_back(PageText{left + k.tx, top + k.ty, title, titleFont, titlePoints, kBlack});
 

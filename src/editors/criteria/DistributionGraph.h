@@ -1,8 +1,8 @@
 #pragma once
 // The distribution graph of one viewpoint: the students' averages of one
 // score slot stacked as squares in 20 columns, each square coloured by the
-// letter the student would get under the given A and C counts (C magenta,
-// B yellow, A green, from the lowest column up), with a dotted line at the
+// letter the views would give the student under the given A and C counts
+// (C magenta, B yellow, A green; ties share the letter), with a dotted line at the
 // class average and a scale in students. The numbers come from a plain
 // function; the drawing is laid out as page items in twips, on the screen
 // geometry or the 1.8 times larger printer geometry.
@@ -32,7 +32,8 @@ struct GraphSquare {
 };
 
 struct GraphNumbers {
-    // False when no value is above 0: the graph is then only axes and scale.
+    // False when no value is above 0: no column labels and no average line;
+    // squares of students at 0 still stand in the first column.
     bool hasValues = false;
     int hi = 1;         // top value: the largest value rounded, plus 1
     double lo = 999;    // bottom value: the smallest value above 0, minus 1
@@ -41,7 +42,10 @@ struct GraphNumbers {
     std::array<int, kGraphColumns> counts{};
     // Columns from the lowest up, each stack from the base line up.
     std::vector<GraphSquare> squares;
-    int countB = 0;     // enrolled students minus the A and C counts
+    // How many squares carry each letter (the printed counts line).
+    int countA = 0;
+    int countB = 0;
+    int countC = 0;
     // The class average without its absence mark; none while it is unset.
     bool hasAverage = false;
     double average = 0;

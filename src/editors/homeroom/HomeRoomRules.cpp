@@ -116,6 +116,7 @@ std::optional<UnstorableEntry> RegisterHomeRoom(GradeBook& book, const HomeRoomE
     if (auto refused = FirstUnstorable(stored))
         return refused;
 
+    const int enrolledBefore = book.CountEnrolledStudents();
     book.SchoolYear = std::move(stored.SchoolYear);
     book.GradeLevel = std::move(stored.GradeLevel);
     book.ClassName = std::move(stored.ClassName);
@@ -127,12 +128,19 @@ std::optional<UnstorableEntry> RegisterHomeRoom(GradeBook& book, const HomeRoomE
             book.StudentCount = static_cast<Integer>(i + 1);
     }
 
-    // Counts set in the criteria editors give way to the defaults of the new roster.
+    // A student came or went: the counts set in the criteria editors give
+    // way to the defaults of the new roster. With the same class size they
+    // stay, and only counts never set take the defaults.
     const int enrolled = book.CountEnrolledStudents();
     if (enrolled > 0) {
+        const bool sizeChanged = enrolled != enrolledBefore;
         for (int p = 0; p < kPeriods; ++p) {
-            book.RankCountA[p].fill(DefaultRankCountA(enrolled));
-            book.RankCountC[p].fill(DefaultRankCountC(enrolled));
+            for (int k = 0; k < kSubjectViewpoints; ++k) {
+                if (sizeChanged || book.RankCountA[p][k] == kCountNotSet)
+                    book.RankCountA[p][k] = DefaultRankCountA(enrolled);
+                if (sizeChanged || book.RankCountC[p][k] == kCountNotSet)
+                    book.RankCountC[p][k] = DefaultRankCountC(enrolled);
+            }
         }
     }
     book.MarkChanged(ClassRegistrationStep());

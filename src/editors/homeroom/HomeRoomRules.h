@@ -65,8 +65,9 @@ Integer DefaultRankCountC(int enrolled);
 
 // Registration: header and names go into the book (";" stored as "；", line
 // breaks dropped), StudentCount becomes the highest named number (gaps
-// stay), and with at least one enrolled student every A/C count is reset to
-// the defaults. Marks the document changed. When an entry holds a character
+// stay). When the number of enrolled students changed, every A/C count is
+// reset to the defaults of the new number; otherwise only counts never set
+// take them. Marks the document changed. When an entry holds a character
 // the file cannot store, the book is left untouched and that entry returned.
 std::optional<UnstorableEntry> RegisterHomeRoom(GradeBook& book, const HomeRoomEntries& entries);
 

@@ -128,6 +128,10 @@ void FormTestSpec::createControls()
     Combo2 = new QComboBox;
     for (int n = 1; n <= kStudents; ++n)
         Combo2->addItem(QString::number(n));
+    // Editable so that it can show the loaded number with its leading blank
+    // (" 5"), which is no item of the list; typed text would not be used.
+    Combo2->setEditable(true);
+    Combo2->lineEdit()->setReadOnly(true);
     SetInputMode(Combo2, InputMode::Disabled);
     connect(Combo2, qOverload<int>(&QComboBox::activated), this, [this](int index) { Combo2_Click(index); });
     Label3 = new QLabel;
@@ -396,6 +400,7 @@ void FormTestSpec::loadStudent(int n)
     book.CurrentStudentNo = static_cast<Integer>(n);
     Label3->setText(Q(book.StudentNames[n - 1]));
     Combo2->setCurrentIndex(n - 1);
+    Combo2->setEditText(Q(Str(n)));
     const ViewpointTexts row = RowEntries(grid_, n);
     for (int k = 0; k < kViewpoints; ++k)
         Entries[k]->setText(Q(row[k]));

@@ -23,32 +23,44 @@ std::string WithCharacter(const char* message, const std::string& character)
     return text;
 }
 
-// Averages the test-part slots `slots` per student into `summarySlot`.
+// A student's summary over the test-part slots: the mean of the counted
+// scores (10000 added when absent from any), -2 when absent from every test
+// counted, -1 without any score at all.
+Single StudentSummary(const GradeBook& book, const std::vector<int>& slots, int column)
+{
+    double sum = 0;
+    int count = 0;
+    bool absent = false;
+    for (int slot : slots) {
+        const Single value = book.Scores[slot][column];
+        if (value == kAbsent)
+            absent = true;
+        else if (value != kNoValue) {
+            sum += value;
+            ++count;
+        }
+    }
+    if (count == 0)
+        return absent ? kAbsent : kNoValue;
+    const double average = sum / count;
+    return static_cast<Single>(absent ? average + kAbsenceMark : average);
+}
+
+// Averages the test-part slots `slots` per student into `summarySlot`; the
+// class value is the mean over the named students who have a value.
 void Summarise(GradeBook& book, const std::vector<int>& slots, int summarySlot)
 {
     auto& summary = book.Scores[summarySlot];
     double classSum = 0;
+    int counted = 0;
     for (int n = 1; n <= book.StudentCount; ++n) {
-        double sum = 0;
-        int count = 0;
-        bool absent = false;
-        for (int slot : slots) {
-            const Single value = book.Scores[slot][n - 1];
-            if (value == kAbsent)
-                absent = true;
-            else if (value != kNoValue) {
-                sum += value;
-                ++count;
-            }
-        }
-        const double average = count > 0 ? sum / count : 0;
-        summary[n - 1] = static_cast<Single>(absent ? average + kAbsenceMark : average);
-        const Single stored = summary[n - 1];
+        const Single stored = summary[n - 1] = StudentSummary(book, slots, n - 1);
+        if (book.StudentNames[n - 1].empty() || stored == kNoValue || stored == kAbsent)
+            continue;
         classSum += stored >= kAbsenceMark ? stored - kAbsenceMark : stored;
+        ++counted;
     }
-    // Nobody enrolled: the class has no average rather than a division by zero.
-    const Integer enrolled = book.CountEnrolledStudents();
-    summary[kAverageColumn] = enrolled > 0 ? static_cast<Single>(classSum / enrolled) : kNoValue;
+    summary[kAverageColumn] = counted > 0 ? static_cast<Single>(classSum / counted) : kNoValue;
 }
 
 } // namespace

@@ -35,8 +35,9 @@ DefinitionCheck CheckDefinition(const TestDefinition& definition);
 void RegisterTest(GradeBook& book, const TextGrid& grid, const TestDefinition& definition);
 
 // Each student's average over the subject's tests of the semester (or of the
-// whole year), 10000 added when absent from any of them; the class value is
-// the sum of the averages over the enrolled count (-1 with nobody enrolled).
+// whole year), 10000 added when absent from any of them; -2 when absent from
+// all and without a score, -1 without a score. The class value is the mean
+// over the named students with a value (-1 when nobody has one).
 void RecomputeSemesterSummary(GradeBook& book, int semester, int subject);
 void RecomputeYearRoundSummary(GradeBook& book, int subject);
 

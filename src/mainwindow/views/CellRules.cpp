@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace miravel {
 
@@ -62,52 +63,45 @@ void WriteAverageCell(TextGrid& grid, int row, int col, Single value)
         grid.SetTextMatrix(row, col, OneDecimal(value));
 }
 
-std::string EvaluationLetter(const GradeBook& book, int rank, const EvaluationTarget& target)
+LetterRule StoredLetterRule(const GradeBook& book, const EvaluationTarget& target)
 {
     const int k = target.subject * kViewpoints + target.viewpoint;
+    return {target.period,
+            target.subject,
+            target.viewpoint,
+            book.RankCountA[target.period][k],
+            book.RankCountC[target.period][k],
+            target.base};
+}
+
+std::string StudentLetter(const GradeBook&, int, int rank, const LetterRule& rule)
+{
     // Unset counts (-1) give nobody A and put the B limit past the base.
-    if (rank <= book.RankCountA[target.period][k])
+    if (rank <= rule.countA)
         return "A";
-    if (rank <= target.base - book.RankCountC[target.period][k])
+    if (rank <= rule.base - rule.countC)
         return "B";
     return "C";
 }
 
-void RankNumeric(GradeBook& book, TextGrid& grid, int slot, int rankColumn, const EvaluationTarget* evaluation)
+ColumnGrades GradeColumn(const GradeBook& book, int slot, const LetterRule* rule)
 {
+    ColumnGrades grades;
     const auto& scores = book.Scores[slot];
-    if (scores[kAverageColumn] < 0) {
-        // Nothing registered for this part.
-        EmptyStudentRows(book, grid, rankColumn);
-        if (evaluation)
-            EmptyStudentRows(book, grid, evaluation->column);
-        return;
-    }
+    const int last = std::clamp<int>(book.StudentCount, 0, kStudents);
 
-    int last = 0;
-    for (int i = 1; i <= book.StudentCount; ++i) {
-        if (book.StudentNames[i - 1].empty())
-            continue;
-        Single value = scores[i - 1];
-        if (value >= kAbsenceMark)
-            value -= kAbsenceMark;
-        book.StudentTotals[i - 1] = value;
-        last = i;
-    }
-    if (last == 0)
-        return;
-
+    // Numbers without a name take no part, so they never use up a rank.
     long keys[kStudents];
     for (int j = 0; j < last; ++j) {
-        // Numbers without a name take no part, so they never use up a rank.
-        if (book.StudentNames[j].empty())
-            book.StudentTotals[j] = kNoValue;
-        keys[j] = ShownKey(book.StudentTotals[j]);
+        Single value = scores[j];
+        if (value >= kAbsenceMark)
+            value -= kAbsenceMark;
+        keys[j] = book.StudentNames[j].empty() ? kTakenKey : ShownKey(value);
     }
 
     // Repeatedly take the largest value (the highest index among equals);
-    // equal values share the rank (1, 2, 2, 4). Absent (-2) stays below the
-    // taken entries and is never picked.
+    // equal values share the rank. Absent (-2) stays below the taken
+    // entries and is never picked.
     int rank = 1;
     long previous = kNoPreviousKey;
     for (int k = 1; k <= last; ++k) {
@@ -122,12 +116,34 @@ void RankNumeric(GradeBook& book, TextGrid& grid, int slot, int rankColumn, cons
             previous = keys[c];
         }
         if (previous != kNoPreviousKey) {
-            grid.SetTextMatrix(c + 1, rankColumn, Str(rank));
-            if (evaluation)
-                grid.SetTextMatrix(c + 1, evaluation->column, EvaluationLetter(book, rank, *evaluation));
+            grades[c].rank = rank;
+            if (rule)
+                grades[c].letter = StudentLetter(book, c + 1, rank, *rule);
         }
         keys[c] = kTakenKey;
-        book.StudentTotals[c] = kNoValue;
+    }
+    return grades;
+}
+
+void RankNumeric(GradeBook& book, TextGrid& grid, int slot, int rankColumn, const EvaluationTarget* evaluation)
+{
+    if (book.Scores[slot][kAverageColumn] < 0) {
+        // Nothing registered for this part.
+        EmptyStudentRows(book, grid, rankColumn);
+        if (evaluation)
+            EmptyStudentRows(book, grid, evaluation->column);
+        return;
+    }
+    std::optional<LetterRule> rule;
+    if (evaluation)
+        rule = StoredLetterRule(book, *evaluation);
+    const ColumnGrades grades = GradeColumn(book, slot, rule ? &*rule : nullptr);
+    for (int c = 0; c < std::clamp<int>(book.StudentCount, 0, kStudents); ++c) {
+        if (grades[c].rank == 0)
+            continue; // keeps the empty cells the view started with
+        grid.SetTextMatrix(c + 1, rankColumn, Str(grades[c].rank));
+        if (evaluation)
+            grid.SetTextMatrix(c + 1, evaluation->column, grades[c].letter);
     }
 }
 

@@ -8,9 +8,10 @@ after the three tests the end-to-end test of the test editor enters:
 
 for a class of 30 named students with A 9 and C 3 everywhere. A student's
 summary is the mean of the scores they have, 10000 added when absent from
-any; the class value is the sum of the means over the 30 enrolled. Ranks are
-competition ranks (1, 2, 2, 4) on the value as shown (one decimal); A up to
-rank 9, B up to rank 27 (30 - 3), C after. Writes semester_view.csv and
+any; without a score it is -2 when absent, else -1 (shown "*" and empty, no
+rank and no letter). The class value is the mean over the students with a
+value. Ranks are competition ranks (1, 2, 2, 4) on the value as shown (one
+decimal); A up to rank 9, B up to rank 27 (30 - 3), C after. Writes semester_view.csv and
 year_round_view.csv (UTF-8, CR LF, 15 cells a row)."""
 
 import struct
@@ -52,7 +53,9 @@ def summary(test_list, n, p):
         elif v != NONE:
             total += v
             count += 1
-    mean = total / count if count else 0
+    if not count:
+        return ABSENT if absent else NONE
+    mean = total / count
     return single(mean + 10000 if absent else mean)
 
 
@@ -61,6 +64,8 @@ def one_decimal(x):
 
 
 def shown(v):
+    if v in (NONE, ABSENT):
+        return "" if v == NONE else "*"
     return ("*" + one_decimal(v - 10000)) if v >= 10000 else one_decimal(v)
 
 
@@ -69,7 +74,7 @@ def key(v):
 
 
 def ranks(values):
-    keys = {n: key(v) for n, v in values.items()}
+    keys = {n: key(v) for n, v in values.items() if v not in (NONE, ABSENT)}
     return {n: 1 + sum(1 for m in keys if keys[m] > keys[n]) for n in keys}
 
 
@@ -90,16 +95,17 @@ def view(test_list, subject, viewpoints):
         row = [" %d" % n, NAMES[n - 1]]
         for p in range(4):
             values, r = parts[p]
-            row += [shown(values[n]), " %d" % r[n]]
+            ranked = n in r
+            row += [shown(values[n]), " %d" % r[n] if ranked else ""]
             if p < 3:
-                row.append(letter(r[n]))
+                row.append(letter(r[n]) if ranked else "")
         rows.append(row)
     rows.append([])
     average = ["", "クラスの平均点"]
     for p in range(4):
         values, _ = parts[p]
-        total = sum(v - 10000 if v >= 10000 else v for v in values.values())
-        average += [one_decimal(single(total / N)), ""] + ([""] if p < 3 else [])
+        counted = [v - 10000 if v >= 10000 else v for v in values.values() if v not in (NONE, ABSENT)]
+        average += [one_decimal(single(sum(counted) / len(counted))), ""] + ([""] if p < 3 else [])
     rows.append(average)
     return "".join("".join(cell + "," for cell in row + [""] * (15 - len(row))) + "\r\n" for row in rows)
 

@@ -69,7 +69,9 @@ TEST_F(CriteriaLifecycleTest, PrintingUsesTheStoredCounts)
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     useClass(30, 12, 4);
-    Book().Scores[YearRoundSlot(0, 0)][0] = 55.5f;
+    // Thirty different values: the counts line shows the letters of the stored counts.
+    for (int n = 0; n < 30; ++n)
+        Book().Scores[YearRoundSlot(0, 0)][n] = Book().Scores[SemesterSummarySlot(0, 0, 0)][n] = 40.5f + n;
     const struct {
         bool semester;
         const char* title;

@@ -56,12 +56,17 @@ TEST(GraphNumbers, WhoIsCountedAndHow)
         std::vector<Rgb> colours;
         int hi;
     } cases[] = {
-        // 100 raises the range but is not drawn; -1 and absence play no part.
-        {"100 left out", {40.0f, 55.5f, 100.0f}, 0, 1, {0, 4}, {kMagenta, kYellow}, 101},
+        // 100 is drawn where it belongs; -1 and absence play no part.
+        {"100 drawn", {40.0f, 55.5f, 100.0f}, 0, 1, {0, 4, 15}, {kMagenta, kYellow, kYellow}, 101},
+        // 0 stands below the range, in the first column, under 50.
+        {"0 in the first column", {50.0f, 0.0f, 80.0f}, 0, 1, {0, 0, 16}, {kMagenta, kYellow, kYellow}, 81},
+        // The two tied at rank 1 both get A, as in the table.
+        {"tie across the A limit", {70.0f, 50.0f, 70.0f, 40.0f}, 1, 1, {0, 6, 16, 16},
+         {kMagenta, kYellow, kGreen, kGreen}, 71},
         {"no score and absent", {40.0f, -1.0f, -2.0f, 87.4f}, 0, 0, {0, 16}, {kYellow, kYellow}, 88},
         {"absence mark removed", {40.0f, 10055.5f, 87.4f}, 0, 0, {0, 6, 16}, {kYellow, kYellow, kYellow}, 88},
-        // A + C above the class: B is negative, green follows the C squares.
-        {"b negative", {40.0f, 55.5f, 87.4f}, 2, 2, {0, 6, 16}, {kMagenta, kMagenta, kGreen}, 88},
+        // A + C above the class: ranks 1 and 2 are A, rank 3 is past the B limit 1.
+        {"b negative", {40.0f, 55.5f, 87.4f}, 2, 2, {0, 6, 16}, {kMagenta, kGreen, kGreen}, 88},
         // Not set: nobody is C, B runs out after n + 1 - 0 squares.
         {"counts not set", {40.0f, 55.5f}, -1, -1, {1, 16}, {kYellow, kYellow}, 57},
         // (60.5 - 41) / 1 rounds to column 20: it is drawn in the last column.
@@ -74,6 +79,13 @@ TEST(GraphNumbers, WhoIsCountedAndHow)
         EXPECT_EQ(ColoursOf(g), c.colours) << c.what;
         EXPECT_EQ(g.hi, c.hi) << c.what;
     }
+}
+
+TEST(GraphNumbers, LabelBaseRoundsHalvesAwayFromZero)
+{
+    // lo = 41.5 - 1 = 40.5: the first label is 41, not the even 40.
+    const auto book = BookWithValues(kSlot, {41.5f, 60.0f});
+    EXPECT_EQ(ComputeGraphNumbers(*book, kSlot, 0, 0).labels[0], 41);
 }
 
 TEST(GraphNumbers, StudentWhoLeftStillRaisesTheRangeButIsNotDrawn)
@@ -166,7 +178,10 @@ TEST(GraphPages, PrintedPageCarriesHeaderAndStoredCounts)
     auto book = BookWithValues(YearRoundSlot(0, 1), {40.0f, 55.5f, 87.4f});
     book->RankCountA[kYearRoundPeriod][1] = 1;
     book->RankCountC[kYearRoundPeriod][1] = 0;
-    book->RankCountA[0][1] = 2;
+    // The semester: a tie at the A limit gives two A, and the counts line says so.
+    for (int n = 0; n < 3; ++n)
+        book->Scores[SemesterSummarySlot(0, 0, 1)][n] = n < 2 ? 70.0f : 40.0f;
+    book->RankCountA[0][1] = 1;
     book->RankCountC[0][1] = 1;
     const struct {
         Page page;

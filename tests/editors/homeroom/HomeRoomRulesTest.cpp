@@ -120,13 +120,31 @@ TEST(HomeRoomRules, RegistrationKeepsGapsAndResetsCountsForTheEnrolled)
     EXPECT_TRUE(book->SavedState);
 }
 
-TEST(HomeRoomRules, RegistrationOverwritesCountsSetByTheTeacher)
+TEST(HomeRoomRules, RegistrationResetsCountsOnlyWhenTheClassSizeChanges)
 {
-    auto book = ClassBook({"青木", "井上"});
-    book->RankCountA[1][4] = 17;
-    book->RankCountC[3][17] = 11;
-    ASSERT_FALSE(RegisterHomeRoom(*book, Roster(25)));
-    ExpectEveryCount(*book, 8, 2);
+    const struct {
+        const char* what;
+        int names;          // names 1..names registered over a roster of 25
+        const char* rename; // new name of number 1, or none
+        int a;              // the A count the teacher set afterwards
+    } cases[] = {
+        {"a misspelt name mended", 25, "生徒一", 17},
+        {"one student added", 26, nullptr, 8},
+        {"one student gone", 24, nullptr, 7},
+    };
+    for (const auto& c : cases) {
+        auto book = FreshBook();
+        ASSERT_FALSE(RegisterHomeRoom(*book, Roster(25)));
+        book->RankCountA[1][4] = 17;
+        book->RankCountC[3][17] = kCountNotSet;
+        HomeRoomEntries entries = Roster(c.names);
+        if (c.rename)
+            entries.Names[0] = c.rename;
+        ASSERT_FALSE(RegisterHomeRoom(*book, entries));
+        EXPECT_EQ(book->RankCountA[1][4], c.a) << c.what;
+        // A count never set takes the default of the roster either way.
+        EXPECT_EQ(book->RankCountC[3][17], DefaultRankCountC(c.names)) << c.what;
+    }
 }
 
 TEST(HomeRoomRules, EmptyRosterLeavesCountsAlone)

@@ -136,7 +136,7 @@ TEST_F(TestSpecWindow, MovesSkipUnnamedNumbersAndTheListAndTableDiscardRejection
     key(Qt::Key_Return);
     key(Qt::Key_Return);
     EXPECT_EQ(editor->Label3->text(), U("江藤"));
-    EXPECT_EQ(editor->Combo2->currentText(), U("4"));
+    EXPECT_EQ(editor->Combo2->currentText(), U(" 4"));
     key(Qt::Key_Up);
     EXPECT_EQ(editor->Label3->text(), U("井上"));
 
@@ -151,12 +151,12 @@ TEST_F(TestSpecWindow, MovesSkipUnnamedNumbersAndTheListAndTableDiscardRejection
     type(U("abc"));
     editor->Combo2_Click(34);
     EXPECT_EQ(editor->Label3->text(), QString());
-    EXPECT_EQ(editor->Combo2->currentText(), U("35"));
+    EXPECT_EQ(editor->Combo2->currentText(), U(" 35"));
     EXPECT_EQ(entry(1)->text(), QString());
     // Clicks below the roster do nothing.
     editor->MSFlexGrid1_Click(6, 2);
     editor->MSFlexGrid1_Click(0, 2);
-    EXPECT_EQ(editor->Combo2->currentText(), U("35"));
+    EXPECT_EQ(editor->Combo2->currentText(), U(" 35"));
 }
 
 TEST_F(TestSpecWindow, AbsentAndUncheckedViewpoints)

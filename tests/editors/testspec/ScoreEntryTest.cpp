@@ -33,6 +33,7 @@ TEST(ScoreCheck, AcceptsAndRejectsEntries)
         {{"* ", "", ""}, {}, 0, texts::kNotDigits},
         {{"*", "abc", "12a"}, {}, 1, texts::kNotDigits},     // the first fault after "*"
         {{"60", "", ""}, {"50", "", ""}, 0, texts::kAboveFullMarks},
+        {{"120", "", ""}, {"50", "", ""}, 0, texts::kAboveFullMarks},  // above both: full marks first
         {{"50", "", ""}, {" 50", "", ""}, -1, none},
         {{"", "120", ""}, {"", "150", ""}, 1, texts::kAbove100},
         {{"100", "", "101"}, {}, 2, texts::kAbove100},
@@ -70,6 +71,7 @@ TEST_F(Entry, CommitWritesTheRowTotalAveragesAndRanks)
     const Case cases[] = {
         {{"40", "8 5", "   "}, {" 40", " 85", " 0"}, " 125", " 1"},
         {{"40", "", ""}, {" 40", "", ""}, " 40", " 1"},
+        {{"0", "", ""}, {" 0", "", ""}, " 0", " 1"},  // a lone 0 is a score
         {{"", "", ""}, {"", "", ""}, "", ""},
         {{"90", "*", "80"}, {" 90", "*", " 80"}, "*", "*"},
     };

@@ -113,6 +113,25 @@ TEST(ScoreTable, ClassAveragesSkipAbsentAndEmptyCells)
     EXPECT_EQ(table.book->ExamineeCount, 2);
 }
 
+TEST(ScoreTable, ExamineeCountComesFromTheLastColumnWithValues)
+{
+    const struct {
+        int total;      // rows with a total
+        int expected;
+    } cases[] = {{1, 1}, {0, 2}};
+    for (const auto& c : cases) {
+        Table table(4);
+        for (int row = 1; row <= 3; ++row)
+            table.grid.SetTextMatrix(row, 2, " 10");
+        for (int row = 1; row <= 2; ++row)
+            table.grid.SetTextMatrix(row, 4, " 20");
+        for (int row = 1; row <= c.total; ++row)
+            table.grid.SetTextMatrix(row, kTotalColumn, " 30");
+        RecomputeAveragesAndRanks(*table.book, table.grid);
+        EXPECT_EQ(table.book->ExamineeCount, c.expected) << c.total;
+    }
+}
+
 TEST(ScoreTable, LargeStoredScoresDoNotWrapTheSum)
 {
     Table table(3);
