@@ -375,6 +375,13 @@ FileResult WriteGradeBook(const std::string& path, const GradeDocument& document
     std::string bytes;
     if (auto error = EncodeGradeBook(document, bytes))
         return error;
+    // Saving what the file already holds would turn the backup into a second
+    // copy of it and lose the version before: nothing is written then.
+    std::string onDisk;
+    if (!ReadWholeFile(path, onDisk) && onDisk == bytes) {
+        report.unchanged = true;
+        return std::nullopt;
+    }
     return WriteFileWithBackup(path, bytes, report);
 }
 

@@ -25,6 +25,7 @@ std::string FinalTarget(const std::string& path);
 struct SaveReport {
     bool previousExisted = false; // there was a previous file to back up
     bool backupMade = false;      // its content is now the backup
+    bool unchanged = false;       // the file already held these bytes: nothing was written
     // The save went on without keeping the previous content.
     bool BackupMissing() const { return previousExisted && !backupMade; }
 };

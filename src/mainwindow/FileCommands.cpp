@@ -64,13 +64,15 @@ void frmMain::mnuFileNew_Click()
     GradeBook& book = Book();
     book.SchoolYear = texts::kNotRegisteredYet;
     book.CurrentFilePath.clear();
-    TreeView1_refresh();
-    book.SavedState = true;
     book.CurrentNodeKey = texts::kClassNodeKey;
+    TreeView1_refresh();
+    // Nothing is lost yet: only a change makes leaving ask.
+    book.SavedState = false;
     history_->Reset(book);
     showDocumentCommands(false);
     SetStatusHint(message(texts::kHintNew));
     ShowNewView();
+    UpdateCaption();
 }
 
 void frmMain::mnuFileOpen_Click()
@@ -101,14 +103,16 @@ bool frmMain::openFile(const QString& path)
 void frmMain::showOpenedDocument(bool saveOffered)
 {
     GradeBook& book = Book();
-    TreeView1_refresh();
-    book.SavedState = true;
     book.CurrentNodeKey = texts::kClassNodeKey;
+    TreeView1_refresh();
+    // The book is as its file holds it.
+    book.SavedState = false;
     history_->Reset(book);
     showDocumentCommands(saveOffered);
     SetStatusHint(message(texts::kHintClass));
     showClassCaption();
     ShowNewView();
+    UpdateCaption();
 }
 
 void frmMain::OfferRecovery()
@@ -153,6 +157,9 @@ bool frmMain::restoreCopy(const RecoveryRecord& copy)
     book.CurrentFilePath = copy.originalPath;
     book.ReplaceDocument(std::move(*document));
     showOpenedDocument(!copy.originalPath.empty());
+    // The restored work is not in any file yet.
+    book.SavedState = true;
+    UpdateCaption();
     recovery_->Adopt(copy);
     return true;
 }
@@ -190,6 +197,7 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
     if (report.BackupMissing())
         SetStatusHint(message(texts::kBackupMissing));
     recovery_->Forget();
+    UpdateCaption();
     return SaveOutcome::Saved;
 }
 
@@ -278,6 +286,7 @@ void frmMain::mnuFileClose_Click()
     MSFlexGrid1_init();
     showClassCaption();
     ShowNewView();
+    UpdateCaption();
 }
 
 void frmMain::mnuFileExit_Click() { close(); }

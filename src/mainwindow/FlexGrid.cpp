@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QScrollBar>
 #include <QTableView>
 
@@ -134,6 +135,20 @@ void FlexGrid::updateGeometries()
 {
     QTableWidget::updateGeometries();
     placeFixedViews();
+}
+
+void FlexGrid::paintEvent(QPaintEvent* event)
+{
+    // The header row and the left columns lie over the scrolling cells:
+    // painting those cells as well would lay out their texts for nothing.
+    const QRect area = viewport()->rect();
+    QRegion covered(0, 0, area.width(), std::min(fixedHeight(), area.height()));
+    covered += QRect(0, 0, std::min(fixedWidth(), area.width()), area.height());
+    const QRegion shown = event->region().subtracted(covered);
+    if (shown.isEmpty())
+        return;
+    QPaintEvent reduced(shown);
+    QTableWidget::paintEvent(&reduced);
 }
 
 void FlexGrid::ResetView()

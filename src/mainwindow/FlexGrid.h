@@ -42,6 +42,8 @@ protected:
     // Scroll bars coming and going change the viewport without a resize.
     void updateGeometries() override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    // Paints only what the fixed views leave in sight.
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -72,6 +72,7 @@ void frmMain::showBookAfterStep()
 {
     GradeBook& book = Book();
     book.SavedState = true;
+    UpdateCaption();
     recovery_->DocumentChanged();
     if (book.CountEnrolledStudents() == 0)
         book.CurrentNodeKey = texts::kClassNodeKey;

@@ -34,15 +34,19 @@ void frmMain::createMenus()
     mnuFileNew = AddItem(mnuFile, texts::kMenuFileNew, "mnuFileNew");
     mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     mnuFileOpen = AddItem(mnuFile, texts::kMenuFileOpen, "mnuFileOpen");
+    mnuFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuFileClose = AddItem(mnuFile, texts::kMenuFileClose, "mnuFileClose");
     mnuFile->addSeparator();
     mnuFileSave = AddItem(mnuFile, texts::kMenuFileSave, "mnuFileSave");
+    mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFileSaveAs = AddItem(mnuFile, texts::kMenuFileSaveAs, "mnuFileSaveAs");
+    mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     mnuFileVersions = AddItem(mnuFile, texts::kMenuFileVersions, "mnuFileVersions");
     mnuCSVSaveAs = AddItem(mnuFile, texts::kMenuCsvSaveAs, "mnuCSVSaveAs");
     mnuFile->addSeparator();
     mnuFilePageSetup = AddItem(mnuFile, texts::kMenuFilePageSetup, "mnuFilePageSetup");
     mnuFilePrint = AddItem(mnuFile, texts::kMenuFilePrint, "mnuFilePrint");
+    mnuFilePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuFile->addSeparator();
     mnuFileExit = AddItem(mnuFile, texts::kMenuFileExit, "mnuFileExit");
 
@@ -58,6 +62,15 @@ void frmMain::createMenus()
 
     mnuHelp = menuBar()->addMenu(QString::fromUtf8(texts::kMenuHelp));
     mnuHelpContents = AddItem(mnuHelp, texts::kMenuHelpContents, "mnuHelpContents");
+    mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
+
+    // A book that never had a file is saved by Ctrl+S too: through Save As,
+    // as the toolbar's 上書き保存 does. Only one of the two is ever enabled.
+    saveAsByCtrlS_ = new QAction(this);
+    saveAsByCtrlS_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    saveAsByCtrlS_->setEnabled(false);
+    addAction(saveAsByCtrlS_);
+    connect(saveAsByCtrlS_, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
 
     connect(mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
     connect(mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);

@@ -88,6 +88,17 @@ QTreeWidgetItem* NavigationTree::NodeByIndex(int index) const
 
 QTreeWidgetItem* NavigationTree::NodeByKey(const QString& key) const { return byKey_.value(key, nullptr); }
 
+void NavigationTree::ShowNode(const QString& key)
+{
+    QTreeWidgetItem* node = NodeByKey(key);
+    if (!node)
+        return;
+    for (QTreeWidgetItem* parent = node->parent(); parent; parent = parent->parent())
+        parent->setExpanded(true);
+    setCurrentItem(node);
+    scrollToItem(node);
+}
+
 QString NavigationTree::NodeKey(const QTreeWidgetItem* node) { return node->data(0, kKeyRole).toString(); }
 
 int NavigationTree::NodeIndex(const QTreeWidgetItem* node) { return node->data(0, kIndexRole).toInt(); }

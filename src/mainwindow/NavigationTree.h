@@ -29,6 +29,10 @@ public:
     QTreeWidgetItem* NodeByIndex(int index) const;
     QTreeWidgetItem* NodeByKey(const QString& key) const;
 
+    // Makes the node current and scrolls it into view, its parents opened;
+    // reported as no click.
+    void ShowNode(const QString& key);
+
     static QString NodeKey(const QTreeWidgetItem* node);
     static int NodeIndex(const QTreeWidgetItem* node);
     static QString NodeImage(const QTreeWidgetItem* node);

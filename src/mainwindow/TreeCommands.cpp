@@ -49,6 +49,8 @@ void frmMain::TreeView1_refresh()
     {
         const QSignalBlocker quiet(TreeView1);
         TreeView1->Rebuild(BuildTreeNodes(Book()));
+        // The table shows the node that was current: the tree must agree.
+        TreeView1->ShowNode(QString::fromStdString(Book().CurrentNodeKey));
     }
     MSFlexGrid1_init();
 }

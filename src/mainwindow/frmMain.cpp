@@ -9,12 +9,14 @@
 #include "mainwindow/PaneDivider.h"
 #include "mainwindow/Pictures.h"
 #include "mainwindow/RecoveryKeeper.h"
+#include "mainwindow/WindowCaption.h"
 #include "mainwindow/views/GridBase.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -51,6 +53,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
     createMenus();
     createToolBar();
     Form_Load();
+    UpdateCaption();
 }
 
 frmMain::~frmMain()
@@ -98,6 +101,15 @@ QAction* frmMain::ToolbarButton(const QString& key) const { return toolbarButton
 QString frmMain::StatusHint() const { return statusHint_->text(); }
 
 void frmMain::SetStatusHint(const QString& hint) { statusHint_->setText(hint); }
+
+void frmMain::UpdateCaption()
+{
+    const QString path = QFile::decodeName(Book().CurrentFilePath.c_str());
+    setWindowFilePath(path);
+    setWindowTitle(WindowCaption(path));
+    // Without a file the caption has no place for the mark.
+    setWindowModified(!path.isEmpty() && Book().SavedState);
+}
 
 QString frmMain::message(const char* text) const { return QString::fromUtf8(text); }
 
@@ -233,6 +245,7 @@ void frmMain::applyCommands()
     enable(on.fileClose, {mnuFileClose});
     enable(on.fileSave, {mnuFileSave});
     enable(on.fileSaveAs, {mnuFileSaveAs});
+    saveAsByCtrlS_->setEnabled(!on.fileSave && on.saveButton);
     enable(on.saveButton, {ToolbarButton(message(texts::kKeySave))});
     enable(on.edit, {mnuEditProperty, ToolbarButton(message(texts::kKeyEdit))});
     enable(on.nameBook, {mnuEditNameBook});
@@ -310,7 +323,8 @@ void frmMain::mnuHelpContents_Click()
 {
     const QString helpFile = platform_.HelpFile();
     if (helpFile.isEmpty()) {
-        platform_.ShowMessage(this, message(texts::kNoHelp), windowTitle(), MessageButtons::Ok,
+        platform_.ShowMessage(this, message(texts::kNoHelp), ShownCaption(windowTitle(), isWindowModified()),
+                              MessageButtons::Ok,
                               MessageIcon::Information);
         return;
     }
@@ -390,6 +404,7 @@ void frmMain::documentChangedHook(const std::string& step)
         theMainForm->history_->Record(step, Book());
     theMainForm->showUndoCommands();
     theMainForm->recovery_->DocumentChanged();
+    theMainForm->UpdateCaption();
 }
 
 void frmMain::editorClosed()

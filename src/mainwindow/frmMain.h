@@ -93,6 +93,9 @@ public:
     void SetStatusHint(const QString& hint);
 
     Platform& platform() { return platform_; }
+    // The caption names the book's file and marks unsaved changes with "*";
+    // run after every change of the file or of the saved state.
+    void UpdateCaption();
     // The table and caption shown in Frame1; views draw here, then ShowPane().
     TablePane& Pane() { return pane_; }
     void ShowPane();
@@ -233,6 +236,9 @@ private:
     // window stays where it was put.
     TwipsRect placedTwips_;
     QRect placedPixels_;
+
+    // Ctrl+S for a book without a file, while 上書き保存 itself is not on offer.
+    QAction* saveAsByCtrlS_ = nullptr;
 
     QHash<int, EditorFactory> editorFactories_;
     std::vector<QPointer<QWidget>> editors_;  // in the order they were opened

@@ -1,5 +1,6 @@
 #include "platform/FileFilter.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 namespace miravel {
@@ -20,6 +21,25 @@ QString QtFileFilter(const QString& filter)
             entries << description + QLatin1Char(' ') + bracketed;
     }
     return entries.join(QStringLiteral(";;"));
+}
+
+QString DefaultSuffix(const QString& filter)
+{
+    const QString pattern = filter.section(QLatin1Char('|'), 1, 1).section(QLatin1Char(';'), 0, 0).trimmed();
+    const QString suffix = pattern.mid(2);
+    if (!pattern.startsWith(QLatin1String("*.")) || suffix.contains(QLatin1Char('*')))
+        return QString();
+    return suffix;
+}
+
+QString WithDefaultSuffix(const QString& path, const QString& filter)
+{
+    const QString suffix = DefaultSuffix(filter);
+    const QString name = QFileInfo(path).fileName();
+    // Leading dots (".grades") do not start an extension.
+    if (suffix.isEmpty() || name.isEmpty() || name.lastIndexOf(QLatin1Char('.')) > 0)
+        return path;
+    return path + QLatin1Char('.') + suffix;
 }
 
 } // namespace miravel

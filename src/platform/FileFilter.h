@@ -12,4 +12,12 @@ namespace miravel {
 // from the brackets.
 QString QtFileFilter(const QString& filter);
 
+// The extension of the filter's first pattern: "txt" for "...|*.txt"; empty
+// when that pattern names no extension ("*").
+QString DefaultSuffix(const QString& filter);
+
+// A name typed without an extension gets the filter's: "3年1組" ->
+// "3年1組.txt". A name with any extension, or ending in ".", stays as typed.
+QString WithDefaultSuffix(const QString& path, const QString& filter);
+
 } // namespace miravel

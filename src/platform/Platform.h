@@ -13,7 +13,8 @@ class QWidget;
 
 namespace miravel {
 
-enum class MessageButtons { Ok, YesNo };
+// YesNoDefaultNo: いいえ is the default button, and Esc or the close box answer No.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageIcon { None, Information };
 // Cancel: a Yes/No box closed by Esc or by its close box, without an answer.
 enum class MessageAnswer { Ok, Yes, No, Cancel };
@@ -28,7 +29,8 @@ public:
                                       MessageButtons buttons, MessageIcon icon) = 0;
 
     // File dialogs. `filter` is written "description|pattern|description|...".
-    // They neither ask before overwriting nor add an extension. Empty when
+    // The save dialog adds the first pattern's extension to a name typed
+    // without one and asks before replacing a file that exists. Empty when
     // the user cancels.
     virtual QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     virtual QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
@@ -38,7 +40,9 @@ public:
     virtual QPrinter& Printer() = 0;
     // False when the user cancels or the dialog fails.
     virtual bool ShowPageSetup(QWidget* parent, const QString& title) = 0;
-    virtual bool ShowPrintDialog(QWidget* parent, const QString& title) = 0;
+    // `pdfName` (without ".pdf"), when given, is the name offered for
+    // printing to a PDF file, in the folder of the last one.
+    virtual bool ShowPrintDialog(QWidget* parent, const QString& title, const QString& pdfName = QString()) = 0;
 
     // Per-user settings: one text value per application, section and key.
     virtual QString GetSetting(const QString& application, const QString& section, const QString& key,

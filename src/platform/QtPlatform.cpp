@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -38,11 +39,18 @@ MessageAnswer QtPlatform::ShowMessage(QWidget* parent, const QString& text, cons
                                       MessageButtons buttons, MessageIcon icon)
 {
     QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon, title, text,
-                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+                    buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No, parent);
     if (buttons == MessageButtons::Ok) {
         box.exec();
         GiveBackFocus(parent);
         return MessageAnswer::Ok;
+    }
+    if (buttons == MessageButtons::YesNoDefaultNo) {
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        box.exec();
+        GiveBackFocus(parent);
+        return box.clickedButton() == box.button(QMessageBox::Yes) ? MessageAnswer::Yes : MessageAnswer::No;
     }
     // Esc and the close box would otherwise press No; they answer nothing.
     QAbstractButton* cancel = box.addButton(QMessageBox::Cancel);
@@ -67,9 +75,14 @@ QString QtPlatform::GetOpenFileName(QWidget* parent, const QString& title, const
 
 QString QtPlatform::GetSaveFileName(QWidget* parent, const QString& title, const QString& filter)
 {
-    // An existing file is replaced without asking: saving keeps its backup.
-    const QString path = QFileDialog::getSaveFileName(parent, title, lastFolder_, QtFileFilter(filter), nullptr,
-                                                      QFileDialog::DontConfirmOverwrite);
+    // The dialog adds the extension to a name typed without one, and asks
+    // before replacing a file that exists under the name it then has.
+    QFileDialog dialog(parent, title, lastFolder_, QtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(DefaultSuffix(filter));
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    // A desktop's own dialog may not add it: the name is made whole here too.
+    const QString path = chosen ? WithDefaultSuffix(dialog.selectedFiles().constFirst(), filter) : QString();
     GiveBackFocus(parent);
     rememberFolder(path);
     return path;
@@ -95,9 +108,18 @@ bool QtPlatform::ShowPageSetup(QWidget* parent, const QString& title)
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtPlatform::ShowPrintDialog(QWidget* parent, const QString& title)
+bool QtPlatform::ShowPrintDialog(QWidget* parent, const QString& title, const QString& pdfName)
 {
-    QPrintDialog dialog(&Printer(), parent);
+    QPrinter& printer = Printer();
+    if (!pdfName.isEmpty()) {
+        // The dialog offers the document's name as the file when none is set,
+        // and the last file when one is: that is replaced by this name.
+        printer.setDocName(pdfName);
+        const QString last = printer.outputFileName();
+        if (!last.isEmpty())
+            printer.setOutputFileName(QFileInfo(last).absoluteDir().filePath(pdfName + QStringLiteral(".pdf")));
+    }
+    QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(title);
     return dialog.exec() == QDialog::Accepted;
 }

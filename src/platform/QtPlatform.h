@@ -24,7 +24,7 @@ public:
 
     QPrinter& Printer() override;
     bool ShowPageSetup(QWidget* parent, const QString& title) override;
-    bool ShowPrintDialog(QWidget* parent, const QString& title) override;
+    bool ShowPrintDialog(QWidget* parent, const QString& title, const QString& pdfName = QString()) override;
 
     QString GetSetting(const QString& application, const QString& section, const QString& key,
                        const QString& defaultValue) override;

@@ -1,5 +1,6 @@
 #include "platform/ScriptedPlatform.h"
 
+#include "platform/FileFilter.h"
 #include "platform/HelpViewer.h"
 
 #include <QPrinter>
@@ -20,7 +21,7 @@ MessageAnswer ScriptedPlatform::ShowMessage(QWidget*, const QString& text, const
     messages.push_back({text, title, buttons, icon});
     if (messageAnswers.empty()) {
         ++unscriptedAnswers;
-        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
     }
     const MessageAnswer answer = messageAnswers.front();
     messageAnswers.pop_front();
@@ -29,7 +30,7 @@ MessageAnswer ScriptedPlatform::ShowMessage(QWidget*, const QString& text, const
 
 QString ScriptedPlatform::nextFile(DialogKind kind, const QString& title, const QString& filter)
 {
-    dialogs.push_back({kind, title, filter});
+    dialogs.push_back({kind, title, filter, QString()});
     if (fileAnswers.empty()) {
         ++unscriptedAnswers;
         return QString();
@@ -41,7 +42,7 @@ QString ScriptedPlatform::nextFile(DialogKind kind, const QString& title, const 
 
 bool ScriptedPlatform::nextDialog(DialogKind kind, const QString& title)
 {
-    dialogs.push_back({kind, title, QString()});
+    dialogs.push_back({kind, title, QString(), QString()});
     if (dialogAnswers.empty()) {
         ++unscriptedAnswers;
         return false;
@@ -58,7 +59,9 @@ QString ScriptedPlatform::GetOpenFileName(QWidget*, const QString& title, const 
 
 QString ScriptedPlatform::GetSaveFileName(QWidget*, const QString& title, const QString& filter)
 {
-    return nextFile(DialogKind::Save, title, filter);
+    // As the desktop's dialog does, a name without an extension gets the filter's.
+    const QString path = nextFile(DialogKind::Save, title, filter);
+    return path.isEmpty() ? path : WithDefaultSuffix(path, filter);
 }
 
 QPrinter& ScriptedPlatform::Printer()
@@ -72,7 +75,12 @@ QPrinter& ScriptedPlatform::Printer()
 
 bool ScriptedPlatform::ShowPageSetup(QWidget*, const QString& title) { return nextDialog(DialogKind::PageSetup, title); }
 
-bool ScriptedPlatform::ShowPrintDialog(QWidget*, const QString& title) { return nextDialog(DialogKind::Print, title); }
+bool ScriptedPlatform::ShowPrintDialog(QWidget*, const QString& title, const QString& pdfName)
+{
+    const bool answer = nextDialog(DialogKind::Print, title);
+    dialogs.back().pdfName = pdfName;
+    return answer;
+}
 
 QString ScriptedPlatform::GetSetting(const QString& application, const QString& section, const QString& key,
                                      const QString& defaultValue)

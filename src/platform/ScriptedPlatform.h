@@ -26,6 +26,7 @@ struct ShownDialog {
     DialogKind kind;
     QString title;
     QString filter;  // file dialogs only, as the window passed it
+    QString pdfName; // the printer dialog only: the PDF name it offered
 };
 
 class ScriptedPlatform : public Platform {
@@ -60,7 +61,7 @@ public:
     QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QPrinter& Printer() override;
     bool ShowPageSetup(QWidget* parent, const QString& title) override;
-    bool ShowPrintDialog(QWidget* parent, const QString& title) override;
+    bool ShowPrintDialog(QWidget* parent, const QString& title, const QString& pdfName = QString()) override;
     QString GetSetting(const QString& application, const QString& section, const QString& key,
                        const QString& defaultValue) override;
     void SaveSetting(const QString& application, const QString& section, const QString& key,

@@ -7,11 +7,14 @@
 #include "mainwindow/frmMain.h"
 #include "platform/Platform.h"
 #include "print/PagePainter.h"
+#include "platform/FileFilter.h"
 #include "print/PdfFile.h"
+#include "print/TablePdfName.h"
 #include "print/TablePage.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
 
@@ -22,6 +25,7 @@ namespace {
 const char* const kPrintDialogTitle = "印刷";
 const char* const kCannotPrint = "印刷できません。プリンターの設定を確かめてください。";
 const char* const kCannotSavePdf = "PDFファイルを保存できません。";
+const char* const kReplacePdf = "%1 は既にあります。置き換えますか？";
 const char* const kPdfOntoBook = "成績ファイル（またはそのバックアップ）には印刷できません。別の名前を指定してください。";
 
 void Report(frmMain& window, const QString& text)
@@ -37,7 +41,9 @@ void RegisterTablePrinting(frmMain& window) { window.SetPrintHandler(PrintShownT
 void PrintShownTable(frmMain& window)
 {
     Platform& platform = window.platform();
-    if (!platform.ShowPrintDialog(&window, QString::fromUtf8(kPrintDialogTitle)))
+    const GradeBook& book = Book();
+    if (!platform.ShowPrintDialog(&window, QString::fromUtf8(kPrintDialogTitle),
+                                  QString::fromStdString(TablePdfName(book))))
         return;
 
     // The printer and paper source stay as page setup and the dialog chose;
@@ -46,7 +52,6 @@ void PrintShownTable(frmMain& window)
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Landscape);
 
-    const GradeBook& book = Book();
     const TablePane& pane = window.Pane();
     const QString date = platform.Today().toString(platform.ShortDateFormat());
     const PageDocument pages =
@@ -56,7 +61,15 @@ void PrintShownTable(frmMain& window)
     // "Print to PDF" goes through the safe writer, so a file is whole or
     // untouched, and never over the grade book or its backup.
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        const QString path = printer.outputFileName();
+        // A name typed without an extension gets ".pdf"; a file that then
+        // exists was not the one the dialog asked about, so it is asked here.
+        const QString typed = printer.outputFileName();
+        const QString path = WithDefaultSuffix(typed, QStringLiteral("PDF (*.pdf)|*.pdf"));
+        if (path != typed && QFileInfo::exists(path) &&
+            platform.ShowMessage(&window, QString::fromUtf8(kReplacePdf).arg(QDir::toNativeSeparators(path)),
+                                 QString::fromUtf8(texts::kProgramTitle), MessageButtons::YesNoDefaultNo,
+                                 MessageIcon::None) != MessageAnswer::Yes)
+            return;
         const std::string file = QFile::encodeName(path).toStdString();
         if (!book.CurrentFilePath.empty() && WouldOverwriteBook(file, book.CurrentFilePath)) {
             Report(window, QString::fromUtf8(kPdfOntoBook) + QLatin1Char('\n') + QDir::toNativeSeparators(path));

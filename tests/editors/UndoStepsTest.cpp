@@ -91,7 +91,7 @@ TEST_F(UndoSteps, EachKindOfStepIsUndoneAndRedoneWhole)
         QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(bytes(), before) << caption;
         EXPECT_EQ(NavigationTree::NodeKey(window->TreeView1->currentItem()).toStdString(), Book().CurrentNodeKey);
-        EXPECT_TRUE(Book().SavedState);
+        EXPECT_TRUE(Book().SavedState && window->isWindowModified());  // changed, and the caption says so
         QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
         EXPECT_EQ(bytes(), after) << caption;
     }

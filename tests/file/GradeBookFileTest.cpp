@@ -284,6 +284,12 @@ TEST(SaveGradeBook, KeepsThePreviousContentAsTheBackup)
     EXPECT_EQ(readBytes(path), encode(*book));
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.file("")), {}), 2);
+
+    // Saving the same again writes nothing: the backup keeps the version before.
+    SaveReport report;
+    ASSERT_FALSE(WriteGradeBook(path, *book, report));
+    EXPECT_TRUE(report.unchanged);
+    EXPECT_EQ(readBytes(dir.file("3年1組.bak")), first);
 }
 
 #ifndef _WIN32
@@ -293,7 +299,9 @@ TEST(SaveGradeBook, AFailedSaveLeavesTheOldFileAndBackupUntouched)
     TempDir dir;
     const std::string path = dir.file("class.txt");
     ASSERT_FALSE(WriteGradeBook(path, *FreshBook()));
-    ASSERT_FALSE(WriteGradeBook(path, *FreshBook()));
+    auto changed = FreshBook();
+    changed->TeacherName = "鈴木";  // a save of other bytes leaves a backup
+    ASSERT_FALSE(WriteGradeBook(path, *changed));
     const std::string old = readBytes(path);
     const std::string oldBackup = readBytes(dir.file("class.bak"));
 

@@ -3,6 +3,8 @@
 
 #include "WindowTestSupport.h"
 
+#include "mainwindow/WindowCaption.h"
+
 #include <QDir>
 
 #include <deque>
@@ -67,7 +69,7 @@ TEST_F(FileCommands, NewStartsAnUnregisteredClass)
     w.mnuFileNew->trigger();
     EXPECT_EQ(table(), (std::vector<bool>{false, false, true, false, true, true, true, true, false}));
     EXPECT_EQ(Book().SchoolYear, "未登録です");
-    EXPECT_TRUE(Book().SavedState);
+    EXPECT_FALSE(Book().SavedState);  // nothing to lose yet
     EXPECT_EQ(Book().CurrentNodeKey, "HomeRoom");
     EXPECT_EQ(w.TreeView1->NodeCount(), 745);
     EXPECT_EQ(w.StatusHint(), U(texts::kHintNew));
@@ -79,6 +81,7 @@ TEST_F(FileCommands, CloseAfterNewAsksAndNoReturnsToNoDocument)
 {
     frmMain& w = *window;
     w.mnuFileNew->trigger();
+    Book().MarkChanged();
     platform.messageAnswers = {MessageAnswer::No};
     w.mnuFileClose->trigger();
     EXPECT_EQ(askedToSave(), 1);
@@ -108,6 +111,7 @@ TEST_F(FileCommands, ToolbarSaveAfterNewAsksForANameThenOffersSave)
     EXPECT_FALSE(Book().SavedState);
 
     // From now on the button saves in place, without a dialog.
+    Book().TeacherName = "山田";
     Book().MarkChanged();
     button(texts::kKeySave)->trigger();
     EXPECT_EQ(platform.dialogs.size(), 1u);
@@ -126,7 +130,7 @@ TEST_F(FileCommands, OpenOfAClassWithStudentsOffersPrinting)
     EXPECT_EQ(w.Frame1->title(), U("2024 3年1組 山田 生徒数（ 3名）"));
     EXPECT_EQ(w.StatusHint(), U(texts::kHintClass));
     EXPECT_EQ(w.TreeView1->NodeByIndex(1)->text(0), U("20243年1組山田"));
-    EXPECT_TRUE(Book().SavedState);
+    EXPECT_FALSE(Book().SavedState);  // as the file holds it
     EXPECT_EQ(Book().CurrentFilePath, QFile::encodeName(path("class.txt")).toStdString());
 }
 
@@ -166,6 +170,7 @@ TEST_F(FileCommands, CloseWithYesSavesInPlaceAndKeepsTheBackup)
     const QByteArray before = readAll(file);
     open(file);
     Book().TeacherName = "田中";
+    Book().MarkChanged();
     platform.messageAnswers = {MessageAnswer::Yes};
     window->mnuFileClose->trigger();
     EXPECT_EQ(askedToSave(), 1);
@@ -183,6 +188,8 @@ TEST_F(FileCommands, SaveRefusesAReadOnlyBookAndSaveAsStillWorks)
     const QByteArray before = readAll(file);
     QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     open(file);
+    Book().TeacherName = "田中";
+    Book().MarkChanged();
     window->mnuFileSave->trigger();
     EXPECT_TRUE(lastMessage().startsWith(U(texts::kCannotSave)));
     EXPECT_TRUE(lastMessage().contains(U("読み取り専用")));
@@ -191,7 +198,7 @@ TEST_F(FileCommands, SaveRefusesAReadOnlyBookAndSaveAsStillWorks)
 
     platform.fileAnswers.push_back(path("copy.txt"));
     window->mnuFileSaveAs->trigger();
-    EXPECT_EQ(readAll(path("copy.txt")), before);
+    EXPECT_TRUE(readAll(path("copy.txt")).contains(QByteArray::fromStdString(Utf8ToCp932("田中").value())));
     EXPECT_FALSE(Book().SavedState);
 }
 
@@ -243,6 +250,7 @@ TEST_F(FileCommands, CloseAndExitAreAbandonedWithoutADecision)
     };
     window->mnuFileNew->trigger();
     Book().TeacherName = "山田";
+    Book().MarkChanged();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         platform.dialogs.clear();
@@ -289,6 +297,8 @@ TEST_F(FileCommands, TableAndSaveAsMayNotReplaceTheOpenBookOrItsBackup)
 {
     const QString book = writeBook("3年1組.txt", {"佐藤"});
     open(book);
+    Book().TeacherName = "田中";
+    Book().MarkChanged();
     window->mnuFileSave->trigger();  // makes 3年1組.bak
     const QByteArray bookBytes = readAll(book), backupBytes = readAll(path("3年1組.bak"));
     struct Case {
@@ -320,20 +330,32 @@ TEST_F(FileCommands, TableAndSaveAsMayNotReplaceTheOpenBookOrItsBackup)
     EXPECT_FALSE(readAll(path("3年1組.csv")).isEmpty());
 }
 
-TEST_F(FileCommands, BookSavedWithoutExtensionOpensAgain)
+TEST_F(FileCommands, NameTypedWithoutExtensionIsSavedAsTxtAndTheCaptionNamesTheFile)
 {
+    const auto caption = [this] { return ShownCaption(window->windowTitle(), window->isWindowModified()); };
     window->mnuFileNew->trigger();
-    platform.fileAnswers = {path("3年1組")};
+    EXPECT_EQ(caption(), U("Miravel Ver1.2.2"));
+    platform.fileAnswers = {path("abc")};
     window->mnuFileSaveAs->trigger();
-    window->mnuFileClose->trigger();
-    open(path("3年1組"));
-    EXPECT_EQ(Book().SchoolYear, "未登録です");
-    EXPECT_TRUE(window->mnuFileSave->isEnabled());
+    EXPECT_TRUE(QFile::exists(path("abc.txt")));
+    EXPECT_EQ(caption(), U("abc.txt - Miravel Ver1.2.2"));
+    Book().MarkChanged();
+    EXPECT_EQ(caption(), U("abc.txt* - Miravel Ver1.2.2"));
+    window->mnuFileClose->trigger();  // answered No
+    EXPECT_EQ(caption(), U("Miravel Ver1.2.2"));
+
+    // A book opened and left unchanged: Exit asks nothing.
+    open(path("abc.txt"));
+    EXPECT_EQ(NavigationTree::NodeKey(window->TreeView1->currentItem()), U("HomeRoom"));
+    window->mnuFileExit->trigger();
+    EXPECT_EQ(askedToSave(), 1);
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(FileCommands, FailedSaveAsKeepsTheWorkUnsaved)
 {
     window->mnuFileNew->trigger();
+    Book().MarkChanged();
     platform.fileAnswers = {path("missing-folder/class.txt")};
     window->mnuFileSaveAs->trigger();
     ASSERT_EQ(platform.messages.size(), 1u);
@@ -347,6 +369,7 @@ TEST_F(FileCommands, CloseAndExitStayWhenTheWantedSaveFails)
 {
     open(writeBook("class.txt", {"佐藤"}));
     Book().CurrentFilePath = path("removed-stick/class.txt").toStdString(); // the folder went away
+    Book().MarkChanged();
     platform.messageAnswers = {MessageAnswer::Yes};
     window->mnuFileClose->trigger();
     EXPECT_EQ(askedToSave(), 1);

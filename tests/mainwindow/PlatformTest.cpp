@@ -27,6 +27,25 @@
 namespace miravel::test {
 namespace {
 
+TEST(FileFilter, ANameTypedWithoutExtensionGetsTheFiltersOne)
+{
+    const QString txt = QString::fromUtf8("ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt");
+    const struct { const char* typed; const char* filter; const char* saved; } cases[] = {
+        {"/d/abc", "", "/d/abc.txt"},
+        {"/d/3年1組", "", "/d/3年1組.txt"},
+        {"/d/abc.txt", "", "/d/abc.txt"},
+        {"/d/abc.csv", "", "/d/abc.csv"},           // another extension is the teacher's choice
+        {"/my.docs/abc", "", "/my.docs/abc.txt"},   // a dot in a folder is no extension
+        {"/d/.grades", "", "/d/.grades.txt"},       // nor a leading dot
+        {"/d/abc", "表 (*.csv)|*.csv", "/d/abc.csv"},
+        {"/d/abc", "すべて (*)|*", "/d/abc"},
+    };
+    for (const auto& c : cases) {
+        const QString filter = *c.filter ? QString::fromUtf8(c.filter) : txt;
+        EXPECT_EQ(WithDefaultSuffix(QString::fromUtf8(c.typed), filter), QString::fromUtf8(c.saved)) << c.typed;
+    }
+}
+
 TEST(FileFilter, DescriptionPatternPairsBecomeQtFilters)
 {
     EXPECT_EQ(QtFileFilter(QString::fromUtf8("ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt")), QString::fromUtf8("ﾃｷｽﾄﾌｧｲﾙ (*.txt)"));

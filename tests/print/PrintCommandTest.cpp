@@ -61,6 +61,7 @@ TEST_F(PrintCommandTest, PrintsTheShownTableWithTodaysDate)
     printer().setOutputFileName(QString::fromStdString(pdfPath));
     platform.dialogAnswers = {true};
     window->mnuFilePrint->trigger();
+    EXPECT_EQ(platform.dialogs.back().pdfName, U("3年1組-国語-一学期"));  // a name of its own, not the last one
     EXPECT_TRUE(platform.messages.empty()) << lastMessage().toStdString();
     const std::string text = Squeezed(PdfText(pdfPath));
     for (const char* expected : {"2025/04/07", "2024 3年1組 山田 生徒数（ 3名）", "国語", "一学期", "青木", "井上", "ｳｴﾀﾞ",

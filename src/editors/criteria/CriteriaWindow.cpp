@@ -6,6 +6,7 @@
 #include "editors/criteria/CriteriaTexts.h"
 #include "editors/criteria/DistributionGraph.h"
 #include "editors/criteria/UpDown.h"
+#include "editors/EditorKeys.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "platform/InputMode.h"
 #include "platform/Platform.h"
@@ -104,6 +105,7 @@ void CriteriaWindow::buildCounts(const std::array<int, kViewpoints>& frameTops, 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, &CriteriaWindow::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &CriteriaWindow::Command3_Click);
+    AddRegisterShortcut(Command1);
     setFixedSize(px(kWindowWidth), py(windowHeight));
 }
 
@@ -224,7 +226,25 @@ void CriteriaWindow::closeEditor()
     close();
 }
 
-void CriteriaWindow::Command2_Click() { closeEditor(); }
+bool CriteriaWindow::HasPendingChanges() const
+{
+    const GradeBook& book = Book();
+    for (int v = 0; v < kViewpoints; ++v) {
+        const int k = subject_ * kViewpoints + v;
+        // As registering would store them.
+        const auto stored = [](const QLineEdit* box) { return RoundToInteger(CountValue(box->text().toStdString())); };
+        if (stored(counts_[v].countA) != book.RankCountA[period_][k] ||
+            stored(counts_[v].countC) != book.RankCountC[period_][k])
+            return true;
+    }
+    return false;
+}
+
+void CriteriaWindow::Command2_Click()
+{
+    if (MayDropEntries(platform_, this, HasPendingChanges()))
+        closeEditor();
+}
 
 void CriteriaWindow::Command3_Click()
 {
@@ -285,7 +305,12 @@ void CriteriaWindow::keyPressEvent(QKeyEvent* event)
 
 void CriteriaWindow::closeEvent(QCloseEvent* event)
 {
-    // Closing by the window frame is ｷｬﾝｾﾙ.
+    // Closing by the window frame is ｷｬﾝｾﾙ, with its question; the main
+    // window closing its editors at exit does not ask.
+    if (!closed_ && event->spontaneous() && !MayDropEntries(platform_, this, HasPendingChanges())) {
+        event->ignore();
+        return;
+    }
     if (!closed_) {
         closed_ = true;
         EnableMainWindow();

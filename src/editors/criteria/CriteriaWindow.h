@@ -38,6 +38,9 @@ public:
     // from another window of the program, and when it is first shown.
     virtual void Form_Activate() = 0;
     virtual void Command1_Click() = 0;
+    // A count (or, in the year-round editor, a name) differs from the book:
+    // closing without registering would lose it.
+    virtual bool HasPendingChanges() const;
     void Command2_Click();
     void Command3_Click();
 

@@ -116,6 +116,16 @@ void FormSubjectSpec::Form_Load()
 
 void FormSubjectSpec::Form_Activate() { drawStoredGraphs(); }
 
+bool FormSubjectSpec::HasPendingChanges() const
+{
+    const auto& names = Book().SubjectTable[subject()];
+    const QComboBox* combos[] = {Combo1, Combo2, Combo3, Combo4};
+    for (int i = 0; i < 4; ++i)
+        if (StorableFieldText(combos[i]->currentText().toStdString()) != names[i])
+            return true;
+    return CriteriaWindow::HasPendingChanges();
+}
+
 bool FormSubjectSpec::refuseUnstorable(QComboBox* combo, const char* label)
 {
     const auto offending = UnstorableCharacter(combo->currentText().toStdString());

@@ -42,6 +42,7 @@ public:
 
     void Form_Activate() override;
     void Command1_Click() override;
+    bool HasPendingChanges() const override;
 
 private:
     void buildNames();

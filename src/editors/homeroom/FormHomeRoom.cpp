@@ -2,6 +2,7 @@
 
 #include "core/GradeBook.h"
 #include "core/TextRules.h"
+#include "editors/EditorKeys.h"
 #include "editors/homeroom/HomeRoomRules.h"
 #include "mainwindow/GridMirror.h"
 #include "mainwindow/MainWindowTexts.h"
@@ -73,6 +74,7 @@ FormHomeRoom::FormHomeRoom(frmMain& mainForm) : mainForm_(mainForm), platform_(m
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(U(kCaption));
     createControls();
+    AddRegisterShortcut(Command1);
     Form_Load();
     // Over the middle of the main window it stands in for.
     adjustSize();
@@ -128,6 +130,7 @@ void FormHomeRoom::createControls()
     Text2 = new QLineEdit;
     SetInputMode(Text2, InputMode::Hiragana);
     Text2->installEventFilter(this);
+    MSFlexGrid1->installEventFilter(this);
     Command3 = new QPushButton(style()->standardIcon(QStyle::SP_ArrowDown), QString());
     Command3->setAccessibleName(U("次の出席番号に"));
     Command3->setDefault(true);
@@ -206,6 +209,19 @@ void FormHomeRoom::Form_Load()
     // The box may already read "1" (its first entry), so the move is made here too.
     Combo2->setEditText(QStringLiteral("1"));
     showStudent(1, false);
+    openedHeader_ = headerTexts();
+    openedNames_ = RosterNames(roster_);
+}
+
+std::array<std::string, 4> FormHomeRoom::headerTexts() const
+{
+    return {S(Combo1[0]->currentText()), S(Combo1[1]->currentText()), S(Combo1[2]->currentText()),
+            S(Text1->text())};
+}
+
+bool FormHomeRoom::HasPendingChanges() const
+{
+    return headerTexts() != openedHeader_ || RosterNames(roster_) != openedNames_;
 }
 
 void FormHomeRoom::showStudent(int studentNo, bool setNumberBox)
@@ -262,6 +278,7 @@ void FormHomeRoom::Command5_Click()
     roster_.SetTextMatrix(book.CurrentStudentNo, 1, "");
     mirror_->Sync(roster_);
     TransferOut(book, book.CurrentStudentNo);
+    openedNames_[book.CurrentStudentNo - 1].clear();
 }
 
 void FormHomeRoom::Command1_Click()
@@ -301,7 +318,11 @@ void FormHomeRoom::Command1_Click()
     close();
 }
 
-void FormHomeRoom::Command2_Click() { leave(); }
+void FormHomeRoom::Command2_Click()
+{
+    if (MayDropEntries(platform_, this, HasPendingChanges()))
+        leave();
+}
 
 void FormHomeRoom::leave()
 {
@@ -312,7 +333,12 @@ void FormHomeRoom::leave()
 
 void FormHomeRoom::closeEvent(QCloseEvent* event)
 {
-    // Closing by the window frame is a cancel.
+    // Closing by the window frame is a cancel, with its question; the main
+    // window closing its editors at exit does not ask.
+    if (!closed_ && event->spontaneous() && !MayDropEntries(platform_, this, HasPendingChanges())) {
+        event->ignore();
+        return;
+    }
     if (!closed_) {
         closed_ = true;
         EnableMainWindow();
@@ -337,6 +363,22 @@ void FormHomeRoom::keyPressEvent(QKeyEvent* event)
 
 bool FormHomeRoom::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == MSFlexGrid1 && event->type() == QEvent::KeyPress) {
+        // A character typed on the roster goes into the name of its current row.
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool character = !key->text().isEmpty() && key->text().at(0).isPrint() &&
+                               !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        if (!character)
+            return QWidget::eventFilter(watched, event);
+        const int row = MSFlexGrid1->currentRow();
+        if (row >= 1 && row <= kStudents && row != Book().CurrentStudentNo)
+            showStudent(row, true);
+        Text2->setFocus(Qt::OtherFocusReason);
+        Text2->deselect();
+        Text2->end(false);
+        Text2->insert(key->text());
+        return true;
+    }
     if (watched == Text2 && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Right:

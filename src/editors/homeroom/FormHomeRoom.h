@@ -4,12 +4,14 @@
 // and roster into the grade book; cancel (also Esc and the window frame)
 // drops them, except a transfer-out already confirmed.
 
+#include "core/GradeBook.h"
 #include "core/TextGrid.h"
 
 #include <QWidget>
 
 #include <array>
 #include <memory>
+#include <string>
 
 class QComboBox;
 class QGroupBox;
@@ -45,6 +47,9 @@ public:
 
     // The working copy of the names, as the grid shows it.
     const TextGrid& Roster() const { return roster_; }
+    // A header field or a name changed since the opening (a confirmed
+    // transfer-out is already in the book and does not count).
+    bool HasPendingChanges() const;
 
     void Combo2_Change();
     void MSFlexGrid1_Click(int row, int col);
@@ -67,10 +72,14 @@ private:
     // cell and the name box follow; the number box too when asked.
     void showStudent(int studentNo, bool setNumberBox);
     void leave();
+    std::array<std::string, 4> headerTexts() const;
 
     frmMain& mainForm_;
     Platform& platform_;
     TextGrid roster_{0, 0};
+    // The header and the names as the opening showed them.
+    std::array<std::string, 4> openedHeader_;
+    std::array<std::string, kStudents> openedNames_;
     std::unique_ptr<GridMirror> mirror_;
     bool closed_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "core/GradeBook.h"
 #include "core/TextRules.h"
+#include "editors/EditorKeys.h"
 #include "editors/testspec/ScoreTable.h"
 #include "editors/testspec/TestDate.h"
 #include "editors/testspec/TestRegistration.h"
@@ -38,9 +39,6 @@ namespace ts = testspec_texts;
 
 namespace {
 
-// The score table's width in twips; its columns are shared out from it.
-constexpr int kTableWidth = 7800;
-
 QString Q(const char* text) { return QString::fromUtf8(text); }
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -50,14 +48,6 @@ QString FullMarksText(Single value)
     if (value == static_cast<Single>(static_cast<long>(value)))
         return Q(Str(static_cast<long>(value)));
     return QLatin1Char(' ') + QString::number(static_cast<double>(value));
-}
-
-QLabel* Caption(const char* text, QWidget* buddy = nullptr)
-{
-    auto* label = new QLabel(Q(text));
-    if (buddy)
-        label->setBuddy(buddy);
-    return label;
 }
 
 } // namespace
@@ -70,181 +60,11 @@ FormTestSpec::FormTestSpec(Platform& platform, QWidget* parent)
     setAccessibleName(windowTitle());
     createControls();
     setTabOrder();
+    AddRegisterShortcut(Command1);
     Form_Load();
 }
 
 FormTestSpec::~FormTestSpec() = default;
-
-// ---- Controls ---------------------------------------------------------------
-
-void FormTestSpec::createControls()
-{
-    Label11 = new QLabel;
-    QFont headingFont = Label11->font();
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
-    headingFont.setBold(true);
-    Label11->setFont(headingFont);
-
-    Text1 = new QLineEdit;
-    SetInputMode(Text1, InputMode::Hiragana);
-    Text1->installEventFilter(this);
-    Text2 = new QLineEdit;
-    SetInputMode(Text2, InputMode::Disabled);
-    MonthView1 = new QCalendarWidget;
-    MonthView1->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
-    MonthView1->setSelectedDate(platform_.Today());
-    MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    connect(Text2, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
-    connect(MonthView1, &QCalendarWidget::clicked, this, [this](const QDate& date) { MonthView1_DateClick(date); });
-    connect(MonthView1, &QCalendarWidget::selectionChanged, this,
-            [this] { MonthView1_DateClick(MonthView1->selectedDate()); });
-
-    auto* definition = new QGridLayout;
-    definition->addWidget(Caption(ts::kTitleLabel, Text1), 0, 0);
-    definition->addWidget(Text1, 0, 1, 1, 2);
-    definition->addWidget(Caption(ts::kDateLabel, Text2), 1, 0);
-    definition->addWidget(Text2, 1, 1);
-    definition->addWidget(MonthView1, 2, 1, 1, 2);
-
-    auto* viewpoints = new QGridLayout;
-    viewpoints->addWidget(Caption(ts::kViewpointsLabel), 0, 0, 1, 3);
-    for (int k = 0; k < kViewpoints; ++k) {
-        Checks[k] = new QCheckBox;
-        Checks[k]->setChecked(true);
-        ViewpointNames[k] = new QLabel;
-        FullMarks[k] = new QLineEdit;
-        FullMarks[k]->setMaximumWidth(80);
-        FullMarks[k]->setAlignment(Qt::AlignRight);
-        connect(Checks[k], &QCheckBox::toggled, this, [this, k] { Check_Click(k); });
-        connect(FullMarks[k], &QLineEdit::textChanged, this, [this, k] { FullMarks_Change(k); });
-        viewpoints->addWidget(Checks[k], k + 1, 0);
-        viewpoints->addWidget(ViewpointNames[k], k + 1, 1);
-        viewpoints->addWidget(FullMarks[k], k + 1, 2);
-    }
-    viewpoints->setColumnStretch(3, 1);
-
-    // The entry frame: one student at a time.
-    Frame1 = new QGroupBox(Q(ts::kEntryFrame));
-    Combo2 = new QComboBox;
-    for (int n = 1; n <= kStudents; ++n)
-        Combo2->addItem(QString::number(n));
-    // Editable so that it can show the loaded number with its leading blank
-    // (" 5"), which is no item of the list; typed text would not be used.
-    Combo2->setEditable(true);
-    Combo2->lineEdit()->setReadOnly(true);
-    SetInputMode(Combo2, InputMode::Disabled);
-    connect(Combo2, qOverload<int>(&QComboBox::activated), this, [this](int index) { Combo2_Click(index); });
-    Label3 = new QLabel;
-    Label3->setMinimumWidth(160);
-    Label3->setFrameShape(QFrame::Panel);
-    Label3->setFrameShadow(QFrame::Sunken);
-    auto* who = new QHBoxLayout;
-    who->addWidget(Caption(ts::kNumberLabel, Combo2));
-    who->addWidget(Combo2);
-    who->addSpacing(16);
-    who->addWidget(Caption(ts::kNameLabel));
-    who->addWidget(Label3, 1);
-
-    auto* fields = new QHBoxLayout;
-    const char* hints[] = {ts::kTabHint, ts::kTabHint, ts::kEnterHint};
-    for (int k = 0; k < kViewpoints; ++k) {
-        Entries[k] = new QLineEdit;
-        Entries[k]->setMaximumWidth(90);
-        Entries[k]->setAlignment(Qt::AlignRight);
-        SetInputMode(Entries[k], InputMode::Disabled);
-        Entries[k]->installEventFilter(this);
-        fields->addWidget(Entries[k]);
-        fields->addWidget(new QLabel(Q(hints[k])));
-    }
-    fields->addStretch(1);
-
-    Command3 = new QPushButton;
-    Command3->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-    Command4 = new QPushButton;
-    Command4->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
-    Command5 = new QPushButton(Q(ts::kAbsentButton));
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    auto* moves = new QHBoxLayout;
-    moves->addWidget(Command3);
-    moves->addWidget(Caption(ts::kNext, Command3));
-    moves->addSpacing(12);
-    moves->addWidget(Command4);
-    moves->addWidget(Caption(ts::kPrevious, Command4));
-    moves->addStretch(1);
-    moves->addWidget(Command5);
-
-    auto* entry = new QVBoxLayout(Frame1);
-    entry->addLayout(who);
-    entry->addLayout(fields);
-    entry->addLayout(moves);
-
-    Command1 = new QPushButton(Q(ts::kRegister));
-    Command2 = new QPushButton(Q(ts::kCancel));
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    // Enter is handled by keyPressEvent, not by whichever button was last focused.
-    for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5})
-        button->setAutoDefault(false);
-    Command3->setDefault(true);
-    auto* closing = new QHBoxLayout;
-    closing->addStretch(1);
-    closing->addWidget(Command1);
-    closing->addWidget(Command2);
-
-    auto* left = new QVBoxLayout;
-    left->addLayout(definition);
-    left->addLayout(viewpoints);
-    left->addWidget(Frame1);
-    left->addStretch(1);
-    left->addLayout(closing);
-
-    MSFlexGrid1 = new QTableWidget;
-    mirror_ = std::make_unique<GridMirror>(MSFlexGrid1);
-    MSFlexGrid1->setFocusPolicy(Qt::NoFocus);
-    MSFlexGrid1->setSelectionMode(QAbstractItemView::NoSelection);
-    MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    MSFlexGrid1->setFixedWidth(TwipsToPixels(kTableWidth, LogicalDpiX(this)));
-    // Every row in sight, the class averages included.
-    MSFlexGrid1->setMinimumHeight(TwipsToPixels(TextGrid::kDefaultRowHeight, LogicalDpiY(this)) * kScoreTableRows +
-                                  2 * MSFlexGrid1->frameWidth());
-    connect(MSFlexGrid1, &QTableWidget::cellClicked, this, [this](int row, int col) { MSFlexGrid1_Click(row, col); });
-
-    auto* body = new QHBoxLayout;
-    body->addLayout(left);
-    body->addWidget(MSFlexGrid1, 1);
-    auto* outer = new QVBoxLayout(this);
-    outer->addWidget(Label11);
-    outer->addLayout(body, 1);
-}
-
-void FormTestSpec::setAccessibleNames()
-{
-    const auto& names = Book().SubjectTable[Book().CurrentSubject];
-    for (int k = 0; k < kViewpoints; ++k) {
-        const QString name = Q(names[k + 1]);
-        Checks[k]->setAccessibleName(name);
-        Entries[k]->setAccessibleName(name + Q(ts::kScoreSuffix));
-        Entries[k]->setPlaceholderText(name);
-        FullMarks[k]->setAccessibleName(name + Q(ts::kFullMarksSuffix));
-    }
-    MonthView1->setAccessibleName(Q(ts::kDateLabel));
-    Command3->setAccessibleName(Q(ts::kNext));
-    Command4->setAccessibleName(Q(ts::kPrevious));
-    MSFlexGrid1->setAccessibleName(Q(ts::kScoreTable));
-}
-
-void FormTestSpec::setTabOrder()
-{
-    // Reading order: the definition, the viewpoints, the entry frame, the
-    // closing buttons.
-    QWidget* order[] = {Text1,       Text2,       MonthView1, Checks[0], FullMarks[0], Checks[1],
-                        FullMarks[1], Checks[2],  FullMarks[2], Combo2,  Entries[0],  Entries[1],
-                        Entries[2],  Command3,    Command4,   Command5,  Command1,     Command2};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-}
 
 // ---- Opening ------------------------------------------------------------------
 
@@ -288,6 +108,7 @@ void FormTestSpec::Form_Load()
             FullMarks[k]->setText(FullMarksText(book.Scores[base + k][kFullMarksColumn]));
     showGrid();
     focusEntry(FocusAfterMove(checks()));
+    opened_ = held();
 }
 
 void FormTestSpec::openDate()
@@ -316,6 +137,29 @@ void FormTestSpec::openViewpoints()
     for (int k = 0; k < kViewpoints; ++k)
         if (book.Scores[base + k][kAverageColumn] == kNoValue)
             Checks[k]->setChecked(false); // runs Check_Click
+}
+
+// ---- What closing would lose -------------------------------------------------------
+
+bool FormTestSpec::Held::operator==(const Held& other) const
+{
+    return title == other.title && date == other.date && checks == other.checks && fullMarks == other.fullMarks &&
+           rows == other.rows;
+}
+
+FormTestSpec::Held FormTestSpec::held() const
+{
+    Held now{Text1->text().toStdString(), Text2->text().toStdString(), checks(), fullMarksTexts(), {}};
+    for (int n = 1; n <= kStudents; ++n)
+        now.rows[n - 1] = RowEntries(grid_, n);
+    return now;
+}
+
+bool FormTestSpec::HasPendingChanges() const
+{
+    const int n = Book().CurrentStudentNo;
+    const bool typed = n >= 1 && n <= kStudents && entryTexts() != RowEntries(grid_, n);
+    return typed || !(held() == opened_);
 }
 
 // ---- Definition fields ----------------------------------------------------------
@@ -400,7 +244,7 @@ void FormTestSpec::loadStudent(int n)
     book.CurrentStudentNo = static_cast<Integer>(n);
     Label3->setText(Q(book.StudentNames[n - 1]));
     Combo2->setCurrentIndex(n - 1);
-    Combo2->setEditText(Q(Str(n)));
+    Combo2->setEditText(Q(Str(n)));  // " 5", also when typing left another number there
     const ViewpointTexts row = RowEntries(grid_, n);
     for (int k = 0; k < kViewpoints; ++k)
         Entries[k]->setText(Q(row[k]));
@@ -433,6 +277,20 @@ void FormTestSpec::Combo2_Click(int index)
         return;
     commit(); // a rejected text is given up by the move
     loadStudent(index + 1);
+}
+
+void FormTestSpec::Combo2_Typed(bool entered)
+{
+    const GradeBook& book = Book();
+    const int n = static_cast<int>(LeadingNumber(Combo2->currentText().toStdString()));
+    const bool inRoster = n >= 1 && n <= book.StudentCount;
+    // Only Enter reloads the student already shown (and goes to the scores).
+    if (inRoster && (entered || n != book.CurrentStudentNo)) {
+        Combo2_Click(n - 1);
+        return;
+    }
+    if (!inRoster || n != book.CurrentStudentNo)
+        Combo2->setEditText(Q(Str(book.CurrentStudentNo)));
 }
 
 void FormTestSpec::MSFlexGrid1_Click(int row, int col)
@@ -480,6 +338,23 @@ bool FormTestSpec::entryKeyDown(int k, int key)
 
 bool FormTestSpec::eventFilter(QObject* watched, QEvent* event)
 {
+    if (Combo2 && watched == Combo2) {
+        // A typed number waits for Enter or for the box to be left.
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                Combo2_Typed(true);
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            // Not when the list opens or another program takes the keyboard.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+                Combo2_Typed(false);
+        }
+        return QDialog::eventFilter(watched, event);
+    }
     if (watched == Text1 && event->type() == QEvent::MouseButtonRelease) {
         Text1_Click();
         return false;
@@ -529,6 +404,8 @@ void FormTestSpec::Command1_Click()
 
 void FormTestSpec::Command2_Click()
 {
+    if (!MayDropEntries(platform_, this, HasPendingChanges()))
+        return;
     Book().EditAccepted = false;
     leave(false, false);
 }
@@ -572,7 +449,12 @@ void FormTestSpec::showEvent(QShowEvent* event)
 void FormTestSpec::closeEvent(QCloseEvent* event)
 {
     if (!leaving_) {
-        // Closed by the window manager (Alt+F4): as ｷｬﾝｾﾙ.
+        // Closed by the window manager (Alt+F4): as ｷｬﾝｾﾙ, asking the same
+        // question. The main window closing its editors at exit does not ask.
+        if (event->spontaneous() && !MayDropEntries(platform_, this, HasPendingChanges())) {
+            event->ignore();
+            return;
+        }
         leaving_ = true;
         Book().EditAccepted = false;
         EnableMainWindow();

@@ -59,6 +59,9 @@ public:
     // The score table as data, as the window shows it.
     const TextGrid& ScoreGrid() const { return grid_; }
     bool TitleTouched() const { return titleTouched_; }
+    // Something typed, chosen or committed since the opening that closing
+    // without registering would lose.
+    bool HasPendingChanges() const;
 
     // Event handlers.
     void Check_Click(int k);
@@ -72,6 +75,8 @@ public:
     void Command4_Click();
     void Command5_Click();
     void Combo2_Click(int index);
+    // A number typed into 出席番号, on Enter (`entered`) or on leaving the box.
+    void Combo2_Typed(bool entered);
     void MSFlexGrid1_Click(int row, int col);
 
     // Esc is ｷｬﾝｾﾙ.
@@ -107,8 +112,22 @@ private:
     void inform(const QString& text);
     void leave(bool registered, bool rebuildTree);
 
+    // What the window holds apart from the entry fields.
+    struct Held {
+        std::string title, date;
+        ViewpointChecks checks{};
+        ViewpointTexts fullMarks;
+        std::array<ViewpointTexts, kStudents> rows;
+        bool operator==(const Held& other) const;
+    };
+    Held held() const;
+
+    // The score table's width in twips; its columns are shared out from it.
+    static constexpr int kTableWidth = 7800;
+
     Platform& platform_;
     TextGrid grid_{0, 0};  // built by the opening
+    Held opened_;          // as the opening left it
     std::unique_ptr<GridMirror> mirror_;
     bool titleTouched_ = false;
     bool leaving_ = false;

@@ -128,6 +128,7 @@ TEST_F(CriteriaLifecycleTest, EveryWayOutHandsTheMainWindowBack)
         EXPECT_LE((form->geometry().center() - window->geometry().center()).manhattanLength(), 10) << c.node;
         type(form->findChild<QLineEdit*>(), "3");
         const QString how = U(c.how);
+        platform.messageAnswers = {MessageAnswer::Yes};  // "3" is dropped
         if (how == U("frame"))
             form->close();
         else if (how == U("Esc"))
@@ -136,6 +137,8 @@ TEST_F(CriteriaLifecycleTest, EveryWayOutHandsTheMainWindowBack)
             form->Command2->click();
         EXPECT_TRUE(window->isEnabled()) << c.node << " " << c.how;
         EXPECT_FALSE(form->isVisible());
+        EXPECT_EQ(platform.messages.size(), how == U("frame") ? 0u : 1u) << c.how;  // a closing main window does not ask
+        platform.messages.clear();
         QTest::qWait(0);
         // The keyboard comes back to the main window, also without a window manager to hand it over.
         EXPECT_TRUE(window->isActiveWindow()) << c.node << " " << c.how;

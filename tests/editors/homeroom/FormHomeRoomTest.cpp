@@ -3,6 +3,8 @@
 
 #include "editors/homeroom/HomeRoomWindowSupport.h"
 
+#include "editors/EditorKeys.h"
+
 #include <QAccessible>
 
 namespace miravel::test {
@@ -31,8 +33,10 @@ TEST_F(HomeRoomTest, CancelDropsEditsButTheYearMarkerIsAlreadyGone)
     FormHomeRoom& form = openAfterNew();
     form.Combo1[1]->setEditText(U("3年"));
     form.Text2->setText(U("青木"));
+    platform.messageAnswers = {MessageAnswer::Yes};
     form.Command2->click();
     settle();
+    EXPECT_EQ(lastMessage(), U(kAskDropEntries));
     EXPECT_TRUE(editor.isNull());
     EXPECT_TRUE(window->isEnabled());
     EXPECT_EQ(Book().SchoolYear, "");
@@ -46,10 +50,12 @@ TEST_F(HomeRoomTest, EscapeAndTheWindowFrameBothCancel)
     for (int way = 0; way < 2; ++way) {
         FormHomeRoom& form = openClass({"青木", "井上"});
         form.Text1->setText(U("別の先生"));
-        if (way == 0)
+        if (way == 0) {
+            platform.messageAnswers = {MessageAnswer::Yes};
             QTest::keyClick(form.Text1, Qt::Key_Escape);
-        else
-            form.close();
+        } else {
+            form.close();  // as the main window closes it at exit: no question
+        }
         settle();
         EXPECT_TRUE(editor.isNull()) << way;
         EXPECT_TRUE(window->isEnabled()) << way;
@@ -66,6 +72,14 @@ TEST_F(HomeRoomTest, TypingANameWritesTheGridAtOnce)
     EXPECT_EQ(rosterName(1), U("あおき"));
     EXPECT_EQ(form.MSFlexGrid1->item(1, 1)->text(), U("あおき"));
     EXPECT_EQ(Book().StudentNames[0], "");  // the book changes only on registration
+
+    // A character typed on the roster goes into the name of the current row.
+    form.MSFlexGrid1->setCurrentCell(3, 1);
+    form.MSFlexGrid1->setFocus();
+    QTest::keyClicks(form.MSFlexGrid1, U("ue"));
+    EXPECT_EQ(rosterName(3), U("ue"));
+    EXPECT_EQ(form.Text2->text(), U("ue"));
+    EXPECT_EQ(Book().CurrentStudentNo, 3);
 }
 
 TEST_F(HomeRoomTest, ArrowKeysMoveAndStopAtTheEnds)
@@ -197,6 +211,7 @@ TEST_F(HomeRoomTest, TransferOutTakesEffectEvenWhenCancelled)
     EXPECT_EQ(rosterName(5), QString());
     EXPECT_EQ(form.Text2->text(), U("小川"));  // until the teacher moves on
 
+    platform.messageAnswers = {MessageAnswer::Yes};  // the teacher's name is still pending
     form.Command2->click();
     settle();
     EXPECT_EQ(Book().TeacherName, "山田");

@@ -92,8 +92,10 @@ TEST_F(EndToEnd, ThreeTestsOverTwoSemestersSavedAndReadBack)
     ASSERT_TRUE(edit());
     QTest::mouseClick(editor->Text1, Qt::LeftButton);
     editor->Text1->setText(U("漢字と読解"));  // typed through the input method
+    platform.messageAnswers = {MessageAnswer::Yes};  // leave without registering
     editor->Command2->click();  // first a cancelled try: nothing stays
     settle();
+    platform.messages.clear();
     enterTest("2 0 0 0", [](int n) { return n == 5 ? std::vector<int>{-2} : std::vector<int>{20 + n, 50 - n, 40 + 2 * n}; },
               {"50", "50", "100"});
     // 一学期 第2回: 理解 not assessed (Tab passes over it), number 10 without scores.

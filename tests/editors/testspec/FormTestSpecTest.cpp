@@ -5,6 +5,7 @@
 #include "TestSpecWindowSupport.h"
 
 #include "core/TextRules.h"
+#include "editors/EditorKeys.h"
 #include "editors/testspec/TestSpecTexts.h"
 
 #include <QCalendarWidget>
@@ -294,32 +295,84 @@ TEST_F(TestSpecWindow, TreeIsRebuiltWhenTheTitleWasClickedOrTheTestRenamed)
         const QTreeWidgetItem* after = window->TreeView1->NodeByKey(U("2 0 0 0"));
         EXPECT_EQ(after != before, c.rebuilt) << c.title << " " << c.date;
         EXPECT_EQ(after->text(0), U(c.nodeText));
+        EXPECT_EQ(window->TreeView1->currentItem(), after);  // the tree agrees with the table
         EXPECT_EQ(Book().SlotTitles[TestSlot(0, 0, 0, 0)][1], c.title);
     }
 }
 
-TEST_F(TestSpecWindow, CancelEscAndTheWindowManagerWriteNothing)
+TEST_F(TestSpecWindow, CancelAndEscAskBeforeDroppingEntriesAndWriteNothing)
 {
-    for (const char* how : {"button", "esc", "frame"}) {
+    for (const char* how : {"button", "esc"}) {
+        const auto cancel = [&] { std::string(how) == "button" ? editor->Command2->click() : key(Qt::Key_Escape); };
         freshBook();
         ASSERT_TRUE(openEditor(kFive));
+        cancel();  // nothing typed: gone at once
+        settle();
+        EXPECT_FALSE(editor) << how;
+        EXPECT_TRUE(platform.messages.empty()) << how;
+
+        ASSERT_TRUE(edit());
         type(U("40"));
         key(Qt::Key_Return);
-        editor->Text1->setText(U("変更"));
-        if (std::string(how) == "button")
-            editor->Command2->click();
-        else if (std::string(how) == "esc")
-            key(Qt::Key_Escape);
-        else
-            editor->close();  // Alt+F4
+        type(U("7"));
+        platform.messageAnswers = {MessageAnswer::No};
+        cancel();
+        ASSERT_EQ(platform.messages.size(), 1u) << how;
+        EXPECT_EQ(lastMessage(), U(kAskDropEntries));
+        EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNoDefaultNo);
+        ASSERT_TRUE(editor) << how;  // いいえ keeps every entry
+        EXPECT_EQ(table(1, 2), U(" 40"));
+        EXPECT_EQ(entry(0)->text(), U("7"));
+
+        platform.messageAnswers = {MessageAnswer::Yes};
+        cancel();
         settle();
         EXPECT_FALSE(editor) << how;
         EXPECT_TRUE(window->isEnabled()) << how;
         EXPECT_FALSE(Book().EditAccepted) << how;
         EXPECT_FLOAT_EQ(Book().Scores[0][0], kNoValue) << how;
-        EXPECT_EQ(Book().SlotTitles[0][1], " 1回目試験") << how;
         EXPECT_EQ(NavigationTree::NodeImage(window->TreeView1->NodeByKey(U("2 0 0 0"))), U("lightoff")) << how;
+        platform.messages.clear();
     }
+}
+
+TEST_F(TestSpecWindow, TypedAttendanceNumberWaitsForEnterAndCtrlEnterRegisters)
+{
+    std::vector<std::string> forty;
+    for (int n = 1; n <= 40; ++n)
+        forty.push_back("生徒" + std::to_string(n));
+    ASSERT_TRUE(openEditor(forty));
+    type(U("55"));
+    key(Qt::Key_Return);
+    const auto scores = [this] {
+        QStringList all;
+        for (int row = 1; row <= 40; ++row)
+            all << table(row, 2) + table(row, 3) + table(row, 4);
+        return all;
+    };
+    const QStringList before = scores();
+    editor->Combo2->setFocus();
+    editor->Combo2->lineEdit()->selectAll();
+    type(U("20"));
+    EXPECT_EQ(editor->Label3->text(), U("生徒2"));  // no digit loads anyone
+    key(Qt::Key_Return);
+    EXPECT_EQ(editor->Label3->text(), U("生徒20"));
+    EXPECT_EQ(focus(), entry(0));
+    EXPECT_EQ(scores(), before);
+    EXPECT_TRUE(entry(0)->text().isEmpty());
+    // A number outside the roster is ignored.
+    editor->Combo2->setFocus();
+    editor->Combo2->lineEdit()->selectAll();
+    type(U("45"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(editor->Label3->text(), U("生徒20"));
+    EXPECT_EQ(editor->Combo2->currentText(), U("20"));
+
+    EXPECT_TRUE(editor->Command1->toolTip().contains(U("Ctrl+Enter")));
+    QTest::keyClick(focus(), Qt::Key_Return, Qt::ControlModifier);
+    settle();
+    EXPECT_FALSE(editor);
+    EXPECT_FLOAT_EQ(Book().Scores[0][0], 55);
 }
 
 TEST_F(TestSpecWindow, DateFieldAndCalendarKeepInStep)
