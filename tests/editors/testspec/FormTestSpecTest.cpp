@@ -366,7 +366,7 @@ TEST_F(TestSpecWindow, TypedAttendanceNumberWaitsForEnterAndCtrlEnterRegisters)
     type(U("45"));
     key(Qt::Key_Return);
     EXPECT_EQ(editor->Label3->text(), U("生徒20"));
-    EXPECT_EQ(editor->Combo2->currentText(), U("20"));
+    EXPECT_EQ(editor->Combo2->currentText(), U(" 20"));
 
     EXPECT_TRUE(editor->Command1->toolTip().contains(U("Ctrl+Enter")));
     QTest::keyClick(focus(), Qt::Key_Return, Qt::ControlModifier);
