@@ -2,12 +2,15 @@
 
 #include "core/Defaults.h"
 #include "core/TextRules.h"
+#include "core/EvaluationRules.h"
+#include "file/CompanionFile.h"
 #include "file/CsvExport.h"
 #include "file/GradeBookFile.h"
 #include "file/SafeWrite.h"
 #include "file/SavedVersions.h"
 #include "file/SameFile.h"
 #include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/views/LetterChecks.h"
 #include "mainwindow/views/GridBase.h"
 #include "mainwindow/views/TreeNodes.h"
 
@@ -24,6 +27,8 @@ const char* const kUsage =
     "\n"
     "  成績ファイル            起動時に開くファイル\n"
     "  --check FILE            FILE を成績ファイルとして読み、学級の見出しを表示する\n"
+    "  --check-grades FILE     入力の確認: 得点のない生徒、配点の誤りなどを一行ずつ表示する\n"
+    "                          （見つかれば終了コード 1）\n"
     "  --export-csv OUT        画面を使わずに、表を CSV ファイル OUT に保存する\n"
     "  --print-pdf OUT         画面を使わずに、印刷する表を PDF ファイル OUT に保存する\n"
     "  --versions FILE         FILE の以前の版を新しい順に一行ずつ表示する（保存日時、バイト数、説明）\n"
@@ -33,8 +38,11 @@ const char* const kUsage =
     "                            semester:S,M          科目 S の M 学期\n"
     "                            test:S,M,T            科目 S、M 学期の T 回目の試験\n"
     "                            viewpoint:S,M,T,V     その試験の観点 V\n"
+    "                            evaluations:M         評価の一覧（M は 1〜3 が学期、4 が通年）\n"
     "                            graphs:S              科目 S の通年の集計グラフ（--print-pdf のみ）\n"
     "                            graphs:S,M            科目 S の M 学期の集計グラフ（--print-pdf のみ）\n"
+    "                            student:N             出席番号 N の個人成績表（--print-pdf のみ）\n"
+    "                            students              全員の個人成績表、一人一ページ（--print-pdf のみ）\n"
     "  --help                  この説明を表示する\n";
 
 const char* const kNoDisplay =
@@ -81,6 +89,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
             return command;
         } else if (arg == "--check") {
             if (!choose(CommandLine::Action::Check, arg))
+                return fail(command.error);
+        } else if (arg == "--check-grades") {
+            if (!choose(CommandLine::Action::CheckGrades, arg))
                 return fail(command.error);
         } else if (arg == "--export-csv") {
             if (!choose(CommandLine::Action::ExportCsv, arg))
@@ -135,6 +146,15 @@ bool nodeKeyOf(const std::string& view, std::string& key, std::string& error)
         key = texts::kClassNodeKey;
         return true;
     }
+    if (kind == "evaluations") {
+        const std::string number = colon == std::string::npos ? std::string() : view.substr(colon + 1);
+        if (number.size() != 1 || number[0] < '1' || number[0] > '4') {
+            error = "表 " + view + " の番号が正しくありません（1から3は学期、4は通年）。";
+            return false;
+        }
+        key = EvaluationNodeKey(number[0] - '1');
+        return true;
+    }
     const int limits[] = {kSubjects, kSemesters, kTests, kViewpoints};
     for (const auto& [name, shape] : kinds) {
         if (kind != name)
@@ -173,7 +193,8 @@ bool nodeKeyOf(const std::string& view, std::string& key, std::string& error)
         }
         return true;
     }
-    error = "不明な表です: " + view + "（class, subject:S, semester:S,M, test:S,M,T, viewpoint:S,M,T,V）";
+    error = "不明な表です: " + view +
+            "（class, subject:S, semester:S,M, test:S,M,T, viewpoint:S,M,T,V, evaluations:M）";
     return false;
 }
 
@@ -185,6 +206,9 @@ bool openBook(const std::string& path, GradeBook& book, std::string& err)
         err += std::string(texts::kNotAGradeBook) + path + ": " + error->Message() + "\n";
         return false;
     }
+    // A damaged companion is said and the book goes on with the defaults.
+    if (auto error = ReadCompanion(path, book.Evaluation))
+        err += std::string(texts::kCannotReadCompanion) + " " + CompanionPath(path) + ": " + error->Message() + "\n";
     return true;
 }
 
@@ -202,8 +226,26 @@ bool drawView(GradeBook& book, const std::string& key, TablePane& pane, std::str
         err += std::string(texts::kNoStudentsYet) + "\n";
         return false;
     }
+    const int period = EvaluationPeriodOf(key);
+    if (period >= ShownSemesters(book) && period < kYearRoundPeriod) {
+        err += "この学級は2学期制です。評価の一覧は evaluations:1、evaluations:2、evaluations:4 です。\n";
+        return false;
+    }
     ShowNodeView(book, pane, SelectNodeIndexes(book, key));
     return true;
+}
+
+// The lines of the check list, or "問題はありません"; 1 when anything was found.
+int CheckGradesCommand(const CommandLine& command, GradeBook& book, std::string& out, std::string& err)
+{
+    if (!openBook(command.file, book, err))
+        return 1;
+    const std::vector<GradeFinding> findings = CheckGrades(book);
+    for (const GradeFinding& finding : findings)
+        out += finding.text + "\n";
+    if (findings.empty())
+        out += std::string(kNoProblemsFound) + "\n";
+    return findings.empty() ? 0 : 1;
 }
 
 } // namespace
@@ -256,6 +298,7 @@ int RunHeadless(const CommandLine& command, std::string& out, std::string& err)
         out += VersionLines(ListVersions(VersionFolderOf(VersionsRoot(command.dataFolder), command.file)));
         return 0;
     case CommandLine::Action::Check:
+    case CommandLine::Action::CheckGrades:
     case CommandLine::Action::ExportCsv:
         break;
     }
@@ -268,6 +311,8 @@ int RunHeadless(const CommandLine& command, std::string& out, std::string& err)
         out += "OK: " + CaptionLine(*book) + "\n";
         return 0;
     }
+    if (command.action == CommandLine::Action::CheckGrades)
+        return CheckGradesCommand(command, *book, out, err);
     auto pane = std::make_unique<TablePane>();
     if (!DrawCommandView(command, *book, *pane, err))
         return 1;

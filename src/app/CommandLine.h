@@ -11,7 +11,7 @@
 namespace miravel {
 
 struct CommandLine {
-    enum class Action { Window, Help, Check, ExportCsv, PrintPdf, Versions, Error } action = Action::Window;
+    enum class Action { Window, Help, Check, CheckGrades, ExportCsv, PrintPdf, Versions, Error } action = Action::Window;
     std::string file;       // the grade book
     std::string output;     // --export-csv OUT, --print-pdf OUT
     std::string view;       // --view VIEW

@@ -1,11 +1,14 @@
 #include "app/PrintPdf.h"
 
+#include "core/TextRules.h"
 #include "editors/criteria/CriteriaGraphPages.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/views/GridBase.h"
+#include "mainwindow/views/StudentSheets.h"
 #include "platform/DateFormat.h"
 #include "platform/JapaneseFonts.h"
 #include "print/PdfFile.h"
+#include "print/StudentSheetPage.h"
 #include "print/TablePage.h"
 
 #include <QDate>
@@ -22,7 +25,14 @@ namespace {
 
 constexpr const char kGraphsPrefix[] = "graphs:";
 
+constexpr const char kStudentPrefix[] = "student:";
+constexpr const char kAllStudentsView[] = "students";
+
 bool IsGraphsView(const std::string& view) { return view.rfind(kGraphsPrefix, 0) == 0; }
+bool IsStudentsView(const std::string& view)
+{
+    return view == kAllStudentsView || view.rfind(kStudentPrefix, 0) == 0;
+}
 
 // "graphs:S" is the year-round graph page of subject S, "graphs:S,M" the one
 // of semester M; numbers count from 1. `semester` is -1 for the year.
@@ -61,6 +71,47 @@ bool GraphPages(const CommandLine& command, const std::string& dateText, GradeBo
     return true;
 }
 
+// "student:N" is the sheet of attendance number N, "students" one sheet per
+// named student in number order. `numbers` is empty for anything else.
+bool ParseStudentsView(const std::string& view, const GradeBook& book, std::vector<int>& numbers, std::string& err)
+{
+    if (view == kAllStudentsView) {
+        numbers = NamedStudents(book);
+        return true;
+    }
+    const std::string number = view.substr(std::strlen(kStudentPrefix));
+    const bool digits = !number.empty() && number.size() <= 2 && number.find_first_not_of("0123456789") == std::string::npos;
+    const int n = digits ? std::stoi(number) : 0;
+    if (n < 1 || n > kStudents) {
+        err += "表 " + view + " の出席番号が正しくありません（1から" + std::to_string(kStudents) + "まで）。\n";
+        return false;
+    }
+    if (n > book.StudentCount || book.StudentNames[n - 1].empty()) {
+        err += "出席番号" + Str(n) + " の生徒は登録されていません。\n";
+        return false;
+    }
+    numbers = {n};
+    return true;
+}
+
+// The per-student sheets, A4 portrait.
+bool SheetPages(const CommandLine& command, const std::string& dateText, GradeBook& book, PageDocument& pages,
+                QPageLayout& paper, std::string& err)
+{
+    if (!OpenCommandBook(command, book, err))
+        return false;
+    if (book.CountEnrolledStudents() == 0) {
+        err += std::string(texts::kNoStudentsYet) + "\n";
+        return false;
+    }
+    std::vector<int> numbers;
+    if (!ParseStudentsView(command.view, book, numbers, err))
+        return false;
+    paper = PdfPageLayout(false);
+    pages = LayoutStudentSheets(GatherStudentSheets(book, numbers), dateText, PrintAreaOf(paper));
+    return true;
+}
+
 // The page(s) of the print command for a table, A4 landscape.
 bool TablePages(const CommandLine& command, const std::string& dateText, GradeBook& book, PageDocument& pages,
                 QPageLayout& paper, std::string& err)
@@ -83,8 +134,9 @@ int RunPrintPdf(const CommandLine& command, const std::string& dateText, std::st
     auto book = std::make_unique<GradeBook>();
     PageDocument pages;
     QPageLayout paper;
-    const bool drawn = IsGraphsView(command.view) ? GraphPages(command, dateText, *book, pages, paper, err)
-                                                  : TablePages(command, dateText, *book, pages, paper, err);
+    const bool drawn = IsGraphsView(command.view)     ? GraphPages(command, dateText, *book, pages, paper, err)
+                       : IsStudentsView(command.view) ? SheetPages(command, dateText, *book, pages, paper, err)
+                                                      : TablePages(command, dateText, *book, pages, paper, err);
     if (!drawn)
         return 1;
     SaveReport report;

@@ -3,6 +3,7 @@
 #include "editors/Editors.h"
 #include "mainwindow/GuardedApplication.h"
 #include "mainwindow/RunWindow.h"
+#include "print/StudentSheetPrintCommand.h"
 #include "platform/QtPlatform.h"
 #include "print/TablePrintCommand.h"
 
@@ -57,6 +58,7 @@ int main(int argc, char** argv)
         return miravel::RunWindow(app, QString::fromStdString(command.file), [](miravel::frmMain& window) {
             miravel::RegisterEditors(window);
             miravel::RegisterTablePrinting(window);
+            miravel::RegisterSheetPrinting(window);
         });
     } catch (const std::exception& error) {
         std::cerr << "内部エラーのため終了します（" << error.what() << "）。\n";

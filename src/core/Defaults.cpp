@@ -62,6 +62,8 @@ void InitDefaults(GradeBook& book)
         book.RankCountC[p].fill(kCountNotSet);
     }
 
+    book.Evaluation = EvaluationSettings{};
+
     book.CurrentSubject = 0;
     book.CurrentSemester = 0;
     book.CurrentTest = 0;

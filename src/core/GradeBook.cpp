@@ -49,7 +49,8 @@ bool GradeDocument::operator==(const GradeDocument& o) const
            TeacherName == o.TeacherName && StudentCount == o.StudentCount && StudentNames == o.StudentNames &&
            RankCountA == o.RankCountA && RankCountC == o.RankCountC && SemesterNames == o.SemesterNames &&
            SubjectTable == o.SubjectTable && SubjectCatalogue == o.SubjectCatalogue &&
-           ViewpointCatalogue == o.ViewpointCatalogue && Scores == o.Scores && SlotTitles == o.SlotTitles;
+           ViewpointCatalogue == o.ViewpointCatalogue && Scores == o.Scores && SlotTitles == o.SlotTitles &&
+           Evaluation == o.Evaluation;
 }
 
 Integer GradeBook::CountEnrolledStudents() const

@@ -3,6 +3,7 @@
 // Every window reads and writes these members directly.
 
 #include "core/CheckedArray.h"
+#include "core/EvaluationSettings.h"
 
 #include <cstdint>
 #include <string>
@@ -22,6 +23,7 @@ constexpr int kTotalPart = 3;
 constexpr int kSlots = 816;
 constexpr int kColumns = 45;
 constexpr int kSubjectViewpoints = kSubjects * kViewpoints; // 18
+static_assert(kSubjectViewpoints == kCriterionCuts, "one criterion cut per subject and viewpoint");
 constexpr int kSubjectCatalogueSize = 10;
 constexpr int kViewpointCatalogueSize = 20;
 constexpr int kWorkingEntries = 41;
@@ -63,6 +65,8 @@ struct GradeDocument {
     CheckedArray<std::string, kViewpointCatalogueSize> ViewpointCatalogue;
     CheckedArray<CheckedArray<Single, kColumns>, kSlots> Scores;
     CheckedArray<CheckedArray<std::string, 2>, kSlots> SlotTitles; // [0] date text, [1] title
+    // Not in the data file: kept in the companion file beside it.
+    EvaluationSettings Evaluation;
 
     bool operator==(const GradeDocument& other) const;
     bool operator!=(const GradeDocument& other) const { return !(*this == other); }

@@ -7,6 +7,7 @@ void RegisterEditors(frmMain& window)
     RegisterHomeRoomEditor(window);
     RegisterTestSpecEditor(window);
     RegisterCriteriaEditors(window);
+    RegisterEvaluationEditor(window);
 }
 
 } // namespace miravel

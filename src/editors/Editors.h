@@ -12,5 +12,6 @@ void RegisterEditors(frmMain& window);
 void RegisterHomeRoomEditor(frmMain& window);
 void RegisterTestSpecEditor(frmMain& window);
 void RegisterCriteriaEditors(frmMain& window);
+void RegisterEvaluationEditor(frmMain& window);
 
 } // namespace miravel

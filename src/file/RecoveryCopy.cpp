@@ -1,5 +1,6 @@
 #include "file/RecoveryCopy.h"
 
+#include "file/CompanionFile.h"
 #include "file/GradeBookFile.h"
 #include "file/SafeWrite.h"
 #include "file/SystemCalls.h"
@@ -143,6 +144,9 @@ FileResult WriteRecoveryCopy(const RecoveryRecord& record, const GradeDocument& 
         return fileSystemFailure(made);
     if (auto error = WriteFileAtomically(record.copyPath, bytes))
         return error;
+    // The evaluation settings go beside the copy as beside the book.
+    if (auto error = WriteCompanion(record.copyPath, document.Evaluation))
+        return error;
     return WriteFileAtomically(record.recordPath, RecoveryRecordText(record));
 }
 
@@ -152,6 +156,7 @@ void RemoveRecoveryCopy(const RecoveryRecord& record)
     // The record goes first: a copy without its record is never offered.
     fs::remove(fs::u8path(record.recordPath), ignored);
     fs::remove(fs::u8path(record.copyPath), ignored);
+    fs::remove(fs::u8path(CompanionPath(record.copyPath)), ignored);
 }
 
 std::vector<RecoveryRecord> FindRecoveryCopies(const std::string& folder)
@@ -220,6 +225,10 @@ FileResult KeepDatedCopy(const RecoveryRecord& record, std::string& keptPath)
     if (error)
         return fileSystemFailure(error);
     keptPath = kept.u8string();
+    // Its evaluation settings, when it has any, keep the same name.
+    const fs::path companion = fs::u8path(CompanionPath(record.copyPath));
+    if (fs::exists(companion, error))
+        fs::rename(companion, fs::u8path(CompanionPath(keptPath)), error);
     return std::nullopt;
 }
 

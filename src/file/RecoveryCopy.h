@@ -8,6 +8,7 @@
 // In the folder, per document:
 //   <key>.txt        the copy, exactly the bytes Save would write
 //   <key>.recovery   the side record (UTF-8 lines "time=", "pid=", "path=")
+//   <key>.miravel    the evaluation settings, as beside the book (when any)
 // A copy the teacher chose not to restore is kept as <name>-<date>-<time>.txt
 // with its record as <name>-<date>-<time>.info.
 

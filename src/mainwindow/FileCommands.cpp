@@ -5,11 +5,13 @@
 
 #include "core/Defaults.h"
 #include "core/GradeBook.h"
+#include "file/CompanionFile.h"
 #include "core/UndoHistory.h"
 #include "file/GradeBookFile.h"
 #include "file/RecoveryCopy.h"
 #include "file/SafeWrite.h"
 #include "file/SameFile.h"
+#include "mainwindow/CheckListWindow.h"
 #include "mainwindow/FailureText.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/NavigationTree.h"
@@ -113,6 +115,9 @@ void frmMain::showOpenedDocument(bool saveOffered)
     showClassCaption();
     ShowNewView();
     UpdateCaption();
+    // The check list spoke of the book before.
+    if (checkWindow_)
+        checkWindow_->close();
 }
 
 void frmMain::OfferRecovery()
@@ -151,6 +156,7 @@ bool frmMain::restoreCopy(const RecoveryRecord& copy)
         inform(FailureText(texts::kCannotReadRecovery, DisplayPath(copy.copyPath), *error));
         return false;
     }
+    readCompanionOf(copy.copyPath, document->Evaluation);
     // Bound to the original file: Save writes it as usual; a book that was
     // never saved comes back as a new one, whose Save asks for a name.
     GradeBook& book = Book();
@@ -174,10 +180,18 @@ bool frmMain::loadGradeBook(const QString& path)
                               message(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
         return false;
     }
+    readCompanionOf(LocalPath(path), document->Evaluation);
     GradeBook& book = Book();
     book.CurrentFilePath = LocalPath(path);
     book.ReplaceDocument(std::move(*document));
     return true;
+}
+
+void frmMain::readCompanionOf(const std::string& bookPath, EvaluationSettings& settings)
+{
+    // A damaged companion costs the settings, never the book.
+    if (const FileResult error = ReadCompanion(bookPath, settings))
+        inform(FailureText(texts::kCannotReadCompanion, DisplayPath(CompanionPath(bookPath)), *error));
 }
 
 frmMain::SaveOutcome frmMain::saveTo(const QString& path)
@@ -188,6 +202,13 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
     if (const FileResult error = WriteGradeBook(LocalPath(path), book, report)) {
         platform_.ShowMessage(this, FailureText(texts::kCannotSave, path, *error), message(texts::kProgramTitle),
                               MessageButtons::Ok, MessageIcon::None);
+        return SaveOutcome::Failed;
+    }
+    // The evaluation settings live beside the book, under its new name
+    // after Save As.
+    if (const FileResult error = WriteCompanion(LocalPath(path), book.Evaluation)) {
+        platform_.ShowMessage(this, FailureText(texts::kCannotSave, DisplayPath(CompanionPath(LocalPath(path))), *error),
+                              message(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
         return SaveOutcome::Failed;
     }
     book.SavedState = false;

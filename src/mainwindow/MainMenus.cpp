@@ -47,6 +47,7 @@ void frmMain::createMenus()
     mnuFilePageSetup = AddItem(mnuFile, texts::kMenuFilePageSetup, "mnuFilePageSetup");
     mnuFilePrint = AddItem(mnuFile, texts::kMenuFilePrint, "mnuFilePrint");
     mnuFilePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFilePrintSheets = AddItem(mnuFile, texts::kMenuFilePrintSheets, "mnuFilePrintSheets");
     mnuFile->addSeparator();
     mnuFileExit = AddItem(mnuFile, texts::kMenuFileExit, "mnuFileExit");
 
@@ -54,6 +55,9 @@ void frmMain::createMenus()
     mnuEditProperty = AddItem(mnuEdit, texts::kMenuEditProperty, "mnuEditProperty");
     mnuEditProperty->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuEditNameBook = AddItem(mnuEdit, texts::kMenuEditNameBook, "mnuEditNameBook");
+    mnuEditEvaluation = AddItem(mnuEdit, texts::kMenuEditEvaluation, "mnuEditEvaluation");
+    mnuEdit->addSeparator();
+    mnuEditCheck = AddItem(mnuEdit, texts::kMenuEditCheck, "mnuEditCheck");
     mnuEdit->addSeparator();
     mnuEditUndo = AddItem(mnuEdit, texts::kMenuEditUndo, "mnuEditUndo");
     mnuEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -81,9 +85,12 @@ void frmMain::createMenus()
     connect(mnuCSVSaveAs, &QAction::triggered, this, &frmMain::mnuCSVSaveAs_Click);
     connect(mnuFilePageSetup, &QAction::triggered, this, &frmMain::mnuFilePageSetup_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &frmMain::mnuFilePrint_Click);
+    connect(mnuFilePrintSheets, &QAction::triggered, this, &frmMain::mnuFilePrintSheets_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(mnuEditProperty, &QAction::triggered, this, &frmMain::mnuEditProperty_Click);
     connect(mnuEditNameBook, &QAction::triggered, this, &frmMain::mnuEditNameBook_Click);
+    connect(mnuEditEvaluation, &QAction::triggered, this, &frmMain::mnuEditEvaluation_Click);
+    connect(mnuEditCheck, &QAction::triggered, this, &frmMain::mnuEditCheck_Click);
     connect(mnuEditUndo, &QAction::triggered, this, &frmMain::mnuEditUndo_Click);
     connect(mnuEditRedo, &QAction::triggered, this, &frmMain::mnuEditRedo_Click);
     connect(mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);

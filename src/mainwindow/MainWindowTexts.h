@@ -20,10 +20,13 @@ inline constexpr const char kMenuFileVersions[] = "以前の版を開く(&V)..."
 inline constexpr const char kMenuCsvSaveAs[] = "画面の表をCSVで保存";
 inline constexpr const char kMenuFilePageSetup[] = "ﾍﾟｰｼﾞ設定(&U)...";
 inline constexpr const char kMenuFilePrint[] = "画面の表を印刷(&P)...";
+inline constexpr const char kMenuFilePrintSheets[] = "個人成績表を印刷(&I)...";
 inline constexpr const char kMenuFileExit[] = "終了(&X)";
 inline constexpr const char kMenuEdit[] = "編集(&E)";
 inline constexpr const char kMenuEditProperty[] = "学級・科目・試験・得点の編集(&E)";
 inline constexpr const char kMenuEditNameBook[] = "生徒名簿ﾌｧｲﾙの読み込み";
+inline constexpr const char kMenuEditEvaluation[] = "評価の方法(&M)...";
+inline constexpr const char kMenuEditCheck[] = "入力の確認(&K)...";
 // Undo and redo; with a step to take, "：" and the step's name follow.
 inline constexpr const char kMenuEditUndo[] = "元に戻す";
 inline constexpr const char kMenuEditRedo[] = "やり直し";
@@ -41,6 +44,10 @@ inline constexpr const char kEditSemesterButton[] = "学期毎の評定基準の
 inline constexpr const char kEditTestMenu[] = "試験結果の編集(&E)";
 inline constexpr const char kEditTestButton[] = "試 験 結 果 の 編 集";
 inline constexpr const char kEditViewpointButton[] = "デ ー タ の 編 集";
+inline constexpr const char kEditEvaluationMenu[] = "評価の方法の編集(&E)";
+inline constexpr const char kEditEvaluationButton[] = " 評 価 の 方 法 ";
+inline constexpr const char kHintEvaluation[] =
+    "ﾋﾝﾄ：評価の一覧です。学期または通年を選ぶと各教科の観点の評価と評定を表示します。[評価の方法]で評価のしかたを選びます。[画面の表を印刷]で印刷します。";
 
 // Toolbar: keys, captions (ideographic spaces included), tool tips.
 inline constexpr const char kKeyNew[] = "新規作成";
@@ -120,6 +127,8 @@ inline constexpr const char kSaveOntoBackup[] = "開いている成績ファイ�
 inline constexpr const char kOfferRecovery[] = "前回、保存されずに終了した変更があります（%1、%2）。復元しますか？";
 inline constexpr const char kNeverSavedBook[] = "新規作成した成績ファイル";
 inline constexpr const char kCannotWriteRecovery[] = "復元用のコピーを保存できません。編集はそのまま続けられます。";
+inline constexpr const char kCannotReadCompanion[] =
+    "評価の設定ファイルを読み込めません。既定の設定（相対評価・3学期制）で開きます。設定ファイルは次に保存するまでそのまま残します。";
 inline constexpr const char kCannotReadRecovery[] = "復元用のコピーを読み込めません。コピーはそのまま残してあります。";
 inline constexpr const char kCannotKeepRecovery[] = "復元用のコピーの名前を変えられません。コピーはそのまま残してあります。";
 

@@ -1,10 +1,12 @@
-// The table as a CSV file, and the roster read from a file of names.
+// The table as a CSV file, the roster read from a file of names, and the
+// check list.
 
 #include "mainwindow/frmMain.h"
 
 #include "core/GradeBook.h"
 #include "file/CsvExport.h"
 #include "file/RosterImport.h"
+#include "mainwindow/CheckListWindow.h"
 #include "mainwindow/FailureText.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/views/GridBase.h"
@@ -12,6 +14,9 @@
 
 #include <QAction>
 #include <QFile>
+#include <QGroupBox>
+
+#include <algorithm>
 
 namespace miravel {
 
@@ -57,6 +62,24 @@ void frmMain::mnuEditNameBook_Click()
                                   message(texts::kTooManyNamesEnd),
                               message(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::Information);
     }
+}
+
+// The check list stays open beside the window; asking again checks again.
+void frmMain::mnuEditCheck_Click()
+{
+    auto* window = qobject_cast<CheckListWindow*>(checkWindow_.data());
+    if (window) {
+        window->Refresh();
+    } else {
+        checkWindow_ = window = new CheckListWindow(*this);
+        // Over the lower part of the table, so the tree and the table's
+        // head stay in sight while the teacher goes from line to line.
+        const QPoint tableCorner = Frame1->mapToGlobal(QPoint(0, 0));
+        window->move(tableCorner.x(), std::max(tableCorner.y(), frameGeometry().bottom() - window->frameGeometry().height()));
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace miravel

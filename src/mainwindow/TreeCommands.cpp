@@ -4,6 +4,7 @@
 
 #include "mainwindow/frmMain.h"
 
+#include "core/EvaluationRules.h"
 #include "core/GradeBook.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/NavigationTree.h"
@@ -108,6 +109,13 @@ void frmMain::TreeView1_NodeClick(QTreeWidgetItem* node)
         setEditCaptions(texts::kEditTestMenu, texts::kEditTestButton);
         SetStatusHint(message(texts::kHintTest));
         break;
+    case kEvaluationNode:
+        setEditCaptions(texts::kEditEvaluationMenu, texts::kEditEvaluationButton);
+        SetStatusHint(message(texts::kHintEvaluation));
+        // The list's own node only leads to its periods.
+        if (EvaluationPeriodOf(book.CurrentNodeKey) < 0)
+            return;
+        break;
     case kViewpointNode: {
         // Viewpoints have no editor.
         QAction* editButton = ToolbarButton(message(texts::kKeyEdit));
@@ -123,6 +131,20 @@ void frmMain::TreeView1_NodeClick(QTreeWidgetItem* node)
     }
     ShowNodeView(book, pane_, kind);
     ShowNewView();
+}
+
+bool frmMain::SelectNodeByKey(const std::string& key)
+{
+    QTreeWidgetItem* node = TreeView1->NodeByKey(QString::fromStdString(key));
+    if (!node || !isEnabled())
+        return false;
+    {
+        const QSignalBlocker quiet(TreeView1);
+        TreeView1->setCurrentItem(node);
+        TreeView1->scrollToItem(node);
+    }
+    TreeView1_NodeClick(node);
+    return true;
 }
 
 void frmMain::mnuEditProperty_Click()
@@ -147,12 +169,43 @@ void frmMain::mnuEditProperty_Click()
         SelectNodeIndexes(book, key);
         return;
     }
+    if (kind == kEvaluationNode) {
+        mnuEditEvaluation_Click();
+        return;
+    }
     if (kind < kSubjectNode || kind > kTestNode || !hasEditor(editors[kind]))
         return;
     SelectNodeIndexes(book, key);
     if (kind == kSubjectNode)
         book.EditAccepted = true;
     openEditor(editors[kind]);
+}
+
+void frmMain::mnuEditEvaluation_Click()
+{
+    if (hasEditor(EditorKind::EvaluationMethod))
+        openEditor(EditorKind::EvaluationMethod);
+}
+
+void frmMain::EvaluationSettingsChanged(bool termsChanged)
+{
+    if (!termsChanged)
+        return;
+    GradeBook& book = Book();
+    const std::string& key = book.CurrentNodeKey;
+    const int kind = KeyNumberAt(key, 1);
+    const bool hiddenSemester =
+        (kind >= kSemesterNode && kind <= kViewpointNode && KeyNumberAt(key, 5) >= ShownSemesters(book)) ||
+        (kind == kEvaluationNode && EvaluationPeriodOf(key) >= ShownSemesters(book) &&
+         EvaluationPeriodOf(key) < kYearRoundPeriod);
+    if (hiddenSemester)
+        book.CurrentNodeKey = texts::kClassNodeKey;
+    TreeView1_refresh();
+    // The nodes after a hidden semester moved: the selection follows its key.
+    QTreeWidgetItem* node = TreeView1->NodeByKey(QString::fromStdString(book.CurrentNodeKey));
+    book.CurrentNodeIndex = static_cast<Integer>(node ? NavigationTree::NodeIndex(node) : 1);
+    const QSignalBlocker quiet(TreeView1);
+    TreeView1->setCurrentItem(node ? node : TreeView1->NodeByIndex(1));
 }
 
 void frmMain::renameSubjectNodes()
@@ -167,7 +220,7 @@ void frmMain::renameSubjectNodes()
     if (oldName == newName || oldName.empty())
         return;
     const int first = book.CurrentNodeIndex;
-    for (int index = first; index < first + kSubjectSubtreeNodes; ++index) {
+    for (int index = first; index < first + SubjectSubtreeNodes(book); ++index) {
         QTreeWidgetItem* node = TreeView1->NodeByIndex(index);
         if (!node)
             break;

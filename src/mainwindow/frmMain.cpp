@@ -235,6 +235,7 @@ void frmMain::Form_Load()
 void frmMain::applyCommands()
 {
     commands_.enrolled = Book().CountEnrolledStudents() > 0;
+    commands_.classShown = Book().CurrentNodeKey == texts::kClassNodeKey;
     const EnabledCommands on = CommandsFor(commands_);
     const auto enable = [this](bool enabled, std::initializer_list<QAction*> items) {
         for (QAction* item : items)
@@ -249,7 +250,13 @@ void frmMain::applyCommands()
     enable(on.saveButton, {ToolbarButton(message(texts::kKeySave))});
     enable(on.edit, {mnuEditProperty, ToolbarButton(message(texts::kKeyEdit))});
     enable(on.nameBook, {mnuEditNameBook});
+    enable(on.evaluation, {mnuEditEvaluation});
     enable(on.print, {mnuFilePrint, ToolbarButton(message(texts::kKeyPrint))});
+    enable(on.printSheets, {mnuFilePrintSheets});
+    enable(on.check, {mnuEditCheck});
+    // The check list speaks of the book open; without one it has nothing to say.
+    if (checkWindow_ && !on.check)
+        checkWindow_->close();
     enable(on.versions, {mnuFileVersions});
     showUndoCommands();
 }
@@ -341,6 +348,13 @@ void frmMain::mnuFilePageSetup_Click()
 }
 
 void frmMain::SetPrintHandler(PrintHandler handler) { printHandler_ = std::move(handler); }
+void frmMain::SetSheetPrintHandler(PrintHandler handler) { sheetPrintHandler_ = std::move(handler); }
+
+void frmMain::mnuFilePrintSheets_Click()
+{
+    if (sheetPrintHandler_)
+        sheetPrintHandler_(*this);
+}
 
 void frmMain::mnuFilePrint_Click()
 {

@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -34,9 +35,10 @@ class Platform;
 class RecoveryKeeper;
 class UndoHistory;
 struct RecoveryRecord;
+struct EvaluationSettings;
 
 // The editor windows the edit command opens.
-enum class EditorKind { HomeRoom, SubjectSpec, SemesterSpec, TestSpec };
+enum class EditorKind { HomeRoom, SubjectSpec, SemesterSpec, TestSpec, EvaluationMethod };
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -77,10 +79,13 @@ public:
     QAction* mnuCSVSaveAs = nullptr;
     QAction* mnuFilePageSetup = nullptr;
     QAction* mnuFilePrint = nullptr;
+    QAction* mnuFilePrintSheets = nullptr;
     QAction* mnuFileExit = nullptr;
     QMenu* mnuEdit = nullptr;
     QAction* mnuEditProperty = nullptr;
     QAction* mnuEditNameBook = nullptr;
+    QAction* mnuEditEvaluation = nullptr;  // 評価の方法
+    QAction* mnuEditCheck = nullptr;
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
     QMenu* mnuHelp = nullptr;
@@ -119,6 +124,11 @@ public:
 
     void TreeView1_NodeClick(QTreeWidgetItem* node);
 
+    // After 評価の方法 was registered. A new term system rebuilds the tree
+    // (a node of a hidden semester gives way to the class node); the table
+    // is redrawn by the activation that follows.
+    void EvaluationSettingsChanged(bool termsChanged);
+
     // Opens a grade book as Open does after its dialog; used for a file named
     // on the command line. False when the file is not a grade book.
     bool openFile(const QString& path);
@@ -146,8 +156,11 @@ public:
     void mnuCSVSaveAs_Click();
     void mnuFilePageSetup_Click();
     void mnuFilePrint_Click();
+    void mnuFilePrintSheets_Click();
     void mnuEditProperty_Click();
     void mnuEditNameBook_Click();
+    void mnuEditEvaluation_Click();
+    void mnuEditCheck_Click();
     void mnuHelpContents_Click();
     void tbToolBar_ButtonClick(const QString& key);
 
@@ -155,6 +168,12 @@ public:
     // the commands that need them do nothing.
     void SetEditorFactory(EditorKind kind, EditorFactory factory);
     void SetPrintHandler(PrintHandler handler);
+    // Prints the per-student sheets; runs from 個人成績表を印刷.
+    void SetSheetPrintHandler(PrintHandler handler);
+
+    // Selects the node of `key` in the tree as a click on it would; false
+    // when there is no such node or the window is busy with an editor.
+    bool SelectNodeByKey(const std::string& key);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -191,6 +210,9 @@ private:
     SaveOutcome saveAs();
     SaveOutcome saveTo(const QString& path);
     bool loadGradeBook(const QString& path);
+    // The evaluation settings beside a book; a damaged file is named in a
+    // message and gives the defaults.
+    void readCompanionOf(const std::string& bookPath, EvaluationSettings& settings);
     void showOpenedDocument(bool saveOffered);
     // Why the table may not be written to `path` (empty when it may).
     QString csvClashWithOpenBook(const QString& path) const;
@@ -243,6 +265,8 @@ private:
     QHash<int, EditorFactory> editorFactories_;
     std::vector<QPointer<QWidget>> editors_;  // in the order they were opened
     PrintHandler printHandler_;
+    PrintHandler sheetPrintHandler_;
+    QPointer<QWidget> checkWindow_;
     bool shownOnce_ = false;
     bool unloaded_ = false;
 };

@@ -1,5 +1,7 @@
 #include "print/TablePage.h"
 
+#include "print/EvaluationListPage.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -192,6 +194,9 @@ private:
 
 PageDocument LayoutTablePages(const TableToPrint& table, const PrintArea& area)
 {
+    // The evaluation list's 26 narrow columns have a page of their own.
+    if (ViewKindOfKey(table.nodeKey) == kEvaluationListKind)
+        return LayoutEvaluationListPage(table, area);
     return TablePageWriter(table, area).write();
 }
 

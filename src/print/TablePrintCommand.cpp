@@ -57,6 +57,14 @@ void PrintShownTable(frmMain& window)
     const PageDocument pages =
         LayoutTablePages({pane.Grid, pane.Caption, book.ShownColumnCount, book.CurrentNodeKey, date.toStdString()},
                          PrintAreaOf(printer.pageLayout()));
+    PrintOnChosenPrinter(window, pages, pane.Caption);
+}
+
+void PrintOnChosenPrinter(frmMain& window, const PageDocument& pages, const std::string& title)
+{
+    Platform& platform = window.platform();
+    QPrinter& printer = platform.Printer();
+    const GradeBook& book = Book();
 
     // "Print to PDF" goes through the safe writer, so a file is whole or
     // untouched, and never over the grade book or its backup.
@@ -76,7 +84,7 @@ void PrintShownTable(frmMain& window)
             return;
         }
         SaveReport report;
-        if (const FileResult error = WritePdfFile(file, pages, printer.pageLayout(), pane.Caption, report))
+        if (const FileResult error = WritePdfFile(file, pages, printer.pageLayout(), title, report))
             Report(window, FailureText(kCannotSavePdf, path, *error));
         else if (report.BackupMissing())
             window.SetStatusHint(QString::fromUtf8(texts::kBackupMissing));

@@ -75,6 +75,19 @@ TEST_F(HeadlessTest, CheckRefusesAFileThatIsNotAGradeBook)
     EXPECT_NE(err.find("3行目"), std::string::npos);
 }
 
+TEST_F(HeadlessTest, CheckGradesListsWhatLooksWrongAndFailsThen)
+{
+    EXPECT_EQ(run({"--check-grades", bookPath}), 0);
+    EXPECT_EQ(out, "問題はありません\n");
+    auto book = ClassBook({"山田", "", "佐藤"});
+    book->Scores[TestSlot(0, 0, 0, 0)][0] = 40;
+    book->Scores[TestSlot(0, 0, 0, 0)][kAverageColumn] = 40;
+    ASSERT_FALSE(WriteGradeBook(bookPath, *book));
+    out.clear();
+    EXPECT_EQ(run({"--check-grades", bookPath}), 1);
+    EXPECT_NE(out.find("得点のない生徒がいます（出席番号 3）\n"), std::string::npos) << out;
+}
+
 TEST_F(HeadlessTest, ExportsTheRosterAsTheWindowWould)
 {
     const std::string csv = dir.file("名簿.csv");

@@ -16,7 +16,11 @@ TEST(TreeNodes, KeysTextsAndPicturesInTreeOrder)
 {
     const auto book = ClassBook({});
     const std::vector<TreeNodeEntry> nodes = BuildTreeNodes(*book);
-    ASSERT_EQ(nodes.size(), 745u);
+    ASSERT_EQ(nodes.size(), 750u);
+    // After the subjects, the evaluation list and its periods.
+    EXPECT_EQ(nodes[745].key + nodes[745].text + nodes[748].key + nodes[748].text, "4評価の一覧4 2三学期");
+    EXPECT_EQ(nodes[749].key + nodes[749].text, "4 3通年");
+    EXPECT_EQ(nodes[749].parent, 745);
 
     EXPECT_EQ(nodes[0].key, "HomeRoom");
     EXPECT_EQ(nodes[0].text, "20243年1組山田");
@@ -42,7 +46,7 @@ TEST(TreeNodes, KeysTextsAndPicturesInTreeOrder)
     EXPECT_EQ(test.key, "2 2 0 9");
     EXPECT_EQ(nodes[static_cast<std::size_t>(test.parent)].key, "1 2 0");
     EXPECT_EQ(nodes[1 + 5 * 124].key, "0 5");
-    EXPECT_EQ(nodes.back().key, "3 5 2 9 2");
+    EXPECT_EQ(nodes[744].key, "3 5 2 9 2");
 }
 
 TEST(TreeNodes, TestLightsUpOnceAnyViewpointHasAnAverage)
@@ -80,7 +84,7 @@ TEST_F(Tree, WidgetNodesCarryTheirIndexKeyAndPicture)
 {
     openClass({"佐藤"});
     NavigationTree* tree = window->TreeView1;
-    ASSERT_EQ(tree->NodeCount(), 745);
+    ASSERT_EQ(tree->NodeCount(), 750);
     for (int index : {1, 2, 124, 745}) {
         QTreeWidgetItem* node = tree->NodeByIndex(index);
         ASSERT_NE(node, nullptr);

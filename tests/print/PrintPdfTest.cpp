@@ -73,6 +73,18 @@ TEST_F(PrintPdfTest, GraphViewsPrintTheCriteriaGraphPages)
     }
 }
 
+TEST_F(PrintPdfTest, StudentSheetsOnePagePerNamedStudent)
+{
+    ASSERT_EQ(run({"--print-pdf", pdfPath, "--view", "students", bookPath}), 0) << err;
+    const std::string text = PdfText(pdfPath);
+    EXPECT_EQ(PageCount(text), 4);
+    for (const std::string& name : names)
+        EXPECT_NE(Squeezed(text).find(Squeezed(name)), std::string::npos) << name;
+    ASSERT_EQ(run({"--print-pdf", pdfPath, "--view", "student:4", bookPath}), 0) << err;
+    EXPECT_EQ(PageCount(PdfText(pdfPath)), 1);
+    EXPECT_NE(Squeezed(PdfText(pdfPath)).find("ｳｴﾀﾞ"), std::string::npos);
+}
+
 TEST_F(PrintPdfTest, NeverWritesOverTheBookOrItsBackup)
 {
     const std::string book = readBytes(bookPath);
@@ -95,6 +107,8 @@ TEST_F(PrintPdfTest, BadArgumentsWriteNothing)
         {"--print-pdf", pdfPath, "--view", "table", bookPath},
         {"--print-pdf", pdfPath, "--view", "graphs:1,4", bookPath},
         {"--print-pdf", pdfPath, "--view", "graphs:", bookPath},
+        {"--print-pdf", pdfPath, "--view", "student:3", bookPath},  // transferred out
+        {"--print-pdf", pdfPath, "--view", "student:41", bookPath},
         {"--print-pdf", pdfPath, "--view", "class", dir.file("無い.txt")},
         {"--print-pdf", pdfPath, "--view", "class", dir.file("壊れた.txt")},
     };

@@ -10,12 +10,13 @@
 namespace miravel {
 namespace {
 
-// New, Open, Close, Save, Save As, button "上書き保存", edit, roster import, print.
+// New, Open, Close, Save, Save As, button "上書き保存", edit, roster import, print,
+// the sheets, the check.
 std::string Flags(const EnabledCommands& on)
 {
     std::string flags;
     for (bool item : {on.fileNew, on.fileOpen, on.fileClose, on.fileSave, on.fileSaveAs, on.saveButton, on.edit,
-                      on.nameBook, on.print})
+                      on.nameBook, on.print, on.printSheets, on.check})
         flags += item ? '1' : '0';
     return flags;
 }
@@ -27,16 +28,18 @@ TEST(CommandTable, FollowsTheDocumentFromLoadToClose)
         CommandState state;
         const char* flags;
     };
-    //                                     open   named  checked enrolled viewpoint
+    //                                     open   named  checked enrolled viewpoint class
     const Case cases[] = {
-        {"load, and again after Close", {false, false, false, false, false}, "110000000"},
-        {"first activation at start", {false, false, true, false, false}, "110000010"},
-        {"New", {true, false, true, false, false}, "001011110"},
-        {"New, then a saved name", {true, true, true, false, false}, "001111110"},
-        {"Open of a class without students", {true, true, true, false, false}, "001111110"},
-        {"Open of a class with students", {true, true, true, true, false}, "001111101"},
-        {"roster imported after New", {true, false, true, true, false}, "001011101"},
-        {"viewpoint table shown", {true, true, true, true, true}, "001111001"},
+        {"load, and again after Close", {false, false, false, false, false}, "11000000000"},
+        {"first activation at start", {false, false, true, false, false}, "11000001000"},
+        {"New", {true, false, true, false, false}, "00101111000"},
+        {"New, then a saved name", {true, true, true, false, false}, "00111111000"},
+        {"Open of a class without students", {true, true, true, false, false}, "00111111000"},
+        {"Open of a class with students", {true, true, true, true, false}, "00111110101"},
+        {"roster imported after New", {true, false, true, true, false}, "00101110101"},
+        {"viewpoint table shown", {true, true, true, true, true}, "00111100101"},
+        {"class node with students", {true, true, true, true, false, true}, "00111110111"},
+        {"class node without students", {true, true, true, false, false, true}, "00111111000"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Flags(CommandsFor(c.state)), c.flags) << c.when;

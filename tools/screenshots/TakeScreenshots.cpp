@@ -10,6 +10,7 @@
 #include "core/Defaults.h"
 #include "core/GradeBook.h"
 #include "editors/Editors.h"
+#include "mainwindow/CheckListWindow.h"
 #include "mainwindow/GuardedApplication.h"
 #include "mainwindow/NavigationTree.h"
 #include "mainwindow/frmMain.h"
@@ -58,11 +59,12 @@ void Click(frmMain& window, const char* key)
     }
 }
 
-// Opens the editor of the selected node, photographs it and cancels it.
-void ShootEditor(frmMain& window, const QString& name)
+// Opens the editor of the selected node (or of `command`), photographs it
+// and cancels it.
+void ShootEditor(frmMain& window, const QString& name, QAction* command = nullptr)
 {
     const QWidgetList before = QApplication::topLevelWidgets();
-    window.mnuEditProperty->trigger();
+    (command ? command : window.mnuEditProperty)->trigger();
     Settle();
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (before.contains(widget) || !widget->isVisible())
@@ -116,6 +118,15 @@ int main(int argc, char** argv)
     ShootEditor(window, QStringLiteral("testspec.png"));
     Click(window, "3 1 0 0 0");  // the first viewpoint of that test
     Shoot(window, QStringLiteral("view-viewpoint.png"));
+    Click(window, "4 0");  // the evaluation list of the first semester
+    Shoot(window, QStringLiteral("evaluation-list.png"));
+    ShootEditor(window, QStringLiteral("evaluation-method.png"), window.mnuEditEvaluation);
+
+    window.mnuEditCheck->trigger();
+    if (auto* checks = window.findChild<CheckListWindow*>()) {
+        Shoot(*checks, QStringLiteral("check-list.png"));
+        checks->close();
+    }
 
     platform.helpFile = FindManual(ManualFolders(QCoreApplication::applicationDirPath()));
     window.mnuHelpContents->trigger();

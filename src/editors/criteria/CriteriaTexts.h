@@ -19,6 +19,8 @@ inline constexpr const char kCountCName[] = "のCランク";
 inline constexpr const char kStepUp[] = "を増やす";
 inline constexpr const char kStepDown[] = "を減らす";
 
+inline constexpr const char kCountsUnused[] = "目標準拠評価では人数を使いません";
+
 inline constexpr const char kRegister[] = "登録";
 inline constexpr const char kCancel[] = "ｷｬﾝｾﾙ";
 inline constexpr const char kPrintGraphs[] = "ｸﾞﾗﾌを印刷";

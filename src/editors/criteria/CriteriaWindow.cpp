@@ -95,6 +95,16 @@ void CriteriaWindow::buildCounts(const std::array<int, kViewpoints>& frameTops, 
             connect(box, &QLineEdit::textChanged, this, [this, v, box] { changeRule(v, box); });
         }
     }
+    // Grading by the criteria gives the letters without counts: the boxes
+    // stay for the relative mode but take no input.
+    if (Book().Evaluation.Criterion()) {
+        for (ViewpointCounts& row : counts_)
+            for (QWidget* control : std::initializer_list<QWidget*>{row.countA, row.countC, row.upA, row.upC})
+                control->setEnabled(false);
+        auto* note = new QLabel(U(criteria_texts::kCountsUnused), this);
+        note->setObjectName(QStringLiteral("lblCountsUnused"));
+        place(note, kFrameLeft, buttonTop - 360, kFrameWidth, kRowHeight);
+    }
     Command1 = new QPushButton(U(criteria_texts::kRegister), this);
     Command2 = new QPushButton(U(criteria_texts::kCancel), this);
     Command3 = new QPushButton(U(criteria_texts::kPrintGraphs), this);

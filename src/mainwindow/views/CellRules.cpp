@@ -1,5 +1,6 @@
 #include "mainwindow/views/CellRules.h"
 
+#include "core/EvaluationRules.h"
 #include "core/TextRules.h"
 
 #include <algorithm>
@@ -74,8 +75,12 @@ LetterRule StoredLetterRule(const GradeBook& book, const EvaluationTarget& targe
             target.base};
 }
 
-std::string StudentLetter(const GradeBook&, int, int rank, const LetterRule& rule)
+std::string StudentLetter(const GradeBook& book, int attendanceNumber, int rank, const LetterRule& rule)
 {
+    // Graded by the criteria, the letter is the student's points against
+    // the full marks, whatever his rank.
+    if (book.Evaluation.Criterion())
+        return CriterionLetter(book, attendanceNumber, rule.subject, rule.viewpoint, rule.period);
     // Unset counts (-1) give nobody A and put the B limit past the base.
     if (rank <= rule.countA)
         return "A";

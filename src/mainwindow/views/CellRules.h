@@ -42,8 +42,9 @@ struct LetterRule {
 LetterRule StoredLetterRule(const GradeBook& book, const EvaluationTarget& target);
 
 // The one place that says which letter ("A", "B" or "C") student
-// `attendanceNumber` gets in a column, given the student's shared rank.
-// The views and the distribution graphs both ask here.
+// `attendanceNumber` gets in a column, given the student's shared rank: by
+// the counts, or in criterion mode by the book's criteria (CriterionLetter,
+// empty without a test). The views and the distribution graphs both ask here.
 std::string StudentLetter(const GradeBook& book, int attendanceNumber, int rank, const LetterRule& rule);
 
 // What one student gets in a ranked column: rank 0 and no letter for a

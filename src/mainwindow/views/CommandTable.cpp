@@ -13,10 +13,13 @@ EnabledCommands CommandsFor(const CommandState& state)
     on.fileSaveAs = open;
     on.saveButton = open;
     on.edit = open && !state.viewpointShown;
+    on.evaluation = open;
     // The roster import is offered until a student is enrolled, printing from
     // then on; neither before the window has looked at the roster.
     on.nameBook = state.rosterChecked && !state.enrolled;
     on.print = state.rosterChecked && state.enrolled;
+    on.printSheets = on.print && open && state.classShown;
+    on.check = on.print && open;
     // Only a book with a file has versions; the history waits for the editor.
     on.versions = on.fileSave;
     on.undo = open && !state.editorOpen && state.canUndo;

@@ -11,6 +11,7 @@ struct CommandState {
     bool rosterChecked = false;    // the roster was looked at since the window's load
     bool enrolled = false;         // at least one named student
     bool viewpointShown = false;   // a viewpoint table is shown: it has no editor
+    bool classShown = false;       // the class node is selected
     bool editorOpen = false;       // an editor window has the book
     bool canUndo = false;          // there is a step to take back
     bool canRedo = false;          // there is an undone step to do again
@@ -25,7 +26,10 @@ struct EnabledCommands {
     bool saveButton = false;  // button "上書き保存"
     bool edit = false;        // edit command and button "編集"
     bool nameBook = false;    // roster import
+    bool evaluation = false;  // 評価の方法, whenever a book is open
     bool print = false;       // menu item and button "印刷"
+    bool printSheets = false; // 個人成績表を印刷, from the class node
+    bool check = false;       // 入力の確認
     bool versions = false;    // 以前の版を開く
     bool undo = false;
     bool redo = false;

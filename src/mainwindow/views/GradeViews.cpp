@@ -1,5 +1,6 @@
 #include "mainwindow/views/GradeViews.h"
 
+#include "core/EvaluationRules.h"
 #include "core/TextRules.h"
 #include "mainwindow/views/CellRules.h"
 #include "mainwindow/views/GridBase.h"
@@ -21,6 +22,7 @@ constexpr int kRankColumnWidth = 900;
 void StartTable(GradeBook& book, TextGrid& grid, int shownColumns)
 {
     grid.SetRows(book.StudentCount + 3);
+    grid.SetCols(kGridColumns);  // the evaluation list may have widened it
     book.ShownColumnCount = static_cast<Integer>(shownColumns);
     grid.SetColWidth(0, kNumberColumnWidth);
     grid.SetColWidth(1, kNameColumnWidth);
@@ -39,6 +41,23 @@ void SetValueColumn(TextGrid& grid, int col, int width, const std::string& heade
 }
 
 bool HasName(const GradeBook& book, int attendanceNumber) { return !book.StudentNames[attendanceNumber - 1].empty(); }
+
+// Ranks a viewpoint's summary part into rankColumn and writes the letters
+// of the book's mode: by rank and the A/C counts, or by the criteria, where
+// every named student with a score has a letter whatever his rank.
+void RankAndEvaluate(GradeBook& book, TextGrid& grid, int slot, int rankColumn, const EvaluationTarget& evaluation)
+{
+    if (!book.Evaluation.Criterion()) {
+        RankNumeric(book, grid, slot, rankColumn, &evaluation);
+        return;
+    }
+    RankNumeric(book, grid, slot, rankColumn, nullptr);
+    for (int i = 1; i <= book.StudentCount; ++i)
+        grid.SetTextMatrix(i, evaluation.column,
+                           HasName(book, i) ? CriterionLetter(book, i, evaluation.subject, evaluation.viewpoint,
+                                                              evaluation.period)
+                                            : std::string());
+}
 
 // The semester and year-round tables differ only in their slots, period and
 // caption. slots[p] is the summary slot of part p.
@@ -72,7 +91,7 @@ void DrawSummaryTable(GradeBook& book, TablePane& pane, const int (&slots)[kPart
             RankNumeric(book, grid, slots[p], 3 * p + 3, nullptr);
         } else {
             const EvaluationTarget evaluation{3 * p + 4, period, s, p, base};
-            RankNumeric(book, grid, slots[p], 3 * p + 3, &evaluation);
+            RankAndEvaluate(book, grid, slots[p], 3 * p + 3, evaluation);
         }
     }
 }
@@ -170,7 +189,7 @@ void ShowViewpointView(GradeBook& book, TablePane& pane)
 
     // This view takes the C count from the highest attendance number in use.
     const EvaluationTarget evaluation{14, m, s, v, book.StudentCount};
-    RankNumeric(book, grid, SemesterSummarySlot(m, s, v), 13, &evaluation);
+    RankAndEvaluate(book, grid, SemesterSummarySlot(m, s, v), 13, evaluation);
 }
 
 } // namespace miravel

@@ -34,6 +34,7 @@ void ShowRosterView(GradeBook& book, TablePane& pane)
     TextGrid& grid = pane.Grid;
     pane.Caption = CaptionLine(book);
     grid.SetRows(book.StudentCount + 3);
+    grid.SetCols(kGridColumns);  // the evaluation list may have widened it
     book.ShownColumnCount = 2;
     grid.SetColWidth(0, kNumberColumnWidth);
     grid.SetColWidth(1, kNameColumnWidth);

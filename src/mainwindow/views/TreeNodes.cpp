@@ -1,6 +1,8 @@
 #include "mainwindow/views/TreeNodes.h"
 
 #include "core/Defaults.h"
+#include "core/EvaluationRules.h"
+#include "mainwindow/views/EvaluationList.h"
 #include "core/TextRules.h"
 #include "mainwindow/views/GradeViews.h"
 
@@ -13,6 +15,22 @@ namespace {
 const char* const kClassKey = "HomeRoom";
 
 } // namespace
+
+const char* const kEvaluationListKey = "4";
+
+std::string EvaluationNodeKey(int period) { return kEvaluationListKey + Str(period); }
+
+int EvaluationPeriodOf(const std::string& key)
+{
+    if (KeyNumberAt(key, 1) != kEvaluationNode || key.size() < 3)
+        return -1;
+    return KeyNumberAt(key, 3) <= kYearRoundPeriod ? KeyNumberAt(key, 3) : -1;
+}
+
+int SubjectSubtreeNodes(const GradeBook& book)
+{
+    return 1 + ShownSemesters(book) * (1 + kTests * (1 + kViewpoints));
+}
 
 std::string SubjectNodeKey(int subject) { return "0" + Str(subject); }
 
@@ -61,7 +79,7 @@ std::vector<TreeNodeEntry> BuildTreeNodes(const GradeBook& book)
         const std::string& subjectName = book.SubjectTable[s][0];
         const int subjectNode = static_cast<int>(nodes.size());
         nodes.push_back({SubjectNodeKey(s), subjectName, SubjectKeys[s], 0});
-        for (int m = 0; m < kSemesters; ++m) {
+        for (int m = 0; m < ShownSemesters(book); ++m) {
             const int semesterNode = static_cast<int>(nodes.size());
             nodes.push_back({SemesterNodeKey(s, m), book.SemesterNames[m] + "(" + subjectName + ")",
                              SemesterKeys[m], subjectNode});
@@ -75,6 +93,11 @@ std::vector<TreeNodeEntry> BuildTreeNodes(const GradeBook& book)
             }
         }
     }
+    const int listNode = static_cast<int>(nodes.size());
+    nodes.push_back({kEvaluationListKey, "評価の一覧", "root", 0});
+    for (int m = 0; m < ShownSemesters(book); ++m)
+        nodes.push_back({EvaluationNodeKey(m), PeriodName(book, m), SemesterKeys[m], listNode});
+    nodes.push_back({EvaluationNodeKey(kYearRoundPeriod), PeriodName(book, kYearRoundPeriod), "root", listNode});
     return nodes;
 }
 
@@ -89,6 +112,12 @@ int KeyNumberAt(const std::string& key, int position)
 int SelectNodeIndexes(GradeBook& book, const std::string& key)
 {
     const int kind = KeyNumberAt(key, 1);
+    if (kind == kEvaluationNode) {
+        const int period = EvaluationPeriodOf(key);
+        if (period >= 0 && period < kSemesters)
+            book.CurrentSemester = static_cast<Integer>(period);
+        return kind;
+    }
     // Each kind carries the indexes of the levels above it.
     Integer* const levels[] = {&book.CurrentSubject, &book.CurrentSemester, &book.CurrentTest, &book.CurrentViewpoint};
     for (int level = 0; level <= kind && level < 4; ++level)
@@ -110,6 +139,10 @@ void ShowNodeView(GradeBook& book, TablePane& pane, int kind)
         break;
     case kViewpointNode:
         ShowViewpointView(book, pane);
+        break;
+    case kEvaluationNode:
+        if (EvaluationPeriodOf(book.CurrentNodeKey) >= 0)
+            ShowEvaluationListView(book, pane, EvaluationPeriodOf(book.CurrentNodeKey));
         break;
     default:
         break;

@@ -11,12 +11,23 @@
 
 namespace miravel {
 
-// 1 class + 6 subjects + 18 semesters + 180 tests + 540 viewpoints.
-constexpr int kTreeNodeCount = 745;
-// A subject node and its subtree: 1 + 3 + 30 + 90.
+// 1 class + 6 subjects + 18 semesters + 180 tests + 540 viewpoints, then the
+// evaluation list with its 3 semesters and 通年 (three terms).
+constexpr int kTreeNodeCount = 750;
+// A subject node and its subtree with three terms: 1 + 3 + 30 + 90.
 constexpr int kSubjectSubtreeNodes = 124;
 
-enum NodeKind { kSubjectNode = 0, kSemesterNode = 1, kTestNode = 2, kViewpointNode = 3 };
+enum NodeKind { kSubjectNode = 0, kSemesterNode = 1, kTestNode = 2, kViewpointNode = 3, kEvaluationNode = 4 };
+
+// The evaluation list's node is "4"; its periods are "4 0" .. "4 2" for the
+// semesters and "4 3" for 通年.
+extern const char* const kEvaluationListKey;
+std::string EvaluationNodeKey(int period);
+// The period of an evaluation node's key, -1 for the list node itself.
+int EvaluationPeriodOf(const std::string& key);
+
+// A subject node and its subtree in the book's term system.
+int SubjectSubtreeNodes(const GradeBook& book);
 
 struct TreeNodeEntry {
     std::string key;
@@ -25,8 +36,10 @@ struct TreeNodeEntry {
     int parent;  // position in the list, -1 for the class node
 };
 
-// All 745 nodes in tree order: the class, then each subject followed by its
-// semesters, each followed by its tests, each followed by its viewpoints.
+// All nodes in tree order: the class, then each subject followed by its
+// semesters, each followed by its tests, each followed by its viewpoints;
+// then the evaluation list and its periods. Two terms hide the third
+// semester everywhere.
 std::vector<TreeNodeEntry> BuildTreeNodes(const GradeBook& book);
 
 // "0 2", "1 2 0", "2 2 0 9", "3 2 0 9 1": the kind digit and each index
@@ -49,11 +62,12 @@ int RegisteredTestCount(const GradeBook& book);
 int KeyNumberAt(const std::string& key, int position);
 
 // Sets the selection indexes a grade node's key carries (the subject, and
-// the semester, test and viewpoint as far as its kind has them) and returns
-// the kind.
+// the semester, test and viewpoint as far as its kind has them; an
+// evaluation node its semester) and returns the kind.
 int SelectNodeIndexes(GradeBook& book, const std::string& key);
 
-// Draws the table of a grade node of `kind` for the current selection.
+// Draws the table of a grade node of `kind` for the current selection (an
+// evaluation node's period is read from CurrentNodeKey).
 void ShowNodeView(GradeBook& book, TablePane& pane, int kind);
 
 } // namespace miravel

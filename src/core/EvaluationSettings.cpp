@@ -1,0 +1,11 @@
+#include "core/EvaluationSettings.h"
+
+namespace miravel {
+
+bool EvaluationSettings::operator==(const EvaluationSettings& o) const
+{
+    return Mode == o.Mode && Terms == o.Terms && Cuts == o.Cuts && GradeA3 == o.GradeA3 && GradeC1 == o.GradeC1 &&
+           CheckedLetters == o.CheckedLetters;
+}
+
+} // namespace miravel

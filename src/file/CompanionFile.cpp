@@ -1,0 +1,194 @@
+#include "file/CompanionFile.h"
+
+#include "core/GradeBook.h"
+#include "file/SafeWrite.h"
+
+#include <filesystem>
+
+namespace miravel {
+
+namespace {
+
+constexpr char kExtension[] = ".miravel";
+
+std::string Trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos)
+        return std::string();
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+// A whole number made of 1..3 digits.
+bool ReadWhole(const std::string& text, int& value)
+{
+    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    value = std::stoi(text);
+    return true;
+}
+
+// "2.5" or "2" or "2.25" as hundredths; no locale is involved.
+bool ReadHundredths(const std::string& text, int& value)
+{
+    const auto dot = text.find('.');
+    int whole = 0, fraction = 0;
+    if (!ReadWhole(text.substr(0, dot), whole))
+        return false;
+    if (dot != std::string::npos) {
+        std::string digits = text.substr(dot + 1);
+        if (digits.empty() || digits.size() > 2 || !ReadWhole(digits, fraction))
+            return false;
+        if (digits.size() == 1)
+            fraction *= 10;
+    }
+    value = whole * 100 + fraction;
+    return true;
+}
+
+std::string HundredthsText(int value)
+{
+    std::string text = std::to_string(value / 100) + "." + std::to_string(value / 10 % 10);
+    if (value % 10)
+        text += std::to_string(value % 10);
+    return text;
+}
+
+// True only when nothing at all is at `path` (a broken link is something).
+bool NothingAt(const std::string& path)
+{
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(std::filesystem::u8path(path), error);
+    return status.type() == std::filesystem::file_type::not_found;
+}
+
+FileError Refused(int line, const std::string& reason) { return FileError{line, reason}; }
+
+FileResult ReadSetting(const std::string& section, const std::string& key, const std::string& value, int line,
+                       EvaluationSettings& s)
+{
+    if (section == "evaluation" && key == "mode") {
+        if (value != "relative" && value != "criterion")
+            return Refused(line, "mode は relative か criterion です。");
+        s.Mode = value == "criterion" ? EvaluationMode::Criterion : EvaluationMode::Relative;
+    } else if (section == "evaluation" && key == "terms") {
+        if (value != "3" && value != "2")
+            return Refused(line, "terms は 3 か 2 です。");
+        s.Terms = value == "2" ? 2 : 3;
+    } else if (section == "criterion" && key.size() == 4 && key[0] == 's' && key[2] == 'v' && key[1] >= '1' &&
+               key[1] <= '6' && key[3] >= '1' && key[3] <= '3') {
+        const auto slash = value.find('/');
+        CriterionCut cut;
+        if (slash == std::string::npos || !ReadWhole(value.substr(0, slash), cut.a) ||
+            !ReadWhole(value.substr(slash + 1), cut.c) || cut.a > 100 || cut.a <= cut.c)
+            return Refused(line, key + " は A/C の百分率（0〜100、A が C より大きい）です。");
+        s.Cuts[(key[1] - '1') * 3 + (key[3] - '1')] = cut;
+    } else if (section == "check" && key.size() >= 2 && key.size() <= 3 && key[0] == 'n' &&
+               key.find_first_not_of("0123456789", 1) == std::string::npos) {
+        const int n = std::stoi(key.substr(1));
+        if (n < 1 || n > kStudents || value.find_first_not_of("ABC123-") != std::string::npos)
+            return Refused(line, key + " は評価と評定の記録（A, B, C, 1, 2, 3, -）です。");
+        s.CheckedLetters.resize(kStudents);
+        s.CheckedLetters[n - 1] = value;
+    } else if (section == "grade" && (key == "a3" || key == "c1")) {
+        int hundredths = 0;
+        if (!ReadHundredths(value, hundredths) || hundredths < 100 || hundredths > 300)
+            return Refused(line, key + " は 1.0 から 3.0 までの数です。");
+        (key == "a3" ? s.GradeA3 : s.GradeC1) = hundredths;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string CompanionPath(const std::string& bookPath)
+{
+    const auto slash = bookPath.find_last_of("/\\");
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const auto dot = bookPath.find_last_of('.');
+    // A leading dot starts a hidden name, not an extension.
+    if (dot == std::string::npos || dot <= nameStart)
+        return bookPath + kExtension;
+    return bookPath.substr(0, dot) + kExtension;
+}
+
+std::string EvaluationSettingsText(const EvaluationSettings& s)
+{
+    std::string text = "[evaluation]\n";
+    text += std::string("mode=") + (s.Criterion() ? "criterion" : "relative") + "\n";
+    text += "terms=" + std::to_string(s.Terms) + "\n\n[criterion]\n";
+    for (int k = 0; k < kCriterionCuts; ++k)
+        text += "s" + std::to_string(k / 3 + 1) + "v" + std::to_string(k % 3 + 1) + "=" +
+                std::to_string(s.Cuts[k].a) + "/" + std::to_string(s.Cuts[k].c) + "\n";
+    text += "\n[grade]\na3=" + HundredthsText(s.GradeA3) + "\nc1=" + HundredthsText(s.GradeC1) + "\n";
+    // The check list's record of letters, one line per student it knew.
+    if (!s.CheckedLetters.empty())
+        text += "\n[check]\n";
+    for (std::size_t i = 0; i < s.CheckedLetters.size(); ++i)
+        if (!s.CheckedLetters[i].empty())
+            text += "n" + std::to_string(i + 1) + "=" + s.CheckedLetters[i] + "\n";
+    return text;
+}
+
+FileResult ParseEvaluationSettings(const std::string& text, EvaluationSettings& settings)
+{
+    EvaluationSettings read;
+    std::string section;
+    std::size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    for (int line = 1; start <= text.size(); ++line) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string content = text.substr(start, end - start);
+        start = end + 1;
+        // Comments: a line starting with "#" or ";", or " #" after a value.
+        const auto comment = content.find(" #");
+        if (comment != std::string::npos)
+            content.erase(comment);
+        content = Trimmed(content);
+        if (content.empty() || content[0] == '#' || content[0] == ';')
+            continue;
+        if (content.front() == '[' && content.back() == ']') {
+            section = Trimmed(content.substr(1, content.size() - 2));
+            continue;
+        }
+        const auto equals = content.find('=');
+        if (equals == std::string::npos) {
+            settings = EvaluationSettings{};
+            return Refused(line, "「キー=値」の形ではありません。");
+        }
+        if (FileResult error =
+                ReadSetting(section, Trimmed(content.substr(0, equals)), Trimmed(content.substr(equals + 1)), line, read)) {
+            settings = EvaluationSettings{};
+            return error;
+        }
+    }
+    if (read.GradeC1 > read.GradeA3) {
+        settings = EvaluationSettings{};
+        return Refused(0, "c1 が a3 より大きくなっています。");
+    }
+    settings = read;
+    return std::nullopt;
+}
+
+FileResult ReadCompanion(const std::string& bookPath, EvaluationSettings& settings)
+{
+    settings = EvaluationSettings{};
+    const std::string path = CompanionPath(bookPath);
+    if (NothingAt(path))
+        return std::nullopt;
+    std::string text;
+    if (FileResult error = ReadWholeFile(path, text))
+        return error;
+    return ParseEvaluationSettings(text, settings);
+}
+
+FileResult WriteCompanion(const std::string& bookPath, const EvaluationSettings& settings)
+{
+    const std::string path = CompanionPath(bookPath);
+    if (settings.IsDefault() && NothingAt(path))
+        return std::nullopt;
+    return WriteFileAtomically(path, EvaluationSettingsText(settings));
+}
+
+} // namespace miravel

@@ -1,0 +1,44 @@
+#pragma once
+// The companion file of a grade book: its evaluation settings, beside the
+// book under the book's name with the extension ".miravel", in UTF-8 INI
+// form. The book's own file never changes for them.
+//
+//   [evaluation]
+//   mode=relative        relative or criterion
+//   terms=3              3 or 2
+//   [criterion]
+//   s1v1=80/50           A at or above 80 %, C below 50 % (s1v1 .. s6v3)
+//   [grade]
+//   a3=2.5               評定 3 at or above this mean letter (A=3, B=2, C=1)
+//   c1=1.5               評定 1 below it
+//   [check]
+//   n5=AB-2...           the check list's record of student 5's letters and 評定
+
+#include "core/EvaluationSettings.h"
+#include "file/FileError.h"
+
+#include <string>
+
+namespace miravel {
+
+// 3年1組.txt -> 3年1組.miravel; a name without extension gets ".miravel".
+std::string CompanionPath(const std::string& bookPath);
+
+std::string EvaluationSettingsText(const EvaluationSettings& settings);
+
+// Missing keys keep the defaults; unknown sections and keys are passed
+// over. A value that is not understood refuses the whole text, and
+// `settings` is then left as the defaults.
+FileResult ParseEvaluationSettings(const std::string& text, EvaluationSettings& settings);
+
+// The settings of the book at `bookPath`. No companion file gives the
+// defaults and no error; a file that cannot be read or understood gives the
+// defaults and the reason.
+FileResult ReadCompanion(const std::string& bookPath, EvaluationSettings& settings);
+
+// Written beside the book with every save, atomically. A book that never had
+// a companion and keeps the default settings gets none, so it stays exactly
+// as it was.
+FileResult WriteCompanion(const std::string& bookPath, const EvaluationSettings& settings);
+
+} // namespace miravel

@@ -1,0 +1,34 @@
+#pragma once
+// The evaluation list (評価の一覧) of a period: every student's letters of
+// all 18 subject viewpoints and each subject's 評定, as the period's views
+// give them in the book's mode.
+
+#include "core/GradeBook.h"
+#include "mainwindow/views/TablePane.h"
+
+#include <string>
+#include <vector>
+
+namespace miravel {
+
+// 2 fixed columns and 4 per subject (three letters and the 評定).
+constexpr int kEvaluationListColumns = 26;
+
+struct StudentEvaluation {
+    std::string letters[kSubjects][kViewpoints];  // "A", "B", "C" or empty
+    std::string grades[kSubjects];                // "3", "2", "1" or empty
+};
+
+// Entry n - 1 for attendance number n = 1..StudentCount, for period 0..2 (a
+// semester) or 3 (通年). The letters are those the semester or year-round
+// view shows; a number without a name has none.
+std::vector<StudentEvaluation> EvaluatePeriod(const GradeBook& book, int period);
+
+// The semester's name, or "通年" for period 3.
+std::string PeriodName(const GradeBook& book, int period);
+
+// Draws the list of `period` into the pane: 26 columns, StudentCount + 2
+// rows (two header rows), and sets ShownColumnCount.
+void ShowEvaluationListView(GradeBook& book, TablePane& pane, int period);
+
+} // namespace miravel

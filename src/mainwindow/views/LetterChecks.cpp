@@ -1,0 +1,119 @@
+#include "mainwindow/views/LetterChecks.h"
+
+#include "core/EvaluationRules.h"
+#include "mainwindow/views/EvaluationList.h"
+#include "mainwindow/views/TreeNodes.h"
+
+namespace miravel {
+
+namespace {
+
+constexpr int kPerSubject = kViewpoints + 1;
+constexpr int kPerPeriod = kSubjects * kPerSubject;
+constexpr char kNone = '-';
+
+const char* const kSeparator = "　";
+
+bool Shown(const GradeBook& book, int period) { return period == kYearRoundPeriod || period < ShownSemesters(book); }
+
+std::string StudentLabel(const GradeBook& book, int n)
+{
+    return "出席番号 " + std::to_string(n) + " " + book.StudentNames[n - 1];
+}
+
+// What position `at` of a student's record stands for: "国語　一学期　表現".
+std::string RecordPlace(const GradeBook& book, int at, int& period)
+{
+    period = at / kPerPeriod;
+    const int s = at % kPerPeriod / kPerSubject;
+    const int v = at % kPerSubject;
+    return book.SubjectTable[s][0] + kSeparator + PeriodName(book, period) + kSeparator +
+           (v < kViewpoints ? book.SubjectTable[s][v + 1] : std::string("評定"));
+}
+
+std::string Shown(char letter) { return letter == kNone ? std::string("なし") : std::string(1, letter); }
+
+} // namespace
+
+std::vector<std::string> RecordLetters(GradeBook& book)
+{
+    std::vector<std::string> record(kStudents, std::string(kPeriods * kPerPeriod, kNone));
+    for (int p = 0; p < kPeriods; ++p) {
+        if (!Shown(book, p))
+            continue;
+        const std::vector<StudentEvaluation> list = EvaluatePeriod(book, p);
+        for (std::size_t i = 0; i < list.size(); ++i)
+            for (int s = 0; s < kSubjects; ++s)
+                for (int k = 0; k < kPerSubject; ++k) {
+                    const std::string& text = k < kViewpoints ? list[i].letters[s][k] : list[i].grades[s];
+                    if (!text.empty())
+                        record[i][p * kPerPeriod + s * kPerSubject + k] = text[0];
+                }
+    }
+    return record;
+}
+
+std::vector<GradeFinding> CheckGradeExtremes(GradeBook& book)
+{
+    std::vector<GradeFinding> findings;
+    if (!book.Evaluation.Criterion())
+        return findings;
+    for (int p = 0; p < kPeriods; ++p) {
+        if (!Shown(book, p))
+            continue;
+        const std::vector<StudentEvaluation> list = EvaluatePeriod(book, p);
+        for (int s = 0; s < kSubjects; ++s)
+            for (std::size_t i = 0; i < list.size(); ++i) {
+                const std::string& grade = list[i].grades[s];
+                const char* odd = grade == "3" ? "C" : grade == "1" ? "A" : nullptr;
+                bool found = false;
+                for (int v = 0; odd && v < kViewpoints; ++v)
+                    found = found || list[i].letters[s][v] == odd;
+                if (found)
+                    findings.push_back({EvaluationNodeKey(p), book.SubjectTable[s][0] + kSeparator +
+                                                                  PeriodName(book, p) + "：" +
+                                                                  StudentLabel(book, static_cast<int>(i) + 1) +
+                                                                  "の評定 " + grade + " に " + odd + " があります"});
+            }
+    }
+    return findings;
+}
+
+std::vector<GradeFinding> CheckChangedLetters(const GradeBook& book, const std::vector<std::string>& before,
+                                              const std::vector<std::string>& now)
+{
+    std::vector<GradeFinding> findings;
+    if (before.size() != now.size())
+        return findings;
+    for (int n = 1; n <= book.StudentCount; ++n) {
+        const std::string& was = before[n - 1];
+        const std::string& is = now[n - 1];
+        if (book.StudentNames[n - 1].empty() || was.size() != is.size() || was == is)
+            continue;
+        std::string changes;
+        int firstPeriod = -1;
+        for (std::size_t at = 0; at < is.size(); ++at) {
+            if (was[at] == is[at])
+                continue;
+            int period = 0;
+            changes += (changes.empty() ? "" : "、") + RecordPlace(book, static_cast<int>(at), period) + " " +
+                       Shown(was[at]) + "→" + Shown(is[at]);
+            if (firstPeriod < 0)
+                firstPeriod = period;
+        }
+        findings.push_back(
+            {EvaluationNodeKey(firstPeriod), StudentLabel(book, n) + "：前回の確認から変わりました（" + changes + "）"});
+    }
+    return findings;
+}
+
+std::vector<GradeFinding> CheckGrades(GradeBook& book)
+{
+    std::vector<GradeFinding> findings = CheckScores(book, ShownSemesters(book));
+    for (auto&& more : {CheckGradeExtremes(book), CheckChangedLetters(book, book.Evaluation.CheckedLetters,
+                                                                       RecordLetters(book))})
+        findings.insert(findings.end(), more.begin(), more.end());
+    return findings;
+}
+
+} // namespace miravel

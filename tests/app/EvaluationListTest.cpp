@@ -1,0 +1,73 @@
+#include "app/CommandLine.h"
+#include "file/CompanionFile.h"
+#include "file/Cp932.h"
+#include "file/GradeBookFile.h"
+#include "file/FileTestSupport.h"
+#include "views/ViewTestBook.h"
+
+#include <gtest/gtest.h>
+
+using namespace miravel;
+using namespace miravel::test;
+
+namespace {
+
+// Points and full marks of one test part, for numbers 1 and 3 (2 has no name).
+void Scores(GradeBook& book, int subject, int test, int viewpoint, float first, float third, float fullMarks)
+{
+    auto& slot = book.Scores[TestSlot(0, subject, test, viewpoint)];
+    slot[0] = first;
+    slot[2] = third;
+    slot[kFullMarksColumn] = fullMarks;
+}
+
+class EvaluationListTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::string bookPath = dir.file("3年1組.txt");
+    std::unique_ptr<GradeBook> book = ClassBook({"山田", "", "佐藤"}, {"2026", "3年", "1組", "山田"});
+    std::string out, err;
+
+    void SetUp() override
+    {
+        Scores(*book, 0, 0, 0, 38, 22, 50);    // 76 % and 44 % against the companion's 75/45
+        Scores(*book, 0, 0, 1, 50, -2, -1);    // no full marks count as 100; absent: no letter
+        Scores(*book, 0, 0, 2, 90, -1, 100);   // 160 of 200 over two tests
+        Scores(*book, 0, 1, 2, 70, -1, 100);
+        Scores(*book, 1, 0, 0, 49.5f, 100, 100);
+        book->Evaluation.Mode = EvaluationMode::Criterion;
+        book->Evaluation.Cuts[0] = {75, 45};
+        ASSERT_FALSE(WriteGradeBook(bookPath, *book));
+        ASSERT_FALSE(WriteCompanion(bookPath, book->Evaluation));
+    }
+
+    std::string exportView(const std::string& view)
+    {
+        const std::string csv = dir.file("out.csv");
+        std::filesystem::remove(csv);
+        EXPECT_EQ(RunHeadless(ParseCommandLine({"--export-csv", csv, "--view", view, bookPath}), out, err), 0) << err;
+        return readBytes(csv);
+    }
+};
+
+TEST_F(EvaluationListTest, CriterionListAgainstAHandWrittenCsv)
+{
+    EXPECT_EQ(exportView("evaluations:1"), *Utf8ToCp932(dataFile("views/evaluation_list.csv")));
+    // The semester view's letter column follows the same percentages.
+    const std::string semester = *Cp932ToUtf8(exportView("semester:1,1"));
+    EXPECT_NE(semester.find("\r\n 1,山田,,,A,,,B,,,A,"), std::string::npos) << semester;
+}
+
+TEST_F(EvaluationListTest, RelativeListHasTheViewsLetters)
+{
+    std::filesystem::remove(CompanionPath(bookPath));
+    using namespace miravel::testing;
+    StoreValues(*book, SemesterSummarySlot(0, 0, 0), {90, -1, 60}, 75);
+    SetCounts(*book, 0, 0, 0, 1, 1);
+    ASSERT_FALSE(WriteGradeBook(bookPath, *book));
+    const std::string list = *Cp932ToUtf8(exportView("evaluations:1"));
+    EXPECT_NE(list.find("\r\n 1,山田,A,,,3,"), std::string::npos) << list;
+    EXPECT_NE(list.find("\r\n 3,佐藤,C,,,1,"), std::string::npos) << list;
+}
+
+} // namespace
