@@ -7,6 +7,7 @@
 #include "file/CsvExport.h"
 #include "file/GradeBookFile.h"
 #include "file/SafeWrite.h"
+#include "file/SavedVersions.h"
 #include "file/SameFile.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/views/LetterChecks.h"
@@ -22,6 +23,7 @@ const char* const kUsage =
     "        miravel --check 成績ファイル\n"
     "        miravel --export-csv 出力.csv --view 表 成績ファイル\n"
     "        miravel --print-pdf 出力.pdf --view 表 成績ファイル\n"
+    "        miravel --versions 成績ファイル\n"
     "\n"
     "  成績ファイル            起動時に開くファイル\n"
     "  --check FILE            FILE を成績ファイルとして読み、学級の見出しを表示する\n"
@@ -29,6 +31,7 @@ const char* const kUsage =
     "                          （見つかれば終了コード 1）\n"
     "  --export-csv OUT        画面を使わずに、表を CSV ファイル OUT に保存する\n"
     "  --print-pdf OUT         画面を使わずに、印刷する表を PDF ファイル OUT に保存する\n"
+    "  --versions FILE         FILE の以前の版を新しい順に一行ずつ表示する（保存日時、バイト数、説明）\n"
     "  --view VIEW             保存する表（ツリーの項目、番号は 1 から数える）:\n"
     "                            class                 学級（名簿）\n"
     "                            subject:S             科目 S の通年\n"
@@ -100,6 +103,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
                 return fail(command.error);
             if (!value(command.output))
                 return fail("--print-pdf の後に出力ファイルを指定してください。");
+        } else if (arg == "--versions") {
+            if (!choose(CommandLine::Action::Versions, arg))
+                return fail(command.error);
         } else if (arg == "--view") {
             if (!command.view.empty())
                 return fail("--view は一度だけ指定してください。");
@@ -286,6 +292,13 @@ int RunHeadless(const CommandLine& command, std::string& out, std::string& err)
     case CommandLine::Action::PrintPdf:
         err += "--print-pdf はこの経路では実行できません。\n";  // main runs it through RunPrintPdf
         return 1;
+    case CommandLine::Action::Versions:
+        if (command.dataFolder.empty()) {
+            err += "以前の版を保存するフォルダーがありません。\n";
+            return 1;
+        }
+        out += VersionLines(ListVersions(VersionFolderOf(VersionsRoot(command.dataFolder), command.file)));
+        return 0;
     case CommandLine::Action::Check:
     case CommandLine::Action::CheckGrades:
     case CommandLine::Action::ExportCsv:

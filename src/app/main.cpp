@@ -5,7 +5,11 @@
 #include "mainwindow/GuardedApplication.h"
 #include "mainwindow/RunWindow.h"
 #include "print/StudentSheetPrintCommand.h"
+#include "platform/QtPlatform.h"
 #include "print/TablePrintCommand.h"
+
+#include <QCoreApplication>
+#include <QFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,7 +32,11 @@ int main(int argc, char** argv)
 {
     try {
         const std::vector<std::string> args(argv + 1, argv + argc);
-        const miravel::CommandLine command = miravel::ParseCommandLine(args);
+        miravel::CommandLine command = miravel::ParseCommandLine(args);
+        if (command.action == miravel::CommandLine::Action::Versions) {
+            QCoreApplication::setApplicationName(QStringLiteral("Miravel"));
+            command.dataFolder = QFile::encodeName(miravel::StandardDataFolder()).toStdString();
+        }
         if (command.action == miravel::CommandLine::Action::PrintPdf)
             return miravel::PrintPdfWithoutDisplay(argc, argv, command);
         if (command.action != miravel::CommandLine::Action::Window) {

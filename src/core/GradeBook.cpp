@@ -76,18 +76,11 @@ void EnableMainWindow()
 
 void SetEnableMainWindowHook(EnableMainWindowHook hook) { enableMainWindowHook = hook; }
 
-void GradeBook::MarkChanged()
+void GradeBook::MarkChanged(const std::string& step)
 {
     SavedState = true;
     if (documentChangedHook)
-        documentChangedHook(false);
-}
-
-void GradeBook::MarkRegistered()
-{
-    SavedState = true;
-    if (documentChangedHook)
-        documentChangedHook(true);
+        documentChangedHook(step);
 }
 
 void SetDocumentChangedHook(DocumentChangedHook hook) { documentChangedHook = hook; }

@@ -101,12 +101,12 @@ struct GradeBook : GradeDocument {
 
     // Anything that changes the document after it was opened or saved calls
     // this, so closing or exiting asks before unsaved work is dropped.
-    // It also tells the main window, which keeps a recovery copy.
-    void MarkChanged();
-    // The same for a change the teacher finished on purpose (a registration,
-    // a transfer-out, an import): the recovery copy is written before this
-    // returns, where MarkChanged lets a burst of changes share one copy.
-    void MarkRegistered();
+    // It also tells the main window, which keeps a recovery copy. A change
+    // the teacher finished on purpose (a registration, a transfer-out, an
+    // import) gives its name ("学級の登録"): it can be undone as one step and
+    // its recovery copy is written before this returns. A change without a
+    // name belongs to the step before it, and a burst of them shares one copy.
+    void MarkChanged(const std::string& step = std::string());
 
     // Replaces every persistent member, leaving selection and run-time state.
     void ReplaceDocument(GradeDocument&& document) { static_cast<GradeDocument&>(*this) = std::move(document); }
@@ -120,9 +120,9 @@ void EnableMainWindow();
 using EnableMainWindowHook = void (*)();
 void SetEnableMainWindowHook(EnableMainWindowHook hook);
 
-// Called by GradeBook::MarkChanged() and MarkRegistered() (`registered`
-// true) after every change; set by the main window.
-using DocumentChangedHook = void (*)(bool registered);
+// Called by GradeBook::MarkChanged() after every change, with the step's
+// name or an empty one; set by the main window.
+using DocumentChangedHook = void (*)(const std::string& step);
 void SetDocumentChangedHook(DocumentChangedHook hook);
 
 } // namespace miravel

@@ -22,8 +22,9 @@ constexpr char kRecordExtension[] = ".recovery";
 constexpr char kKeptRecordExtension[] = ".info";
 constexpr char kRecordHeading[] = "Miravel recovery copy";
 
-// A stable file name for a path: FNV-1a, 64 bits, in hex.
-std::string keyOf(const std::string& originalPath)
+} // namespace
+
+std::string PathKey(const std::string& originalPath)
 {
     std::uint64_t hash = 14695981039346656037ull;
     for (unsigned char c : originalPath) {
@@ -34,6 +35,8 @@ std::string keyOf(const std::string& originalPath)
     std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
     return text;
 }
+
+namespace {
 
 bool runningElsewhere(long processId)
 {
@@ -50,8 +53,9 @@ bool endsWith(const std::string& text, const std::string& end)
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-// "2025/04/07 09:30:15" -> "20250407-093015".
-std::string stampOf(const std::string& time)
+} // namespace
+
+std::string FileStampOf(const std::string& time)
 {
     std::string stamp;
     for (char c : time) {
@@ -63,8 +67,7 @@ std::string stampOf(const std::string& time)
     return stamp.empty() ? "undated" : stamp;
 }
 
-// The original file's name without its extension; "新規" for a new book.
-std::string nameOf(const std::string& originalPath)
+std::string BookNameOf(const std::string& originalPath)
 {
     if (originalPath.empty())
         return "新規";
@@ -74,6 +77,8 @@ std::string nameOf(const std::string& originalPath)
         name.erase(dot);
     return name.empty() ? "新規" : name;
 }
+
+namespace {
 
 FileError fileSystemFailure(const std::error_code& error)
 {
@@ -85,7 +90,7 @@ FileError fileSystemFailure(const std::error_code& error)
 RecoveryRecord RecoveryFilesFor(const std::string& folder, const std::string& originalPath, long processId)
 {
     const std::string key =
-        (originalPath.empty() ? std::string("new") : keyOf(originalPath)) + "-" + std::to_string(processId);
+        (originalPath.empty() ? std::string("new") : PathKey(originalPath)) + "-" + std::to_string(processId);
     RecoveryRecord record;
     record.copyPath = (fs::u8path(folder) / fs::u8path(key + kCopyExtension)).u8string();
     record.recordPath = (fs::u8path(folder) / fs::u8path(key + kRecordExtension)).u8string();
@@ -213,7 +218,7 @@ bool CopyIsNewerThanOriginal(const RecoveryRecord& record)
 FileResult KeepDatedCopy(const RecoveryRecord& record, std::string& keptPath)
 {
     const fs::path folder = fs::u8path(record.copyPath).parent_path();
-    const std::string base = nameOf(record.originalPath) + "-" + stampOf(record.time);
+    const std::string base = BookNameOf(record.originalPath) + "-" + FileStampOf(record.time);
     auto taken = [&folder](const std::string& name) {
         std::error_code ignored;
         return fs::exists(folder / fs::u8path(name + kCopyExtension), ignored) ||

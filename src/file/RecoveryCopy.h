@@ -59,6 +59,14 @@ bool CopyIsNewerThanOriginal(const RecoveryRecord& record);
 // they are no longer offered but nothing is lost. Gives the kept copy's path.
 FileResult KeepDatedCopy(const RecoveryRecord& record, std::string& keptPath);
 
+// A stable file name for a path (64-bit FNV-1a in hex), and a book's file
+// name without its extension ("新規" for a book never saved): the recovery
+// copies and the saved versions are kept under these.
+std::string PathKey(const std::string& path);
+std::string BookNameOf(const std::string& originalPath);
+// A time as part of a file name: "2025/04/07 09:30:15" -> "20250407-093015".
+std::string FileStampOf(const std::string& time);
+
 // The side record's text, and back. False when the text is not a record.
 std::string RecoveryRecordText(const RecoveryRecord& record);
 bool ParseRecoveryRecord(const std::string& text, RecoveryRecord& record);

@@ -1,5 +1,6 @@
 #include "file/RosterImport.h"
 
+#include "core/StepNames.h"
 #include "file/Cp932.h"
 #include "file/FieldText.h"
 #include "file/SafeWrite.h"
@@ -101,7 +102,7 @@ RosterImportResult ImportRoster(GradeBook& book, const std::vector<std::string>&
     }
     book.StudentCount = static_cast<Integer>(result.imported);
     if (changed)
-        book.MarkRegistered();
+        book.MarkChanged(RosterImportStep());
     return result;
 }
 

@@ -6,6 +6,7 @@
 #include "core/Defaults.h"
 #include "core/GradeBook.h"
 #include "file/CompanionFile.h"
+#include "core/UndoHistory.h"
 #include "file/GradeBookFile.h"
 #include "file/RecoveryCopy.h"
 #include "file/SafeWrite.h"
@@ -70,6 +71,7 @@ void frmMain::mnuFileNew_Click()
     TreeView1_refresh();
     // Nothing is lost yet: only a change makes leaving ask.
     book.SavedState = false;
+    history_->Reset(book);
     showDocumentCommands(false);
     SetStatusHint(message(texts::kHintNew));
     ShowNewView();
@@ -118,6 +120,7 @@ void frmMain::showOpenedDocument(bool saveOffered)
     TreeView1_refresh();
     // The book is as its file holds it.
     book.SavedState = false;
+    history_->Reset(book);
     showDocumentCommands(saveOffered);
     SetStatusHint(message(texts::kHintClass));
     showClassCaption();
@@ -215,6 +218,7 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
     GradeBook& book = Book();
     if (!confirmOverwrite(path))
         return SaveOutcome::Cancelled;
+    keepVersionBeforeSaving(path);
     SaveReport report;
     if (const FileResult error = WriteGradeBook(LocalPath(path), book, report)) {
         platform_.ShowMessage(this, FailureText(texts::kCannotSave, path, *error), message(texts::kProgramTitle),
@@ -230,6 +234,7 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
     }
     noteDiskState(LocalPath(path), StampOf(LocalPath(path)));
     book.SavedState = false;
+    history_->MarkSaved();
     commands_.hasFileName = true;
     applyCommands();
     if (report.BackupMissing())
@@ -329,6 +334,7 @@ void frmMain::mnuFileClose_Click()
     GradeBook& book = Book();
     InitDefaults(book);
     book.CurrentFilePath.clear();
+    history_->Reset(book);
     TreeView1->Clear();
     pane_.Grid.Clear();
     // The load procedure leaves only New and Open on offer.

@@ -41,6 +41,7 @@ void frmMain::createMenus()
     mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFileSaveAs = AddItem(mnuFile, texts::kMenuFileSaveAs, "mnuFileSaveAs");
     mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    mnuFileVersions = AddItem(mnuFile, texts::kMenuFileVersions, "mnuFileVersions");
     mnuCSVSaveAs = AddItem(mnuFile, texts::kMenuCsvSaveAs, "mnuCSVSaveAs");
     mnuFile->addSeparator();
     mnuFilePageSetup = AddItem(mnuFile, texts::kMenuFilePageSetup, "mnuFilePageSetup");
@@ -57,6 +58,11 @@ void frmMain::createMenus()
     mnuEditEvaluation = AddItem(mnuEdit, texts::kMenuEditEvaluation, "mnuEditEvaluation");
     mnuEdit->addSeparator();
     mnuEditCheck = AddItem(mnuEdit, texts::kMenuEditCheck, "mnuEditCheck");
+    mnuEdit->addSeparator();
+    mnuEditUndo = AddItem(mnuEdit, texts::kMenuEditUndo, "mnuEditUndo");
+    mnuEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuEditRedo = AddItem(mnuEdit, texts::kMenuEditRedo, "mnuEditRedo");
+    mnuEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
     mnuHelp = menuBar()->addMenu(QString::fromUtf8(texts::kMenuHelp));
     mnuHelpContents = AddItem(mnuHelp, texts::kMenuHelpContents, "mnuHelpContents");
@@ -75,6 +81,7 @@ void frmMain::createMenus()
     connect(mnuFileClose, &QAction::triggered, this, &frmMain::mnuFileClose_Click);
     connect(mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
     connect(mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
+    connect(mnuFileVersions, &QAction::triggered, this, &frmMain::mnuFileVersions_Click);
     connect(mnuCSVSaveAs, &QAction::triggered, this, &frmMain::mnuCSVSaveAs_Click);
     connect(mnuFilePageSetup, &QAction::triggered, this, &frmMain::mnuFilePageSetup_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &frmMain::mnuFilePrint_Click);
@@ -84,6 +91,8 @@ void frmMain::createMenus()
     connect(mnuEditNameBook, &QAction::triggered, this, &frmMain::mnuEditNameBook_Click);
     connect(mnuEditEvaluation, &QAction::triggered, this, &frmMain::mnuEditEvaluation_Click);
     connect(mnuEditCheck, &QAction::triggered, this, &frmMain::mnuEditCheck_Click);
+    connect(mnuEditUndo, &QAction::triggered, this, &frmMain::mnuEditUndo_Click);
+    connect(mnuEditRedo, &QAction::triggered, this, &frmMain::mnuEditRedo_Click);
     connect(mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);
 }
 

@@ -16,6 +16,7 @@ inline constexpr const char kMenuFileOpen[] = "開く(&O)...";
 inline constexpr const char kMenuFileClose[] = "閉じる(&C)";
 inline constexpr const char kMenuFileSave[] = "上書き保存(&S)";
 inline constexpr const char kMenuFileSaveAs[] = "名前を付けて保存(&A)...";
+inline constexpr const char kMenuFileVersions[] = "以前の版を開く(&V)...";
 inline constexpr const char kMenuCsvSaveAs[] = "画面の表をCSVで保存";
 inline constexpr const char kMenuFilePageSetup[] = "ﾍﾟｰｼﾞ設定(&U)...";
 inline constexpr const char kMenuFilePrint[] = "画面の表を印刷(&P)...";
@@ -26,6 +27,10 @@ inline constexpr const char kMenuEditProperty[] = "学級・科目・試験・�
 inline constexpr const char kMenuEditNameBook[] = "生徒名簿ﾌｧｲﾙの読み込み";
 inline constexpr const char kMenuEditEvaluation[] = "評価の方法(&M)...";
 inline constexpr const char kMenuEditCheck[] = "入力の確認(&K)...";
+// Undo and redo; with a step to take, "：" and the step's name follow.
+inline constexpr const char kMenuEditUndo[] = "元に戻す";
+inline constexpr const char kMenuEditRedo[] = "やり直し";
+inline constexpr const char kStepNameSeparator[] = "：";
 inline constexpr const char kMenuHelp[] = "ﾍﾙﾌﾟ(&H)";
 inline constexpr const char kMenuHelpContents[] = "ヘルプ(&C)";
 
@@ -134,5 +139,21 @@ inline constexpr const char kOpenedElsewhere[] = "このファイルは別のMir
 inline constexpr const char kReadOnlyCaption[] = "（読み取り専用）";
 inline constexpr const char kSaveOntoOpenedElsewhere[] = "このファイルは別のMiravelで開かれているため保存できません。別のファイル名を指定してください。";
 inline constexpr const char kChangedOnDisk[] = "ファイルは他のプログラムで変更されています。上書きしますか？";
+
+// Saved versions of the book.
+inline constexpr const char kVersionsTitle[] = "以前の版を開く";
+inline constexpr const char kVersionsNote[] = "保存のたびに、保存する直前の内容を版として残しています（新しい順に30版まで）。"
+                                              "開いた版は名前のない新しい成績ファイルになり、元のファイルは変わりません。";
+inline constexpr const char kVersionsList[] = "版の一覧";
+inline constexpr const char kVersionColumnTime[] = "保存した日時";
+inline constexpr const char kVersionColumnDescription[] = "その保存で加えた変更";
+inline constexpr const char kVersionColumnStudents[] = "生徒数";
+inline constexpr const char kVersionColumnTests[] = "試験の数";
+inline constexpr const char kVersionOpen[] = "開く(&O)";
+inline constexpr const char kVersionCancel[] = "ｷｬﾝｾﾙ";
+inline constexpr const char kVersionUnreadable[] = "（読み込めません）";
+inline constexpr const char kNoVersions[] = "この成績ファイルには以前の版がまだありません。版は保存のたびに作られます。";
+inline constexpr const char kCannotReadVersion[] = "以前の版を読み込めません。";
+inline constexpr const char kCannotKeepVersion[] = "注意：以前の版を残せませんでした。ファイルは保存します。";
 
 } // namespace miravel::texts

@@ -1,6 +1,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "core/GradeBook.h"
+#include "core/UndoHistory.h"
 #include "mainwindow/FlexGrid.h"
 #include "mainwindow/GridMirror.h"
 #include "mainwindow/MainWindowTexts.h"
@@ -50,6 +51,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
         [this] { return platform_.Now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")); },
         [this](const QString& note) { sbStatusBar->showMessage(note, 15000); });
     lock_ = std::make_unique<BookLock>();
+    history_ = std::make_unique<UndoHistory>();
     createMenus();
     createToolBar();
     Form_Load();
@@ -258,6 +260,8 @@ void frmMain::applyCommands()
     // The check list speaks of the book open; without one it has nothing to say.
     if (checkWindow_ && !on.check)
         checkWindow_->close();
+    enable(on.versions, {mnuFileVersions});
+    showUndoCommands();
     UpdateCaption();
 }
 
@@ -398,6 +402,8 @@ void frmMain::openEditor(EditorKind kind)
     editors_.emplace_back(editor);
     editor->show();
     setEnabled(false);
+    commands_.editorOpen = true;
+    showUndoCommands();
 }
 
 void frmMain::enableMainWindowHook()
@@ -406,20 +412,28 @@ void frmMain::enableMainWindowHook()
         theMainForm->editorClosed();
 }
 
-void frmMain::documentChangedHook(bool registered)
+void frmMain::documentChangedHook(const std::string& step)
 {
     if (!theMainForm)
         return;
-    if (registered)
-        theMainForm->recovery_->WriteAtOnce();
-    else
+    // A named step is a change the teacher finished on purpose: it can be
+    // undone on its own, and its recovery copy is written before we return.
+    if (step.empty()) {
+        theMainForm->history_->Absorb(Book());
         theMainForm->recovery_->DocumentChanged();
+    } else {
+        theMainForm->history_->Record(step, Book());
+        theMainForm->recovery_->WriteAtOnce();
+    }
+    theMainForm->showUndoCommands();
     theMainForm->UpdateCaption();
 }
 
 void frmMain::editorClosed()
 {
     setEnabled(true);
+    commands_.editorOpen = false;
+    showUndoCommands();
     // The editor is still finishing its own handler; the table is redrawn
     // once it has closed, as when the window gets the focus back. The focus
     // is asked for too: without a window manager nobody would hand it over.

@@ -35,6 +35,7 @@ class NavigationTree;
 class BookLock;
 class Platform;
 class RecoveryKeeper;
+class UndoHistory;
 struct RecoveryRecord;
 struct EvaluationSettings;
 
@@ -76,6 +77,7 @@ public:
     QAction* mnuFileClose = nullptr;
     QAction* mnuFileSave = nullptr;
     QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuFileVersions = nullptr;
     QAction* mnuCSVSaveAs = nullptr;
     QAction* mnuFilePageSetup = nullptr;
     QAction* mnuFilePrint = nullptr;
@@ -86,6 +88,8 @@ public:
     QAction* mnuEditNameBook = nullptr;
     QAction* mnuEditEvaluation = nullptr;  // 評価の方法
     QAction* mnuEditCheck = nullptr;
+    QAction* mnuEditUndo = nullptr;
+    QAction* mnuEditRedo = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContents = nullptr;
 
@@ -135,6 +139,11 @@ public:
     void OfferRecovery();
     // Keeps the recovery copy of unsaved changes.
     RecoveryKeeper& Recovery() { return *recovery_; }
+    // The steps Undo and Redo take back and do again.
+    UndoHistory& History() { return *history_; }
+    // Opens a saved version of the book as a new unnamed document, after the
+    // usual question about the open one. False when nothing was opened.
+    bool openVersion(const QString& path);
 
     // Commands.
     void mnuFileNew_Click();
@@ -143,6 +152,9 @@ public:
     bool mnuFileSave_Click();
     bool mnuFileSaveAs_Click();
     void mnuFileExit_Click();
+    void mnuFileVersions_Click();
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
     void mnuCSVSaveAs_Click();
     void mnuFilePageSetup_Click();
     void mnuFilePrint_Click();
@@ -225,6 +237,15 @@ private:
     RecoveryAnswer offerRecovery(const RecoveryRecord& copy);
     bool restoreCopy(const RecoveryRecord& copy);
     static void documentChangedHook(bool registered);
+    static void documentChangedHook(const std::string& step);
+
+    // Undo, redo and saved versions.
+    // Undo and redo as the history and the editors allow, with the names of
+    // their steps; called by applyCommands and after every change.
+    void showUndoCommands();
+    void showBookAfterStep();
+    void keepVersionBeforeSaving(const QString& path);
+    std::string versionFolder() const;
 
     // Tree helpers.
     void showPlaceholderNode();
@@ -246,6 +267,7 @@ private:
     QString lockedPath_;     // the book this window holds or shows read-only
     std::string diskPath_;   // the file as last read or written
     DiskStamp diskStamp_;
+    std::unique_ptr<UndoHistory> history_;
     PaneLayout layout_;
     int treeFrameTwips_ = 0;  // the divider as the teacher left it; 0 = the resize rule
     CommandState commands_;

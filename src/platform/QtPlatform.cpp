@@ -156,9 +156,13 @@ QString QtPlatform::ShortDateFormat() const { return JapaneseShortDateFormat(QLo
 
 QDateTime QtPlatform::Now() const { return QDateTime::currentDateTime(); }
 
-QString QtPlatform::DataFolder() const
+QString StandardDataFolder()
 {
+    if (QCoreApplication::applicationName().isEmpty())
+        QCoreApplication::setApplicationName(QStringLiteral("Miravel"));
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
+
+QString QtPlatform::DataFolder() const { return StandardDataFolder(); }
 
 } // namespace miravel

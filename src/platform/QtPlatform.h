@@ -8,6 +8,10 @@
 
 namespace miravel {
 
+// The per-user folder for the program's own files under the application
+// name "Miravel" (also for the command line, which has no QtPlatform).
+QString StandardDataFolder();
+
 class QtPlatform : public Platform {
 public:
     QtPlatform();

@@ -102,11 +102,11 @@ TEST_F(Recovery, ARegistrationWritesTheCopyAtOnceAndAStaleCopyIsMarked)
 {
     const QString file = writeBook("class.txt", {"佐藤"});
     open(file);
-    Book().MarkRegistered();
+    Book().MarkChanged("学級の登録");
     EXPECT_EQ(keeper().CopiesWritten(), 1);
     const RecoveryRecord copy = copyOf(file);
     QFile::setPermissions(QString::fromStdString(copy.copyPath), QFileDevice::ReadOwner); // the next copy fails
-    Book().MarkRegistered();
+    Book().MarkChanged("学級の登録");
     EXPECT_EQ(keeper().CopiesWritten(), 1);
     RecoveryRecord record;
     ASSERT_TRUE(ParseRecoveryRecord(readAll(QString::fromStdString(copy.recordPath)).toStdString(), record));

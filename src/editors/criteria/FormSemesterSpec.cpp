@@ -1,5 +1,6 @@
 #include "editors/criteria/FormSemesterSpec.h"
 
+#include "core/StepNames.h"
 #include "editors/criteria/CriteriaTexts.h"
 #include "editors/criteria/UpDown.h"
 
@@ -72,7 +73,8 @@ void FormSemesterSpec::Command1_Click()
         }
     }
     storeCounts();
-    Book().MarkRegistered();
+    GradeBook& book = Book();
+    book.MarkChanged(SemesterCriteriaStep(book, book.CurrentSubject, book.CurrentSemester));
     closeEditor();
 }
 

@@ -1,5 +1,6 @@
 #include "editors/criteria/FormSubjectSpec.h"
 
+#include "core/StepNames.h"
 #include "editors/criteria/CriteriaRules.h"
 #include "editors/criteria/CriteriaTexts.h"
 #include "editors/criteria/UpDown.h"
@@ -172,7 +173,7 @@ void FormSubjectSpec::Command1_Click()
     for (int v = 0; v < kViewpoints; ++v)
         book.SubjectTable[s][v + 1] = viewpointNames[v];
     storeCounts();
-    book.MarkRegistered();
+    book.MarkChanged(YearRoundCriteriaStep(book, s));
     closeEditor();
 }
 

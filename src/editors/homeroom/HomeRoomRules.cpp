@@ -1,5 +1,6 @@
 #include "editors/homeroom/HomeRoomRules.h"
 
+#include "core/StepNames.h"
 #include "core/TextRules.h"
 #include "file/FieldText.h"
 #include "mainwindow/MainWindowTexts.h"
@@ -142,7 +143,7 @@ std::optional<UnstorableEntry> RegisterHomeRoom(GradeBook& book, const HomeRoomE
             }
         }
     }
-    book.MarkRegistered();
+    book.MarkChanged(ClassRegistrationStep());
     return std::nullopt;
 }
 
@@ -154,7 +155,7 @@ void TransferOut(GradeBook& book, int studentNo)
     book.StudentNames[column].clear();
     for (int slot = 0; slot < kSlots; ++slot)
         book.Scores[slot][column] = kNoValue;
-    book.MarkRegistered();
+    book.MarkChanged(TransferOutStep(studentNo));
 }
 
 } // namespace miravel

@@ -1,5 +1,6 @@
 #include "editors/testspec/TestRegistration.h"
 
+#include "core/StepNames.h"
 #include "core/TextRules.h"
 #include "editors/testspec/ScoreTable.h"
 #include "editors/testspec/TestSpecTexts.h"
@@ -105,7 +106,7 @@ void RegisterTest(GradeBook& book, const TextGrid& grid, const TestDefinition& d
             book.Scores[base + k][kFullMarksColumn] = static_cast<Single>(LeadingNumber(definition.fullMarks[k]));
 
     book.EditAccepted = true;
-    book.MarkRegistered();
+    book.MarkChanged(TestRegistrationStep(book, book.CurrentSubject, book.CurrentSemester, book.CurrentTest));
 }
 
 void RecomputeSemesterSummary(GradeBook& book, int semester, int subject)

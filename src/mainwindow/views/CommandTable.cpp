@@ -20,6 +20,10 @@ EnabledCommands CommandsFor(const CommandState& state)
     on.print = state.rosterChecked && state.enrolled;
     on.printSheets = on.print && open && state.classShown;
     on.check = on.print && open;
+    // Only a book with a file has versions; the history waits for the editor.
+    on.versions = on.fileSave;
+    on.undo = open && !state.editorOpen && state.canUndo;
+    on.redo = open && !state.editorOpen && state.canRedo;
     return on;
 }
 

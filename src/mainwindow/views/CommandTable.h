@@ -13,6 +13,9 @@ struct CommandState {
     bool viewpointShown = false;   // a viewpoint table is shown: it has no editor
     bool classShown = false;       // the class node is selected
     bool readOnly = false;         // another window has the book: Save As only
+    bool editorOpen = false;       // an editor window has the book
+    bool canUndo = false;          // there is a step to take back
+    bool canRedo = false;          // there is an undone step to do again
 };
 
 struct EnabledCommands {
@@ -28,6 +31,9 @@ struct EnabledCommands {
     bool print = false;       // menu item and button "印刷"
     bool printSheets = false; // 個人成績表を印刷, from the class node
     bool check = false;       // 入力の確認
+    bool versions = false;    // 以前の版を開く
+    bool undo = false;
+    bool redo = false;
 };
 
 EnabledCommands CommandsFor(const CommandState& state);

@@ -6,6 +6,8 @@
 #include "core/TextRules.h"
 #include "mainwindow/views/GradeViews.h"
 
+#include <string_view>
+
 namespace miravel {
 
 namespace {
@@ -56,6 +58,16 @@ const char* TestNodeImage(const GradeBook& book, int subject, int semester, int 
         if (book.Scores[TestSlot(semester, subject, test, part)][kAverageColumn] >= 0)
             return "lighton";
     return "lightoff";
+}
+
+int RegisteredTestCount(const GradeBook& book)
+{
+    int count = 0;
+    for (int s = 0; s < kSubjects; ++s)
+        for (int m = 0; m < kSemesters; ++m)
+            for (int t = 0; t < kTests; ++t)
+                count += std::string_view(TestNodeImage(book, s, m, t)) == "lighton" ? 1 : 0;
+    return count;
 }
 
 std::vector<TreeNodeEntry> BuildTreeNodes(const GradeBook& book)

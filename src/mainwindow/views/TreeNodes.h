@@ -53,6 +53,8 @@ std::string ViewpointNodeKey(int subject, int semester, int test, int viewpoint)
 std::string TestNodeText(const GradeBook& book, int subject, int semester, int test);
 // "lightoff" while no viewpoint of the test has a class average, else "lighton".
 const char* TestNodeImage(const GradeBook& book, int subject, int semester, int test);
+// The tests shown as registered ("lighton") over every subject and semester.
+int RegisteredTestCount(const GradeBook& book);
 
 // The number at a 1-based character position of a key: the kind at 1, the
 // indexes at 3, 5, 7 and 9. A character that is not a digit, or one beyond

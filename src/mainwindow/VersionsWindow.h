@@ -1,0 +1,36 @@
+#pragma once
+// The list of a book's saved versions, newest first, from which one is
+// chosen to open: 以前の版を開く.
+
+#include <QDialog>
+#include <QString>
+
+#include <vector>
+
+class QPushButton;
+class QTreeWidget;
+
+namespace miravel {
+
+struct VersionRow {
+    QString path;         // the kept file
+    QString time;         // "2025/04/07 09:30:15"
+    QString description;  // the changes of the save that replaced it
+    int students = -1;    // -1: the version could not be read
+    int tests = -1;
+};
+
+class VersionsWindow : public QDialog {
+    Q_OBJECT
+public:
+    VersionsWindow(const std::vector<VersionRow>& rows, QWidget* parent);
+
+    // The version chosen when the dialog was accepted.
+    QString ChosenPath() const;
+
+    QTreeWidget* List = nullptr;
+    QPushButton* OpenButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+};
+
+} // namespace miravel

@@ -1,0 +1,54 @@
+#include "file/SavedVersions.h"
+
+#include "file/FileTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace miravel;
+using namespace miravel::test;
+
+namespace {
+
+class SavedVersions : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::string book = dir.file("3年1組.txt");
+    std::string folder = VersionFolderOf(VersionsRoot(dir.file("data")), book);
+
+    // A save of `content` over the book, as the window makes it.
+    void save(const std::string& content, const std::string& description)
+    {
+        ASSERT_FALSE(KeepVersion(folder, book, content, "2025/04/07 09:30:15", description).has_value());
+        writeBytes(book, content);
+    }
+};
+
+TEST_F(SavedVersions, EachSaveKeepsWhatItReplacesNewestFirst)
+{
+    save("first", "");  // nothing to replace yet
+    save("second", "学級の登録");
+    save("second", "");  // the same bytes: nothing is replaced
+    save("third", "国語 一学期 第 1回 試験の登録、出席番号 5 の転出");
+    EXPECT_EQ(VersionLines(ListVersions(folder)),
+              "2025/04/07 09:30:15\t6\t国語 一学期 第 1回 試験の登録、出席番号 5 の転出\n"
+              "2025/04/07 09:30:15\t5\t学級の登録\n");
+}
+
+TEST_F(SavedVersions, TheThirtyFirstDropsTheOldest)
+{
+    save("save 0", "");
+    for (int n = 1; n <= 31; ++n)
+        save("save " + std::to_string(n), "step " + std::to_string(n));
+    const auto versions = ListVersions(folder);
+    ASSERT_EQ(versions.size(), 30u);
+    EXPECT_EQ(readBytes(versions.front().path), "save 30");
+    EXPECT_EQ(readBytes(versions.back().path), "save 1");  // "save 0" went
+}
+
+TEST(VersionFolder, OnePerBookNamedFromItsWholePath)
+{
+    EXPECT_NE(VersionFolderOf("/v", "/a/3年1組.txt"), VersionFolderOf("/v", "/b/3年1組.txt"));
+    EXPECT_EQ(VersionFolderOf("/v", "/a/x/../3年1組.txt"), VersionFolderOf("/v", "/a/3年1組.txt"));
+}
+
+} // namespace
