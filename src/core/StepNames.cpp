@@ -10,6 +10,8 @@ std::string TransferOutStep(int studentNo) { return "出席番号" + Str(student
 
 std::string RosterImportStep() { return "生徒名簿の読み込み"; }
 
+std::string EvaluationMethodStep() { return "評価の方法の登録"; }
+
 std::string TestRegistrationStep(const GradeDocument& book, int subject, int semester, int test)
 {
     return book.SubjectTable[subject][0] + " " + book.SemesterNames[semester] + " 第" + Str(test + 1) + "回 試験の登録";

@@ -1,5 +1,6 @@
 #include "file/SavedVersions.h"
 
+#include "file/CompanionFile.h"
 #include "file/RecoveryCopy.h"
 #include "file/SafeWrite.h"
 
@@ -60,12 +61,33 @@ std::vector<std::string> stemsIn(const std::string& folder)
     return stems;
 }
 
+// A version's companion: the companion name of its kept book file.
+fs::path companionOf(const fs::path& folder, const std::string& stem)
+{
+    return fs::u8path(CompanionPath((folder / fs::u8path(stem + kBookExtension)).u8string()));
+}
+
 void removeVersion(const fs::path& folder, const std::string& stem)
 {
     std::error_code ignored;
     // The record goes first: a book file without one is never listed.
     fs::remove(folder / fs::u8path(stem + kInfoExtension), ignored);
     fs::remove(folder / fs::u8path(stem + kBookExtension), ignored);
+    fs::remove(companionOf(folder, stem), ignored);
+}
+
+// The book's companion, when it has one, beside the kept file under the
+// companion name of that file, so the version reads back like any book.
+FileResult keepCompanion(const std::string& bookPath, const fs::path& folder, const std::string& stem)
+{
+    const std::string companion = CompanionPath(bookPath);
+    std::error_code missing;
+    if (!fs::exists(fs::u8path(companion), missing))
+        return std::nullopt;
+    std::string bytes;
+    if (auto error = ReadWholeFile(companion, bytes))
+        return error;
+    return WriteFileAtomically(companionOf(folder, stem).u8string(), bytes);
 }
 
 // A stem not yet taken: the stamp, then the stamp with "-02", "-03", ...
@@ -74,7 +96,8 @@ std::string freeStem(const fs::path& folder, const std::string& stamp)
     std::string stem = stamp;
     std::error_code ignored;
     for (int n = 2; fs::exists(folder / fs::u8path(stem + kInfoExtension), ignored) ||
-                    fs::exists(folder / fs::u8path(stem + kBookExtension), ignored);
+                    fs::exists(folder / fs::u8path(stem + kBookExtension), ignored) ||
+                    fs::exists(companionOf(folder, stem), ignored);
          ++n) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, "-%02d", n);
@@ -116,6 +139,10 @@ FileResult KeepVersion(const std::string& folder, const std::string& bookPath, c
     const fs::path book = fs::u8path(folder) / fs::u8path(stem + kBookExtension);
     if (auto error = WriteFileAtomically(book.u8string(), bytes))
         return error;
+    if (auto error = keepCompanion(bookPath, fs::u8path(folder), stem)) {
+        removeVersion(fs::u8path(folder), stem);
+        return error;
+    }
     const std::string info = std::string(kInfoHeading) + kTimeKey + time + "\n" + kDescriptionKey + description + "\n";
     if (auto error = WriteFileAtomically((fs::u8path(folder) / fs::u8path(stem + kInfoExtension)).u8string(), info)) {
         removeVersion(fs::u8path(folder), stem);

@@ -5,8 +5,9 @@
 // was done since the save before. The newest 30 versions of a book are kept.
 //
 // In a book's folder, per version:
-//   <stamp>.txt    the replaced file, byte for byte
-//   <stamp>.info   UTF-8 lines "time=" and "description="
+//   <stamp>.txt      the replaced file, byte for byte
+//   <stamp>.info     UTF-8 lines "time=" and "description="
+//   <stamp>.miravel  the companion beside the replaced file, when it had one
 // where <stamp> is the time of saving ("20250407-093015", "-02" and on for
 // more saves within the same second), so name order is time order.
 

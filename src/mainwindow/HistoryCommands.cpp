@@ -140,6 +140,8 @@ bool frmMain::openVersion(const QString& path)
         inform(FailureText(texts::kCannotReadVersion, path, *error));
         return false;
     }
+    // The version's own evaluation settings, kept beside it when the book had any.
+    readCompanionOf(QFile::encodeName(path).toStdString(), document->Evaluation);
     if (!askToSaveBeforeLeaving())
         return false;
     // A new book without a name: Save asks for one, so the version's file

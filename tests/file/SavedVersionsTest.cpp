@@ -1,8 +1,11 @@
 #include "file/SavedVersions.h"
 
+#include "file/CompanionFile.h"
 #include "file/FileTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace miravel;
 using namespace miravel::test;
@@ -43,6 +46,21 @@ TEST_F(SavedVersions, TheThirtyFirstDropsTheOldest)
     ASSERT_EQ(versions.size(), 30u);
     EXPECT_EQ(readBytes(versions.front().path), "save 30");
     EXPECT_EQ(readBytes(versions.back().path), "save 1");  // "save 0" went
+}
+
+TEST_F(SavedVersions, AVersionKeepsTheCompanionTheBookHadThen)
+{
+    save("first", "");
+    writeBytes(CompanionPath(book), "[evaluation]\nmode=criterion\n");
+    save("second", "評価の方法の登録");
+    std::filesystem::remove(CompanionPath(book));
+    save("third", "学級の登録");
+    const auto versions = ListVersions(folder);
+    ASSERT_EQ(versions.size(), 2u);
+    EXPECT_EQ(readBytes(versions.back().path), "first");
+    EXPECT_EQ(readBytes(CompanionPath(versions.back().path)), "[evaluation]\nmode=criterion\n");
+    EXPECT_EQ(readBytes(versions.front().path), "second");
+    EXPECT_FALSE(std::filesystem::exists(CompanionPath(versions.front().path)));
 }
 
 TEST(VersionFolder, OnePerBookNamedFromItsWholePath)

@@ -1,6 +1,7 @@
 #include "editors/evaluation/FormEvaluationMethod.h"
 
 #include "core/EvaluationRules.h"
+#include "core/StepNames.h"
 #include "editors/evaluation/EvaluationMethodRules.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/frmMain.h"
@@ -188,7 +189,7 @@ void FormEvaluationMethod::Command1_Click()
     if (termsChanged)
         ApplyTerms(book, settings.Terms);
     book.Evaluation = settings;
-    book.MarkChanged();
+    book.MarkChanged(EvaluationMethodStep());
     if (frmMain* main = MainForm())
         main->EvaluationSettingsChanged(termsChanged);
     closeEditor();
