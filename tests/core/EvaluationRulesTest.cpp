@@ -47,26 +47,21 @@ TEST(CriterionLetter, UsesTheCutOfItsOwnSubjectViewpoint)
     auto book = test::ClassBook({"青木"});
     book->Scores[TestSlot(0, 2, 0, 1)][0] = 70;
     book->Evaluation.Cuts[2 * kViewpoints + 1] = {70, 40};
-    EXPECT_EQ(CriterionLetter(*book, 1, 2, 1, 0), "A");
-    EXPECT_EQ(CriterionLetter(*book, 1, 2, 0, 0), "");
+    EXPECT_EQ(CriterionLetter(*book, 1, 2, 1, 0) + CriterionLetter(*book, 1, 2, 0, 0), "A");
 }
 
 TEST(SubjectGrade, CutPoints)
 {
-    EvaluationSettings settings;
-    struct Case {
+    const struct {
         std::string letters[kViewpoints];
         const char* grade;
     } cases[] = {
-        {{"A", "A", "B"}, "3"},  // 2.67
-        {{"A", "B", ""}, "3"},   // exactly 2.5: only the letters present count
-        {{"A", "B", "B"}, "2"},  // 2.33
-        {{"B", "C", ""}, "2"},   // exactly 1.5
-        {{"B", "C", "C"}, "1"},  // 1.33
-        {{"", "", ""}, ""},
+        {{"A", "A", "B"}, "3"}, {{"A", "B", ""}, "3"},  // exactly 2.5: only the letters present count
+        {{"A", "B", "B"}, "2"}, {{"B", "C", ""}, "2"},  // exactly 1.5
+        {{"B", "C", "C"}, "1"}, {{"", "", ""}, ""},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(SubjectGrade(settings, c.letters), c.grade) << c.letters[0] << c.letters[1] << c.letters[2];
+    for (const auto& [letters, grade] : cases)
+        EXPECT_EQ(SubjectGrade(EvaluationSettings{}, letters), grade) << letters[0] << letters[1] << letters[2];
 }
 
 TEST(GradeLevelWithoutGrades, FirstDigitHalfOrFullWidth)
@@ -77,20 +72,19 @@ TEST(GradeLevelWithoutGrades, FirstDigitHalfOrFullWidth)
         EXPECT_FALSE(GradeLevelWithoutGrades(level)) << level;
 }
 
-TEST(ApplyTerms, TwoTermsRenameAndThreeRestoreKeepingData)
+TEST(ApplyTerms, TwoTermsRenameAndThreeRestoreKeepingDataAndTypedNames)
 {
     auto book = test::FreshBook();
+    const auto names = [&] { return book->SemesterNames[0] + book->SemesterNames[1] + book->SemesterNames[2]; };
     book->Scores[SemesterSummarySlot(2, 0, 0)][0] = 75;
     ApplyTerms(*book, 2);
     EXPECT_EQ(ShownSemesters(*book), 2);
-    EXPECT_EQ(book->SemesterNames[0] + book->SemesterNames[1] + book->SemesterNames[2], "前期後期三学期");
-    EXPECT_EQ(book->SlotTitles[TestSlot(1, 5, 9, 2)][0], "後期");
+    EXPECT_EQ(names() + book->SlotTitles[TestSlot(1, 5, 9, 2)][0], "前期後期三学期後期");
     ApplyTerms(*book, 3);
     EXPECT_EQ(ShownSemesters(*book), 3);
-    EXPECT_EQ(book->SemesterNames[0] + book->SemesterNames[1] + book->SemesterNames[2], "一学期二学期三学期");
+    EXPECT_EQ(names(), "一学期二学期三学期");
     EXPECT_EQ(book->Scores[SemesterSummarySlot(2, 0, 0)][0], 75);
-    // Names the teacher typed are his own in either system.
-    book->SemesterNames[0] = "春学期";
+    book->SemesterNames[0] = "春学期";  // typed by the teacher: his own in either system
     ApplyTerms(*book, 2);
     EXPECT_EQ(book->SemesterNames[0], "春学期");
 }

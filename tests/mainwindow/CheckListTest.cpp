@@ -16,9 +16,9 @@ using CheckList = WindowTest;
 TEST_F(CheckList, EnterAndDoubleClickSelectTheNamedNode)
 {
     auto book = ClassBook({"青木", "井上"});
-    book->Scores[TestSlot(1, 2, 3, 0)][0] = 10;  // 理科, second semester, fourth test: 井上 has no score
-    book->Scores[TestSlot(1, 2, 3, 0)][kAverageColumn] = 10;
-    book->Scores[TestSlot(1, 2, 3, 0)][kFullMarksColumn] = 50;
+    auto& slot = book->Scores[TestSlot(1, 2, 3, 0)];  // 理科, second semester, fourth test: 井上 has no score
+    slot[0] = slot[kAverageColumn] = 10;
+    slot[kFullMarksColumn] = 50;
     const QString file = path(U("3年1組.txt"));
     ASSERT_FALSE(WriteGradeBook(QFile::encodeName(file).toStdString(), *book));
     start();
@@ -33,8 +33,7 @@ TEST_F(CheckList, EnterAndDoubleClickSelectTheNamedNode)
     EXPECT_EQ(Book().CurrentNodeKey, TestNodeKey(2, 1, 3));
     EXPECT_EQ(window->TreeView1->currentItem(), window->TreeView1->NodeByKey(U(TestNodeKey(2, 1, 3).c_str())));
 
-    QListWidgetItem* last = checks->List->item(2);
-    const QRect rect = checks->List->visualItemRect(last);
+    const QRect rect = checks->List->visualItemRect(checks->List->item(2));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(checks));
     QTest::mousePress(checks->List->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     QTest::mouseDClick(checks->List->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());

@@ -47,14 +47,14 @@ TEST(StudentSheetPage, LettersAndGradesAreThoseOfTheEvaluationList)
     const PageDocument pages = LayoutStudentSheets(GatherStudentSheets(*book, NamedStudents(*book)), "", kA4Portrait);
     ASSERT_EQ(pages.size(), 4u);
     int shown = 0;
+    const int numbers[] = {1, 2, 4, 5};
     for (int p = 0; p < kPeriods; ++p) {
         const std::vector<StudentEvaluation> list = EvaluatePeriod(*book, p);
-        const int numbers[] = {1, 2, 4, 5};
         for (int page = 0; page < 4; ++page)
             for (int s = 0; s < kSubjects; ++s)
                 for (int row = 0; row <= kSheetGradeRow; ++row) {
-                    const StudentEvaluation& student = list[numbers[page] - 1];
-                    const std::string& want = row < kViewpoints ? student.letters[s][row] : student.grades[s];
+                    const StudentEvaluation& one = list[numbers[page] - 1];
+                    const std::string& want = row < kViewpoints ? one.letters[s][row] : one.grades[s];
                     EXPECT_EQ(TextAt(pages[page], SheetLetterPoint(s, row, p)), want) << page << s << row << p;
                     shown += !want.empty();
                 }
