@@ -9,7 +9,7 @@
 #include "file/GradeBookFile.h"
 #include "mainwindow/NavigationTree.h"
 #include "mainwindow/frmMain.h"
-#include "mainwindow/views/EvaluationList.h"
+#include "grades/EvaluationList.h"
 #include "platform/ScriptedPlatform.h"
 
 #include <QCoreApplication>

@@ -11,7 +11,7 @@
 #include "file/SystemCalls.h"
 #include "mainwindow/NavigationTree.h"
 #include "mainwindow/frmMain.h"
-#include "mainwindow/views/TreeNodes.h"
+#include "grades/TreeNodes.h"
 #include "platform/ScriptedPlatform.h"
 
 #include "FullBook.h"

@@ -2,9 +2,9 @@
 // out and drawn into a PDF (the work of the print command and --print-pdf).
 
 #include "core/GradeBook.h"
-#include "mainwindow/views/GradeViews.h"
-#include "mainwindow/views/GridBase.h"
-#include "mainwindow/views/TreeNodes.h"
+#include "grades/GradeViews.h"
+#include "grades/GridBase.h"
+#include "grades/TreeNodes.h"
 #include "platform/JapaneseFonts.h"
 #include "print/PdfFile.h"
 #include "print/TablePage.h"

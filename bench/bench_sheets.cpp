@@ -1,8 +1,8 @@
 // The per-student sheets of a full class (40 pages) laid out and drawn into
 // a PDF, and the check list of a full book.
 
-#include "mainwindow/views/LetterChecks.h"
-#include "mainwindow/views/StudentSheets.h"
+#include "grades/LetterChecks.h"
+#include "grades/StudentSheets.h"
 #include "platform/JapaneseFonts.h"
 #include "print/PdfFile.h"
 #include "print/StudentSheetPage.h"

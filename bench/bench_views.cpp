@@ -3,8 +3,8 @@
 
 #include "core/Defaults.h"
 #include "core/GradeBook.h"
-#include "mainwindow/views/GradeViews.h"
-#include "mainwindow/views/GridBase.h"
+#include "grades/GradeViews.h"
+#include "grades/GridBase.h"
 
 #include "FullBook.h"
 

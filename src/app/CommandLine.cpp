@@ -10,9 +10,9 @@
 #include "file/SavedVersions.h"
 #include "file/SameFile.h"
 #include "mainwindow/MainWindowTexts.h"
-#include "mainwindow/views/LetterChecks.h"
-#include "mainwindow/views/GridBase.h"
-#include "mainwindow/views/TreeNodes.h"
+#include "grades/LetterChecks.h"
+#include "grades/GridBase.h"
+#include "grades/TreeNodes.h"
 
 #include <memory>
 

@@ -2,7 +2,7 @@
 // The program's command-line face: options that work without any display.
 
 #include "core/GradeBook.h"
-#include "mainwindow/views/TablePane.h"
+#include "grades/TablePane.h"
 
 #include <optional>
 #include <string>

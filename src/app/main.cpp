@@ -4,9 +4,9 @@
 #include "file/FileError.h"
 #include "mainwindow/GuardedApplication.h"
 #include "mainwindow/RunWindow.h"
-#include "print/StudentSheetPrintCommand.h"
+#include "mainwindow/StudentSheetPrintCommand.h"
 #include "platform/QtPlatform.h"
-#include "print/TablePrintCommand.h"
+#include "mainwindow/TablePrintCommand.h"
 
 #include <QCoreApplication>
 #include <QFile>

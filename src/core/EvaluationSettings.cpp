@@ -5,7 +5,7 @@ namespace miravel {
 bool EvaluationSettings::operator==(const EvaluationSettings& o) const
 {
     return Mode == o.Mode && Terms == o.Terms && Cuts == o.Cuts && GradeA3 == o.GradeA3 && GradeC1 == o.GradeC1 &&
-           CheckedLetters == o.CheckedLetters;
+           CheckedLetters == o.CheckedLetters && StudentCodes == o.StudentCodes && StudentAccounts == o.StudentAccounts;
 }
 
 } // namespace miravel

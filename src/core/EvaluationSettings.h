@@ -14,6 +14,8 @@ namespace miravel {
 
 // Subjects times viewpoints; the grade book checks it matches its own.
 constexpr int kCriterionCuts = 18;
+// Attendance numbers 1..40; the grade book checks it matches its own.
+constexpr int kStudentRecords = 40;
 
 enum class EvaluationMode { Relative, Criterion };
 
@@ -36,6 +38,11 @@ struct EvaluationSettings {
     // Every student's letters and 評定 as the check list (入力の確認) last saw
     // them, entry n - 1 for attendance number n; empty until it was opened.
     std::vector<std::string> CheckedLetters;
+    // What the school's systems know a student by: a student code (児童コード)
+    // and an account (login ID or e-mail), entry n - 1 for attendance number
+    // n; empty when not known.
+    CheckedArray<std::string, kStudentRecords> StudentCodes;
+    CheckedArray<std::string, kStudentRecords> StudentAccounts;
 
     bool Criterion() const { return Mode == EvaluationMode::Criterion; }
     bool IsDefault() const { return *this == EvaluationSettings{}; }

@@ -24,6 +24,7 @@ constexpr int kSlots = 816;
 constexpr int kColumns = 45;
 constexpr int kSubjectViewpoints = kSubjects * kViewpoints; // 18
 static_assert(kSubjectViewpoints == kCriterionCuts, "one criterion cut per subject and viewpoint");
+static_assert(kStudents == kStudentRecords, "one code and account per attendance number");
 constexpr int kSubjectCatalogueSize = 10;
 constexpr int kViewpointCatalogueSize = 20;
 constexpr int kWorkingEntries = 41;

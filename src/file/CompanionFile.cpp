@@ -90,6 +90,17 @@ FileResult ReadSetting(const std::string& section, const std::string& key, const
             return Refused(line, key + " は評価と評定の記録（A, B, C, 1, 2, 3, -）です。");
         s.CheckedLetters.resize(kStudents);
         s.CheckedLetters[n - 1] = value;
+    } else if (section == "students" && (key.rfind("code", 0) == 0 || key.rfind("account", 0) == 0)) {
+        const bool code = key[0] == 'c';
+        const std::string number = key.substr(code ? 4 : 7);
+        int n = 0;
+        if (!ReadWhole(number, n) || n < 1 || n > kStudentRecords || number[0] == '0')
+            return Refused(line, key + " の番号は 1 から 40 までです。");
+        // One line of printable text: a control character would break the line.
+        for (unsigned char c : value)
+            if (c < 0x20 || c == 0x7F)
+                return Refused(line, key + " に使えない文字があります。");
+        (code ? s.StudentCodes : s.StudentAccounts)[n - 1] = value;
     } else if (section == "grade" && (key == "a3" || key == "c1")) {
         int hundredths = 0;
         if (!ReadHundredths(value, hundredths) || hundredths < 100 || hundredths > 300)
@@ -127,6 +138,15 @@ std::string EvaluationSettingsText(const EvaluationSettings& s)
     for (std::size_t i = 0; i < s.CheckedLetters.size(); ++i)
         if (!s.CheckedLetters[i].empty())
             text += "n" + std::to_string(i + 1) + "=" + s.CheckedLetters[i] + "\n";
+    std::string students;
+    for (int i = 0; i < kStudentRecords; ++i) {
+        if (!s.StudentCodes[i].empty())
+            students += "code" + std::to_string(i + 1) + "=" + s.StudentCodes[i] + "\n";
+        if (!s.StudentAccounts[i].empty())
+            students += "account" + std::to_string(i + 1) + "=" + s.StudentAccounts[i] + "\n";
+    }
+    if (!students.empty())
+        text += "\n[students]\n" + students;
     return text;
 }
 

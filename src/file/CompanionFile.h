@@ -13,6 +13,9 @@
 //   c1=1.5               評定 1 below it
 //   [check]
 //   n5=AB-2...           the check list's record of student 5's letters and 評定
+//   [students]
+//   code7=S20250107      student 7's code in the school's system
+//   account7=s7@example.jp  student 7's account (login ID or e-mail)
 
 #include "core/EvaluationSettings.h"
 #include "file/FileError.h"

@@ -2,7 +2,7 @@
 
 #include "core/GradeBook.h"
 #include "mainwindow/frmMain.h"
-#include "mainwindow/views/LetterChecks.h"
+#include "grades/LetterChecks.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

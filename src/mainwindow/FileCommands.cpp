@@ -16,7 +16,7 @@
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/NavigationTree.h"
 #include "mainwindow/RecoveryKeeper.h"
-#include "mainwindow/views/GridBase.h"
+#include "grades/GridBase.h"
 #include "platform/BookLock.h"
 #include "platform/Platform.h"
 

@@ -12,8 +12,8 @@
 #include "mainwindow/NavigationTree.h"
 #include "mainwindow/RecoveryKeeper.h"
 #include "mainwindow/VersionsWindow.h"
-#include "mainwindow/views/GridBase.h"
-#include "mainwindow/views/TreeNodes.h"
+#include "grades/GridBase.h"
+#include "grades/TreeNodes.h"
 #include "platform/Platform.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 // tree order and a picture key. A mouse click on a node, or moving to a node
 // with the keyboard, is reported as a node click.
 
-#include "mainwindow/views/TreeNodes.h"
+#include "grades/TreeNodes.h"
 
 #include <QHash>
 #include <QTreeWidget>

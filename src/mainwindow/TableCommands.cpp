@@ -9,7 +9,7 @@
 #include "mainwindow/CheckListWindow.h"
 #include "mainwindow/FailureText.h"
 #include "mainwindow/MainWindowTexts.h"
-#include "mainwindow/views/GridBase.h"
+#include "grades/GridBase.h"
 #include "platform/Platform.h"
 
 #include <QAction>

@@ -8,8 +8,8 @@
 #include "core/GradeBook.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/NavigationTree.h"
-#include "mainwindow/views/TreeNodes.h"
-#include "mainwindow/views/GridBase.h"
+#include "grades/TreeNodes.h"
+#include "grades/GridBase.h"
 #include "platform/Platform.h"
 
 #include <QAction>

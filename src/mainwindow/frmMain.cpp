@@ -11,7 +11,7 @@
 #include "mainwindow/RecoveryKeeper.h"
 #include "mainwindow/WindowCaption.h"
 #include "platform/BookLock.h"
-#include "mainwindow/views/GridBase.h"
+#include "grades/GridBase.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 

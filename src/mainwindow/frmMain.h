@@ -8,8 +8,8 @@
 #include "file/DiskStamp.h"
 #include "mainwindow/PaneLayout.h"
 #include "mainwindow/WindowPlacement.h"
-#include "mainwindow/views/CommandTable.h"
-#include "mainwindow/views/TablePane.h"
+#include "grades/CommandTable.h"
+#include "grades/TablePane.h"
 
 #include <QHash>
 #include <QMainWindow>

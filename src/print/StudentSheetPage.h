@@ -5,7 +5,7 @@
 // the class averages beside them in smaller type and the 評定 per period.
 // Plain data, drawn by the one page painter.
 
-#include "mainwindow/views/StudentSheets.h"
+#include "grades/StudentSheets.h"
 #include "print/PageLayout.h"
 #include "print/TablePage.h"
 

@@ -3,7 +3,7 @@
 #include "file/GradeBookFile.h"
 #include "file/Cp932.h"
 #include "file/FileTestSupport.h"
-#include "views/ViewTestBook.h"
+#include "grades/ViewTestBook.h"
 
 #include <gtest/gtest.h>
 
@@ -132,7 +132,7 @@ TEST_F(HeadlessTest, ExportsGradeTablesThroughTheFile)
 
     const std::string csv = dir.file("国語.csv");
     ASSERT_EQ(run({"--export-csv", csv, "--view", "semester:1,1", bookPath}), 0) << err;
-    EXPECT_EQ(readBytes(csv), *Utf8ToCp932(dataFile("views/semester_view.csv")));
+    EXPECT_EQ(readBytes(csv), *Utf8ToCp932(dataFile("grades/semester_view.csv")));
 }
 
 // The grade book and its backup are never the export's target, however the

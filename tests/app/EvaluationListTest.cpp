@@ -3,7 +3,7 @@
 #include "file/Cp932.h"
 #include "file/GradeBookFile.h"
 #include "file/FileTestSupport.h"
-#include "views/ViewTestBook.h"
+#include "grades/ViewTestBook.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +52,7 @@ protected:
 
 TEST_F(EvaluationListTest, CriterionListAgainstAHandWrittenCsv)
 {
-    EXPECT_EQ(exportView("evaluations:1"), *Utf8ToCp932(dataFile("views/evaluation_list.csv")));
+    EXPECT_EQ(exportView("evaluations:1"), *Utf8ToCp932(dataFile("grades/evaluation_list.csv")));
     // The semester view's letter column follows the same percentages.
     const std::string semester = *Cp932ToUtf8(exportView("semester:1,1"));
     EXPECT_NE(semester.find("\r\n 1,山田,,,A,,,B,,,A,"), std::string::npos) << semester;

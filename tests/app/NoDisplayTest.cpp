@@ -4,7 +4,7 @@
 #include "app/CommandLine.h"
 #include "file/FileTestSupport.h"
 #include "file/GradeBookFile.h"
-#include "views/ViewTestBook.h"
+#include "grades/ViewTestBook.h"
 
 #include <gtest/gtest.h>
 

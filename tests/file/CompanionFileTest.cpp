@@ -32,6 +32,8 @@ TEST(CompanionFile, MissingGivesTheDefaultsAndSettingsRoundTrip)
     settings.Terms = 2;
     settings.CheckedLetters.resize(kStudents);
     settings.CheckedLetters[4] = "AB-2";  // the check list's record of number 5
+    settings.StudentCodes[6] = "S20250107";
+    settings.StudentAccounts[39] = "s40@example.jp";
     ASSERT_FALSE(WriteCompanion(dir.file("book.txt"), settings));
     EvaluationSettings read;
     EXPECT_FALSE(ReadCompanion(dir.file("book.txt"), read));
@@ -39,6 +41,7 @@ TEST(CompanionFile, MissingGivesTheDefaultsAndSettingsRoundTrip)
     const std::string text = test::readBytes(dir.file("book.miravel"));
     EXPECT_EQ(text.substr(0, 49), "[evaluation]\nmode=criterion\nterms=2\n\n[criterion]\n");
     EXPECT_NE(text.find("\ns6v3=90/30\n\n[grade]\na3=2.75\nc1=1.5\n"), std::string::npos);
+    EXPECT_NE(text.find("\n[students]\ncode7=S20250107\naccount40=s40@example.jp\n"), std::string::npos);
 }
 
 TEST(CompanionFile, PartialTakesTheDefaultsForMissingKeys)
@@ -62,6 +65,7 @@ TEST(CompanionFile, DamagedGivesTheDefaultsAndTheLine)
         {"[criterion]\ns1v1=101/50\n", 2}, {"[criterion]\ns1v1=80\n", 2},  {"[grade]\na3=3.5\n", 2},
         {"[grade]\na3=2.123\n", 2},  {"[evaluation]\nmode=criterion\njunk\n", 3}, {"[grade]\na3=1.5\nc1=2.0\n", 0},
         {"[check]\nn41=AB\n", 2},          {"[check]\nn1=AX\n", 2},
+        {"[students]\ncode41=X\n", 2},     {"[students]\naccount07=X\n", 2},
     };
     for (const auto& [text, line] : damaged) {
         EvaluationSettings settings;

@@ -4,7 +4,7 @@
 #include "WindowTestSupport.h"
 
 #include "mainwindow/CheckListWindow.h"
-#include "mainwindow/views/TreeNodes.h"
+#include "grades/TreeNodes.h"
 
 #include <QListWidget>
 

@@ -5,7 +5,7 @@
 #include "WindowTestSupport.h"
 
 #include "core/TextRules.h"
-#include "mainwindow/views/TreeNodes.h"
+#include "grades/TreeNodes.h"
 
 #include <QToolButton>
 

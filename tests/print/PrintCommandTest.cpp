@@ -1,7 +1,7 @@
 // The print command of the main window: the printer dialog, page setup, the
 // printed table, and what a teacher sees when printing cannot be done.
 
-#include "print/TablePrintCommand.h"
+#include "mainwindow/TablePrintCommand.h"
 
 #include "mainwindow/WindowTestSupport.h"
 #include "platform/JapaneseFonts.h"

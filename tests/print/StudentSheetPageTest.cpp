@@ -1,7 +1,7 @@
 // The per-student sheet read through its layout data: letters and 評定 are
 // the evaluation list's, one page per named student.
 
-#include "mainwindow/views/EvaluationList.h"
+#include "grades/EvaluationList.h"
 #include "print/StudentSheetPage.h"
 #include "support/Books.h"
 

@@ -3,9 +3,9 @@
 
 #include "print/TablePage.h"
 
-#include "mainwindow/views/GradeViews.h"
-#include "mainwindow/views/TreeNodes.h"
-#include "views/ViewTestBook.h"
+#include "grades/GradeViews.h"
+#include "grades/TreeNodes.h"
+#include "grades/ViewTestBook.h"
 
 #include <gtest/gtest.h>
 

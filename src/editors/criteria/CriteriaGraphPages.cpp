@@ -1,7 +1,7 @@
 #include "editors/criteria/CriteriaGraphPages.h"
 
 #include "editors/criteria/DistributionGraph.h"
-#include "mainwindow/views/GridBase.h"
+#include "grades/GridBase.h"
 
 namespace miravel {
 

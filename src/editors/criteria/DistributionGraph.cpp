@@ -1,7 +1,7 @@
 #include "editors/criteria/DistributionGraph.h"
 
 #include "core/TextRules.h"
-#include "mainwindow/views/CellRules.h"
+#include "grades/CellRules.h"
 
 #include <algorithm>
 #include <cmath>

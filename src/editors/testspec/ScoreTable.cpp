@@ -2,8 +2,8 @@
 
 #include "core/TextRules.h"
 #include "editors/testspec/TestSpecTexts.h"
-#include "mainwindow/views/CellRules.h"
-#include "mainwindow/views/GridBase.h"
+#include "grades/CellRules.h"
+#include "grades/GridBase.h"
 
 namespace miravel {
 

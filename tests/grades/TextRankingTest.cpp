@@ -1,7 +1,7 @@
 // Ranking of the test view's total column by its texts.
 
 #include "core/TextRules.h"
-#include "mainwindow/views/CellRules.h"
+#include "grades/CellRules.h"
 #include "ViewTestBook.h"
 
 #include <gtest/gtest.h>

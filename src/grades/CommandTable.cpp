@@ -1,4 +1,4 @@
-#include "mainwindow/views/CommandTable.h"
+#include "grades/CommandTable.h"
 
 namespace miravel {
 

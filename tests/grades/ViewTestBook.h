@@ -3,8 +3,8 @@
 // has transferred out, so 4 students are enrolled.
 
 #include "support/Books.h"
-#include "mainwindow/views/GridBase.h"
-#include "mainwindow/views/TablePane.h"
+#include "grades/GridBase.h"
+#include "grades/TablePane.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // give them in the book's mode.
 
 #include "core/GradeBook.h"
-#include "mainwindow/views/TablePane.h"
+#include "grades/TablePane.h"
 
 #include <string>
 #include <vector>

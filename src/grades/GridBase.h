@@ -3,7 +3,7 @@
 // roster view of the class node.
 
 #include "core/GradeBook.h"
-#include "mainwindow/views/TablePane.h"
+#include "grades/TablePane.h"
 
 #include <string>
 

@@ -1,16 +1,16 @@
-#include "print/StudentSheetPrintCommand.h"
+#include "mainwindow/StudentSheetPrintCommand.h"
 
 #include "core/GradeBook.h"
 #include "core/TextRules.h"
 #include "mainwindow/FlexGrid.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/frmMain.h"
-#include "mainwindow/views/StudentSheets.h"
+#include "grades/StudentSheets.h"
 #include "platform/Platform.h"
 #include "print/PdfFile.h"
 #include "print/StudentSheetPage.h"
-#include "print/TablePdfName.h"
-#include "print/TablePrintCommand.h"
+#include "mainwindow/TablePdfName.h"
+#include "mainwindow/TablePrintCommand.h"
 
 #include <QComboBox>
 #include <QDialog>

@@ -1,6 +1,6 @@
-#include "print/TablePdfName.h"
+#include "mainwindow/TablePdfName.h"
 
-#include "mainwindow/views/TreeNodes.h"
+#include "grades/TreeNodes.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "print/TablePrintCommand.h"
+#include "mainwindow/TablePrintCommand.h"
 
 #include "core/GradeBook.h"
 #include "file/SameFile.h"
@@ -9,7 +9,7 @@
 #include "print/PagePainter.h"
 #include "platform/FileFilter.h"
 #include "print/PdfFile.h"
-#include "print/TablePdfName.h"
+#include "mainwindow/TablePdfName.h"
 #include "print/TablePage.h"
 
 #include <QDir>

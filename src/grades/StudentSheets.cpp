@@ -1,10 +1,10 @@
-#include "mainwindow/views/StudentSheets.h"
+#include "grades/StudentSheets.h"
 
 #include "core/EvaluationRules.h"
-#include "mainwindow/views/EvaluationList.h"
-#include "mainwindow/views/GradeViews.h"
-#include "mainwindow/views/GridBase.h"
-#include "mainwindow/views/TablePane.h"
+#include "grades/EvaluationList.h"
+#include "grades/GradeViews.h"
+#include "grades/GridBase.h"
+#include "grades/TablePane.h"
 
 #include <memory>
 

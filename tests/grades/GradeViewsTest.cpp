@@ -1,6 +1,6 @@
 // Layout, headers, captions and the view-specific rules of the grade tables.
 
-#include "mainwindow/views/GradeViews.h"
+#include "grades/GradeViews.h"
 #include "ViewTestBook.h"
 
 #include <gtest/gtest.h>

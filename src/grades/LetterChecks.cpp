@@ -1,8 +1,8 @@
-#include "mainwindow/views/LetterChecks.h"
+#include "grades/LetterChecks.h"
 
 #include "core/EvaluationRules.h"
-#include "mainwindow/views/EvaluationList.h"
-#include "mainwindow/views/TreeNodes.h"
+#include "grades/EvaluationList.h"
+#include "grades/TreeNodes.h"
 
 namespace miravel {
 

@@ -1,9 +1,9 @@
-#include "mainwindow/views/EvaluationList.h"
+#include "grades/EvaluationList.h"
 
 #include "core/EvaluationRules.h"
 #include "core/TextRules.h"
-#include "mainwindow/views/CellRules.h"
-#include "mainwindow/views/GridBase.h"
+#include "grades/CellRules.h"
+#include "grades/GridBase.h"
 
 #include <algorithm>
 

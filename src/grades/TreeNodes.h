@@ -4,7 +4,7 @@
 // node key back into its kind and indexes.
 
 #include "core/GradeBook.h"
-#include "mainwindow/views/TablePane.h"
+#include "grades/TablePane.h"
 
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 // table rules (class of five, number 3 transferred out with values stored).
 
 #include "file/CsvExport.h"
-#include "mainwindow/views/GradeViews.h"
+#include "grades/GradeViews.h"
 #include "ViewTestBook.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ using testing::StoreValues;
 
 std::string ReadExpected(const std::string& name)
 {
-    std::ifstream in(std::string(MIRAVEL_TEST_DATA) + "/views/" + name, std::ios::binary);
+    std::ifstream in(std::string(MIRAVEL_TEST_DATA) + "/grades/" + name, std::ios::binary);
     EXPECT_TRUE(in) << name;
     std::ostringstream text;
     text << in.rdbuf();

@@ -1,7 +1,7 @@
 // The one table of enabled commands, state by state as the window passes
 // through them.
 
-#include "mainwindow/views/CommandTable.h"
+#include "grades/CommandTable.h"
 
 #include <gtest/gtest.h>
 

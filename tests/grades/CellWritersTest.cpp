@@ -1,4 +1,4 @@
-#include "mainwindow/views/CellRules.h"
+#include "grades/CellRules.h"
 
 #include <gtest/gtest.h>
 

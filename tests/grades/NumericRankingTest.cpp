@@ -1,6 +1,6 @@
 // Ranking of summary values and the A/B/C letters, on one semester part.
 
-#include "mainwindow/views/CellRules.h"
+#include "grades/CellRules.h"
 #include "ViewTestBook.h"
 
 #include <gtest/gtest.h>

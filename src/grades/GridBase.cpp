@@ -1,4 +1,4 @@
-#include "mainwindow/views/GridBase.h"
+#include "grades/GridBase.h"
 
 #include "core/TextRules.h"
 

@@ -4,7 +4,7 @@
 // since the list was last opened.
 
 #include "core/GradeBook.h"
-#include "mainwindow/views/GradeChecks.h"
+#include "grades/GradeChecks.h"
 
 #include <string>
 #include <vector>

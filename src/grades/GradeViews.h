@@ -4,7 +4,7 @@
 // CurrentViewpoint) into the pane and sets ShownColumnCount.
 
 #include "core/GradeBook.h"
-#include "mainwindow/views/TablePane.h"
+#include "grades/TablePane.h"
 
 #include <string>
 

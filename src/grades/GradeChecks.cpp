@@ -1,7 +1,7 @@
-#include "mainwindow/views/GradeChecks.h"
+#include "grades/GradeChecks.h"
 
 #include "core/TextRules.h"
-#include "mainwindow/views/TreeNodes.h"
+#include "grades/TreeNodes.h"
 
 namespace miravel {
 

@@ -1,10 +1,10 @@
-#include "mainwindow/views/TreeNodes.h"
+#include "grades/TreeNodes.h"
 
 #include "core/Defaults.h"
 #include "core/EvaluationRules.h"
-#include "mainwindow/views/EvaluationList.h"
+#include "grades/EvaluationList.h"
 #include "core/TextRules.h"
-#include "mainwindow/views/GradeViews.h"
+#include "grades/GradeViews.h"
 
 #include <string_view>
 

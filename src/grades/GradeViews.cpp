@@ -1,9 +1,9 @@
-#include "mainwindow/views/GradeViews.h"
+#include "grades/GradeViews.h"
 
 #include "core/EvaluationRules.h"
 #include "core/TextRules.h"
-#include "mainwindow/views/CellRules.h"
-#include "mainwindow/views/GridBase.h"
+#include "grades/CellRules.h"
+#include "grades/GridBase.h"
 
 #include <string>
 

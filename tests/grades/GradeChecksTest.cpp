@@ -1,8 +1,8 @@
 // The check before printing: each check finds its case, a clean book nothing.
 
-#include "mainwindow/views/LetterChecks.h"
-#include "mainwindow/views/TreeNodes.h"
-#include "views/ViewTestBook.h"
+#include "grades/LetterChecks.h"
+#include "grades/TreeNodes.h"
+#include "grades/ViewTestBook.h"
 
 namespace miravel::testing {
 namespace {
