@@ -1,5 +1,7 @@
 #include "core/EvaluationRules.h"
 
+#include <cmath>
+
 namespace miravel {
 
 namespace {
@@ -20,33 +22,54 @@ int LetterValue(const std::string& letter)
 
 } // namespace
 
-std::string CriterionLetter(const GradeDocument& book, int student, int subject, int viewpoint, int period)
+CriterionSums CriterionTotals(const GradeDocument& book, int student, int subject, int viewpoint, int period)
 {
     const int first = period == kYearRoundPeriod ? 0 : period;
     const int last = period == kYearRoundPeriod ? kSemesters - 1 : period;
     // Sums of single-precision scores are exact in double precision, and so
-    // are the products below: the comparisons need no rounding.
-    double points = 0, fullMarks = 0;
-    bool any = false;
+    // are the products compared with them: no rounding is needed.
+    CriterionSums sums;
     for (int m = first; m <= last; ++m)
         for (int t = 0; t < kTests; ++t) {
             const auto& slot = book.Scores[TestSlot(m, subject, t, viewpoint)];
             const double x = slot[student - 1];
+            sums.absent = sums.absent || x == kAbsent;
             if (x < 0)
                 continue;
             const double full = slot[kFullMarksColumn];
-            points += x;
-            fullMarks += full > 0 ? full : 100.0;
-            any = true;
+            sums.points += x;
+            sums.fullMarks += full > 0 ? full : 100.0;
+            sums.any = true;
         }
-    if (!any)
+    return sums;
+}
+
+std::string CriterionLetter(const GradeDocument& book, int student, int subject, int viewpoint, int period)
+{
+    const CriterionSums sums = CriterionTotals(book, student, subject, viewpoint, period);
+    if (!sums.any)
         return std::string();
     const CriterionCut& cut = book.Evaluation.Cuts[subject * kViewpoints + viewpoint];
-    if (100.0 * points >= cut.a * fullMarks)
+    if (100.0 * sums.points >= cut.a * sums.fullMarks)
         return "A";
-    if (100.0 * points < cut.c * fullMarks)
+    if (100.0 * sums.points < cut.c * sums.fullMarks)
         return "C";
     return "B";
+}
+
+std::string CriterionShareText(const CriterionSums& sums)
+{
+    if (!sums.any)
+        return std::string();
+    // Tenths of a percent, cut down: the largest d with d·F <= 1000·X. The
+    // quotient is only a first guess; the exact products settle it.
+    const double scaled = 1000.0 * sums.points;
+    auto tenths = static_cast<long long>(std::floor(scaled / sums.fullMarks));
+    while (static_cast<double>(tenths) * sums.fullMarks > scaled)
+        --tenths;
+    while (static_cast<double>(tenths + 1) * sums.fullMarks <= scaled)
+        ++tenths;
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
 }
 
 std::string SubjectGrade(const EvaluationSettings& settings, const std::string (&letters)[kViewpoints])

@@ -16,6 +16,21 @@ namespace miravel {
 // when the student has no such test.
 std::string CriterionLetter(const GradeDocument& book, int student, int subject, int viewpoint, int period);
 
+// The sums the criterion letter compares: X and F as above, whether any
+// test part counted, and whether the student was absent from one.
+struct CriterionSums {
+    double points = 0;
+    double fullMarks = 0;
+    bool any = false;
+    bool absent = false;
+};
+CriterionSums CriterionTotals(const GradeDocument& book, int student, int subject, int viewpoint, int period);
+
+// The share 100·X/F with one decimal, cut down (not rounded) so the figure
+// shown never passes a whole-percent cut the letter did not: 79.96 is
+// "79.9", not "80.0" beside a B.
+std::string CriterionShareText(const CriterionSums& sums);
+
 // A subject's 評定 from the letters present among three ("A", "B", "C" or
 // empty): "3", "2" or "1" by the mean with A=3, B=2, C=1 against the cut
 // points; empty when no letter is present.

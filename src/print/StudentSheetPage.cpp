@@ -2,154 +2,461 @@
 
 #include "core/TextRules.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace miravel {
 
 namespace {
 
-// Geometry in twips from the corner of the printable area. A name of ten
-// characters, a viewpoint name of six and an average of "*100.0" all fit
-// their columns at the sizes below.
-constexpr int kLeft = 800;
-constexpr int kNameColumn = 1700;
-constexpr int kAverageWidth = 800;
-constexpr int kLetterWidth = 450;
-constexpr int kClassAverageWidth = 760;
-constexpr int kPeriodWidth = kAverageWidth + kLetterWidth + kClassAverageWidth;
-constexpr int kTableTop = 1900;
-constexpr int kHeadRow = 320;
-constexpr int kSubHeadRow = 260;
-constexpr int kRow = 340;
-constexpr int kBlockHeight = kHeadRow + kSubHeadRow + (kViewpoints + 1) * kRow;
-constexpr int kBlockGap = 260;
-constexpr int kInset = 60;
+// Geometry in twips from the corner of the printable area.
+constexpr int kMargin = 200;
+constexpr int kHeaderTop = 560;
+constexpr int kHeaderHeight = 440;
+constexpr int kTableTop = 1200;
+constexpr int kPeriodHeadRow = 280;
+constexpr int kSubHeadRow = 220;
+constexpr int kRow = 250;
+constexpr int kCutRow = 200;
+constexpr int kSubjectColumn = 700;
+constexpr int kViewpointColumn = 1200;
+constexpr int kInset = 50;
+constexpr int kNoteLine = 230;
+constexpr int kLegendLine = 190;
+constexpr int kBoxHeight = 1300;
+constexpr int kGap = 120;
+// The test list: two columns of rows; a subject's head row names its
+// viewpoints over the point columns.
+constexpr int kTestHead = 240;
+constexpr int kTestRow = 200;
+constexpr int kTestColumnGap = 240;
+constexpr int kSemesterWidth = 400;
+constexpr int kDateWidth = 620;
+constexpr int kTitleWidth = 1250;
+constexpr int kContinuedTop = 600;
 
-constexpr double kDatePoints = 10;
 constexpr double kTitlePoints = 16;
-constexpr double kCaptionPoints = 11;
-constexpr double kStudentPoints = 16;
-constexpr double kHeadPoints = 11;
-constexpr double kSmallPoints = 8;
-constexpr double kCellPoints = 10.5;
+constexpr double kDatePoints = 10;
+constexpr double kLabelPoints = 8;
+constexpr double kValuePoints = 12;
+constexpr double kHeadPoints = 10;
+constexpr double kSmallPoints = 7.5;
+constexpr double kCellPoints = 10;
 constexpr double kLetterPoints = 12;
+constexpr double kNotePoints = 9;
+constexpr double kTestPoints = 8;
+constexpr double kTestSmallPoints = 6.5;
 
 constexpr int kThin = 1;
 constexpr int kThick = 4;
 constexpr int kFrame = 6;
 
+const char* const kNoEvaluation = "評価なし";
+
 // A text of `points` set in a row of `height` starting at `top`.
 int TextTop(int top, int height, double points) { return top + (height - static_cast<int>(points * 20)) / 2 - 20; }
 
-int BlockTop(int subject) { return kTableTop + subject * (kBlockHeight + kBlockGap); }
-int RowTop(int subject, int row) { return BlockTop(subject) + kHeadRow + kSubHeadRow + row * kRow; }
-int PeriodLeft(int column) { return kLeft + kNameColumn + column * kPeriodWidth; }
+int TextWidth(const std::string& text, double points) { return static_cast<int>(HalfWidthUnits(text) * points * 10); }
+
+// The columns of one period: their widths and headings, by the book's mode.
+struct PeriodColumns {
+    std::vector<int> widths;
+    std::vector<const char*> heads;
+    int letter = 0;  // index of the letter column
+    int width() const
+    {
+        int sum = 0;
+        for (int w : widths)
+            sum += w;
+        return sum;
+    }
+    int offset(int column) const
+    {
+        int x = 0;
+        for (int i = 0; i < column; ++i)
+            x += widths[i];
+        return x;
+    }
+};
+
+PeriodColumns ColumnsOf(const ClassSheets& sheets)
+{
+    if (sheets.criterion)
+        return {{800, 560}, {"得点率", "評価"}, 1};
+    return {{660, 400, 520, 600}, {"平均点", "順位", "評価", "学級平均"}, 2};
+}
+
+// Where the parts of the summary table are, for the recorded subjects.
+struct SheetGeometry {
+    explicit SheetGeometry(const ClassSheets& sheets) : columns(ColumnsOf(sheets))
+    {
+        rows = kViewpoints + (sheets.grades ? 1 : 0);
+        blockHeight = rows * kRow + (sheets.criterion ? kCutRow : 0);
+        blocks = sheets.subjects;
+        right = periodLeft(static_cast<int>(sheets.periods.size()));
+    }
+    int periodLeft(int column) const { return kMargin + kSubjectColumn + kViewpointColumn + column * columns.width(); }
+    int blockTop(int index) const { return kTableTop + kPeriodHeadRow + kSubHeadRow + index * blockHeight; }
+    int rowTop(int index, int row) const { return blockTop(index) + row * kRow; }
+    int bottom() const { return blockTop(static_cast<int>(blocks.size())); }
+    int blockIndex(int subject) const
+    {
+        const auto at = std::find(blocks.begin(), blocks.end(), subject);
+        return at == blocks.end() ? -1 : static_cast<int>(at - blocks.begin());
+    }
+
+    PeriodColumns columns;
+    int rows = 0;
+    int blockHeight = 0;
+    std::vector<int> blocks;  // recorded subjects, in order
+    int right = 0;
+};
+
+SheetPoint LetterPoint(const SheetGeometry& g, int index, int row, int column)
+{
+    // Centred in the letter column: a letter is half as wide as its height.
+    const int left = g.periodLeft(column) + g.columns.offset(g.columns.letter);
+    const int x = left + (g.columns.widths[g.columns.letter] - static_cast<int>(kLetterPoints * 10)) / 2;
+    return {x, TextTop(g.rowTop(index, row), kRow, kLetterPoints)};
+}
+
+// One row of the test list: a subject's head row (test < 0) or a test.
+struct TestLine {
+    int subject = 0;
+    int test = -1;
+    bool continued = false;
+};
+
+// A column of the test list on a page.
+struct TestBox {
+    int page = 0;
+    int left = 0;
+    int top = 0;
+    int bottom = 0;
+};
 
 class SheetWriter {
 public:
     SheetWriter(const ClassSheets& sheets, const std::string& dateText, const PrintArea& area)
-        : sheets_(sheets), date_(dateText), area_(area)
+        : sheets_(sheets), date_(dateText), area_(area), geometry_(sheets)
     {
-        for (int p = 0; p < kSheetPeriods; ++p)
-            if (sheets.periodShown[p])
-                periods_.push_back(p);
-        right_ = PeriodLeft(static_cast<int>(periods_.size()));
+        contentRight_ = area.width - kMargin;
+        testColumnWidth_ = (contentRight_ - kMargin - kTestColumnGap) / 2;
     }
 
-    Page write(const StudentSheet& student)
+    void write(const StudentSheet& student, PageDocument& pages)
     {
-        page_ = Page{};
-        page_.landscape = false;
-        page_.lineWidthTwips = kPrinterDotTwips;
-        text(area_.width - 1500, 0, date_, kDatePoints);
-        text(kLeft, 200, "個人成績表", kTitlePoints);
-        text(kLeft, 750, sheets_.caption, kCaptionPoints);
-        text(kLeft, 1200, "出席番号" + Str(student.number) + "　　" + student.name, kStudentPoints);
-        for (int s = 0; s < kSubjects; ++s)
-            writeBlock(s, student.subjects[s]);
-        return std::move(page_);
+        pages_ = &pages;
+        first_ = pages.size();
+        newPage();
+        text(kMargin, 0, sheets_.title, kTitlePoints);
+        text(contentRight_ - TextWidth(date_, kDatePoints), 100, date_, kDatePoints);
+        writeHeader(student);
+        writeTable(student);
+        int y = writeNotes(student);
+        text(kMargin, y, "試験の記録", kHeadPoints);
+        const int legendTop = writeFoot();
+        writeTests(student, y + 300, legendTop - kGap);
     }
 
 private:
+    Page& page(std::size_t index) { return (*pages_)[first_ + index]; }
+    void newPage()
+    {
+        Page page;
+        page.landscape = false;
+        page.lineWidthTwips = kPrinterDotTwips;
+        pages_->push_back(std::move(page));
+        current_ = pages_->size() - first_ - 1;
+    }
     void text(int x, int y, const std::string& text, double points)
     {
         if (!text.empty())
-            page_.items.push_back(PageText{x, y, text, kTableFont, points, kBlack});
+            page(current_).items.push_back(PageText{x, y, text, kTableFont, points, kBlack});
+    }
+    // A text made to fit `room`: smaller type, then cut short with "…".
+    void fitted(int x, int y, const std::string& value, double points, int room)
+    {
+        const double size = FittedHeaderPoints({value}, points, room);
+        std::string shown = value;
+        if (TextWidth(shown, size) > room) {
+            const std::string ellipsis = "…";
+            while (!shown.empty() && TextWidth(shown + ellipsis, size) > room) {
+                shown.pop_back();
+                while (!shown.empty() && (static_cast<unsigned char>(shown.back()) & 0xC0) == 0x80)
+                    shown.pop_back();  // the rest of a multi-byte character
+                if (!shown.empty() && static_cast<unsigned char>(shown.back()) >= 0xC0)
+                    shown.pop_back();
+            }
+            shown += ellipsis;
+        }
+        text(x, y, shown, size);
     }
     void line(int x1, int y1, int x2, int y2, int width)
     {
-        page_.items.push_back(PageLine{x1, y1, x2, y2, width, false, kBlack});
+        page(current_).items.push_back(PageLine{x1, y1, x2, y2, width, false, kBlack});
+    }
+    void frame(int x1, int y1, int x2, int y2, int width)
+    {
+        page(current_).items.push_back(PageRect{x1, y1, x2, y2, width, kBlack, false, kBlack});
     }
 
-    void writeBlock(int s, const SheetSubject& subject)
+    // 学級, 出席番号, 氏名 and 担任, each in its labelled cell.
+    void writeHeader(const StudentSheet& student)
     {
-        const int top = BlockTop(s);
-        const int subHead = top + kHeadRow;
-        const int body = subHead + kSubHeadRow;
-        const int bottom = top + kBlockHeight;
+        const int width = contentRight_ - kMargin;
+        const struct {
+            const char* label;
+            std::string value;
+            int share;  // of 100
+        } cells[] = {{"学級", sheets_.className, 38},
+                     {"出席番号", Str(student.number), 14},
+                     {"氏名", student.name, 30},
+                     {"担任", sheets_.teacher, 18}};
+        int x = kMargin;
+        for (const auto& cell : cells) {
+            const int cellWidth = width * cell.share / 100;
+            frame(x, kHeaderTop, x + cellWidth, kHeaderTop + kHeaderHeight, kThin);
+            text(x + kInset, TextTop(kHeaderTop, kHeaderHeight, kLabelPoints), cell.label, kLabelPoints);
+            const int valueLeft = x + kInset + TextWidth(cell.label, kLabelPoints) + 2 * kInset;
+            const int room = x + cellWidth - kInset - valueLeft;
+            const double size = FittedHeaderPoints({cell.value}, kValuePoints, room);
+            fitted(valueLeft, TextTop(kHeaderTop, kHeaderHeight, size), cell.value, kValuePoints, room);
+            x += cellWidth;
+        }
+    }
 
-        text(kLeft + kInset, TextTop(top, kHeadRow, kHeadPoints), subject.name, kHeadPoints);
-        for (std::size_t c = 0; c < periods_.size(); ++c) {
-            const int x = PeriodLeft(static_cast<int>(c));
-            text(x + kInset, TextTop(top, kHeadRow, kHeadPoints), sheets_.periodNames[periods_[c]], kHeadPoints);
-            text(x + kInset, TextTop(subHead, kSubHeadRow, kSmallPoints), "平均点", kSmallPoints);
-            text(x + kAverageWidth + kInset, TextTop(subHead, kSubHeadRow, kSmallPoints), "評価", kSmallPoints);
-            text(x + kAverageWidth + kLetterWidth + kInset, TextTop(subHead, kSubHeadRow, kSmallPoints), "学級平均",
-                 kSmallPoints);
-        }
-        for (int v = 0; v < kViewpoints; ++v) {
-            const SheetViewpoint& viewpoint = subject.viewpoints[v];
-            const int y = RowTop(s, v);
-            text(kLeft + kInset, TextTop(y, kRow, kCellPoints), viewpoint.name, kCellPoints);
-            for (std::size_t c = 0; c < periods_.size(); ++c) {
-                const int p = periods_[c];
-                const int x = PeriodLeft(static_cast<int>(c));
-                if (!viewpoint.average[p].empty())
-                    text(x + kInset, TextTop(y, kRow, kCellPoints), PadCellText(viewpoint.average[p]), kCellPoints);
-                const SheetPoint at = SheetLetterPoint(s, v, static_cast<int>(c));
-                text(at.x, at.y, viewpoint.letter[p], kLetterPoints);
-                if (!viewpoint.classAverage[p].empty())
-                    text(x + kAverageWidth + kLetterWidth + kInset, TextTop(y, kRow, kSmallPoints),
-                         "(" + viewpoint.classAverage[p] + ")", kSmallPoints);
-            }
-        }
-        text(kLeft + kInset, TextTop(RowTop(s, kSheetGradeRow), kRow, kCellPoints), "評定", kCellPoints);
-        for (std::size_t c = 0; c < periods_.size(); ++c) {
-            const SheetPoint at = SheetLetterPoint(s, kSheetGradeRow, static_cast<int>(c));
-            text(at.x, at.y, subject.grade[periods_[c]], kLetterPoints);
-        }
-
-        // Rules: the frame, the heads, each row, and the period columns.
-        page_.items.push_back(PageRect{kLeft, top, right_, bottom, kFrame, kBlack, false, kBlack});
-        line(kLeft, subHead, right_, subHead, kThin);
-        line(kLeft, body, right_, body, kThick);
-        for (int row = 1; row <= kViewpoints; ++row)
-            line(kLeft, RowTop(s, row), right_, RowTop(s, row), row == kSheetGradeRow ? kThick : kThin);
-        line(kLeft + kNameColumn, top, kLeft + kNameColumn, bottom, kThick);
-        for (std::size_t c = 0; c < periods_.size(); ++c) {
-            const int x = PeriodLeft(static_cast<int>(c));
+    void writeTable(const StudentSheet& student)
+    {
+        const SheetGeometry& g = geometry_;
+        const PeriodColumns& columns = g.columns;
+        const int headBottom = kTableTop + kPeriodHeadRow + kSubHeadRow;
+        const int subHead = kTableTop + kPeriodHeadRow;
+        text(kMargin + kInset, TextTop(kTableTop, kPeriodHeadRow + kSubHeadRow, kHeadPoints), "教科", kHeadPoints);
+        text(kMargin + kSubjectColumn + kInset, TextTop(kTableTop, kPeriodHeadRow + kSubHeadRow, kHeadPoints), "観点",
+             kHeadPoints);
+        for (std::size_t c = 0; c < sheets_.periods.size(); ++c) {
+            const int x = g.periodLeft(static_cast<int>(c));
+            text(x + kInset, TextTop(kTableTop, kPeriodHeadRow, kHeadPoints), sheets_.periodNames[sheets_.periods[c]],
+                 kHeadPoints);
+            for (std::size_t k = 0; k < columns.widths.size(); ++k)
+                text(x + columns.offset(static_cast<int>(k)) + kInset, TextTop(subHead, kSubHeadRow, kSmallPoints),
+                     columns.heads[k], kSmallPoints);
             if (c > 0)
-                line(x, top, x, bottom, kThick);
-            line(x + kAverageWidth, subHead, x + kAverageWidth, bottom, kThin);
-            line(x + kAverageWidth + kLetterWidth, subHead, x + kAverageWidth + kLetterWidth, bottom, kThin);
+                line(x, kTableTop, x, headBottom, kThick);
+            for (std::size_t k = 1; k < columns.widths.size(); ++k)
+                line(x + columns.offset(static_cast<int>(k)), subHead, x + columns.offset(static_cast<int>(k)),
+                     headBottom, kThin);
+        }
+        line(g.periodLeft(0), subHead, g.right, subHead, kThin);
+        line(kMargin, headBottom, g.right, headBottom, kThick);
+        for (std::size_t i = 0; i < g.blocks.size(); ++i)
+            writeBlock(static_cast<int>(i), student.subjects[g.blocks[i]]);
+        line(kMargin + kSubjectColumn, kTableTop, kMargin + kSubjectColumn, g.bottom(), kThin);
+        frame(kMargin, kTableTop, g.right, g.bottom(), kFrame);
+    }
+
+    void writeBlock(int index, const SheetSubject& subject)
+    {
+        const SheetGeometry& g = geometry_;
+        const PeriodColumns& columns = g.columns;
+        const int top = g.blockTop(index);
+        const int rowsBottom = g.rowTop(index, g.rows);
+        fitted(kMargin + kInset, TextTop(top, rowsBottom - top, kCellPoints), subject.name, kCellPoints,
+               kSubjectColumn - 2 * kInset);
+        for (int row = 0; row < g.rows; ++row) {
+            const int y = g.rowTop(index, row);
+            const bool gradeRow = row == kSheetGradeRow;
+            fitted(kMargin + kSubjectColumn + kInset, TextTop(y, kRow, kCellPoints),
+                   gradeRow ? std::string("評定") : subject.viewpoints[row].name, kCellPoints,
+                   kViewpointColumn - 2 * kInset);
+            for (std::size_t c = 0; c < sheets_.periods.size(); ++c) {
+                const int p = sheets_.periods[c];
+                const int x = g.periodLeft(static_cast<int>(c));
+                const std::string& letter = gradeRow ? subject.grade[p] : subject.viewpoints[row].marks[p].letter;
+                const SheetPoint at = LetterPoint(g, index, row, static_cast<int>(c));
+                const int letterRoom = columns.widths[columns.letter] - 2 * kInset;
+                if (!letter.empty())
+                    text(at.x, at.y, letter, kLetterPoints);
+                else
+                    fitted(x + columns.offset(columns.letter) + kInset, TextTop(y, kRow, 7), kNoEvaluation, 7,
+                           letterRoom);
+                if (!gradeRow)
+                    writeFigures(subject.viewpoints[row].marks[p], x, y);
+            }
+            if (row > 0)
+                line(kMargin + kSubjectColumn, y, g.right, y, gradeRow ? kThick : kThin);
+        }
+        // The period columns stop above the cut line under the block.
+        line(kMargin + kSubjectColumn + kViewpointColumn, top, kMargin + kSubjectColumn + kViewpointColumn, rowsBottom,
+             kThick);
+        for (std::size_t c = 0; c < sheets_.periods.size(); ++c) {
+            const int x = g.periodLeft(static_cast<int>(c));
+            if (c > 0)
+                line(x, top, x, rowsBottom, kThick);
+            for (std::size_t k = 1; k < columns.widths.size(); ++k)
+                line(x + columns.offset(static_cast<int>(k)), top, x + columns.offset(static_cast<int>(k)),
+                     rowsBottom, kThin);
+        }
+        if (!subject.cuts.empty()) {
+            line(kMargin + kSubjectColumn, rowsBottom, g.right, rowsBottom, kThin);
+            fitted(kMargin + kSubjectColumn + kInset, TextTop(rowsBottom, kCutRow, 7), subject.cuts, 7,
+                   g.right - kMargin - kSubjectColumn - 2 * kInset);
+        }
+        line(kMargin, top + g.blockHeight, g.right, top + g.blockHeight, kThick);
+    }
+
+    // The figure, rank and class average of a viewpoint in its period columns.
+    void writeFigures(const SheetMark& mark, int x, int y)
+    {
+        const PeriodColumns& columns = geometry_.columns;
+        const std::string figure = sheets_.criterion && !mark.figure.empty() ? mark.figure + "%" : mark.figure;
+        if (!figure.empty())
+            text(x + kInset, TextTop(y, kRow, kCellPoints), PadCellText(figure), kCellPoints);
+        if (sheets_.criterion)
+            return;
+        text(x + columns.offset(1) + kInset, TextTop(y, kRow, kCellPoints), mark.rank, kCellPoints);
+        if (!mark.classAverage.empty())
+            text(x + columns.offset(3) + kInset, TextTop(y, kRow, 8), "(" + mark.classAverage + ")", 8);
+    }
+
+    // The subjects without tests and the reasons for 評価なし; gives the
+    // top of what follows.
+    int writeNotes(const StudentSheet& student)
+    {
+        int y = geometry_.bottom() + kGap;
+        const int room = contentRight_ - kMargin;
+        if (!sheets_.unrecorded.empty()) {
+            fitted(kMargin, y, sheets_.unrecorded, kNotePoints, room);
+            y += kNoteLine;
+        }
+        const std::string label = "評価なしの理由：";
+        const int indent = TextWidth(label, kNotePoints);
+        for (std::size_t i = 0; i < student.missing.size(); ++i) {
+            if (i == 0)
+                text(kMargin, y, label, kNotePoints);
+            fitted(kMargin + indent, y, student.missing[i], kNotePoints, room - indent);
+            y += kNoteLine;
+        }
+        return y + kGap;
+    }
+
+    // The legend and the 所見 and 出欠 boxes at the foot of the first page;
+    // gives the legend's top.
+    int writeFoot()
+    {
+        const int boxTop = area_.height - kBoxHeight;
+        const int width = contentRight_ - kMargin;
+        const int split = kMargin + width * 68 / 100;
+        frame(kMargin, boxTop, split - kGap, area_.height - kThick, kThick);
+        frame(split, boxTop, contentRight_, area_.height - kThick, kThick);
+        text(kMargin + kInset, boxTop + kInset, "所見", kNotePoints);
+        text(split + kInset, boxTop + kInset, "出欠", kNotePoints);
+        const int legendTop = boxTop - kGap - static_cast<int>(sheets_.legend.size()) * kLegendLine;
+        int y = legendTop;
+        for (const std::string& entry : sheets_.legend) {
+            fitted(kMargin, y, entry, kSmallPoints, width);
+            y += kLegendLine;
+        }
+        return legendTop;
+    }
+
+    void writeTests(const StudentSheet& student, int top, int bottom)
+    {
+        std::vector<TestLine> lines;
+        for (int s : geometry_.blocks)
+            for (int t = -1; t < static_cast<int>(student.subjects[s].tests.size()); ++t)
+                lines.push_back({s, t, false});
+        std::vector<TestBox> boxes;
+        auto box = [&](std::size_t index) -> const TestBox& {
+            while (boxes.size() <= index) {
+                const std::size_t n = boxes.size();
+                const int page = static_cast<int>(n / 2);
+                const int left = kMargin + static_cast<int>(n % 2) * (testColumnWidth_ + kTestColumnGap);
+                boxes.push_back(page == 0 ? TestBox{0, left, top, bottom}
+                                          : TestBox{page, left, kContinuedTop, area_.height});
+            }
+            return boxes[index];
+        };
+        std::size_t at = 0;
+        int y = box(0).top;
+        int lastSubject = -1;
+        for (const TestLine& entry : lines) {
+            TestLine next = entry;
+            const bool head = entry.test < 0;
+            // A head needs one test below it; a test at the top of a column
+            // gets its subject's head again.
+            const int need = head ? kTestHead + kTestRow : kTestRow;
+            if (y + need > box(at).bottom) {
+                y = box(++at).top;
+                if (!head) {
+                    writeTestLine(student, {entry.subject, -1, true}, box(at), y);
+                    y += kTestHead;
+                }
+            } else if (head && lastSubject >= 0) {
+                y += kGap;
+            }
+            writeTestLine(student, next, box(at), y);
+            y += head ? kTestHead : kTestRow;
+            lastSubject = entry.subject;
+        }
+    }
+
+    void writeTestLine(const StudentSheet& student, const TestLine& entry, const TestBox& box, int y)
+    {
+        while (current_ < static_cast<std::size_t>(box.page)) {
+            newPage();
+            text(kMargin, 0, sheets_.title + "　つづき", kHeadPoints);
+            text(kMargin, 280, "出席番号" + Str(student.number) + "　" + student.name, kHeadPoints);
+        }
+        const SheetSubject& subject = student.subjects[entry.subject];
+        const int partsLeft = box.left + kSemesterWidth + kDateWidth + kTitleWidth;
+        const int partWidth = (testColumnWidth_ - (partsLeft - box.left)) / kViewpoints;
+        const int right = box.left + testColumnWidth_;
+        if (entry.test < 0) {
+            line(box.left, y, right, y, kThin);
+            fitted(box.left + kInset, TextTop(y, kTestHead, kNotePoints),
+                   subject.name + (entry.continued ? "（つづき）" : ""), kNotePoints, partsLeft - box.left - kInset);
+            for (int v = 0; v < kViewpoints; ++v)
+                fitted(partsLeft + v * partWidth, TextTop(y, kTestHead, kTestPoints), subject.viewpoints[v].name,
+                       kTestPoints, partWidth - kInset);
+            line(box.left, y + kTestHead, right, y + kTestHead, kThin);
+            return;
+        }
+        const SheetTest& test = subject.tests[entry.test];
+        const int textTop = TextTop(y, kTestRow, kTestPoints);
+        fitted(box.left + kInset, TextTop(y, kTestRow, 7), sheets_.periodNames[test.semester], 7,
+               kSemesterWidth - kInset);
+        fitted(box.left + kSemesterWidth, textTop, test.date, kTestPoints, kDateWidth - kInset);
+        fitted(box.left + kSemesterWidth + kDateWidth, textTop, test.title, kTestPoints, kTitleWidth - kInset);
+        for (int v = 0; v < kViewpoints; ++v) {
+            const SheetTestPart& part = test.parts[v];
+            const int x = partsLeft + v * partWidth;
+            text(x, textTop, part.points, kTestPoints);
+            if (!part.classAverage.empty())
+                text(x + TextWidth(part.points, kTestPoints) + 40, TextTop(y, kTestRow, kTestSmallPoints),
+                     "(" + part.classAverage + ")", kTestSmallPoints);
         }
     }
 
     const ClassSheets& sheets_;
     const std::string& date_;
     const PrintArea area_;
-    std::vector<int> periods_;
-    int right_ = 0;
-    Page page_;
+    const SheetGeometry geometry_;
+    int contentRight_ = 0;
+    int testColumnWidth_ = 0;
+    PageDocument* pages_ = nullptr;
+    std::size_t first_ = 0;
+    std::size_t current_ = 0;
 };
 
 } // namespace
 
-SheetPoint SheetLetterPoint(int subject, int row, int column)
+SheetPoint SheetLetterPoint(const ClassSheets& sheets, const PrintArea&, int subject, int row, int column)
 {
-    // Centred in the letter column: a letter is half as wide as its height.
-    const int x = PeriodLeft(column) + kAverageWidth + (kLetterWidth - static_cast<int>(kLetterPoints * 10)) / 2;
-    return {x, TextTop(RowTop(subject, row), kRow, kLetterPoints)};
+    const SheetGeometry geometry(sheets);
+    const int index = geometry.blockIndex(subject);
+    return index < 0 ? SheetPoint{-1, -1} : LetterPoint(geometry, index, row, column);
 }
 
 PageDocument LayoutStudentSheets(const ClassSheets& sheets, const std::string& dateText, const PrintArea& area)
@@ -157,7 +464,7 @@ PageDocument LayoutStudentSheets(const ClassSheets& sheets, const std::string& d
     PageDocument pages;
     SheetWriter writer(sheets, dateText, area);
     for (const StudentSheet& student : sheets.students)
-        pages.push_back(writer.write(student));
+        writer.write(student, pages);
     return pages;
 }
 

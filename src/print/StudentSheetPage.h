@@ -1,9 +1,11 @@
 #pragma once
-// The printed per-student sheet (個人成績表): one A4 portrait page per
-// student with the class caption, the student's number and name, and for
-// each subject a block of its viewpoints' averages and letters per period,
-// the class averages beside them in smaller type and the 評定 per period.
-// Plain data, drawn by the one page painter.
+// The printed per-student sheet (個人成績表), A4 portrait, for a parent to
+// read: the title with the periods and the date, the labelled class, number,
+// name and teacher; a table of the recorded subjects with each viewpoint's
+// figure and letter per period (and the 評定); why an evaluation is missing;
+// the tests of those periods in two columns; the legend; blank 所見 and 出欠
+// boxes. Everything black. A test list too long for the first page goes on
+// to a second one. Plain data, drawn by the one page painter.
 
 #include "grades/StudentSheets.h"
 #include "print/PageLayout.h"
@@ -16,16 +18,19 @@ namespace miravel {
 // Rows of a subject block: the three viewpoints, then the 評定.
 constexpr int kSheetGradeRow = kViewpoints;
 
-// One page per student of `sheets`, in their order.
+// The pages of every student of `sheets`, in their order: one each, two for
+// a student whose tests do not fit on the first. `dateText` is printed as it
+// is (the caller writes it in the era).
 PageDocument LayoutStudentSheets(const ClassSheets& sheets, const std::string& dateText, const PrintArea& area);
 
-// Where the block of subject `subject` puts the letter of `row` (a viewpoint,
-// or kSheetGradeRow for the 評定) in its `column`-th shown period: the
-// corner of that text, so readers of the layout can find it.
+// Where the sheet puts the letter of `row` (a viewpoint, or kSheetGradeRow
+// for the 評定) of subject `subject` in its `column`-th period column: the
+// corner of that text, so readers of the layout can find it. Only recorded
+// subjects have a place.
 struct SheetPoint {
     int x = 0;
     int y = 0;
 };
-SheetPoint SheetLetterPoint(int subject, int row, int column);
+SheetPoint SheetLetterPoint(const ClassSheets& sheets, const PrintArea& area, int subject, int row, int column);
 
 } // namespace miravel

@@ -42,20 +42,6 @@ std::size_t CharacterLength(const std::string& text, std::size_t at)
     return end - at;
 }
 
-// Width in half-width characters: ASCII and half-width katakana (U+FF61 to
-// U+FF9F) take one, every other character two.
-int HalfWidthUnits(const std::string& text)
-{
-    int units = 0;
-    for (std::size_t at = 0; at < text.size(); at += CharacterLength(text, at)) {
-        const auto byte = [&](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0; };
-        const bool ascii = byte(at) < 0x80;
-        const bool halfKana = byte(at) == 0xEF && ((byte(at + 1) == 0xBD && byte(at + 2) >= 0xA1) || byte(at + 1) == 0xBE);
-        units += ascii || halfKana ? 1 : 2;
-    }
-    return units;
-}
-
 // The text state the printer keeps from one print to the next.
 struct Pen {
     double points = kCellPoints;
@@ -246,6 +232,18 @@ std::vector<std::string> BreakHeaderText(const std::string& text)
         rest.erase(0, end);
     }
     return lines;
+}
+
+int HalfWidthUnits(const std::string& text)
+{
+    int units = 0;
+    for (std::size_t at = 0; at < text.size(); at += CharacterLength(text, at)) {
+        const auto byte = [&](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0; };
+        const bool ascii = byte(at) < 0x80;
+        const bool halfKana = byte(at) == 0xEF && ((byte(at + 1) == 0xBD && byte(at + 2) >= 0xA1) || byte(at + 1) == 0xBE);
+        units += ascii || halfKana ? 1 : 2;
+    }
+    return units;
 }
 
 double FittedHeaderPoints(const std::vector<std::string>& lines, double points, int room)

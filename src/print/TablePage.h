@@ -54,6 +54,9 @@ std::vector<std::string> BreakHeaderText(const std::string& text);
 // wider than `room` twips. A character is as wide as the point size (a
 // half-width one half of it), a point being 20 twips.
 double FittedHeaderPoints(const std::vector<std::string>& lines, double points, int room);
+// Width in half-width characters: ASCII and half-width katakana (U+FF61 to
+// U+FF9F) take one, every other character two.
+int HalfWidthUnits(const std::string& text);
 // A data cell padded on the left with blanks to 6 characters.
 std::string PadCellText(const std::string& text);
 // Green for a padded text ending in "A", orange for "B", magenta for "C",
