@@ -41,8 +41,10 @@ const char* const kUsage =
     "                            evaluations:M         評価の一覧（M は 1〜3 が学期、4 が通年）\n"
     "                            graphs:S              科目 S の通年の集計グラフ（--print-pdf のみ）\n"
     "                            graphs:S,M            科目 S の M 学期の集計グラフ（--print-pdf のみ）\n"
-    "                            student:N             出席番号 N の個人成績表（--print-pdf のみ）\n"
-    "                            students              全員の個人成績表、一人一ページ（--print-pdf のみ）\n"
+    "                            student:N[,P]         出席番号 N の個人成績表（--print-pdf のみ）\n"
+    "                            students[:P]          全員の個人成績表、一人一ページ（--print-pdf のみ）\n"
+    "                                                  P までの成績（1〜3 が学期、4 が通年。省略すると\n"
+    "                                                  記録のある最後の学期、最後の学期なら通年）\n"
     "  --help                  この説明を表示する\n";
 
 const char* const kNoDisplay =

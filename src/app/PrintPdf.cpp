@@ -1,5 +1,6 @@
 #include "app/PrintPdf.h"
 
+#include "core/EvaluationRules.h"
 #include "core/TextRules.h"
 #include "editors/criteria/CriteriaGraphPages.h"
 #include "mainwindow/MainWindowTexts.h"
@@ -31,7 +32,8 @@ constexpr const char kAllStudentsView[] = "students";
 bool IsGraphsView(const std::string& view) { return view.rfind(kGraphsPrefix, 0) == 0; }
 bool IsStudentsView(const std::string& view)
 {
-    return view == kAllStudentsView || view.rfind(kStudentPrefix, 0) == 0;
+    return view == kAllStudentsView || view.rfind(std::string(kAllStudentsView) + ":", 0) == 0 ||
+           view.rfind(kStudentPrefix, 0) == 0;
 }
 
 // "graphs:S" is the year-round graph page of subject S, "graphs:S,M" the one
@@ -71,15 +73,39 @@ bool GraphPages(const CommandLine& command, const std::string& dateText, GradeBo
     return true;
 }
 
-// "student:N" is the sheet of attendance number N, "students" one sheet per
-// named student in number order. `numbers` is empty for anything else.
-bool ParseStudentsView(const std::string& view, const GradeBook& book, std::vector<int>& numbers, std::string& err)
+// The period P of "students:P" and "student:N,P" (`text` after the
+// separator, or nothing without one): 1 to 3 a semester, 4 通年, as in
+// "evaluations:M". Without one, the latest with data.
+bool ParseSheetPeriod(const std::string& view, std::size_t separator, const GradeBook& book, int& period,
+                      std::string& err)
 {
-    if (view == kAllStudentsView) {
-        numbers = NamedStudents(book);
+    period = kLatestSheetPeriod;
+    if (separator == std::string::npos)
         return true;
+    const std::string text = view.substr(separator + 1);
+    if (text.size() != 1 || text[0] < '1' || text[0] > '4') {
+        err += "表 " + view + " の期間が正しくありません（1から3は学期、4は通年）。\n";
+        return false;
     }
-    const std::string number = view.substr(std::strlen(kStudentPrefix));
+    period = text[0] - '1';
+    if (period >= ShownSemesters(book) && period < kYearRoundPeriod) {
+        err += "この学級は2学期制です。期間は 1、2（前期、後期）か 4（通年）です。\n";
+        return false;
+    }
+    return true;
+}
+
+// "student:N[,P]" is the sheet of attendance number N, "students[:P]" one
+// sheet per named student in number order, each up to period P.
+bool ParseStudentsView(const std::string& view, const GradeBook& book, std::vector<int>& numbers, int& period,
+                       std::string& err)
+{
+    if (view.rfind(kStudentPrefix, 0) != 0) {  // "students" or "students:P"
+        numbers = NamedStudents(book);
+        return ParseSheetPeriod(view, view.find(':'), book, period, err);
+    }
+    const std::size_t comma = view.find(',');
+    const std::string number = view.substr(0, comma).substr(std::strlen(kStudentPrefix));
     const bool digits = !number.empty() && number.size() <= 2 && number.find_first_not_of("0123456789") == std::string::npos;
     const int n = digits ? std::stoi(number) : 0;
     if (n < 1 || n > kStudents) {
@@ -91,7 +117,16 @@ bool ParseStudentsView(const std::string& view, const GradeBook& book, std::vect
         return false;
     }
     numbers = {n};
-    return true;
+    return ParseSheetPeriod(view, comma, book, period, err);
+}
+
+// The printed date of a sheet, in the era when it reads as a date.
+std::string SheetDate(const std::string& dateText)
+{
+    QDate date = QDate::fromString(QString::fromStdString(dateText), JapaneseShortDateFormat(QLocale::system()));
+    if (!date.isValid())
+        date = QDate::fromString(QString::fromStdString(dateText), QStringLiteral("yyyy/MM/dd"));
+    return date.isValid() ? EraDate(date.year(), date.month(), date.day()) : dateText;
 }
 
 // The per-student sheets, A4 portrait.
@@ -105,10 +140,11 @@ bool SheetPages(const CommandLine& command, const std::string& dateText, GradeBo
         return false;
     }
     std::vector<int> numbers;
-    if (!ParseStudentsView(command.view, book, numbers, err))
+    int period = kLatestSheetPeriod;
+    if (!ParseStudentsView(command.view, book, numbers, period, err))
         return false;
     paper = PdfPageLayout(false);
-    pages = LayoutStudentSheets(GatherStudentSheets(book, numbers), dateText, PrintAreaOf(paper));
+    pages = LayoutStudentSheets(GatherStudentSheets(book, numbers, period), SheetDate(dateText), PrintAreaOf(paper));
     return true;
 }
 

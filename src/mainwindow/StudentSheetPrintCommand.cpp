@@ -5,6 +5,7 @@
 #include "mainwindow/FlexGrid.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/frmMain.h"
+#include "grades/EvaluationList.h"
 #include "grades/StudentSheets.h"
 #include "platform/Platform.h"
 #include "print/PdfFile.h"
@@ -13,6 +14,7 @@
 #include "mainwindow/TablePrintCommand.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -27,9 +29,10 @@ namespace {
 
 QString U(const char* text) { return QString::fromUtf8(text); }
 
-// Whose sheets: the whole class (an empty list) or one student. The student
-// whose row is current in the roster is offered first. False when cancelled.
-bool ChooseStudents(frmMain& window, std::vector<int>& numbers)
+// Whose sheets: the whole class or one student, and up to which period.
+// The student whose row is current in the roster is offered first, and the
+// latest period with data. False when cancelled.
+bool ChooseStudents(frmMain& window, std::vector<int>& numbers, int& period)
 {
     const GradeBook& book = Book();
     const std::vector<int> named = NamedStudents(book);
@@ -49,6 +52,17 @@ bool ChooseStudents(frmMain& window, std::vector<int>& numbers)
     if (const int at = choice->findData(row); row >= 1 && at > 0)
         choice->setCurrentIndex(at);
 
+    auto* periodLabel = new QLabel(U("印刷する期間(&T)："), &dialog);
+    auto* periods = new QComboBox(&dialog);
+    periods->setObjectName(QStringLiteral("Periods"));
+    periodLabel->setBuddy(periods);
+    periods->setAccessibleName(U("印刷する期間"));
+    for (int p : SheetPeriods(book, kYearRoundPeriod))
+        periods->addItem(QString::fromStdString(p == kYearRoundPeriod ? std::string("通年（1年間）")
+                                                                       : PeriodName(book, p) + "まで"),
+                         p);
+    periods->setCurrentIndex(periods->findData(LatestSheetPeriod(book)));
+
     auto* buttons = new QDialogButtonBox(&dialog);
     buttons->addButton(U("印刷(&P)..."), QDialogButtonBox::AcceptRole);
     buttons->addButton(U("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
@@ -57,11 +71,14 @@ bool ChooseStudents(frmMain& window, std::vector<int>& numbers)
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(label);
     layout->addWidget(choice);
+    layout->addWidget(periodLabel);
+    layout->addWidget(periods);
     layout->addWidget(buttons);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     const int n = choice->currentData().toInt();
     numbers = n > 0 ? std::vector<int>{n} : named;
+    period = periods->currentData().toInt();
     return true;
 }
 
@@ -72,7 +89,8 @@ void RegisterSheetPrinting(frmMain& window) { window.SetSheetPrintHandler(PrintS
 void PrintStudentSheets(frmMain& window)
 {
     std::vector<int> numbers;
-    if (!ChooseStudents(window, numbers))
+    int period = kLatestSheetPeriod;
+    if (!ChooseStudents(window, numbers, period))
         return;
     Platform& platform = window.platform();
     // Offered as "3年1組-個人成績表.pdf" (the command runs from the class node).
@@ -89,9 +107,10 @@ void PrintStudentSheets(frmMain& window)
     printer.setPageOrientation(QPageLayout::Portrait);
 
     GradeBook& book = Book();
-    const QString date = platform.Today().toString(platform.ShortDateFormat());
-    const ClassSheets sheets = GatherStudentSheets(book, numbers);
-    PrintOnChosenPrinter(window, LayoutStudentSheets(sheets, date.toStdString(), PrintAreaOf(printer.pageLayout())),
+    const QDate today = platform.Today();
+    const ClassSheets sheets = GatherStudentSheets(book, numbers, period);
+    const std::string date = EraDate(today.year(), today.month(), today.day());
+    PrintOnChosenPrinter(window, LayoutStudentSheets(sheets, date, PrintAreaOf(printer.pageLayout())),
                          sheets.caption + "　個人成績表");
 }
 

@@ -18,8 +18,8 @@ constexpr int kPeriodHeadRow = 280;
 constexpr int kSubHeadRow = 220;
 constexpr int kRow = 250;
 constexpr int kCutRow = 200;
-constexpr int kSubjectColumn = 700;
-constexpr int kViewpointColumn = 1200;
+constexpr int kSubjectColumn = 600;
+constexpr int kViewpointColumn = 1100;
 constexpr int kInset = 50;
 constexpr int kNoteLine = 230;
 constexpr int kLegendLine = 190;
@@ -27,11 +27,11 @@ constexpr int kBoxHeight = 1300;
 constexpr int kGap = 120;
 // The test list: two columns of rows; a subject's head row names its
 // viewpoints over the point columns.
-constexpr int kTestHead = 240;
-constexpr int kTestRow = 200;
+constexpr int kTestHead = 220;
+constexpr int kTestRow = 180;
 constexpr int kTestColumnGap = 240;
-constexpr int kSemesterWidth = 400;
-constexpr int kDateWidth = 620;
+constexpr int kSemesterWidth = 460;
+constexpr int kDateWidth = 600;
 constexpr int kTitleWidth = 1250;
 constexpr int kContinuedTop = 600;
 
@@ -42,6 +42,8 @@ constexpr double kValuePoints = 12;
 constexpr double kHeadPoints = 10;
 constexpr double kSmallPoints = 7.5;
 constexpr double kCellPoints = 10;
+constexpr double kFigurePoints = 9;
+constexpr double kMarkPoints = 7;  // 評価なし
 constexpr double kLetterPoints = 12;
 constexpr double kNotePoints = 9;
 constexpr double kTestPoints = 8;
@@ -82,8 +84,8 @@ struct PeriodColumns {
 PeriodColumns ColumnsOf(const ClassSheets& sheets)
 {
     if (sheets.criterion)
-        return {{800, 560}, {"得点率", "評価"}, 1};
-    return {{660, 400, 520, 600}, {"平均点", "順位", "評価", "学級平均"}, 2};
+        return {{900, 700}, {"得点率", "評価"}, 1};
+    return {{620, 380, 580, 580}, {"平均点", "順位", "評価", "学級平均"}, 2};
 }
 
 // Where the parts of the summary table are, for the recorded subjects.
@@ -210,7 +212,7 @@ private:
             std::string value;
             int share;  // of 100
         } cells[] = {{"学級", sheets_.className, 38},
-                     {"出席番号", Str(student.number), 14},
+                     {"出席番号", std::to_string(student.number), 14},
                      {"氏名", student.name, 30},
                      {"担任", sheets_.teacher, 18}};
         int x = kMargin;
@@ -240,8 +242,8 @@ private:
             text(x + kInset, TextTop(kTableTop, kPeriodHeadRow, kHeadPoints), sheets_.periodNames[sheets_.periods[c]],
                  kHeadPoints);
             for (std::size_t k = 0; k < columns.widths.size(); ++k)
-                text(x + columns.offset(static_cast<int>(k)) + kInset, TextTop(subHead, kSubHeadRow, kSmallPoints),
-                     columns.heads[k], kSmallPoints);
+                fitted(x + columns.offset(static_cast<int>(k)) + kInset, TextTop(subHead, kSubHeadRow, kSmallPoints),
+                       columns.heads[k], kSmallPoints, columns.widths[k] - 2 * kInset);
             if (c > 0)
                 line(x, kTableTop, x, headBottom, kThick);
             for (std::size_t k = 1; k < columns.widths.size(); ++k)
@@ -279,7 +281,7 @@ private:
                 if (!letter.empty())
                     text(at.x, at.y, letter, kLetterPoints);
                 else
-                    fitted(x + columns.offset(columns.letter) + kInset, TextTop(y, kRow, 7), kNoEvaluation, 7,
+                    fitted(x + columns.offset(columns.letter) + kInset, TextTop(y, kRow, kMarkPoints), kNoEvaluation, kMarkPoints,
                            letterRoom);
                 if (!gradeRow)
                     writeFigures(subject.viewpoints[row].marks[p], x, y);
@@ -300,7 +302,7 @@ private:
         }
         if (!subject.cuts.empty()) {
             line(kMargin + kSubjectColumn, rowsBottom, g.right, rowsBottom, kThin);
-            fitted(kMargin + kSubjectColumn + kInset, TextTop(rowsBottom, kCutRow, 7), subject.cuts, 7,
+            fitted(kMargin + kSubjectColumn + kInset, TextTop(rowsBottom, kCutRow, kSmallPoints), subject.cuts, kSmallPoints,
                    g.right - kMargin - kSubjectColumn - 2 * kInset);
         }
         line(kMargin, top + g.blockHeight, g.right, top + g.blockHeight, kThick);
@@ -312,12 +314,13 @@ private:
         const PeriodColumns& columns = geometry_.columns;
         const std::string figure = sheets_.criterion && !mark.figure.empty() ? mark.figure + "%" : mark.figure;
         if (!figure.empty())
-            text(x + kInset, TextTop(y, kRow, kCellPoints), PadCellText(figure), kCellPoints);
+            text(x + kInset, TextTop(y, kRow, kFigurePoints), PadCellText(figure), kFigurePoints);
         if (sheets_.criterion)
             return;
-        text(x + columns.offset(1) + kInset, TextTop(y, kRow, kCellPoints), mark.rank, kCellPoints);
+        text(x + columns.offset(1) + kInset, TextTop(y, kRow, kFigurePoints), mark.rank, kFigurePoints);
         if (!mark.classAverage.empty())
-            text(x + columns.offset(3) + kInset, TextTop(y, kRow, 8), "(" + mark.classAverage + ")", 8);
+            text(x + columns.offset(3) + kInset, TextTop(y, kRow, kSmallPoints), "(" + mark.classAverage + ")",
+                 kSmallPoints);
     }
 
     // The subjects without tests and the reasons for 評価なし; gives the
@@ -330,7 +333,7 @@ private:
             fitted(kMargin, y, sheets_.unrecorded, kNotePoints, room);
             y += kNoteLine;
         }
-        const std::string label = "評価なしの理由：";
+        const std::string label = "評価なしの理由　";
         const int indent = TextWidth(label, kNotePoints);
         for (std::size_t i = 0; i < student.missing.size(); ++i) {
             if (i == 0)
@@ -425,8 +428,8 @@ private:
         }
         const SheetTest& test = subject.tests[entry.test];
         const int textTop = TextTop(y, kTestRow, kTestPoints);
-        fitted(box.left + kInset, TextTop(y, kTestRow, 7), sheets_.periodNames[test.semester], 7,
-               kSemesterWidth - kInset);
+        fitted(box.left + kInset, TextTop(y, kTestRow, kTestSmallPoints), sheets_.periodNames[test.semester],
+               kTestSmallPoints, kSemesterWidth - kInset);
         fitted(box.left + kSemesterWidth, textTop, test.date, kTestPoints, kDateWidth - kInset);
         fitted(box.left + kSemesterWidth + kDateWidth, textTop, test.title, kTestPoints, kTitleWidth - kInset);
         for (int v = 0; v < kViewpoints; ++v) {

@@ -50,6 +50,22 @@ TEST(CriterionLetter, UsesTheCutOfItsOwnSubjectViewpoint)
     EXPECT_EQ(CriterionLetter(*book, 1, 2, 1, 0) + CriterionLetter(*book, 1, 2, 0, 0), "A");
 }
 
+TEST(CriterionShareText, CutDownSoTheFigureNeverPassesTheLettersCut)
+{
+    const struct {
+        float points, fullMarks;
+        const char* share;  // and the letter beside it
+    } cases[] = {{85, 100, "85.0A"}, {1999, 2500, "79.9B"}, {2, 3, "66.6B"}, {1249.5f, 2500, "49.9C"},
+                 {0, 30, "0.0C"}, {-2, 30, ""}};
+    for (const auto& c : cases) {
+        auto book = test::ClassBook({"青木"});
+        Score(*book, 0, 0, c.points, c.fullMarks);
+        const CriterionSums sums = CriterionTotals(*book, 1, 0, 0, 0);
+        EXPECT_EQ(CriterionShareText(sums) + CriterionLetter(*book, 1, 0, 0, 0), c.share) << c.points;
+        EXPECT_EQ(sums.absent, c.points == kAbsent);
+    }
+}
+
 TEST(SubjectGrade, CutPoints)
 {
     const struct {
