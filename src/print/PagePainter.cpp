@@ -1,10 +1,13 @@
 #include "print/PagePainter.h"
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPageLayout>
 #include <QPen>
+#include <QRawFont>
 
 namespace miravel {
 namespace {
@@ -38,6 +41,35 @@ QPen MakePen(const TwipsMapper& map, int width, Rgb color, bool dotted)
     return pen;
 }
 
+// Draws `text` at `baseline` in the painter's font, whose own glyphs `raw`
+// holds. A text the font covers whole goes straight from its character map
+// as a glyph run: no shaping and no search of fallback fonts, which were
+// most of the time of a page of many short texts (monospaced Japanese needs
+// neither). Anything else takes the full text layout.
+void DrawText(QPainter& painter, const QRawFont& raw, const QPointF& baseline, const QString& text)
+{
+    if (raw.isValid()) {
+        const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+        if (glyphs.size() == text.size() && !glyphs.contains(0)) {
+            const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs);
+            QList<QPointF> positions;
+            positions.reserve(advances.size());
+            QPointF at;
+            for (const QPointF& advance : advances) {
+                positions.push_back(at);
+                at += advance;
+            }
+            QGlyphRun run;
+            run.setRawFont(raw);
+            run.setGlyphIndexes(glyphs);
+            run.setPositions(positions);
+            painter.drawGlyphRun(baseline, run);
+            return;
+        }
+    }
+    painter.drawText(baseline, text);
+}
+
 } // namespace
 
 void PaintPage(QPainter& painter, const Page& page, double dpiX, double dpiY)
@@ -45,18 +77,30 @@ void PaintPage(QPainter& painter, const Page& page, double dpiX, double dpiY)
     const TwipsMapper map(dpiX, dpiY, page.lineWidthTwips);
     const QFont surfaceFont = painter.font();
     painter.save();
+    // A page sets few fonts over many texts: the font and its ascent are
+    // looked up once per change, and each text is drawn at its baseline
+    // without the layout a text box would need.
+    const std::string* lastFamily = nullptr;
+    double lastPoints = -1;
+    double ascent = 0;
+    QRawFont raw;
     for (const PageItem& item : page.items) {
         if (const auto* text = std::get_if<PageText>(&item)) {
-            QFont font = surfaceFont;
-            if (!text->font.empty())
-                font.setFamily(QString::fromStdString(text->font));
-            if (text->points > 0)
-                font.setPointSizeF(text->points);
-            painter.setFont(font);
+            if (!lastFamily || *lastFamily != text->font || lastPoints != text->points) {
+                QFont font = surfaceFont;
+                if (!text->font.empty())
+                    font.setFamily(QString::fromStdString(text->font));
+                if (text->points > 0)
+                    font.setPointSizeF(text->points);
+                painter.setFont(font);
+                ascent = QFontMetricsF(painter.font(), painter.device()).ascent();
+                raw = QRawFont::fromFont(painter.font());
+                lastFamily = &text->font;
+                lastPoints = text->points;
+            }
             painter.setPen(ToColor(text->color));
             const QPointF topLeft = map.point(text->x, text->y);
-            painter.drawText(QRectF(topLeft, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-                             QString::fromStdString(text->text));
+            DrawText(painter, raw, QPointF(topLeft.x(), topLeft.y() + ascent), QString::fromStdString(text->text));
         } else if (const auto* line = std::get_if<PageLine>(&item)) {
             painter.setPen(MakePen(map, line->width, line->color, line->dotted));
             painter.drawLine(map.point(line->x1, line->y1), map.point(line->x2, line->y2));

@@ -31,8 +31,9 @@ constexpr int kTestHead = 220;
 constexpr int kTestRow = 180;
 constexpr int kTestColumnGap = 240;
 constexpr int kSemesterWidth = 460;
-constexpr int kDateWidth = 600;
-constexpr int kTitleWidth = 1250;
+constexpr int kDateWidth = 700;
+constexpr int kDateUnits = 8;  // "12月10日"
+constexpr int kTitleWidth = 1150;
 constexpr int kContinuedTop = 600;
 
 constexpr double kTitlePoints = 16;
@@ -46,7 +47,7 @@ constexpr double kFigurePoints = 9;
 constexpr double kMarkPoints = 7;  // 評価なし
 constexpr double kLetterPoints = 12;
 constexpr double kNotePoints = 9;
-constexpr double kTestPoints = 8;
+constexpr double kTestPoints = 7.5;
 constexpr double kTestSmallPoints = 6.5;
 
 constexpr int kThin = 1;
@@ -81,16 +82,25 @@ struct PeriodColumns {
     }
 };
 
-PeriodColumns ColumnsOf(const ClassSheets& sheets)
+// The columns of one period at their narrowest, widened in proportion to
+// fill `room` when fewer periods leave space.
+PeriodColumns ColumnsOf(const ClassSheets& sheets, int room)
 {
-    if (sheets.criterion)
-        return {{900, 700}, {"得点率", "評価"}, 1};
-    return {{620, 380, 580, 580}, {"平均点", "順位", "評価", "学級平均"}, 2};
+    PeriodColumns columns = sheets.criterion
+                                ? PeriodColumns{{900, 700}, {"得点率", "評価"}, 1}
+                                : PeriodColumns{{620, 380, 580, 580}, {"平均点", "順位", "評価", "学級平均"}, 2};
+    const int periods = std::max<int>(1, static_cast<int>(sheets.periods.size()));
+    const int narrowest = columns.width();
+    if (room / periods > narrowest)
+        for (int& width : columns.widths)
+            width = width * (room / periods) / narrowest;
+    return columns;
 }
 
 // Where the parts of the summary table are, for the recorded subjects.
 struct SheetGeometry {
-    explicit SheetGeometry(const ClassSheets& sheets) : columns(ColumnsOf(sheets))
+    SheetGeometry(const ClassSheets& sheets, const PrintArea& area)
+        : columns(ColumnsOf(sheets, area.width - 2 * kMargin - kSubjectColumn - kViewpointColumn))
     {
         rows = kViewpoints + (sheets.grades ? 1 : 0);
         blockHeight = rows * kRow + (sheets.criterion ? kCutRow : 0);
@@ -126,7 +136,7 @@ SheetPoint LetterPoint(const SheetGeometry& g, int index, int row, int column)
 struct TestLine {
     int subject = 0;
     int test = -1;
-    bool continued = false;
+    bool continued = false;  // the first of a subject in a further column
 };
 
 // A column of the test list on a page.
@@ -140,7 +150,7 @@ struct TestBox {
 class SheetWriter {
 public:
     SheetWriter(const ClassSheets& sheets, const std::string& dateText, const PrintArea& area)
-        : sheets_(sheets), date_(dateText), area_(area), geometry_(sheets)
+        : sheets_(sheets), date_(dateText), area_(area), geometry_(sheets, area)
     {
         contentRight_ = area.width - kMargin;
         testColumnWidth_ = (contentRight_ - kMargin - kTestColumnGap) / 2;
@@ -313,8 +323,12 @@ private:
     {
         const PeriodColumns& columns = geometry_.columns;
         const std::string figure = sheets_.criterion && !mark.figure.empty() ? mark.figure + "%" : mark.figure;
+        // Padded to one width and centred, so the decimal points line up.
+        const int characters = sheets_.criterion ? 7 : 6;  // "*100.0%", "*100.0"
+        const std::string padded = std::string(std::max<int>(0, characters - HalfWidthUnits(figure)), ' ') + figure;
+        const int left = std::max(kInset, (columns.widths[0] - TextWidth(padded, kFigurePoints)) / 2);
         if (!figure.empty())
-            text(x + kInset, TextTop(y, kRow, kFigurePoints), PadCellText(figure), kFigurePoints);
+            text(x + left, TextTop(y, kRow, kFigurePoints), padded, kFigurePoints);
         if (sheets_.criterion)
             return;
         text(x + columns.offset(1) + kInset, TextTop(y, kRow, kFigurePoints), mark.rank, kFigurePoints);
@@ -395,6 +409,7 @@ private:
                 if (!head) {
                     writeTestLine(student, {entry.subject, -1, true}, box(at), y);
                     y += kTestHead;
+                    next.continued = true;  // names its semester again
                 }
             } else if (head && lastSubject >= 0) {
                 y += kGap;
@@ -428,17 +443,26 @@ private:
         }
         const SheetTest& test = subject.tests[entry.test];
         const int textTop = TextTop(y, kTestRow, kTestPoints);
-        fitted(box.left + kInset, TextTop(y, kTestRow, kTestSmallPoints), sheets_.periodNames[test.semester],
-               kTestSmallPoints, kSemesterWidth - kInset);
-        fitted(box.left + kSemesterWidth, textTop, test.date, kTestPoints, kDateWidth - kInset);
-        fitted(box.left + kSemesterWidth + kDateWidth, textTop, test.title, kTestPoints, kTitleWidth - kInset);
+        if (entry.test == 0 || subject.tests[entry.test - 1].semester != test.semester || entry.continued)
+            fitted(box.left + kInset, TextTop(y, kTestRow, kTestSmallPoints), sheets_.periodNames[test.semester],
+                   kTestSmallPoints, kSemesterWidth - kInset);
+        // Few texts per row keep 40 sheets quick to draw: a short date is
+        // padded (the font's half-width characters are all one width) and
+        // shares its text with the title, the points theirs with the class
+        // average.
+        const int dateUnits = HalfWidthUnits(test.date);
+        if (dateUnits <= kDateUnits) {
+            fitted(box.left + kSemesterWidth, textTop, test.date + std::string(kDateUnits + 1 - dateUnits, ' ') + test.title,
+                   kTestPoints, kDateWidth + kTitleWidth - kInset);
+        } else {
+            fitted(box.left + kSemesterWidth, textTop, test.date, kTestPoints, kDateWidth - kInset);
+            fitted(box.left + kSemesterWidth + kDateWidth, textTop, test.title, kTestPoints, kTitleWidth - kInset);
+        }
         for (int v = 0; v < kViewpoints; ++v) {
             const SheetTestPart& part = test.parts[v];
-            const int x = partsLeft + v * partWidth;
-            text(x, textTop, part.points, kTestPoints);
-            if (!part.classAverage.empty())
-                text(x + TextWidth(part.points, kTestPoints) + 40, TextTop(y, kTestRow, kTestSmallPoints),
-                     "(" + part.classAverage + ")", kTestSmallPoints);
+            fitted(partsLeft + v * partWidth, textTop,
+                   part.points + (part.classAverage.empty() ? "" : " (" + part.classAverage + ")"), kTestPoints,
+                   partWidth - kInset);
         }
     }
 
@@ -455,9 +479,9 @@ private:
 
 } // namespace
 
-SheetPoint SheetLetterPoint(const ClassSheets& sheets, const PrintArea&, int subject, int row, int column)
+SheetPoint SheetLetterPoint(const ClassSheets& sheets, const PrintArea& area, int subject, int row, int column)
 {
-    const SheetGeometry geometry(sheets);
+    const SheetGeometry geometry(sheets, area);
     const int index = geometry.blockIndex(subject);
     return index < 0 ? SheetPoint{-1, -1} : LetterPoint(geometry, index, row, column);
 }
