@@ -1,5 +1,7 @@
 #include "print/PagePainter.h"
 
+#include <vector>
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -41,17 +43,27 @@ QPen MakePen(const TwipsMapper& map, int width, Rgb color, bool dotted)
     return pen;
 }
 
-// Draws `text` at `baseline` in the painter's font, whose own glyphs `raw`
-// holds. A text the font covers whole goes straight from its character map
-// as a glyph run: no shaping and no search of fallback fonts, which were
-// most of the time of a page of many short texts (monospaced Japanese needs
-// neither). Anything else takes the full text layout.
-void DrawText(QPainter& painter, const QRawFont& raw, const QPointF& baseline, const QString& text)
+// A font of a page: looked up once per page, with its ascent and the glyphs
+// of the font itself.
+struct PageFont {
+    std::string family;
+    double points = 0;
+    QFont font;
+    double ascent = 0;
+    QRawFont raw;
+};
+
+// Draws `text` at `baseline`. A text the font covers whole goes straight
+// from its character map as a glyph run: no shaping and no search of
+// fallback fonts, which were most of the time of a page of many short texts
+// (monospaced Japanese needs neither). Anything else takes the full text
+// layout.
+void DrawText(QPainter& painter, const PageFont& font, const QPointF& baseline, const QString& text)
 {
-    if (raw.isValid()) {
-        const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+    if (font.raw.isValid()) {
+        const QList<quint32> glyphs = font.raw.glyphIndexesForString(text);
         if (glyphs.size() == text.size() && !glyphs.contains(0)) {
-            const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs);
+            const QList<QPointF> advances = font.raw.advancesForGlyphIndexes(glyphs);
             QList<QPointF> positions;
             positions.reserve(advances.size());
             QPointF at;
@@ -60,13 +72,14 @@ void DrawText(QPainter& painter, const QRawFont& raw, const QPointF& baseline, c
                 at += advance;
             }
             QGlyphRun run;
-            run.setRawFont(raw);
+            run.setRawFont(font.raw);
             run.setGlyphIndexes(glyphs);
             run.setPositions(positions);
             painter.drawGlyphRun(baseline, run);
             return;
         }
     }
+    painter.setFont(font.font);
     painter.drawText(baseline, text);
 }
 
@@ -77,30 +90,30 @@ void PaintPage(QPainter& painter, const Page& page, double dpiX, double dpiY)
     const TwipsMapper map(dpiX, dpiY, page.lineWidthTwips);
     const QFont surfaceFont = painter.font();
     painter.save();
-    // A page sets few fonts over many texts: the font and its ascent are
-    // looked up once per change, and each text is drawn at its baseline
-    // without the layout a text box would need.
-    const std::string* lastFamily = nullptr;
-    double lastPoints = -1;
-    double ascent = 0;
-    QRawFont raw;
+    // A page uses a few fonts over many texts: each is looked up once, and
+    // each text is drawn at its baseline without the layout a text box
+    // would need.
+    std::vector<PageFont> fonts;
     for (const PageItem& item : page.items) {
         if (const auto* text = std::get_if<PageText>(&item)) {
-            if (!lastFamily || *lastFamily != text->font || lastPoints != text->points) {
+            std::size_t current = 0;
+            while (current < fonts.size() && (fonts[current].family != text->font || fonts[current].points != text->points))
+                ++current;
+            if (current == fonts.size()) {
                 QFont font = surfaceFont;
                 if (!text->font.empty())
                     font.setFamily(QString::fromStdString(text->font));
                 if (text->points > 0)
                     font.setPointSizeF(text->points);
                 painter.setFont(font);
-                ascent = QFontMetricsF(painter.font(), painter.device()).ascent();
-                raw = QRawFont::fromFont(painter.font());
-                lastFamily = &text->font;
-                lastPoints = text->points;
+                fonts.push_back({text->font, text->points, painter.font(),
+                                 QFontMetricsF(painter.font(), painter.device()).ascent(),
+                                 QRawFont::fromFont(painter.font())});
             }
             painter.setPen(ToColor(text->color));
             const QPointF topLeft = map.point(text->x, text->y);
-            DrawText(painter, raw, QPointF(topLeft.x(), topLeft.y() + ascent), QString::fromStdString(text->text));
+            const PageFont& font = fonts[current];
+            DrawText(painter, font, QPointF(topLeft.x(), topLeft.y() + font.ascent), QString::fromStdString(text->text));
         } else if (const auto* line = std::get_if<PageLine>(&item)) {
             painter.setPen(MakePen(map, line->width, line->color, line->dotted));
             painter.drawLine(map.point(line->x1, line->y1), map.point(line->x2, line->y2));
