@@ -194,11 +194,11 @@ private:
         if (TextWidth(shown, size) > room) {
             const std::string ellipsis = "…";
             while (!shown.empty() && TextWidth(shown + ellipsis, size) > room) {
-                shown.pop_back();
-                while (!shown.empty() && (static_cast<unsigned char>(shown.back()) & 0xC0) == 0x80)
-                    shown.pop_back();  // the rest of a multi-byte character
-                if (!shown.empty() && static_cast<unsigned char>(shown.back()) >= 0xC0)
-                    shown.pop_back();
+                // Drop the last character with all its bytes.
+                std::size_t end = shown.size() - 1;
+                while (end > 0 && (static_cast<unsigned char>(shown[end]) & 0xC0) == 0x80)
+                    --end;
+                shown.erase(end);
             }
             shown += ellipsis;
         }
@@ -242,6 +242,8 @@ private:
     {
         const SheetGeometry& g = geometry_;
         const PeriodColumns& columns = g.columns;
+        if (g.blocks.empty())
+            return;  // no subject has a test: the notes below say so
         const int headBottom = kTableTop + kPeriodHeadRow + kSubHeadRow;
         const int subHead = kTableTop + kPeriodHeadRow;
         text(kMargin + kInset, TextTop(kTableTop, kPeriodHeadRow + kSubHeadRow, kHeadPoints), "教科", kHeadPoints);
