@@ -113,11 +113,10 @@ FileResult ReadEntry(const std::string& section, const std::string& key, const s
     } else if (section == "headers" && ColumnNumber(key) > 0) {
         r.headers[ColumnNumber(key)] = value;
         r.headerLines[ColumnNumber(key)] = line;
-    } else if (section == "profile" || section == "symbols" || section == "columns" || section == "headers") {
-        return refuse("[" + section + "] に「" + key + "」というキーはありません。");
+    } else if (section.empty()) {
+        return refuse("キーの前に [profile] などの見出しがありません。");
     } else {
-        return refuse(section.empty() ? "キーの前に [profile] などの見出しがありません。"
-                                      : "「[" + section + "]」という見出しはありません。");
+        return refuse("[" + section + "] に「" + key + "」というキーはありません。");
     }
     return std::nullopt;
 }
@@ -228,6 +227,8 @@ FileResult ParseHandoffProfile(const std::string& text, HandoffProfile& profile)
             continue;
         if (content.front() == '[' && content.back() == ']') {
             section = Trimmed(content.substr(1, content.size() - 2));
+            if (section != "profile" && section != "symbols" && section != "columns" && section != "headers")
+                return FileError{line, "「[" + section + "]」という見出しはありません。"};
             continue;
         }
         const auto equals = content.find('=');

@@ -93,6 +93,8 @@ TEST_F(HandoffExportTest, EachProfileSpellsTheListsLetters)
 {
     book->Evaluation.StudentCodes[0] = "S001";
     book->Evaluation.StudentCodes[2] = "A,3";  // quoted as the CSV export does
+    book->GradeLevel = "３年";                  // 3
+    book->ClassName = "さくら";                 // no number: as it is
     using namespace miravel::testing;
     StoreValues(*book, SemesterSummarySlot(0, 0, 0), {90, -1, 60}, 75);  // the relative list: A and C
     SetCounts(*book, 0, 0, 0, 1, 1);
