@@ -73,8 +73,8 @@ TEST_F(EvaluationListTest, RelativeListHasTheViewsLetters)
 } // namespace
 
 // The hand-off files of the first semester through the shipped profiles (and
-// one without header in plain UTF-8), in both modes, against files written by
-// hand from the list above.
+// a school's own in UTF-8 without BOM), in both modes, against files written
+// by hand from the list above.
 class HandoffExportTest : public EvaluationListTest {
 protected:
     const std::string shipped = MIRAVEL_TEST_DATA "/../../share/profiles/";
@@ -99,11 +99,7 @@ TEST_F(HandoffExportTest, EachProfileSpellsTheListsLetters)
     StoreValues(*book, SemesterSummarySlot(0, 0, 0), {90, -1, 60}, 75);  // the relative list: A and C
     SetCounts(*book, 0, 0, 0, 1, 1);
     ASSERT_FALSE(WriteGradeBook(bookPath, *book));
-    const struct {
-        std::string profile;
-        EvaluationMode mode;
-        const char* expected;
-    } cases[] = {
+    const struct { std::string profile; EvaluationMode mode; const char* expected; } cases[] = {
         {shipped + "abc.miravel-profile", EvaluationMode::Criterion, "abc_criterion.csv"},
         {shipped + "numbers.miravel-profile", EvaluationMode::Criterion, "numbers_criterion.csv"},
         {shipped + "marks.miravel-profile", EvaluationMode::Relative, "marks_relative.csv"},

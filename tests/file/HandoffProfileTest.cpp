@@ -2,38 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 using namespace miravel;
 
 namespace {
 
 const std::string kSymbols = "[symbols]\nA=◎\nB=○\nC=△\nnone=\n3=3\n2=2\n1=1\n";
-const std::string kGood = "\xEF\xBB\xBF; 学校の書式\n[profile]\nname=◎○△\nencoding=cp932\nheader=yes\n" + kSymbols +
-                          "[columns]\n1=出席番号\n2=s6v3\n3=s2評定\n4=\"前期,\"\"A\"\"\"\n[headers]\n2=体育 観点3\n";
-
-TEST(HandoffProfile, ReadsColumnsSymbolsAndHeadersAndWritesThemBack)
-{
-    HandoffProfile profile;
-    ASSERT_FALSE(ParseHandoffProfile(kGood, profile));
-    ASSERT_EQ(profile.columns.size(), 4u);
-    const HandoffColumn& letter = profile.columns[1];
-    EXPECT_EQ(std::make_tuple(letter.field, letter.subject, letter.viewpoint, letter.header),
-              std::make_tuple(HandoffField::Letter, 5, 2, std::string("体育 観点3")));
-    EXPECT_EQ(profile.columns[3].text, "前期,\"A\"");
-    HandoffProfile again;
-    ASSERT_FALSE(ParseHandoffProfile(HandoffProfileText(profile), again));
-    EXPECT_EQ(again, profile);
-}
 
 TEST(HandoffProfile, RefusesDamagedLinesWithTheirNumber)
 {
     const std::string head = "[profile]\nencoding=utf-8\nheader=no\n" + kSymbols + "[columns]\n1=氏名\n";  // 13 lines
-    const struct {
-        std::string text;
-        int line;
-        const char* says;
-    } cases[] = {
+    const struct { std::string text; int line; const char* says; } cases[] = {
         {head + "2=s1v4\n", 14, "s1v4"},
         {head + "2=名前\n", 14, "名前"},
         {head + "2=\"前期\n", 14, "前期"},
