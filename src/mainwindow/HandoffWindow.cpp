@@ -73,6 +73,7 @@ HandoffWindow::HandoffWindow(frmMain& main) : QDialog(&main), main_(main)
     Preview = new QTableWidget(this);
     Preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Preview->verticalHeader()->hide();
+    Preview->verticalHeader()->setDefaultSectionSize(Preview->fontMetrics().height() + 6);
     Findings = new QListWidget(this);
     Write = new QPushButton(U("書き出す(&W)..."), this);
     auto* close = new QPushButton(U("閉じる"), this);
@@ -104,7 +105,7 @@ HandoffWindow::HandoffWindow(frmMain& main) : QDialog(&main), main_(main)
     layout->addLayout(choice);
     layout->addWidget(Format);
     layout->addWidget(label("見本（最初の5人、提出先が読むとおり）(&V)：", Preview));
-    layout->addWidget(Preview, 3);
+    layout->addWidget(Preview, 2);
     layout->addWidget(FindingsCaption);
     layout->addWidget(Findings, 1);
     layout->addLayout(buttons);
