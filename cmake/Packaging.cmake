@@ -14,6 +14,8 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/share/icons/ DESTINATION ${CMAKE_INSTALL
 # The manual is read by the program's help window, so it lives with the
 # program's data rather than under doc/, which minimal systems leave out.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/manual/ DESTINATION ${CMAKE_INSTALL_DATADIR}/miravel/manual)
+# The hand-off profiles offered in 提出用に書き出す, beside the manual.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/share/profiles/ DESTINATION ${CMAKE_INSTALL_DATADIR}/miravel/profiles)
 
 set(MIRAVEL_MAN_PAGE ${CMAKE_BINARY_DIR}/miravel.1)
 add_custom_command(

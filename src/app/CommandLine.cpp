@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/HandoffCommand.h"
 #include "core/Defaults.h"
 #include "core/TextRules.h"
 #include "core/EvaluationRules.h"
@@ -23,6 +24,7 @@ const char* const kUsage =
     "        miravel --check 成績ファイル\n"
     "        miravel --export-csv 出力.csv --view 表 成績ファイル\n"
     "        miravel --print-pdf 出力.pdf --view 表 成績ファイル\n"
+    "        miravel --export-handoff 出力.csv --profile 書式 --period M 成績ファイル [--force]\n"
     "        miravel --versions 成績ファイル\n"
     "\n"
     "  成績ファイル            起動時に開くファイル\n"
@@ -30,6 +32,9 @@ const char* const kUsage =
     "  --check-grades FILE     入力の確認: 得点のない生徒、配点の誤りなどを一行ずつ表示する\n"
     "                          （見つかれば終了コード 1）\n"
     "  --export-csv OUT        画面を使わずに、表を CSV ファイル OUT に保存する\n"
+    "  --export-handoff OUT    評価と評定を校務支援システムへの提出用ファイル OUT に書き出す\n"
+    "                          （--profile で書式ファイル、--period で期間 M: 1〜3 が学期、4 が通年）\n"
+    "                          確認で問題が見つかれば書き出さない（--force で書き出す）\n"
     "  --print-pdf OUT         画面を使わずに、印刷する表を PDF ファイル OUT に保存する\n"
     "  --versions FILE         FILE の以前の版を新しい順に一行ずつ表示する（保存日時、バイト数、説明）\n"
     "  --view VIEW             保存する表（ツリーの項目、番号は 1 から数える）:\n"
@@ -105,6 +110,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
                 return fail(command.error);
             if (!value(command.output))
                 return fail("--print-pdf の後に出力ファイルを指定してください。");
+        } else if (arg == "--export-handoff" || arg == "--profile" || arg == "--period" || arg == "--force") {
+            if (arg == "--export-handoff" && !choose(CommandLine::Action::ExportHandoff, arg))
+                return fail(command.error);
+            if (std::string error = ReadHandoffOption(args, i, command); !error.empty())
+                return fail(error);
         } else if (arg == "--versions") {
             if (!choose(CommandLine::Action::Versions, arg))
                 return fail(command.error);
@@ -131,6 +141,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
         command.action == CommandLine::Action::ExportCsv || command.action == CommandLine::Action::PrintPdf;
     if (writesTable && command.view.empty())
         return fail("--view で保存する表を指定してください。");
+    if (std::string error = HandoffOptionsError(command); !error.empty())
+        return fail(error);
     if (command.action == CommandLine::Action::ExportCsv && command.view.rfind("graphs", 0) == 0)
         return fail("グラフのページは PDF にだけ保存できます（--print-pdf を使ってください）。");
     return command;
@@ -301,6 +313,8 @@ int RunHeadless(const CommandLine& command, std::string& out, std::string& err)
         }
         out += VersionLines(ListVersions(VersionFolderOf(VersionsRoot(command.dataFolder), command.file)));
         return 0;
+    case CommandLine::Action::ExportHandoff:
+        return ExportHandoffCommand(command, out, err);
     case CommandLine::Action::Check:
     case CommandLine::Action::CheckGrades:
     case CommandLine::Action::ExportCsv:

@@ -11,12 +11,15 @@
 namespace miravel {
 
 struct CommandLine {
-    enum class Action { Window, Help, Check, CheckGrades, ExportCsv, PrintPdf, Versions, Error } action = Action::Window;
+    enum class Action { Window, Help, Check, CheckGrades, ExportCsv, ExportHandoff, PrintPdf, Versions, Error } action = Action::Window;
     std::string file;       // the grade book
-    std::string output;     // --export-csv OUT, --print-pdf OUT
+    std::string output;     // --export-csv OUT, --print-pdf OUT, --export-handoff OUT
     std::string view;       // --view VIEW
     std::string error;      // what is wrong with the arguments
     std::string dataFolder; // --versions: the per-user data folder, set by main
+    std::string profile;    // --export-handoff: --profile PROFILE
+    std::string period;     // --export-handoff: --period M
+    bool force = false;     // --export-handoff: write despite the checks' findings
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args);

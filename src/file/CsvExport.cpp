@@ -7,11 +7,7 @@
 
 namespace miravel {
 
-namespace {
-
-// A cell holding a comma or a double quote goes in double quotes, its
-// quotes doubled, so a spreadsheet keeps it in one field; every other cell
-// is written as it is.
+// A spreadsheet keeps a quoted field in one cell.
 std::string CsvField(const std::string& text)
 {
     if (text.find_first_of(",\"") == std::string::npos)
@@ -24,8 +20,6 @@ std::string CsvField(const std::string& text)
     }
     return field + '"';
 }
-
-} // namespace
 
 std::string GridToCsvText(const TextGrid& grid)
 {

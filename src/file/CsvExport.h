@@ -14,6 +14,10 @@ namespace miravel {
 // quoted, its quotes doubled.
 std::string GridToCsvText(const TextGrid& grid);
 
+// One field: in double quotes, its quotes doubled, when it holds a comma or
+// a double quote; as it is otherwise.
+std::string CsvField(const std::string& text);
+
 // Encodes the table in code page 932 and writes it with a backup; `report`
 // tells whether the backup could be made.
 FileResult WriteGridCsv(const std::string& path, const TextGrid& grid);

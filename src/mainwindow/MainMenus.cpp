@@ -43,6 +43,7 @@ void frmMain::createMenus()
     mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     mnuFileVersions = AddItem(mnuFile, texts::kMenuFileVersions, "mnuFileVersions");
     mnuCSVSaveAs = AddItem(mnuFile, texts::kMenuCsvSaveAs, "mnuCSVSaveAs");
+    mnuFileHandoff = AddItem(mnuFile, texts::kMenuFileHandoff, "mnuFileHandoff");
     mnuFile->addSeparator();
     mnuFilePageSetup = AddItem(mnuFile, texts::kMenuFilePageSetup, "mnuFilePageSetup");
     mnuFilePrint = AddItem(mnuFile, texts::kMenuFilePrint, "mnuFilePrint");
@@ -83,6 +84,7 @@ void frmMain::createMenus()
     connect(mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
     connect(mnuFileVersions, &QAction::triggered, this, &frmMain::mnuFileVersions_Click);
     connect(mnuCSVSaveAs, &QAction::triggered, this, &frmMain::mnuCSVSaveAs_Click);
+    connect(mnuFileHandoff, &QAction::triggered, this, &frmMain::mnuFileHandoff_Click);
     connect(mnuFilePageSetup, &QAction::triggered, this, &frmMain::mnuFilePageSetup_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &frmMain::mnuFilePrint_Click);
     connect(mnuFilePrintSheets, &QAction::triggered, this, &frmMain::mnuFilePrintSheets_Click);

@@ -18,6 +18,7 @@ inline constexpr const char kMenuFileSave[] = "上書き保存(&S)";
 inline constexpr const char kMenuFileSaveAs[] = "名前を付けて保存(&A)...";
 inline constexpr const char kMenuFileVersions[] = "以前の版を開く(&V)...";
 inline constexpr const char kMenuCsvSaveAs[] = "画面の表をCSVで保存";
+inline constexpr const char kMenuFileHandoff[] = "提出用に書き出す(&H)...";
 inline constexpr const char kMenuFilePageSetup[] = "ﾍﾟｰｼﾞ設定(&U)...";
 inline constexpr const char kMenuFilePrint[] = "画面の表を印刷(&P)...";
 inline constexpr const char kMenuFilePrintSheets[] = "個人成績表を印刷(&I)...";

@@ -8,6 +8,7 @@
 #include "file/RosterImport.h"
 #include "mainwindow/CheckListWindow.h"
 #include "mainwindow/FailureText.h"
+#include "mainwindow/HandoffWindow.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "grades/GridBase.h"
 #include "platform/Platform.h"
@@ -34,6 +35,12 @@ void frmMain::mnuCSVSaveAs_Click()
         inform(FailureText(texts::kCannotSaveCsv, path, *error));
     else if (report.BackupMissing())
         SetStatusHint(message(texts::kBackupMissing));
+}
+
+void frmMain::mnuFileHandoff_Click()
+{
+    HandoffWindow window(*this);
+    window.exec();
 }
 
 void frmMain::mnuEditNameBook_Click()

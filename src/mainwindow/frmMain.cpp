@@ -256,7 +256,8 @@ void frmMain::applyCommands()
     enable(on.evaluation, {mnuEditEvaluation});
     enable(on.print, {mnuFilePrint, ToolbarButton(message(texts::kKeyPrint))});
     enable(on.printSheets, {mnuFilePrintSheets});
-    enable(on.check, {mnuEditCheck});
+    // The hand-off file runs the same checks before it is written.
+    enable(on.check, {mnuEditCheck, mnuFileHandoff});
     // The check list speaks of the book open; without one it has nothing to say.
     if (checkWindow_ && !on.check)
         checkWindow_->close();

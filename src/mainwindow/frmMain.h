@@ -79,6 +79,7 @@ public:
     QAction* mnuFileSaveAs = nullptr;
     QAction* mnuFileVersions = nullptr;
     QAction* mnuCSVSaveAs = nullptr;
+    QAction* mnuFileHandoff = nullptr;  // 提出用に書き出す
     QAction* mnuFilePageSetup = nullptr;
     QAction* mnuFilePrint = nullptr;
     QAction* mnuFilePrintSheets = nullptr;
@@ -156,6 +157,7 @@ public:
     void mnuEditUndo_Click();
     void mnuEditRedo_Click();
     void mnuCSVSaveAs_Click();
+    void mnuFileHandoff_Click();
     void mnuFilePageSetup_Click();
     void mnuFilePrint_Click();
     void mnuFilePrintSheets_Click();

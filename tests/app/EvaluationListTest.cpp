@@ -71,3 +71,54 @@ TEST_F(EvaluationListTest, RelativeListHasTheViewsLetters)
 }
 
 } // namespace
+
+// The hand-off files of the first semester through the shipped profiles (and
+// a school's own in UTF-8 without BOM), in both modes, against files written
+// by hand from the list above.
+class HandoffExportTest : public EvaluationListTest {
+protected:
+    const std::string shipped = MIRAVEL_TEST_DATA "/../../share/profiles/";
+    const std::string output = dir.file("提出.csv");
+
+    int exportHandoff(const std::string& profile, bool force)
+    {
+        std::vector<std::string> args = {"--export-handoff", output, "--profile", profile, "--period", "1", bookPath};
+        if (force)
+            args.push_back("--force");
+        return RunHeadless(ParseCommandLine(args), out, err);
+    }
+};
+
+TEST_F(HandoffExportTest, EachProfileSpellsTheListsLetters)
+{
+    book->Evaluation.StudentCodes[0] = "S001";
+    book->Evaluation.StudentCodes[2] = "A,3";  // quoted as the CSV export does
+    book->GradeLevel = "３年";                  // 3
+    book->ClassName = "さくら";                 // no number: as it is
+    using namespace miravel::testing;
+    StoreValues(*book, SemesterSummarySlot(0, 0, 0), {90, -1, 60}, 75);  // the relative list: A and C
+    SetCounts(*book, 0, 0, 0, 1, 1);
+    ASSERT_FALSE(WriteGradeBook(bookPath, *book));
+    const struct { std::string profile; EvaluationMode mode; const char* expected; } cases[] = {
+        {shipped + "abc.miravel-profile", EvaluationMode::Criterion, "abc_criterion.csv"},
+        {shipped + "numbers.miravel-profile", EvaluationMode::Criterion, "numbers_criterion.csv"},
+        {shipped + "marks.miravel-profile", EvaluationMode::Relative, "marks_relative.csv"},
+        {MIRAVEL_TEST_DATA "/handoff/plain.miravel-profile", EvaluationMode::Criterion, "plain_criterion.csv"},
+    };
+    for (const auto& c : cases) {
+        book->Evaluation.Mode = c.mode;
+        ASSERT_FALSE(WriteCompanion(bookPath, book->Evaluation));
+        EXPECT_EQ(exportHandoff(c.profile, true), 0) << err;
+        EXPECT_EQ(readBytes(output), dataFile(std::string("handoff/") + c.expected)) << c.expected;
+    }
+}
+
+TEST_F(HandoffExportTest, RefusedWhileTheCheckFindsAProblem)
+{
+    book->Evaluation.StudentCodes[0] = "S001";  // 佐藤 has none
+    ASSERT_FALSE(WriteCompanion(bookPath, book->Evaluation));
+    EXPECT_EQ(exportHandoff(shipped + "abc.miravel-profile", false), 1);
+    EXPECT_NE(err.find("出席番号 3 佐藤：コードがありません"), std::string::npos) << err;
+    EXPECT_NE(err.find("確認で 1 件の問題があります。"), std::string::npos) << err;
+    EXPECT_FALSE(std::filesystem::exists(output));
+}

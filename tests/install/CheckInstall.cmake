@@ -18,6 +18,9 @@ set(id jp.example.Miravel)
 set(expected bin/miravel share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
     share/icons/hicolor/scalable/apps/miravel.svg share/man/man1/miravel.1.gz share/miravel/manual/index.html
     share/doc/miravel/copyright share/doc/miravel/changelog.Debian.gz)
+foreach(profile abc marks numbers)
+  list(APPEND expected share/miravel/profiles/${profile}.miravel-profile)
+endforeach()
 foreach(size 16 22 24 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/miravel.png)
 endforeach()

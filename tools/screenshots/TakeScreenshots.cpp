@@ -12,6 +12,8 @@
 #include "editors/Editors.h"
 #include "mainwindow/CheckListWindow.h"
 #include "mainwindow/GuardedApplication.h"
+#include "mainwindow/HandoffProfileEditor.h"
+#include "mainwindow/HandoffWindow.h"
 #include "mainwindow/NavigationTree.h"
 #include "mainwindow/frmMain.h"
 #include "platform/HelpViewer.h"
@@ -21,6 +23,8 @@
 #include "platform/ScriptedPlatform.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QFileInfo>
 #include <QDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -128,7 +132,24 @@ int main(int argc, char** argv)
         checks->close();
     }
 
+    // 提出用に書き出す with the manual's example profile (an imagined school
+    // system), and that profile in the editor; the class gets example codes.
     platform.helpFile = FindManual(ManualFolders(QCoreApplication::applicationDirPath()));
+    for (int n = 1; n <= kStudents; ++n)
+        Book().Evaluation.StudentCodes[n - 1] = "S25" + std::to_string(3100 + n);
+    {
+        const QString example = QFileInfo(platform.helpFile).absolutePath() + QStringLiteral("/hanamaru.miravel-profile");
+        HandoffWindow handoff(window);
+        handoff.AddProfile(example);
+        handoff.show();
+        Shoot(handoff, QStringLiteral("handoff.png"));
+        HandoffProfile profile;
+        ReadHandoffProfile(QFile::encodeName(example).toStdString(), profile);
+        HandoffProfileEditor editor(&handoff, platform, Book(), profile);
+        editor.show();
+        Shoot(editor, QStringLiteral("handoff-profile.png"));
+    }
+
     window.mnuHelpContents->trigger();
     if (auto* viewer = window.findChild<HelpViewer*>())
         Shoot(*viewer, QStringLiteral("help.png"));

@@ -1,0 +1,32 @@
+#include "platform/ProfileLocation.h"
+
+#include <QDir>
+
+namespace miravel {
+
+QStringList ShippedProfileFolders(const QString& programDir)
+{
+    QStringList folders = {QDir::cleanPath(programDir + QStringLiteral("/../share/miravel/profiles"))};
+#ifdef MIRAVEL_SOURCE_PROFILES
+    folders << QStringLiteral(MIRAVEL_SOURCE_PROFILES);
+#endif
+    return folders;
+}
+
+QStringList ShippedProfiles(const QStringList& folders)
+{
+    for (const QString& folder : folders) {
+        const QDir dir(folder);
+        const QStringList names =
+            dir.entryList({QStringLiteral("*.miravel-profile")}, QDir::Files | QDir::Readable, QDir::Name);
+        if (names.isEmpty())
+            continue;
+        QStringList paths;
+        for (const QString& name : names)
+            paths << dir.filePath(name);
+        return paths;
+    }
+    return {};
+}
+
+} // namespace miravel
