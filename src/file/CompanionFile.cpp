@@ -203,12 +203,17 @@ FileResult ReadCompanion(const std::string& bookPath, EvaluationSettings& settin
     return ParseEvaluationSettings(text, settings);
 }
 
-FileResult WriteCompanion(const std::string& bookPath, const EvaluationSettings& settings)
+std::optional<std::string> SettingsFileBytes(const std::string& bookPath, const EvaluationSettings& settings)
 {
-    const std::string path = CompanionPath(bookPath);
-    if (settings.IsDefault() && NothingAt(path))
+    if (settings.IsDefault() && NothingAt(CompanionPath(bookPath)))
         return std::nullopt;
-    return WriteFileAtomically(path, EvaluationSettingsText(settings));
+    return EvaluationSettingsText(settings);
+}
+
+FileResult WriteCompanion(const std::string& bookPath, const EvaluationSettings& settings, unsigned mode)
+{
+    const std::optional<std::string> bytes = SettingsFileBytes(bookPath, settings);
+    return bytes ? WriteFileAtomically(CompanionPath(bookPath), *bytes, mode) : std::nullopt;
 }
 
 } // namespace miravel

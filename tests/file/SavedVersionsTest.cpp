@@ -1,5 +1,6 @@
 #include "file/SavedVersions.h"
 
+#include "file/BookSave.h"
 #include "file/CompanionFile.h"
 #include "file/FileTestSupport.h"
 
@@ -21,8 +22,14 @@ protected:
     // A save of `content` over the book, as the window makes it.
     void save(const std::string& content, const std::string& description)
     {
-        ASSERT_FALSE(KeepVersion(folder, book, content, "2025/04/07 09:30:15", description).has_value());
-        writeBytes(book, content);
+        BookSave request;
+        request.path = book;
+        request.book = content;
+        request.versionFolder = folder;
+        request.time = "2025/04/07 09:30:15";
+        request.description = description;
+        const BookSaveResult result = SaveBook(request);
+        ASSERT_FALSE(result.error || result.versionError);
     }
 };
 
