@@ -22,14 +22,7 @@ protected:
     // A save of `content` over the book, as the window makes it.
     void save(const std::string& content, const std::string& description)
     {
-        BookSave request;
-        request.path = book;
-        request.book = content;
-        request.versionFolder = folder;
-        request.time = "2025/04/07 09:30:15";
-        request.description = description;
-        const BookSaveResult result = SaveBook(request);
-        ASSERT_FALSE(result.error || result.versionError);
+        ASSERT_FALSE(SaveBook({book, content, std::nullopt, folder, "2025/04/07 09:30:15", description}).versionError);
     }
 };
 
