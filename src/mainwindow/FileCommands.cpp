@@ -135,7 +135,7 @@ void frmMain::showOpenedDocument(bool saveOffered)
     // A settings file's or a backup's name cannot take the book's saves.
     const bool onlySaveAs = SavesOnlyThroughSaveAs(book.CurrentFilePath);
     showDocumentCommands(saveOffered && !onlySaveAs);
-    SetStatusHint(message(onlySaveAs ? texts::kSaveOnlyAs : texts::kHintClass));
+    SetStatusHint(onlySaveAs ? message(texts::kHintPrefix) + message(texts::kSaveOnlyAs) : message(texts::kHintClass));
     showClassCaption();
     ShowNewView();
     UpdateCaption();
@@ -329,8 +329,12 @@ frmMain::SaveOutcome frmMain::saveDocument()
 {
     if (mnuFileSave->isEnabled())
         return saveTo(QFile::decodeName(Book().CurrentFilePath.c_str()));
-    if (mnuFileSaveAs->isEnabled())
+    if (mnuFileSaveAs->isEnabled()) {
+        // Said once more where the teacher asked for a plain save.
+        if (SavesOnlyThroughSaveAs(Book().CurrentFilePath) && !commands_.readOnly)
+            inform(message(texts::kSaveOnlyAs));
         return saveAs();
+    }
     return SaveOutcome::Cancelled;
 }
 

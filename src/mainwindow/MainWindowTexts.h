@@ -149,7 +149,8 @@ inline constexpr const char kUnlockWarning[] =
 inline constexpr const char kCannotUnlock[] = "ロックを解除できませんでした。読み取り専用で開くか、%1 でファイルを閉じてください。";
 // A book whose name belongs to a settings file or a backup.
 inline constexpr const char kSaveOnlyAs[] =
-    "ﾋﾝﾄ：このファイルは設定ファイルまたはバックアップの名前のため、上書き保存できません。[名前を付けて保存]で .txt の名前を付けてください。";
+    "このファイルは評価の設定ファイルまたはバックアップの名前のため、上書き保存できません。[名前を付けて保存]で .txt の名前を付けてください。";
+inline constexpr const char kHintPrefix[] = "ﾋﾝﾄ：";
 inline constexpr const char kSaveAsNotThatName[] =
     "「.miravel」（評価の設定ファイル）や「.bak」（バックアップ）の名前では成績ファイルを保存できません。別のファイル名（.txt）を指定してください。";
 // The book was written, its settings file was not.
