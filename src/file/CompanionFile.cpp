@@ -170,6 +170,9 @@ FileResult ParseEvaluationSettings(const std::string& text, EvaluationSettings& 
             continue;
         if (content.front() == '[' && content.back() == ']') {
             section = Trimmed(content.substr(1, content.size() - 2));
+            // A record of nobody's letters is still a record, as written.
+            if (section == "check")
+                read.CheckedLetters.resize(kStudents);
             continue;
         }
         const auto equals = content.find('=');
