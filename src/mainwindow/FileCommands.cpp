@@ -292,14 +292,14 @@ frmMain::SaveOutcome frmMain::saveAs()
         platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(texts::kGradeBookFilter));
     if (chosen.isEmpty())
         return SaveOutcome::Cancelled;
-    if (SavesOnlyThroughSaveAs(LocalPath(RealPath(chosen))) || SavesOnlyThroughSaveAs(LocalPath(chosen))) {
-        inform(message(texts::kSaveAsNotThatName));
-        return SaveOutcome::Cancelled;
-    }
     const QString path = RealPath(chosen);
     const std::string& openBook = Book().CurrentFilePath;
     if (!openBook.empty() && SameFile(LocalPath(path), BackupPath(FinalTarget(openBook)))) {
         inform(message(texts::kSaveOntoBackup));
+        return SaveOutcome::Cancelled;
+    }
+    if (SavesOnlyThroughSaveAs(LocalPath(path)) || SavesOnlyThroughSaveAs(LocalPath(chosen))) {
+        inform(message(texts::kSaveAsNotThatName));
         return SaveOutcome::Cancelled;
     }
     const QString previousLock = lockedPath_;
