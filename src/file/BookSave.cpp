@@ -51,7 +51,9 @@ std::string DamagedSettingsPath(const std::string& settingsPath) { return settin
 unsigned BookFileMode(const std::string& bookPath)
 {
     FileStatus info;
-    return PathStatus(bookPath, info) == 0 && info.regular ? info.mode & 0666 : NewFileMode();
+    // Always readable and writable by this user: a copy of a read-only book
+    // must still be replaced by the next copy.
+    return (PathStatus(bookPath, info) == 0 && info.regular ? info.mode & 0666 : NewFileMode()) | 0600;
 }
 
 BookSaveResult SaveBook(const BookSave& request)

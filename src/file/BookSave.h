@@ -28,7 +28,7 @@ bool SavesOnlyThroughSaveAs(const std::string& path);
 std::string DamagedSettingsPath(const std::string& settingsPath);
 
 // The permission bits of an existing book (for the files made for it), or
-// those of a new file.
+// those of a new file; read and write for the owner always.
 unsigned BookFileMode(const std::string& bookPath);
 
 struct BookSave {
