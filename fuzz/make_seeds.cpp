@@ -4,6 +4,7 @@
 // of a line and of a two-byte character; a few name books, typed texts and
 // recovery records. Each target's seeds go into the folder of its name.
 
+#include "file/CompanionFile.h"
 #include "core/Defaults.h"
 #include "core/GradeBook.h"
 #include "file/Cp932.h"
@@ -64,7 +65,7 @@ std::string firstLines(const std::string& bytes, int lines)
 int main(int argc, char** argv)
 {
     if (argc != 2) {
-        std::cerr << "usage: make_seeds SEEDS_DIR (with gradebook/ roster/ fieldtext/ recovery/ in it)\n";
+        std::cerr << "usage: make_seeds SEEDS_DIR (with gradebook/ roster/ fieldtext/ recovery/ settings/ versions/ in it)\n";
         return 2;
     }
     const std::string seeds = argv[1];
@@ -95,5 +96,16 @@ int main(int argc, char** argv)
 
     save(records, "record.recovery", "Miravel recovery copy\ntime=2025/04/07 09:30:15\npid=123\npath=/成績/3年1組.txt\n");
     save(records, "behind.recovery", "Miravel recovery copy\ntime=2025/04/07 09:30:15\npid=1\nbehind=1\npath=\n");
+
+    EvaluationSettings settings;
+    settings.Mode = EvaluationMode::Criterion;
+    settings.CheckedLetters.assign(kStudents, "AB-2");
+    settings.StudentCodes[6] = "S20250107";
+    settings.StudentAccounts[6] = "s7@example.jp";
+    save(seeds + "/settings", "full.miravel", EvaluationSettingsText(settings));
+    save(seeds + "/settings", "comments.miravel", "\xEF\xBB\xBF# note\n[grade]\na3 = 2.5 # high\n; old\nc1=1\n");
+    save(seeds + "/versions", "counted", "v000031-20250407-093015\nMiravel saved version\ntime=2025/04/07 09:30:15\n"
+                                         "description=学級の登録\n");
+    save(seeds + "/versions", "before-the-count", "20250407-093015-02\nMiravel saved version\ntime=\ndescription=\n");
     return 0;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Long fuzzing campaigns of the grade-book reader, the roster import, the
-# field-text checks and the recovery record reader
+# field-text checks, the recovery record reader, the settings-file reader and
+# the versions listing
 # (libFuzzer, clang, AddressSanitizer and UndefinedBehaviorSanitizer).
 #   scripts/fuzz.sh [SECONDS_PER_TARGET]     default 600
 # Builds only the fuzz targets in build-fuzz/, keeps the corpus in
@@ -11,7 +12,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-600}"
 export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-targets="gradebook roster fieldtext recovery"
+targets="gradebook roster fieldtext recovery settings versions"
 cmake --build build-fuzz -j2 --target make_seeds $(for t in $targets; do echo fuzz_$t; done)
 work=build-fuzz/fuzz-work
 rm -rf "$work/seeds"

@@ -214,8 +214,9 @@ bool nodeKeyOf(const std::string& view, std::string& key, std::string& error)
     return false;
 }
 
-// Opens the file the way the window's Open does.
-bool openBook(const std::string& path, GradeBook& book, std::string& err)
+// Opens the file the way the window's Open does; `settingsDamaged`, when
+// given, tells whether the settings file could not be read.
+bool openBook(const std::string& path, GradeBook& book, std::string& err, bool* settingsDamaged = nullptr)
 {
     InitDefaults(book);
     if (auto error = ReadGradeBook(path, book)) {
@@ -223,8 +224,11 @@ bool openBook(const std::string& path, GradeBook& book, std::string& err)
         return false;
     }
     // A damaged companion is said and the book goes on with the defaults.
-    if (auto error = ReadCompanion(path, book.Evaluation))
+    const FileResult error = ReadCompanion(path, book.Evaluation);
+    if (error)
         err += std::string(texts::kCannotReadCompanion) + " " + CompanionPath(path) + ": " + error->Message() + "\n";
+    if (settingsDamaged)
+        *settingsDamaged = error.has_value();
     return true;
 }
 
@@ -324,7 +328,11 @@ int RunHeadless(const CommandLine& command, std::string& out, std::string& err)
         return 1;
     auto book = std::make_unique<GradeBook>();
     if (command.action == CommandLine::Action::Check) {
-        if (!openBook(command.file, *book, err))
+        bool settingsDamaged = false;
+        if (!openBook(command.file, *book, err, &settingsDamaged))
+            return 1;
+        // The book reads, but a check that passes over lost settings would mislead.
+        if (settingsDamaged)
             return 1;
         out += "OK: " + CaptionLine(*book) + "\n";
         return 0;

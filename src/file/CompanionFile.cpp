@@ -170,6 +170,9 @@ FileResult ParseEvaluationSettings(const std::string& text, EvaluationSettings& 
             continue;
         if (content.front() == '[' && content.back() == ']') {
             section = Trimmed(content.substr(1, content.size() - 2));
+            // A record of nobody's letters is still a record, as written.
+            if (section == "check")
+                read.CheckedLetters.resize(kStudents);
             continue;
         }
         const auto equals = content.find('=');
@@ -203,12 +206,17 @@ FileResult ReadCompanion(const std::string& bookPath, EvaluationSettings& settin
     return ParseEvaluationSettings(text, settings);
 }
 
-FileResult WriteCompanion(const std::string& bookPath, const EvaluationSettings& settings)
+std::optional<std::string> SettingsFileBytes(const std::string& bookPath, const EvaluationSettings& settings)
 {
-    const std::string path = CompanionPath(bookPath);
-    if (settings.IsDefault() && NothingAt(path))
+    if (settings.IsDefault() && NothingAt(CompanionPath(bookPath)))
         return std::nullopt;
-    return WriteFileAtomically(path, EvaluationSettingsText(settings));
+    return EvaluationSettingsText(settings);
+}
+
+FileResult WriteCompanion(const std::string& bookPath, const EvaluationSettings& settings, unsigned mode)
+{
+    const std::optional<std::string> bytes = SettingsFileBytes(bookPath, settings);
+    return bytes ? WriteFileAtomically(CompanionPath(bookPath), *bytes, mode) : std::nullopt;
 }
 
 } // namespace miravel

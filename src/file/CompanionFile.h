@@ -20,6 +20,7 @@
 #include "core/EvaluationSettings.h"
 #include "file/FileError.h"
 
+#include <optional>
 #include <string>
 
 namespace miravel {
@@ -39,9 +40,13 @@ FileResult ParseEvaluationSettings(const std::string& text, EvaluationSettings& 
 // defaults and the reason.
 FileResult ReadCompanion(const std::string& bookPath, EvaluationSettings& settings);
 
-// Written beside the book with every save, atomically. A book that never had
-// a companion and keeps the default settings gets none, so it stays exactly
-// as it was.
-FileResult WriteCompanion(const std::string& bookPath, const EvaluationSettings& settings);
+// The companion's bytes for a save of the book at `bookPath`; none for a
+// book that never had a companion and keeps the default settings, so it
+// stays exactly as it was.
+std::optional<std::string> SettingsFileBytes(const std::string& bookPath, const EvaluationSettings& settings);
+
+// Written beside a copy of the book, atomically, with `mode` (0: the
+// default); the book itself is saved with its companion by SaveBook.
+FileResult WriteCompanion(const std::string& bookPath, const EvaluationSettings& settings, unsigned mode = 0);
 
 } // namespace miravel

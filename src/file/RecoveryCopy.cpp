@@ -137,21 +137,23 @@ bool ParseRecoveryRecord(const std::string& text, RecoveryRecord& record)
     return true;
 }
 
-FileResult WriteRecoveryCopy(const RecoveryRecord& record, const GradeDocument& document)
+FileResult WriteRecoveryCopy(const RecoveryRecord& record, const GradeDocument& document, unsigned mode)
 {
     std::string bytes;
     if (auto error = EncodeGradeBook(document, bytes))
         return error;
+    const fs::path folder = fs::u8path(record.copyPath).parent_path();
     std::error_code made;
-    fs::create_directories(fs::u8path(record.copyPath).parent_path(), made);
+    if (fs::create_directories(folder, made))
+        SetFolderMode(folder.u8string(), 0700); // copies of every book meet here
     if (made)
         return fileSystemFailure(made);
-    if (auto error = WriteFileAtomically(record.copyPath, bytes))
+    if (auto error = WriteFileAtomically(record.copyPath, bytes, mode))
         return error;
     // The evaluation settings go beside the copy as beside the book.
-    if (auto error = WriteCompanion(record.copyPath, document.Evaluation))
+    if (auto error = WriteCompanion(record.copyPath, document.Evaluation, mode))
         return error;
-    return WriteFileAtomically(record.recordPath, RecoveryRecordText(record));
+    return WriteFileAtomically(record.recordPath, RecoveryRecordText(record), mode);
 }
 
 void MarkRecoveryCopyBehind(const RecoveryRecord& record)

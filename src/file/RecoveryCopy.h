@@ -35,8 +35,9 @@ struct RecoveryRecord {
 RecoveryRecord RecoveryFilesFor(const std::string& folder, const std::string& originalPath, long processId);
 
 // Writes the copy, then its record, each whole or not at all (the folder is
-// made when missing).
-FileResult WriteRecoveryCopy(const RecoveryRecord& record, const GradeDocument& document);
+// made when missing, open to this user alone). The files get `mode` (0: the
+// default): the permission bits of the book they copy.
+FileResult WriteRecoveryCopy(const RecoveryRecord& record, const GradeDocument& document, unsigned mode = 0);
 
 // Rewrites the record of a copy that could not be brought up to date, so
 // the restore question can say that later changes are missing. Best effort.

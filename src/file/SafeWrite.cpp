@@ -66,7 +66,7 @@ std::string readReason(int error)
     case EISDIR:
         return "フォルダーは開けません。";
     case EFBIG:
-        return "ファイルが大きすぎます（成績ファイルは16MBより小さいはずです）。";
+        return "ファイルが大きすぎます（16MBを超えるファイルは読み込みません）。";
     case EIO:
         return "ファイルの読み取り中に入出力エラーが起きました。";
     case ELOOP:
@@ -298,45 +298,74 @@ bool readOnly(const FileStatus& info, const std::string& path)
     return (info.mode & 0222) == 0 || WriteDenied(path);
 }
 
-using BackupRule = std::string (*)(const std::string&);
+} // namespace
 
-// `backupOf` null: no backup is kept.
-FileResult writeFile(const std::string& path, const std::string& bytes, BackupRule backupOf, SaveReport& report)
+FileResult PrepareReplacement(const std::string& path, const std::string& bytes, unsigned mode,
+                              PreparedFile& prepared)
 {
-    report = SaveReport{};
-    const std::string target = FinalTarget(path);
-    FileStatus previous;
-    const int missing = PathStatus(target, previous, false);
-    const bool exists = missing == 0;
-    if (!exists && missing != ENOENT)
+    prepared = PreparedFile{};
+    prepared.target = FinalTarget(path);
+    const int missing = PathStatus(prepared.target, prepared.previous, false);
+    prepared.exists = missing == 0;
+    if (!prepared.exists && missing != ENOENT)
         return writeFailure(missing);
-    if (exists) {
-        if (previous.link)
+    if (prepared.exists) {
+        if (prepared.previous.link)
             return writeFailure(ELOOP);
-        if (previous.folder)
+        if (prepared.previous.folder)
             return writeFailure(EISDIR);
-        if (!previous.regular)
+        if (!prepared.previous.regular)
             return FileError{0, "通常のファイルではないため保存できません。"};
-        if (readOnly(previous, target))
+        if (readOnly(prepared.previous, prepared.target))
             return FileError{0, "読み取り専用のファイルです。上書きせずに、別の名前で保存してください。"};
     }
-    const std::string folder = folderOf(target);
-    removeStaleTemporaries(folder, nameOf(target));
-
-    std::string temporary;
-    if (const int error = writeTemporary(folder, nameOf(target), bytes, exists ? &previous : nullptr, temporary))
+    const std::string folder = folderOf(prepared.target);
+    removeStaleTemporaries(folder, nameOf(prepared.target));
+    // The mode asked for stands in for the previous file's own bits.
+    FileStatus look = prepared.previous;
+    look.mode = mode ? mode : prepared.exists ? prepared.previous.mode : NewFileMode();
+    if (const int error =
+            writeTemporary(folder, nameOf(prepared.target), bytes, prepared.exists || mode ? &look : nullptr,
+                           prepared.temporary))
         return writeFailure(error);
-    if (exists && backupOf) {
-        report.previousExisted = true;
-        report.backupMade = makeBackup(target, backupOf(target), previous);
-    }
-    if (Sys().rename(temporary.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        Sys().unlink(temporary.c_str());
-        return writeFailure(error);
-    }
-    syncFolder(folder);
     return std::nullopt;
+}
+
+FileResult CommitReplacement(PreparedFile& prepared, BackupRule backupOf, SaveReport& report)
+{
+    report = SaveReport{};
+    if (prepared.exists && backupOf) {
+        report.previousExisted = true;
+        report.backupMade = makeBackup(prepared.target, backupOf(prepared.target), prepared.previous);
+    }
+    if (Sys().rename(prepared.temporary.c_str(), prepared.target.c_str()) != 0) {
+        const int error = errno;
+        DropReplacement(prepared);
+        return writeFailure(error);
+    }
+    prepared.temporary.clear();
+    syncFolder(folderOf(prepared.target));
+    return std::nullopt;
+}
+
+void DropReplacement(PreparedFile& prepared)
+{
+    if (!prepared.temporary.empty())
+        Sys().unlink(prepared.temporary.c_str());
+    prepared.temporary.clear();
+}
+
+namespace {
+
+// `backupOf` null: no backup is kept.
+FileResult writeFile(const std::string& path, const std::string& bytes, BackupRule backupOf, SaveReport& report,
+                     unsigned mode = 0)
+{
+    report = SaveReport{};
+    PreparedFile prepared;
+    if (auto error = PrepareReplacement(path, bytes, mode, prepared))
+        return error;
+    return CommitReplacement(prepared, backupOf, report);
 }
 
 } // namespace
@@ -347,10 +376,14 @@ std::string BackupPath(const std::string& path)
     std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     while (nameStart < path.size() && path[nameStart] == '.')
         ++nameStart;
+    // One dot or none: everything after the first goes. More than one: only
+    // the last extension goes, so 3年1組.1学期.txt and 3年1組.2学期.txt keep
+    // backups of their own.
     const auto dot = path.find('.', nameStart);
     if (dot == std::string::npos)
         return path + ".bak";
-    return path.substr(0, dot + 1) + "bak";
+    const auto last = path.find_last_of('.');
+    return path.substr(0, (last == dot ? dot : last) + 1) + "bak";
 }
 
 std::string ExportBackupPath(const std::string& path) { return path + ".bak"; }
@@ -387,10 +420,10 @@ FileResult WriteExportWithBackup(const std::string& path, const std::string& byt
     return writeFile(path, bytes, ExportBackupPath, report);
 }
 
-FileResult WriteFileAtomically(const std::string& path, const std::string& bytes)
+FileResult WriteFileAtomically(const std::string& path, const std::string& bytes, unsigned mode)
 {
     SaveReport ignored;
-    return writeFile(path, bytes, nullptr, ignored);
+    return writeFile(path, bytes, nullptr, ignored, mode);
 }
 
 FileResult ReadWholeFile(const std::string& path, std::string& bytes)

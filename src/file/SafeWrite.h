@@ -3,6 +3,7 @@
 // one without ever blocking or swallowing more than a grade book can be.
 
 #include "file/FileError.h"
+#include "file/SystemCalls.h"
 
 #include <cstddef>
 #include <string>
@@ -12,9 +13,10 @@ namespace miravel {
 // No file this program reads is larger; anything bigger is refused unread.
 constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
 
-// The backup of a path: everything after the first "." of the file name is
-// replaced by "bak"; a name without "." gets ".bak" appended. Leading dots
-// do not count, so ".grades.txt" keeps ".grades.bak".
+// The backup of a path: a name with one "." has its extension replaced by
+// "bak", a name with more keeps all but its last extension
+// (3年1組.1学期.txt -> 3年1組.1学期.bak), a name without "." gets ".bak"
+// appended. Leading dots do not count, so ".grades.txt" keeps ".grades.bak".
 std::string BackupPath(const std::string& path);
 
 // The backup of an exported table or printout: its whole name and ".bak"
@@ -48,8 +50,27 @@ FileResult WriteFileWithBackup(const std::string& path, const std::string& bytes
 // The same safe write for exports, keeping the backup at ExportBackupPath.
 FileResult WriteExportWithBackup(const std::string& path, const std::string& bytes, SaveReport& report);
 
-// The same safe write without any backup (for copies of the program's own).
-FileResult WriteFileAtomically(const std::string& path, const std::string& bytes);
+// The same safe write without any backup (for copies of the program's own);
+// `mode` non-zero gives the file those permission bits.
+FileResult WriteFileAtomically(const std::string& path, const std::string& bytes, unsigned mode = 0);
+
+// A safe write in two steps, so that several files can all be written and
+// flushed before any of them replaces its file.
+struct PreparedFile {
+    std::string target;     // the file, links followed
+    std::string temporary;  // written and flushed; empty once committed or dropped
+    FileStatus previous;
+    bool exists = false;
+};
+using BackupRule = std::string (*)(const std::string&);
+// Writes the temporary; refuses what WriteFileWithBackup refuses. `mode`
+// non-zero gives the new file those bits, else it keeps the previous ones.
+FileResult PrepareReplacement(const std::string& path, const std::string& bytes, unsigned mode,
+                              PreparedFile& prepared);
+// Keeps the backup (`backupOf` null: none) and renames the temporary over
+// the file; on failure the temporary is removed and the file is as it was.
+FileResult CommitReplacement(PreparedFile& prepared, BackupRule backupOf, SaveReport& report);
+void DropReplacement(PreparedFile& prepared);
 
 // Reads a whole regular file of at most kMaxFileBytes; every read is checked,
 // so an I/O error is reported as one and never taken for a short file.

@@ -3,10 +3,12 @@
 #include "file/CompanionFile.h"
 #include "file/RecoveryCopy.h"
 #include "file/SafeWrite.h"
+#include "file/SystemCalls.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 
 namespace miravel {
 
@@ -20,10 +22,11 @@ constexpr char kInfoExtension[] = ".info";
 constexpr char kInfoHeading[] = "Miravel saved version\n";
 constexpr char kTimeKey[] = "time=";
 constexpr char kDescriptionKey[] = "description=";
+constexpr std::size_t kNumberDigits = 6;
 
 FileError folderFailure(const std::error_code& error)
 {
-    return FileError{0, "以前の版を保存するフォルダーに書き込めません（" + error.message() + "）。"};
+    return FileError{0, "以前の版を保存するフォルダーに書き込めません（" + SystemErrorText(error.value()) + "）。"};
 }
 
 // "time=...\n" at `at`, moving `at` past it.
@@ -39,74 +42,97 @@ bool readField(const std::string& text, std::size_t& at, const std::string& key,
     return true;
 }
 
-bool readInfo(const std::string& path, SavedVersion& version)
+bool allDigits(const std::string& text, std::size_t from, std::size_t count)
 {
-    std::string text;
-    if (ReadWholeFile(path, text) || text.compare(0, sizeof kInfoHeading - 1, kInfoHeading) != 0)
+    if (text.size() < from + count)
         return false;
-    std::size_t at = sizeof kInfoHeading - 1;
-    return readField(text, at, kTimeKey, version.time) &&
-           readField(text, at, kDescriptionKey, version.description);
+    for (std::size_t i = from; i < from + count; ++i)
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+    return true;
 }
 
-// The stems ("20250407-093015") of the versions in `folder`, oldest first.
-std::vector<std::string> stemsIn(const std::string& folder)
+// The versions in `folder` in the order they were kept, oldest first.
+std::vector<std::pair<unsigned long, std::string>> versionsIn(const std::string& folder)
 {
-    std::vector<std::string> stems;
+    std::vector<std::pair<unsigned long, std::string>> stems;
     std::error_code error;
-    for (fs::directory_iterator entry(fs::u8path(folder), error), end; !error && entry != end; entry.increment(error))
-        if (entry->path().extension() == kInfoExtension)
-            stems.push_back(entry->path().stem().u8string());
+    for (fs::directory_iterator entry(fs::u8path(folder), error), end; !error && entry != end;
+         entry.increment(error)) {
+        unsigned long number = 0;
+        const std::string stem = entry->path().stem().u8string();
+        if (entry->path().extension() == kInfoExtension && VersionNumberOf(stem, number))
+            stems.emplace_back(number, stem);
+    }
     std::sort(stems.begin(), stems.end());
     return stems;
 }
 
-// A version's companion: the companion name of its kept book file.
-fs::path companionOf(const fs::path& folder, const std::string& stem)
+fs::path fileOf(const std::string& folder, const std::string& stem, const char* extension)
 {
-    return fs::u8path(CompanionPath((folder / fs::u8path(stem + kBookExtension)).u8string()));
+    return fs::u8path(folder) / fs::u8path(stem + extension);
 }
 
-void removeVersion(const fs::path& folder, const std::string& stem)
+// A version's settings: the settings name of its kept book file.
+fs::path settingsOf(const std::string& folder, const std::string& stem)
+{
+    return fs::u8path(CompanionPath(fileOf(folder, stem, kBookExtension).u8string()));
+}
+
+void removeVersion(const std::string& folder, const std::string& stem)
 {
     std::error_code ignored;
     // The record goes first: a book file without one is never listed.
-    fs::remove(folder / fs::u8path(stem + kInfoExtension), ignored);
-    fs::remove(folder / fs::u8path(stem + kBookExtension), ignored);
-    fs::remove(companionOf(folder, stem), ignored);
+    fs::remove(fileOf(folder, stem, kInfoExtension), ignored);
+    fs::remove(fileOf(folder, stem, kBookExtension), ignored);
+    fs::remove(settingsOf(folder, stem), ignored);
 }
 
-// The book's companion, when it has one, beside the kept file under the
-// companion name of that file, so the version reads back like any book.
-FileResult keepCompanion(const std::string& bookPath, const fs::path& folder, const std::string& stem)
+bool readVersion(const std::string& folder, const std::string& stem, VersionContent& content)
 {
-    const std::string companion = CompanionPath(bookPath);
+    if (ReadWholeFile(fileOf(folder, stem, kBookExtension).u8string(), content.book))
+        return false;
     std::error_code missing;
-    if (!fs::exists(fs::u8path(companion), missing))
-        return std::nullopt;
-    std::string bytes;
-    if (auto error = ReadWholeFile(companion, bytes))
-        return error;
-    return WriteFileAtomically(companionOf(folder, stem).u8string(), bytes);
+    const fs::path settings = settingsOf(folder, stem);
+    if (!fs::exists(settings, missing))
+        return true;
+    content.settings.emplace();
+    return !ReadWholeFile(settings.u8string(), *content.settings);
 }
 
-// A stem not yet taken: the stamp, then the stamp with "-02", "-03", ...
-std::string freeStem(const fs::path& folder, const std::string& stamp)
+std::string numbered(unsigned long number, const std::string& stamp)
 {
-    std::string stem = stamp;
-    std::error_code ignored;
-    for (int n = 2; fs::exists(folder / fs::u8path(stem + kInfoExtension), ignored) ||
-                    fs::exists(folder / fs::u8path(stem + kBookExtension), ignored) ||
-                    fs::exists(companionOf(folder, stem), ignored);
-         ++n) {
-        char suffix[16];
-        std::snprintf(suffix, sizeof suffix, "-%02d", n);
-        stem = stamp + suffix;
-    }
-    return stem;
+    char text[32];
+    std::snprintf(text, sizeof text, "v%0*lu-", static_cast<int>(kNumberDigits), number);
+    return text + stamp;
 }
 
 } // namespace
+
+bool VersionNumberOf(const std::string& stem, unsigned long& number)
+{
+    // Before the count: "20250407-093015" ("-02" and on for the same
+    // second), or "undated".
+    if (allDigits(stem, 0, 1) || stem.rfind("undated", 0) == 0) {
+        number = 0;
+        return true;
+    }
+    if (stem.empty() || stem[0] != 'v' || !allDigits(stem, 1, kNumberDigits) || stem.size() <= kNumberDigits + 1 ||
+        stem[kNumberDigits + 1] != '-')
+        return false;
+    number = std::stoul(stem.substr(1, kNumberDigits));
+    return true;
+}
+
+bool ParseVersionInfo(const std::string& text, SavedVersion& version)
+{
+    if (text.compare(0, sizeof kInfoHeading - 1, kInfoHeading) != 0)
+        return false;
+    std::size_t at = sizeof kInfoHeading - 1;
+    return readField(text, at, kTimeKey, version.time) && readField(text, at, kDescriptionKey, version.description);
+}
+
+unsigned FolderModeFor(unsigned mode) { return (mode & 0777) | ((mode & 0444) >> 2); }
 
 std::string VersionsRoot(const std::string& dataFolder)
 {
@@ -120,53 +146,63 @@ std::string VersionFolderOf(const std::string& root, const std::string& bookPath
     return (fs::u8path(root) / fs::u8path(BookNameOf(whole) + "-" + PathKey(whole))).u8string();
 }
 
-FileResult KeepVersion(const std::string& folder, const std::string& bookPath, const std::string& nextBytes,
-                       const std::string& time, const std::string& description, std::size_t keep)
+FileResult KeepVersion(const std::string& folder, const VersionContent& replaced, const std::string& time,
+                       const std::string& description, unsigned mode, std::size_t keep)
 {
-    std::error_code missing;
-    if (!fs::exists(fs::u8path(bookPath), missing))
-        return std::nullopt;
-    std::string bytes;
-    if (auto error = ReadWholeFile(bookPath, bytes))
-        return error;
-    if (bytes == nextBytes)
+    const auto kept = versionsIn(folder);
+    VersionContent newest;
+    if (!kept.empty() && readVersion(folder, kept.back().second, newest) && newest == replaced)
         return std::nullopt;
     std::error_code made;
     fs::create_directories(fs::u8path(folder), made);
     if (made)
         return folderFailure(made);
-    const std::string stem = freeStem(fs::u8path(folder), FileStampOf(time));
-    const fs::path book = fs::u8path(folder) / fs::u8path(stem + kBookExtension);
-    if (auto error = WriteFileAtomically(book.u8string(), bytes))
-        return error;
-    if (auto error = keepCompanion(bookPath, fs::u8path(folder), stem)) {
-        removeVersion(fs::u8path(folder), stem);
-        return error;
-    }
+    if (mode)
+        SetFolderMode(folder, FolderModeFor(mode));
+    const unsigned long number = kept.empty() ? 1 : kept.back().first + 1;
+    const std::string stem = numbered(number, FileStampOf(time));
+    FileResult error = WriteFileAtomically(fileOf(folder, stem, kBookExtension).u8string(), replaced.book, mode);
+    if (!error && replaced.settings)
+        error = WriteFileAtomically(settingsOf(folder, stem).u8string(), *replaced.settings, mode);
     const std::string info = std::string(kInfoHeading) + kTimeKey + time + "\n" + kDescriptionKey + description + "\n";
-    if (auto error = WriteFileAtomically((fs::u8path(folder) / fs::u8path(stem + kInfoExtension)).u8string(), info)) {
-        removeVersion(fs::u8path(folder), stem);
+    if (!error)
+        error = WriteFileAtomically(fileOf(folder, stem, kInfoExtension).u8string(), info, mode);
+    if (error) {
+        removeVersion(folder, stem);
         return error;
     }
-    const std::vector<std::string> stems = stemsIn(folder);
-    for (std::size_t i = 0; i + keep < stems.size(); ++i)
-        removeVersion(fs::u8path(folder), stems[i]);
+    for (std::size_t i = 0; i + keep < kept.size() + 1; ++i)
+        removeVersion(folder, kept[i].second);
     return std::nullopt;
 }
 
 std::vector<SavedVersion> ListVersions(const std::string& folder)
 {
     std::vector<SavedVersion> versions;
-    const std::vector<std::string> stems = stemsIn(folder);
+    const auto stems = versionsIn(folder);
     for (auto stem = stems.rbegin(); stem != stems.rend(); ++stem) {
         SavedVersion version;
-        version.path = (fs::u8path(folder) / fs::u8path(*stem + kBookExtension)).u8string();
+        version.path = fileOf(folder, stem->second, kBookExtension).u8string();
         std::error_code error;
         version.size = fs::file_size(fs::u8path(version.path), error);
-        if (!error && readInfo((fs::u8path(folder) / fs::u8path(*stem + kInfoExtension)).u8string(), version))
+        std::string info;
+        if (!error && !ReadWholeFile(fileOf(folder, stem->second, kInfoExtension).u8string(), info) &&
+            ParseVersionInfo(info, version))
             versions.push_back(version);
     }
     return versions;
+}
+
+FileResult DeleteVersions(const std::string& folder)
+{
+    for (const auto& stem : versionsIn(folder))
+        removeVersion(folder, stem.second);
+    std::error_code error;
+    // Only an empty folder goes: nothing but versions is ever removed.
+    fs::remove(fs::u8path(folder), error);
+    if (error && error != std::errc::directory_not_empty && error != std::errc::no_such_file_or_directory)
+        return folderFailure(error);
+    return versionsIn(folder).empty() ? FileResult() : FileError{0, "以前の版を削除できないファイルがあります。"};
 }
 
 std::string VersionLines(const std::vector<SavedVersion>& versions)

@@ -1,20 +1,23 @@
 #pragma once
-// Saved versions of a book. Before a save replaces a book file, the content
-// it replaces is kept in the per-user data folder, in a folder of the book's
-// own (named from its absolute path), with the time of the save and what
-// was done since the save before. The newest 30 versions of a book are kept.
+// Saved versions of a book. When a save has replaced a book file, the
+// content it replaced is kept in the per-user data folder, in a folder of
+// the book's own (named from its absolute path), with the time of the save
+// and what was done since the save before. The newest 30 versions of a book
+// are kept; they outlive the book until deleted.
 //
 // In a book's folder, per version:
-//   <stamp>.txt      the replaced file, byte for byte
-//   <stamp>.info     UTF-8 lines "time=" and "description="
-//   <stamp>.miravel  the companion beside the replaced file, when it had one
-// where <stamp> is the time of saving ("20250407-093015", "-02" and on for
-// more saves within the same second), so name order is time order.
+//   v<n>-<stamp>.txt      the replaced file, byte for byte
+//   v<n>-<stamp>.info     UTF-8 lines "time=" and "description="
+//   v<n>-<stamp>.miravel  the settings file beside the replaced file, when it had one
+// where <n> counts the versions kept (six digits) and <stamp> is the time of
+// saving ("20250407-093015"). The count, not the clock, orders them: a clock
+// set back never makes a new version look old. Versions kept before the
+// count existed are named <stamp> alone and come before every counted one.
 
-#include "core/GradeBook.h"
 #include "file/FileError.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +32,13 @@ struct SavedVersion {
     std::uintmax_t size = 0;  // bytes
 };
 
+// What a version holds: the book file, and its settings file when it had one.
+struct VersionContent {
+    std::string book;
+    std::optional<std::string> settings;
+    bool operator==(const VersionContent& other) const { return book == other.book && settings == other.settings; }
+};
+
 // Where the versions of every book are kept: "versions" in the per-user
 // data folder, beside the recovery copies.
 std::string VersionsRoot(const std::string& dataFolder);
@@ -37,17 +47,34 @@ std::string VersionsRoot(const std::string& dataFolder);
 // the book's absolute path (a relative one is taken from the working folder).
 std::string VersionFolderOf(const std::string& root, const std::string& bookPath);
 
-// Keeps the file at `bookPath` as the newest version in `folder`, unless
-// there is no such file or it already holds `nextBytes` (the save then
-// replaces nothing). Versions past the newest `keep` are removed.
-FileResult KeepVersion(const std::string& folder, const std::string& bookPath, const std::string& nextBytes,
-                       const std::string& time, const std::string& description, std::size_t keep = kKeptVersions);
+// Keeps `replaced` as the newest version in `folder`, unless the newest
+// kept already holds exactly that. Versions past the newest `keep` are
+// removed. Files get `mode` (0: the default), the folder the same bits with
+// search access where reading is allowed. Call only once the save that
+// replaced it has succeeded.
+FileResult KeepVersion(const std::string& folder, const VersionContent& replaced, const std::string& time,
+                       const std::string& description, unsigned mode = 0, std::size_t keep = kKeptVersions);
 
 // The versions in `folder`, newest first; an empty or missing folder has none.
 std::vector<SavedVersion> ListVersions(const std::string& folder);
 
+// Removes every version in `folder`, and the folder once it is empty.
+FileResult DeleteVersions(const std::string& folder);
+
+// The place of a version file's stem in the order versions were kept: its
+// count, 0 for a version from before the count; false for a name that is
+// no version's.
+bool VersionNumberOf(const std::string& stem, unsigned long& number);
+
+// A version's record ("Miravel saved version", "time=", "description="),
+// read into `version`; false when the text is not one.
+bool ParseVersionInfo(const std::string& text, SavedVersion& version);
+
 // One line per version, newest first: time, size in bytes and description,
 // separated by tabs.
 std::string VersionLines(const std::vector<SavedVersion>& versions);
+
+// Folder bits for files of `mode`: search access wherever reading is allowed.
+unsigned FolderModeFor(unsigned mode);
 
 } // namespace miravel

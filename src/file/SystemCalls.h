@@ -73,6 +73,18 @@ bool WriteDenied(const std::string& path);
 // The permission bits of a new file (the umask applied).
 unsigned NewFileMode();
 
+// False when this process may not make files in `folder` (no write access,
+// a read-only file system); a folder it cannot tell about counts as writable.
+bool FolderWritable(const std::string& folder);
+
+// Gives a folder these permission bits; nothing on Windows, whose folders
+// take their access from the parent. Best effort.
+void SetFolderMode(const std::string& folder, unsigned mode);
+
+// A descriptor that becomes readable when the session ends the program
+// (SIGTERM, SIGHUP); -1 where there is no such thing. Made on the first call.
+int EndRequestDescriptor();
+
 // True when this process may give files to another owner (root).
 bool MayGiveFilesAway();
 

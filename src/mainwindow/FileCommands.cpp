@@ -5,6 +5,7 @@
 
 #include "core/Defaults.h"
 #include "core/GradeBook.h"
+#include "file/BookSave.h"
 #include "file/CompanionFile.h"
 #include "core/UndoHistory.h"
 #include "file/GradeBookFile.h"
@@ -22,6 +23,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QStatusBar>
 #include <QFile>
 #include <QFileInfo>
 
@@ -34,6 +36,14 @@ namespace {
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 QString DisplayPath(const std::string& path) { return QDir::toNativeSeparators(QFile::decodeName(path.c_str())); }
+
+// The file a path names, links followed once: its settings, lock, backup
+// and versions are those of the real file, not of the link.
+QString RealPath(const QString& path)
+{
+    const std::string target = FinalTarget(LocalPath(QFileInfo(path).absoluteFilePath()));
+    return QDir::cleanPath(QFileInfo(QFile::decodeName(target.c_str())).absoluteFilePath());
+}
 
 } // namespace
 
@@ -86,8 +96,9 @@ void frmMain::mnuFileOpen_Click()
     openFile(path);
 }
 
-bool frmMain::openFile(const QString& path)
+bool frmMain::openFile(const QString& named)
 {
+    const QString path = RealPath(named);
     if (!takeBook(path))
         return false;
     const bool opened = openHeldFile(path);
@@ -121,8 +132,10 @@ void frmMain::showOpenedDocument(bool saveOffered)
     // The book is as its file holds it.
     book.SavedState = false;
     history_->Reset(book);
-    showDocumentCommands(saveOffered);
-    SetStatusHint(message(texts::kHintClass));
+    // A settings file's or a backup's name cannot take the book's saves.
+    const bool onlySaveAs = SavesOnlyThroughSaveAs(book.CurrentFilePath);
+    showDocumentCommands(saveOffered && !onlySaveAs);
+    SetStatusHint(onlySaveAs ? message(texts::kHintPrefix) + message(texts::kSaveOnlyAs) : message(texts::kHintClass));
     showClassCaption();
     ShowNewView();
     UpdateCaption();
@@ -192,8 +205,13 @@ bool frmMain::loadGradeBook(const QString& path)
     // Read into a document of its own: a file that is not a grade book
     // leaves the program as it was.
     auto document = std::make_unique<GradeDocument>();
-    const DiskStamp stamp = StampOf(LocalPath(path)); // before reading: a change meanwhile shows at Save
-    if (const FileResult error = ReadGradeBook(LocalPath(path), *document)) {
+    // Read once: the stamp is of exactly the bytes shown.
+    std::string bytes;
+    FileResult error = ReadWholeFile(LocalPath(path), bytes);
+    if (!error)
+        error = ParseGradeBook(bytes, *document);
+    const DiskStamp stamp = StampOfBytes(bytes);
+    if (error) {
         platform_.ShowMessage(this, FailureText(texts::kNotAGradeBook, path, *error),
                               message(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
         return false;
@@ -216,28 +234,52 @@ void frmMain::readCompanionOf(const std::string& bookPath, EvaluationSettings& s
 frmMain::SaveOutcome frmMain::saveTo(const QString& path)
 {
     GradeBook& book = Book();
-    if (!confirmOverwrite(path))
-        return SaveOutcome::Cancelled;
-    keepVersionBeforeSaving(path);
-    SaveReport report;
-    if (const FileResult error = WriteGradeBook(LocalPath(path), book, report)) {
-        platform_.ShowMessage(this, FailureText(texts::kCannotSave, path, *error), message(texts::kProgramTitle),
-                              MessageButtons::Ok, MessageIcon::None);
+    const std::string file = LocalPath(path);
+    BookSave request;
+    request.path = file;
+    if (const FileResult error = EncodeGradeBook(book, request.book)) {
+        inform(FailureText(texts::kCannotSave, path, *error));
         return SaveOutcome::Failed;
     }
-    // The evaluation settings live beside the book, under its new name
-    // after Save As.
-    if (const FileResult error = WriteCompanion(LocalPath(path), book.Evaluation)) {
-        platform_.ShowMessage(this, FailureText(texts::kCannotSave, DisplayPath(CompanionPath(LocalPath(path))), *error),
-                              message(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
+    request.settings = SettingsFileBytes(file, book.Evaluation);
+    request.versionFolder = versionFolderOf(file);
+    request.time = platform_.Now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")).toStdString();
+    request.description = history_->ChangesSinceSave();
+    // The file as this window last read or wrote it: another program's
+    // change is asked about before it is replaced.
+    if (file == diskPath_)
+        request.expected = &diskStamp_;
+    BookSaveResult result = SaveBook(request);
+    if (result.step == SaveStep::ChangedOnDisk) {
+        if (platform_.ShowMessage(this, message(texts::kChangedOnDisk), message(texts::kProgramTitle),
+                                  MessageButtons::YesNo, MessageIcon::None) != MessageAnswer::Yes)
+            return SaveOutcome::Cancelled;
+        request.expected = nullptr;
+        result = SaveBook(request);
+    }
+    if (result.step == SaveStep::Failed || result.step == SaveStep::ChangedOnDisk) {
+        inform(FailureText(texts::kCannotSave, path, result.error.value_or(FileError{})));
         return SaveOutcome::Failed;
     }
-    noteDiskState(LocalPath(path), StampOf(LocalPath(path)));
-    book.SavedState = false;
-    history_->MarkSaved();
+    noteDiskState(file, result.stamp);
     commands_.hasFileName = true;
     applyCommands();
-    if (report.BackupMissing())
+    if (result.versionError)
+        sbStatusBar->showMessage(message(texts::kCannotKeepVersion) + QString::fromStdString(result.versionError->Message()),
+                                 15000);
+    if (result.damagedSettingsKept)
+        inform(message(texts::kDamagedSettingsKept) + DisplayPath(DamagedSettingsPath(CompanionPath(FinalTarget(file)))));
+    if (result.step == SaveStep::SettingsFailed) {
+        // The book is on disk; the settings live on in the recovery copy
+        // and the document still counts as changed.
+        recovery_->WriteAtOnce();
+        inform(message(texts::kSettingsNotSaved) + QLatin1Char('\n') + QString::fromStdString(result.error->Message()));
+        UpdateCaption();
+        return SaveOutcome::SettingsNotSaved;
+    }
+    book.SavedState = false;
+    history_->MarkSaved();
+    if (result.report.BackupMissing())
         SetStatusHint(message(texts::kBackupMissing));
     recovery_->Forget();
     UpdateCaption();
@@ -246,13 +288,18 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
 
 frmMain::SaveOutcome frmMain::saveAs()
 {
-    const QString path =
+    const QString chosen =
         platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(texts::kGradeBookFilter));
-    if (path.isEmpty())
+    if (chosen.isEmpty())
         return SaveOutcome::Cancelled;
+    const QString path = RealPath(chosen);
     const std::string& openBook = Book().CurrentFilePath;
     if (!openBook.empty() && SameFile(LocalPath(path), BackupPath(FinalTarget(openBook)))) {
         inform(message(texts::kSaveOntoBackup));
+        return SaveOutcome::Cancelled;
+    }
+    if (SavesOnlyThroughSaveAs(LocalPath(path)) || SavesOnlyThroughSaveAs(LocalPath(chosen))) {
+        inform(message(texts::kSaveAsNotThatName));
         return SaveOutcome::Cancelled;
     }
     const QString previousLock = lockedPath_;
@@ -263,7 +310,8 @@ frmMain::SaveOutcome frmMain::saveAs()
     const std::string previous = book.CurrentFilePath;
     book.CurrentFilePath = LocalPath(path);
     const SaveOutcome outcome = saveTo(path);
-    if (outcome != SaveOutcome::Saved) {
+    // A book written without its settings is under its new name all the same.
+    if (outcome != SaveOutcome::Saved && outcome != SaveOutcome::SettingsNotSaved) {
         book.CurrentFilePath = previous;
         // Back to the book as it was held (or shown read-only).
         if (wasReadOnly || previousLock.isEmpty())
@@ -281,8 +329,12 @@ frmMain::SaveOutcome frmMain::saveDocument()
 {
     if (mnuFileSave->isEnabled())
         return saveTo(QFile::decodeName(Book().CurrentFilePath.c_str()));
-    if (mnuFileSaveAs->isEnabled())
+    if (mnuFileSaveAs->isEnabled()) {
+        // Said once more where the teacher asked for a plain save.
+        if (SavesOnlyThroughSaveAs(Book().CurrentFilePath) && !commands_.readOnly)
+            inform(message(texts::kSaveOnlyAs));
         return saveAs();
+    }
     return SaveOutcome::Cancelled;
 }
 

@@ -1,5 +1,5 @@
-// Undo and redo of whole steps, the version of the book kept before every
-// save, and opening one of those versions.
+// Undo and redo of whole steps, and the versions the saves of the book
+// kept: opening one, or deleting them all.
 
 #include "mainwindow/frmMain.h"
 
@@ -87,32 +87,18 @@ void frmMain::showBookAfterStep()
     applyCommands();
 }
 
-std::string frmMain::versionFolder() const
+std::string frmMain::versionFolderOf(const std::string& bookPath) const
 {
     const QString data = platform_.DataFolder();
-    if (data.isEmpty() || Book().CurrentFilePath.empty())
+    if (data.isEmpty() || bookPath.empty())
         return std::string();
-    return VersionFolderOf(VersionsRoot(QFile::encodeName(data).toStdString()), Book().CurrentFilePath);
-}
-
-// The one place a save keeps a version: the file at `path` as it is before
-// the save replaces it. A version that cannot be kept never stops the save.
-void frmMain::keepVersionBeforeSaving(const QString& path)
-{
-    const QString data = platform_.DataFolder();
-    std::string bytes;
-    if (data.isEmpty() || EncodeGradeBook(Book(), bytes))
-        return;
-    const std::string book = QFile::encodeName(path).toStdString();
-    const std::string folder = VersionFolderOf(VersionsRoot(QFile::encodeName(data).toStdString()), book);
-    const std::string time = platform_.Now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")).toStdString();
-    if (const FileResult error = KeepVersion(folder, book, bytes, time, history_->ChangesSinceSave()))
-        sbStatusBar->showMessage(message(texts::kCannotKeepVersion) + QString::fromStdString(error->Message()), 15000);
+    return VersionFolderOf(VersionsRoot(QFile::encodeName(data).toStdString()), bookPath);
 }
 
 void frmMain::mnuFileVersions_Click()
 {
-    const std::vector<SavedVersion> versions = ListVersions(versionFolder());
+    const std::string folder = versionFolderOf(Book().CurrentFilePath);
+    const std::vector<SavedVersion> versions = ListVersions(folder);
     if (versions.empty()) {
         inform(message(texts::kNoVersions));
         return;
@@ -129,7 +115,18 @@ void frmMain::mnuFileVersions_Click()
         rows.push_back(row);
     }
     VersionsWindow window(rows, this);
-    if (window.exec() == QDialog::Accepted && !window.ChosenPath().isEmpty())
+    const int answer = window.exec();
+    if (answer == VersionsWindow::DeleteAll) {
+        if (platform_.ShowMessage(this, message(texts::kAskDeleteVersions), message(texts::kProgramTitle),
+                                  MessageButtons::YesNoDefaultNo, MessageIcon::None) != MessageAnswer::Yes)
+            return;
+        if (const FileResult error = DeleteVersions(folder))
+            inform(message(texts::kCannotDeleteVersions) + QString::fromStdString(error->Message()));
+        else
+            inform(message(texts::kVersionsDeleted));
+        return;
+    }
+    if (answer == QDialog::Accepted && !window.ChosenPath().isEmpty())
         openVersion(window.ChosenPath());
 }
 

@@ -75,7 +75,7 @@ void frmMain::createMenus()
     saveAsByCtrlS_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     saveAsByCtrlS_->setEnabled(false);
     addAction(saveAsByCtrlS_);
-    connect(saveAsByCtrlS_, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
+    connect(saveAsByCtrlS_, &QAction::triggered, this, [this] { saveDocument(); });
 
     connect(mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
     connect(mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);

@@ -129,7 +129,7 @@ inline constexpr const char kOfferRecovery[] = "前回、保存されずに終�
 inline constexpr const char kNeverSavedBook[] = "新規作成した成績ファイル";
 inline constexpr const char kCannotWriteRecovery[] = "復元用のコピーを保存できません。編集はそのまま続けられます。";
 inline constexpr const char kCannotReadCompanion[] =
-    "評価の設定ファイルを読み込めません。既定の設定（相対評価・3学期制）で開きます。設定ファイルは次に保存するまでそのまま残します。";
+    "評価の設定ファイルを読み込めません。既定の設定（相対評価・3学期制）で開きます。次に保存するとき、読み込めなかった設定ファイルは名前の最後に「.bak」を付けて残します。";
 inline constexpr const char kCannotReadRecovery[] = "復元用のコピーを読み込めません。コピーはそのまま残してあります。";
 inline constexpr const char kCannotKeepRecovery[] = "復元用のコピーの名前を変えられません。コピーはそのまま残してあります。";
 // Added to kOfferRecovery when later copies could not be written; takes HH:MM.
@@ -140,10 +140,30 @@ inline constexpr const char kOpenedElsewhere[] = "このファイルは別のMir
 inline constexpr const char kReadOnlyCaption[] = "（読み取り専用）";
 inline constexpr const char kSaveOntoOpenedElsewhere[] = "このファイルは別のMiravelで開かれているため保存できません。別のファイル名を指定してください。";
 inline constexpr const char kChangedOnDisk[] = "ファイルは他のプログラムで変更されています。上書きしますか？";
+// A lock another computer left; takes the computer's name and the lock's time.
+inline constexpr const char kOpenedOnAnotherComputer[] =
+    "このファイルは別のコンピューター（%1）のMiravelで開かれています（%2から）。\n"
+    "そのコンピューターで開いたままなら、読み取り専用で開いてください。";
+inline constexpr const char kUnlockWarning[] =
+    "ロックを解除すると、%1 で開いている内容を保存したときに、どちらかの変更が失われます。"
+    "%1 でこのファイルが閉じられていることを確かめてから解除してください。ロックを解除して開きますか？";
+inline constexpr const char kCannotUnlock[] = "ロックを解除できませんでした。読み取り専用で開くか、%1 でファイルを閉じてください。";
+// A book whose name belongs to a settings file or a backup.
+inline constexpr const char kSaveOnlyAs[] =
+    "このファイルは評価の設定ファイルまたはバックアップの名前のため、上書き保存できません。[名前を付けて保存]で .txt の名前を付けてください。";
+inline constexpr const char kHintPrefix[] = "ﾋﾝﾄ：";
+inline constexpr const char kSaveAsNotThatName[] =
+    "「.miravel」（評価の設定ファイル）や「.bak」（バックアップ）の名前では成績ファイルを保存できません。別のファイル名（.txt）を指定してください。";
+// The book was written, its settings file was not.
+inline constexpr const char kSettingsNotSaved[] =
+    "成績ファイルは保存しましたが、評価の設定ファイルは保存できませんでした。"
+    "評価の設定は復元用のコピーに残してあります。原因を取り除いてもう一度保存するか、名前を付けて保存してください。";
+// Followed by the kept file's path.
+inline constexpr const char kDamagedSettingsKept[] = "読み込めなかった評価の設定ファイルを次の名前で残しました: ";
 
 // Saved versions of the book.
 inline constexpr const char kVersionsTitle[] = "以前の版を開く";
-inline constexpr const char kVersionsNote[] = "保存のたびに、保存する直前の内容を版として残しています（新しい順に30版まで）。"
+inline constexpr const char kVersionsNote[] = "保存のたびに、保存で置き換えた内容を版として残しています（新しい順に30版まで）。"
                                               "開いた版は名前のない新しい成績ファイルになり、元のファイルは変わりません。";
 inline constexpr const char kVersionsList[] = "版の一覧";
 inline constexpr const char kVersionColumnTime[] = "保存した日時";
@@ -155,6 +175,11 @@ inline constexpr const char kVersionCancel[] = "ｷｬﾝｾﾙ";
 inline constexpr const char kVersionUnreadable[] = "（読み込めません）";
 inline constexpr const char kNoVersions[] = "この成績ファイルには以前の版がまだありません。版は保存のたびに作られます。";
 inline constexpr const char kCannotReadVersion[] = "以前の版を読み込めません。";
-inline constexpr const char kCannotKeepVersion[] = "注意：以前の版を残せませんでした。ファイルは保存します。";
+inline constexpr const char kCannotKeepVersion[] = "注意：以前の版を残せませんでした。ファイルは保存しました。";
+inline constexpr const char kVersionDeleteAll[] = "以前の版をすべて削除(&D)";
+inline constexpr const char kAskDeleteVersions[] =
+    "この成績ファイルの以前の版をすべて削除します。削除した版は元に戻せません。成績ファイルそのものは変わりません。削除しますか？";
+inline constexpr const char kVersionsDeleted[] = "以前の版をすべて削除しました。";
+inline constexpr const char kCannotDeleteVersions[] = "以前の版を削除できませんでした。";
 
 } // namespace miravel::texts

@@ -1,6 +1,7 @@
 #include "mainwindow/RecoveryKeeper.h"
 
 #include "core/GradeBook.h"
+#include "file/BookSave.h"
 #include "file/SystemCalls.h"
 #include "mainwindow/MainWindowTexts.h"
 
@@ -63,7 +64,9 @@ void RecoveryKeeper::WriteNow()
         RecoveryFilesFor(QFile::encodeName(folder_).toStdString(), original, CurrentProcessId());
     record.time = now_().toStdString();
     sinceLastCopy_.start();
-    if (const FileResult error = WriteRecoveryCopy(record, book)) {
+    // The copy holds what the book holds: it takes the book's permission bits.
+    const unsigned mode = book.CurrentFilePath.empty() ? 0600 : BookFileMode(book.CurrentFilePath);
+    if (const FileResult error = WriteRecoveryCopy(record, book, mode)) {
         if (!failureNoted_)
             note_(QString::fromUtf8(texts::kCannotWriteRecovery) + QString::fromStdString(error->Message()));
         failureNoted_ = true;

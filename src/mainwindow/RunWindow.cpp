@@ -10,7 +10,10 @@
 #include "platform/QtPlatform.h"
 #include "platform/QtTranslations.h"
 
+#include "file/SystemCalls.h"
+
 #include <QApplication>
+#include <QSocketNotifier>
 
 #include <exception>
 
@@ -29,6 +32,23 @@ int RunWindow(QApplication& app, const QString& fileToOpen, const std::function<
     if (plugIn)
         plugIn(window);
     InitDefaults(Book());
+    // A logout or a shutdown ends the program: nothing unsaved is lost, no
+    // question waits for an answer nobody will give.
+    // A message box left open has an event loop of its own: every loop is
+    // ended, also one running before the program's own has started.
+    bool ended = false;
+    const int endRequests = EndRequestDescriptor();
+    if (endRequests >= 0) {
+        auto* notifier = new QSocketNotifier(static_cast<qintptr>(endRequests), QSocketNotifier::Read, &window);
+        QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, &ended, endRequests] {
+            char drained[16];
+            while (Sys().read(endRequests, drained, sizeof drained) > 0) {
+            }
+            ended = true;
+            window.EndWithoutQuestions();
+            QCoreApplication::exit(0);
+        });
+    }
     window.show();
     // The event loop's guard is not running yet: whatever goes wrong while
     // opening the file named at start is reported here, and the window stays.
@@ -44,7 +64,7 @@ int RunWindow(QApplication& app, const QString& fileToOpen, const std::function<
     } else {
         window.OfferRecovery();
     }
-    return app.exec();
+    return ended ? 0 : app.exec();
 }
 
 } // namespace miravel

@@ -58,6 +58,10 @@ VersionsWindow::VersionsWindow(const std::vector<VersionRow>& rows, QWidget* par
     auto* buttons = new QDialogButtonBox(this);
     OpenButton = buttons->addButton(U(texts::kVersionOpen), QDialogButtonBox::AcceptRole);
     CancelButton = buttons->addButton(U(texts::kVersionCancel), QDialogButtonBox::RejectRole);
+    // Apart from the others: the window that asks first is the main window's.
+    DeleteAllButton = buttons->addButton(U(texts::kVersionDeleteAll), QDialogButtonBox::ResetRole);
+    DeleteAllButton->setAutoDefault(false);
+    connect(DeleteAllButton, &QPushButton::clicked, this, [this] { done(DeleteAll); });
     OpenButton->setDefault(true);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

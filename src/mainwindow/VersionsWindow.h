@@ -1,6 +1,6 @@
 #pragma once
 // The list of a book's saved versions, newest first, from which one is
-// chosen to open: 以前の版を開く.
+// chosen to open: 以前の版を開く; or all of them deleted.
 
 #include <QDialog>
 #include <QString>
@@ -23,6 +23,9 @@ struct VersionRow {
 class VersionsWindow : public QDialog {
     Q_OBJECT
 public:
+    // What exec() gives when 以前の版をすべて削除 was pressed.
+    static constexpr int DeleteAll = 2;
+
     VersionsWindow(const std::vector<VersionRow>& rows, QWidget* parent);
 
     // The version chosen when the dialog was accepted.
@@ -31,6 +34,7 @@ public:
     QTreeWidget* List = nullptr;
     QPushButton* OpenButton = nullptr;
     QPushButton* CancelButton = nullptr;
+    QPushButton* DeleteAllButton = nullptr;
 };
 
 } // namespace miravel

@@ -329,6 +329,23 @@ bool frmMain::Form_Unload()
     return true;
 }
 
+void frmMain::EndWithoutQuestions()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    if (Book().SavedState)
+        recovery_->WriteAtOnce();
+    releaseBook();
+    for (auto editor = editors_.rbegin(); editor != editors_.rend(); ++editor)
+        if (*editor)
+            (*editor)->close();
+    editors_.clear();
+    if (!isMinimized())
+        WritePlacement(platform_, Placement());
+    close();
+}
+
 // ---- Help, page setup, printing, toolbar --------------------------------------
 
 void frmMain::mnuHelpContents_Click()

@@ -145,6 +145,10 @@ public:
     // Opens a saved version of the book as a new unnamed document, after the
     // usual question about the open one. False when nothing was opened.
     bool openVersion(const QString& path);
+    // The session is ending (SIGTERM, SIGHUP): unsaved work goes to the
+    // recovery copy, the book is let go and the window closes without a
+    // question, as on 終了.
+    void EndWithoutQuestions();
 
     // Commands.
     void mnuFileNew_Click();
@@ -205,7 +209,8 @@ private:
     void showDocumentCommands(bool named);
     void setEditCaptions(const char* menuCaption, const char* buttonCaption);
     void showClassCaption();
-    enum class SaveOutcome { Saved, Cancelled, Failed };
+    // SettingsNotSaved: the book was written, its settings file was not.
+    enum class SaveOutcome { Saved, Cancelled, Failed, SettingsNotSaved };
     // False when the teacher wanted to save and the save failed: the
     // document must then stay open.
     bool askToSaveBeforeLeaving();
@@ -226,13 +231,13 @@ private:
     // False when the book is open elsewhere and the teacher does not want it
     // read-only; the book is held (or read-only) otherwise.
     bool takeBook(const QString& path);
+    // A lock another computer left: 0 read-only, 1 unlocked and taken, -1 cancelled.
+    int askAboutLockOfAnotherComputer(const QString& path);
     // Save As: holds the new file, or says why it cannot be saved there.
     bool takeBookForSaving(const QString& path);
     void releaseBook();
     // Notes the file as it is on disk now, after Open or Save.
     void noteDiskState(const std::string& path, const DiskStamp& stamp);
-    // False when the file changed on disk since and the teacher says No.
-    bool confirmOverwrite(const QString& path);
 
     // Recovery copies.
     enum class RecoveryAnswer { Restored, Declined, Undecided };
@@ -246,8 +251,8 @@ private:
     // their steps; called by applyCommands and after every change.
     void showUndoCommands();
     void showBookAfterStep();
-    void keepVersionBeforeSaving(const QString& path);
-    std::string versionFolder() const;
+    // Where the versions of the book at `bookPath` are kept; empty without a data folder.
+    std::string versionFolderOf(const std::string& bookPath) const;
 
     // Tree helpers.
     void showPlaceholderNode();

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSysInfo>
 
 namespace miravel {
 
@@ -27,7 +28,30 @@ BookLock::Outcome BookLock::Take(const QString& bookPath)
 
         return Outcome::Taken;
     }
-    return lock->error() == QLockFile::LockFailedError ? Outcome::HeldElsewhere : Outcome::Unavailable;
+    if (lock->error() != QLockFile::LockFailedError)
+        return Outcome::Unavailable;
+    const QString host = HolderOf(bookPath).host;
+    return host.isEmpty() || host == QSysInfo::machineHostName() ? Outcome::HeldElsewhere
+                                                                 : Outcome::HeldOnAnotherComputer;
+}
+
+BookLock::Outcome BookLock::TakeOver(const QString& bookPath)
+{
+    QLockFile left(LockPathOf(bookPath));
+    left.removeStaleLockFile();
+    return Take(bookPath);
+}
+
+BookLock::Holder BookLock::HolderOf(const QString& bookPath)
+{
+    QLockFile lock(LockPathOf(bookPath));
+    qint64 process = 0;
+    QString host, application;
+    Holder holder;
+    if (lock.getLockInfo(&process, &host, &application))
+        holder.host = host;
+    holder.since = QFileInfo(LockPathOf(bookPath)).lastModified();
+    return holder;
 }
 
 void BookLock::Release() { lock_.reset(); }

@@ -1,8 +1,10 @@
 #pragma once
 // One grade book, one window: a lock file beside the book while a program
 // has it open. A lock left by a program that is no longer running is taken
-// over; one held by a running program is not.
+// over; one held by a running program is not, nor one left by another
+// computer (a book on a network share), which only the teacher can judge.
 
+#include <QDateTime>
 #include <QString>
 
 #include <memory>
@@ -16,6 +18,7 @@ public:
     enum class Outcome {
         Taken,          // this program now holds the book
         HeldElsewhere,  // another running program has it open
+        HeldOnAnotherComputer, // a program on another computer has (or had) it open
         Unavailable,    // no lock can be made there (a read-only folder): nothing to guard
     };
 
@@ -27,12 +30,21 @@ public:
     // Tries to take `bookPath`; once taken, the book held so far is let go
     // (kept when `bookPath` cannot be taken).
     Outcome Take(const QString& bookPath);
+    // Removes the lock another computer left and takes the book.
+    Outcome TakeOver(const QString& bookPath);
     // Lets the book go (Close, or opening it read-only).
     void Release();
     bool Holds(const QString& bookPath) const;
 
     // The lock file of a book: hidden, beside it (".3年1組.txt.lock").
     static QString LockPathOf(const QString& bookPath);
+
+    // Who holds a book's lock: the computer's name and since when.
+    struct Holder {
+        QString host;
+        QDateTime since;
+    };
+    static Holder HolderOf(const QString& bookPath);
 
 private:
     std::unique_ptr<QLockFile> lock_;

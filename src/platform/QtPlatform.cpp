@@ -45,6 +45,19 @@ MessageAnswer QtPlatform::ShowMessage(QWidget* parent, const QString& text, cons
         GiveBackFocus(parent);
         return MessageAnswer::Ok;
     }
+    if (buttons == MessageButtons::ReadOnlyUnlockCancel) {
+        box.setStandardButtons(QMessageBox::NoButton);
+        QAbstractButton* readOnly = box.addButton(QStringLiteral("読み取り専用で開く"), QMessageBox::AcceptRole);
+        QAbstractButton* unlock = box.addButton(QStringLiteral("ロックを解除して開く"), QMessageBox::DestructiveRole);
+        QAbstractButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+        box.setDefaultButton(static_cast<QPushButton*>(readOnly));
+        box.setEscapeButton(cancel);
+        box.exec();
+        GiveBackFocus(parent);
+        return box.clickedButton() == readOnly ? MessageAnswer::Yes
+               : box.clickedButton() == unlock ? MessageAnswer::No
+                                               : MessageAnswer::Cancel;
+    }
     if (buttons == MessageButtons::YesNoDefaultNo) {
         box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);

@@ -260,12 +260,13 @@ TEST(GradeBookFile, TextsTheFormatCannotCarryAreRefusedAndNothingIsWritten)
     EXPECT_FALSE(WriteGradeBook(path, *book));
 }
 
-TEST(BackupPath, ReplacesEverythingAfterTheFirstDotOfTheName)
+TEST(BackupPath, ReplacesTheExtensionOfTheName)
 {
     EXPECT_EQ(BackupPath("/成績/3年1組.txt"), "/成績/3年1組.bak");
     EXPECT_EQ(BackupPath("/成績/class"), "/成績/class.bak");
     EXPECT_EQ(BackupPath("/home/my.docs/3年1組.txt"), "/home/my.docs/3年1組.bak");
-    EXPECT_EQ(BackupPath("/a/b.c.d"), "/a/b.bak");
+    EXPECT_EQ(BackupPath("/a/b.c.d"), "/a/b.c.bak"); // more dots: only the last extension goes
+    EXPECT_EQ(BackupPath("/成績/3年1組.1学期.txt"), "/成績/3年1組.1学期.bak");
     EXPECT_EQ(BackupPath("name.txt"), "name.bak");
     EXPECT_EQ(ExportBackupPath("/成績/3年1組.csv"), "/成績/3年1組.csv.bak"); // an export keeps its whole name
     EXPECT_EQ(ExportBackupPath("/成績/3年1組.pdf"), "/成績/3年1組.pdf.bak");

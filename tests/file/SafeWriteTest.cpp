@@ -45,7 +45,7 @@ TEST(BackupPath, LeadingDotsOfAHiddenNameDoNotCount)
 {
     EXPECT_EQ(BackupPath("/成績/.grades.txt"), "/成績/.grades.bak");
     EXPECT_EQ(BackupPath("/成績/.grades"), "/成績/.grades.bak");
-    EXPECT_EQ(BackupPath("..x.y.z"), "..x.bak");
+    EXPECT_EQ(BackupPath("..x.y.z"), "..x.y.bak");
     EXPECT_EQ(BackupPath("/a.b/.c"), "/a.b/.c.bak");
 }
 

@@ -1,5 +1,6 @@
 #include "file/SavedVersions.h"
 
+#include "file/BookSave.h"
 #include "file/CompanionFile.h"
 #include "file/FileTestSupport.h"
 
@@ -21,8 +22,7 @@ protected:
     // A save of `content` over the book, as the window makes it.
     void save(const std::string& content, const std::string& description)
     {
-        ASSERT_FALSE(KeepVersion(folder, book, content, "2025/04/07 09:30:15", description).has_value());
-        writeBytes(book, content);
+        ASSERT_FALSE(SaveBook({book, content, std::nullopt, folder, "2025/04/07 09:30:15", description}).versionError);
     }
 };
 

@@ -75,6 +75,47 @@ unsigned NewFileMode()
     return 0666 & ~mask;
 }
 
+bool FolderWritable(const std::string& folder)
+{
+    return ::access(folder.c_str(), W_OK | X_OK) == 0 || (errno != EACCES && errno != EROFS);
+}
+
+void SetFolderMode(const std::string& folder, unsigned mode) { ::chmod(folder.c_str(), static_cast<mode_t>(mode)); }
+
+namespace {
+
+int endPipe[2] = {-1, -1};
+
+// Only what is safe in a signal handler: one byte into the pipe.
+void requestEnd(int)
+{
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(endPipe[1], &byte, 1);
+    errno = saved;
+}
+
+} // namespace
+
+int EndRequestDescriptor()
+{
+    if (endPipe[0] >= 0)
+        return endPipe[0];
+    if (::pipe(endPipe) != 0)
+        return -1;
+    for (int fd : endPipe) {
+        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+        ::fcntl(fd, F_SETFL, O_NONBLOCK);
+    }
+    struct sigaction action {};
+    action.sa_handler = requestEnd;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGHUP, &action, nullptr);
+    return endPipe[0];
+}
+
 bool MayGiveFilesAway() { return ::geteuid() == 0; }
 
 long CurrentProcessId() { return static_cast<long>(::getpid()); }

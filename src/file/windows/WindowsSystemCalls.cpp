@@ -204,6 +204,23 @@ unsigned NewFileMode() { return 0666; }
 
 bool MayGiveFilesAway() { return false; }
 
+bool FolderWritable(const std::string& folder)
+{
+    // A read-only medium says so; access lists are found out at save.
+    const std::wstring wide = Utf16Of(folder);
+    wchar_t volume[MAX_PATH];
+    DWORD flags = 0;
+    if (!::GetVolumePathNameW(wide.c_str(), volume, MAX_PATH) ||
+        !::GetVolumeInformationW(volume, nullptr, 0, nullptr, nullptr, &flags, nullptr, 0))
+        return true;
+    return (flags & FILE_READ_ONLY_VOLUME) == 0;
+}
+
+void SetFolderMode(const std::string&, unsigned) {}
+
+// Logging off closes the window, which asks as 終了 does.
+int EndRequestDescriptor() { return -1; }
+
 long CurrentProcessId() { return static_cast<long>(::GetCurrentProcessId()); }
 
 bool ProcessRunning(long processId)
