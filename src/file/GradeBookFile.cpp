@@ -91,28 +91,46 @@ private:
     bool checkEncoding_;
 };
 
-// A score with one decimal, exactly as OneDecimal writes it, straight into
-// the line (a file holds 36720 of them). Ten times a single-precision
-// value is exact in a double, so rounding that to a whole number, halves
-// to the even neighbour, gives the same digits as rounding the exact value.
-void appendScore(LineWriter& w, Single value)
+// A score with one decimal, exactly as OneDecimal writes it, at `out`
+// (room for 24 characters); gives the end. A file holds 36720 of them.
+// Ten times a single-precision value is exact in a double, so rounding that
+// to a whole number, halves to the even neighbour, gives the same digits as
+// rounding the exact value.
+char* putScore(char* out, Single value)
 {
     const double tenfold = static_cast<double>(value) * 10.0;
     if (!(std::fabs(tenfold) < 1e15)) { // not finite, or too long for the quick way
-        w.number(OneDecimal(value));
-        return;
+        const std::string text = OneDecimal(value);
+        return std::copy(text.begin(), text.end(), out);
     }
     long long units = static_cast<long long>(std::nearbyint(tenfold));
-    char buffer[24];
-    char* end = buffer;
-    if (units < 0) { // a negative value rounding to 0 is written as 0.0
-        *end++ = '-';
+    const bool negative = units < 0; // a negative value rounding to 0 is written as 0.0
+    if (negative)
         units = -units;
+    char digits[20];
+    char* first = digits + sizeof digits;
+    *--first = static_cast<char>('0' + units % 10);
+    *--first = '.';
+    units /= 10;
+    do {
+        *--first = static_cast<char>('0' + units % 10);
+        units /= 10;
+    } while (units > 0);
+    if (negative)
+        *--first = '-';
+    return std::copy(first, digits + sizeof digits, out);
+}
+
+// A row of scores, each followed by ";", appended at once.
+void appendScores(LineWriter& w, const CheckedArray<Single, kColumns>& row)
+{
+    char line[kColumns * 25];
+    char* end = line;
+    for (Single value : row) {
+        end = putScore(end, value);
+        *end++ = ';';
     }
-    end = std::to_chars(end, buffer + sizeof buffer - 2, units / 10).ptr;
-    *end++ = '.';
-    *end++ = static_cast<char>('0' + units % 10);
-    w.number(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
+    w.text.append(line, static_cast<std::size_t>(end - line));
 }
 
 void writeDocument(const GradeDocument& d, LineWriter& w)
@@ -149,8 +167,7 @@ void writeDocument(const GradeDocument& d, LineWriter& w)
         w.field(name, named("観点の候補"));
     w.endLine();
     for (const auto& row : d.Scores) {
-        for (Single value : row)
-            appendScore(w, value);
+        appendScores(w, row);
         w.endLine();
     }
     for (int slot = 0; slot < kSlots; ++slot) {
@@ -169,10 +186,16 @@ std::string shortFileReason()
     return "ファイルが途中で終わっています（成績ファイルは" + std::to_string(kGradeBookLines) + "行です）。";
 }
 
+std::string missingFields(int count, std::size_t found)
+{
+    return "項目が足りません（" + std::to_string(count) + "個のところ" + std::to_string(found) + "個です）。";
+}
+
 class LineReader {
 public:
     explicit LineReader(const std::string& text)
     {
+        lines_.reserve(kGradeBookLines);
         std::size_t start = 0;
         while (start < text.size() && static_cast<int>(lines_.size()) < kGradeBookLines) {
             std::size_t end = text.find('\n', start);
@@ -201,8 +224,7 @@ public:
                 fieldStart = i + 1;
             }
         if (static_cast<int>(out.size()) < count)
-            return lineError(number, "項目が足りません（" + std::to_string(count) + "個のところ" +
-                                         std::to_string(out.size()) + "個です）。");
+            return lineError(number, missingFields(count, out.size()));
         return std::nullopt;
     }
 
@@ -219,41 +241,52 @@ FileResult readInteger(int line, std::string_view field, Integer& value)
     return std::nullopt;
 }
 
-// The leading-number rule, quicker for the usual field ("85.0", "-1.0"):
-// an optional "-", then at most 15 digits with at most one ".". Such a
-// number is an exact whole number divided by an exact power of ten, and
-// that one division rounds as strtod does; anything else takes the rule.
-double scoreValue(std::string_view field)
+// A row of scores in one pass, each field read where it stands. The usual
+// field ("85.0", "-1.0": an optional "-", then at most 15 digits with at
+// most one ".") is an exact whole number divided by an exact power of ten,
+// and that one division rounds as strtod does; any other field takes the
+// leading-number rule.
+FileResult readScores(const LineReader& reader, int line, CheckedArray<Single, kColumns>& row)
 {
     static const double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                          1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    std::size_t i = 0;
-    const bool negative = !field.empty() && field[0] == '-';
-    i += negative;
-    std::uint64_t whole = 0;
-    int digits = 0, decimals = -1; // -1: no point yet
-    for (; i < field.size(); ++i) {
-        const char c = field[i];
-        if (c >= '0' && c <= '9') {
-            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
-            ++digits;
-            decimals += decimals >= 0;
-        } else if (c == '.' && decimals < 0) {
-            decimals = 0;
-        } else {
-            return LeadingNumber(field);
+    const std::string_view text = reader.line(line);
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    auto isDigit = [](char c) { return static_cast<unsigned char>(c - '0') < 10; };
+    bool tooLarge = false;
+    for (int c = 0; c < kColumns; ++c, ++at) {
+        const char* const start = at;
+        const bool negative = at < end && *at == '-';
+        at += negative;
+        std::uint64_t whole = 0;
+        const char* const digits = at;
+        while (at < end && isDigit(*at))
+            whole = whole * 10 + static_cast<std::uint64_t>(*at++ - '0');
+        long decimals = 0, point = 0;
+        if (at < end && *at == '.') {
+            const char* const fraction = ++at;
+            while (at < end && isDigit(*at))
+                whole = whole * 10 + static_cast<std::uint64_t>(*at++ - '0');
+            decimals = at - fraction;
+            point = 1;
         }
+        const long count = at - digits - point;
+        Single& value = row.begin()[c];
+        if (at < end && *at == ';' && count > 0 && count <= 15) {
+            const double number = static_cast<double>(whole) / powersOfTen[decimals];
+            value = static_cast<Single>(negative ? -number : number);
+            continue;
+        }
+        const std::string_view rest(start, static_cast<std::size_t>(end - start));
+        const std::size_t semicolon = rest.find(';');
+        if (semicolon == std::string_view::npos)
+            return lineError(line, missingFields(kColumns, c));
+        value = static_cast<Single>(LeadingNumber(rest.substr(0, semicolon)));
+        tooLarge = tooLarge || !std::isfinite(value);
+        at = start + semicolon;
     }
-    if (digits == 0 || digits > 15)
-        return LeadingNumber(field);
-    const double value = static_cast<double>(whole) / powersOfTen[std::max(decimals, 0)];
-    return negative ? -value : value;
-}
-
-FileResult readScore(int line, std::string_view field, Single& value)
-{
-    value = static_cast<Single>(scoreValue(field));
-    if (!std::isfinite(value))
+    if (tooLarge)
         return lineError(line, "数値が大きすぎます。");
     return std::nullopt;
 }
@@ -316,13 +349,9 @@ FileResult parseLines(const LineReader& r, GradeDocument& d)
         return error;
     if ((error = readList(r, kViewpointCatalogueLine, kViewpointCatalogueSize, text(d.ViewpointCatalogue))))
         return error;
-    for (int slot = 0; slot < kSlots; ++slot) {
-        const int line = kScoresLine + slot;
-        error = readList(r, line, kColumns,
-                         [&](int c, std::string_view f) { return readScore(line, f, d.Scores[slot][c]); });
-        if (error)
+    for (int slot = 0; slot < kSlots; ++slot)
+        if ((error = readScores(r, kScoresLine + slot, d.Scores[slot])))
             return error;
-    }
     for (int slot = 0; slot < kSlots; ++slot)
         if ((error = readList(r, kTitlesLine + slot, 2, text(d.SlotTitles[slot]))))
             return error;
