@@ -79,10 +79,15 @@ private:
     {
         if (error)
             return;
+        bool separator = false, lineBreak = false; // one look at each byte
+        for (char c : value) {
+            separator = separator || c == ';';
+            lineBreak = lineBreak || c == '\r' || c == '\n';
+        }
         std::string offending;
-        if (inList && value.find(';') != std::string::npos)
+        if (inList && separator)
             error = FileError{0, what() + "に「;」が含まれています。「;」はファイルに保存できません。"};
-        else if (value.find_first_of("\r\n") != std::string::npos)
+        else if (lineBreak)
             error = FileError{0, what() + "に改行が含まれています。改行はファイルに保存できません。"};
         else if (checkEncoding_ && !Utf8ToCp932(value, &offending))
             error = FileError{0, what() + "の文字「" + offending + "」はファイルに保存できません。"};
@@ -91,8 +96,11 @@ private:
     bool checkEncoding_;
 };
 
+// The longest score text: the largest single-precision value has 39 digits.
+constexpr int kScoreRoom = 48;
+
 // A score with one decimal, exactly as OneDecimal writes it, at `out`
-// (room for 24 characters); gives the end. A file holds 36720 of them.
+// (room for kScoreRoom characters); gives the end. A file holds 36720 of them.
 // Ten times a single-precision value is exact in a double, so rounding that
 // to a whole number, halves to the even neighbour, gives the same digits as
 // rounding the exact value.
@@ -104,27 +112,28 @@ char* putScore(char* out, Single value)
         return std::copy(text.begin(), text.end(), out);
     }
     long long units = static_cast<long long>(std::nearbyint(tenfold));
-    const bool negative = units < 0; // a negative value rounding to 0 is written as 0.0
-    if (negative)
+    if (units < 0) { // a negative value rounding to 0 is written as 0.0
+        *out++ = '-';
         units = -units;
-    char digits[20];
-    char* first = digits + sizeof digits;
-    *--first = static_cast<char>('0' + units % 10);
-    *--first = '.';
-    units /= 10;
-    do {
-        *--first = static_cast<char>('0' + units % 10);
-        units /= 10;
-    } while (units > 0);
-    if (negative)
-        *--first = '-';
-    return std::copy(first, digits + sizeof digits, out);
+    }
+    const long long whole = units / 10;
+    if (whole < 10) { // most scores: one or two digits, no division loop
+        *out++ = static_cast<char>('0' + whole);
+    } else if (whole < 100) {
+        *out++ = static_cast<char>('0' + whole / 10);
+        *out++ = static_cast<char>('0' + whole % 10);
+    } else {
+        out = std::to_chars(out, out + kScoreRoom, whole).ptr;
+    }
+    *out++ = '.';
+    *out++ = static_cast<char>('0' + (units - whole * 10));
+    return out;
 }
 
 // A row of scores, each followed by ";", appended at once.
 void appendScores(LineWriter& w, const CheckedArray<Single, kColumns>& row)
 {
-    char line[kColumns * 25];
+    char line[kColumns * (kScoreRoom + 1)];
     char* end = line;
     for (Single value : row) {
         end = putScore(end, value);
