@@ -200,6 +200,9 @@ std::string missingFields(int count, std::size_t found)
     return "項目が足りません（" + std::to_string(count) + "個のところ" + std::to_string(found) + "個です）。";
 }
 
+// The lines of a text, each without its line end. The byte just past a
+// line is always readable and is its CR, its LF or the text's final NUL,
+// so a parser may look one byte beyond a line without a bounds check.
 class LineReader {
 public:
     explicit LineReader(const std::string& text)
@@ -266,23 +269,24 @@ FileResult readScores(const LineReader& reader, int line, CheckedArray<Single, k
     bool tooLarge = false;
     for (int c = 0; c < kColumns; ++c, ++at) {
         const char* const start = at;
-        const bool negative = at < end && *at == '-';
+        // The byte at `end` is readable and ends any number (see LineReader).
+        const bool negative = *at == '-';
         at += negative;
         std::uint64_t whole = 0;
         const char* const digits = at;
-        while (at < end && isDigit(*at))
+        while (isDigit(*at))
             whole = whole * 10 + static_cast<std::uint64_t>(*at++ - '0');
         long decimals = 0, point = 0;
-        if (at < end && *at == '.') {
+        if (*at == '.') {
             const char* const fraction = ++at;
-            while (at < end && isDigit(*at))
+            while (isDigit(*at))
                 whole = whole * 10 + static_cast<std::uint64_t>(*at++ - '0');
             decimals = at - fraction;
             point = 1;
         }
         const long count = at - digits - point;
         Single& value = row.begin()[c];
-        if (at < end && *at == ';' && count > 0 && count <= 15) {
+        if (*at == ';' && count > 0 && count <= 15) {
             const double number = static_cast<double>(whole) / powersOfTen[decimals];
             value = static_cast<Single>(negative ? -number : number);
             continue;
