@@ -2,6 +2,7 @@
 
 #include "core/TextRules.h"
 #include "file/Cp932.h"
+#include "file/Cp932Characters.h"
 #include "file/SafeWrite.h"
 
 #include <algorithm>
@@ -39,61 +40,63 @@ std::string slotName(const GradeDocument& d, int slot)
     return test < kTests ? name + " " + std::to_string(test + 1) + "回目の試験" : name + " 平均";
 }
 
-// Collects the lines of the file as UTF-8 text and checks every text as it
-// goes. `what` describes a text in words a teacher understands; it is only
-// called for the text that cannot be stored.
+// Writes the lines of the file straight in code page 932, checking every
+// text as it goes. `what` describes a text in words a teacher understands;
+// it is only called for a text that cannot be stored.
 class LineWriter {
 public:
-    explicit LineWriter(bool checkEncoding) : checkEncoding_(checkEncoding) { text.reserve(256 * 1024); }
+    explicit LineWriter(std::string& bytes) : bytes(bytes)
+    {
+        bytes.clear();
+        bytes.reserve(256 * 1024);
+    }
 
-    std::string text;
-    FileResult error; // the first text the format cannot carry
+    std::string& bytes;
+    FileResult misplaced;  // the first text holding ";" in a field list, or a line break
+    FileResult unstorable; // the first text with a character code page 932 cannot store
 
     template <class What>
     void wholeLine(const std::string& value, What what)
     {
-        check(value, false, what);
-        text += value;
-        text += "\r\n";
+        put(value, false, what);
+        bytes += "\r\n";
     }
     template <class What>
     void field(const std::string& value, What what)
     {
-        check(value, true, what);
-        text += value;
-        text += ';';
+        put(value, true, what);
+        bytes += ';';
     }
     void number(std::string_view value)
     {
-        text += value;
-        text += ';';
+        bytes += value;
+        bytes += ';';
     }
-    void endLine() { text += "\r\n"; }
+    void endLine() { bytes += "\r\n"; }
 
 private:
-    // Refuses ";" inside a field list and line breaks anywhere; on the second
-    // pass (once the whole file failed to encode) also names the first text
-    // without a code page 932 form.
     template <class What>
-    void check(const std::string& value, bool inList, What what)
+    void put(const std::string& value, bool inList, What what)
     {
-        if (error)
-            return;
         bool separator = false, lineBreak = false; // one look at each byte
         for (char c : value) {
             separator = separator || c == ';';
             lineBreak = lineBreak || c == '\r' || c == '\n';
         }
-        std::string offending;
-        if (inList && separator)
-            error = FileError{0, what() + "に「;」が含まれています。「;」はファイルに保存できません。"};
-        else if (lineBreak)
-            error = FileError{0, what() + "に改行が含まれています。改行はファイルに保存できません。"};
-        else if (checkEncoding_ && !Utf8ToCp932(value, &offending))
-            error = FileError{0, what() + "の文字「" + offending + "」はファイルに保存できません。"};
+        if (!misplaced && inList && separator)
+            misplaced = FileError{0, what() + "に「;」が含まれています。「;」はファイルに保存できません。"};
+        else if (!misplaced && lineBreak)
+            misplaced = FileError{0, what() + "に改行が含まれています。改行はファイルに保存できません。"};
+        const std::size_t start = bytes.size();
+        if (CharacterwiseUtf8ToCp932(value, bytes))
+            return;
+        bytes.resize(start);
+        std::string offending; // the system's converter names the character
+        if (const auto converted = Utf8ToCp932(value, &offending))
+            bytes += *converted;
+        else if (!unstorable)
+            unstorable = FileError{0, what() + "の文字「" + offending + "」はファイルに保存できません。"};
     }
-
-    bool checkEncoding_;
 };
 
 // The longest score text: the largest single-precision value has 39 digits.
@@ -139,7 +142,7 @@ void appendScores(LineWriter& w, const CheckedArray<Single, kColumns>& row)
         end = putScore(end, value);
         *end++ = ';';
     }
-    w.text.append(line, static_cast<std::size_t>(end - line));
+    w.bytes.append(line, static_cast<std::size_t>(end - line));
 }
 
 void writeDocument(const GradeDocument& d, LineWriter& w)
@@ -149,7 +152,7 @@ void writeDocument(const GradeDocument& d, LineWriter& w)
     w.wholeLine(d.GradeLevel, named("学年"));
     w.wholeLine(d.ClassName, named("学級"));
     w.wholeLine(d.TeacherName, named("担任の氏名"));
-    w.text += Str(d.StudentCount) + "\r\n";
+    w.bytes += Str(d.StudentCount) + "\r\n";
 
     for (int i = 0; i < kStudents; ++i)
         w.field(d.StudentNames[i], [i] { return "出席番号" + std::to_string(i + 1) + "の氏名"; });
@@ -375,19 +378,14 @@ FileResult parseLines(const LineReader& r, GradeDocument& d)
 
 FileResult EncodeGradeBook(const GradeDocument& document, std::string& bytes)
 {
-    // Every text is checked before anything is written, so a text the
-    // format cannot carry never reaches the file.
-    LineWriter writer(false);
+    LineWriter writer(bytes);
     writeDocument(document, writer);
-    if (writer.error)
-        return writer.error;
-    auto encoded = Utf8ToCp932(writer.text);
-    if (!encoded) {
-        LineWriter naming(true);
-        writeDocument(document, naming);
-        return naming.error ? naming.error : FileError{0, "ファイルに保存できない文字があります。"};
+    // A misplaced separator or line break is named before a character
+    // without a code page 932 form.
+    if (FileResult error = writer.misplaced ? writer.misplaced : writer.unstorable) {
+        bytes.clear(); // a text the format cannot carry never reaches a file
+        return error;
     }
-    bytes = std::move(*encoded);
     return std::nullopt;
 }
 
