@@ -1,5 +1,6 @@
 #include "file/Cp932.h"
 
+#include "file/Cp932Characters.h"
 #include "file/Cp932Codec.h"
 
 #include <algorithm>
@@ -96,6 +97,10 @@ bool encodeRun(std::string_view utf8, std::string& output, std::size_t& failedAt
 std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::string* offending)
 {
     std::string out;
+    out.reserve(utf8.size());
+    if (CharacterwiseUtf8ToCp932(utf8, out))
+        return out;
+    // Refused: the system's converter names the character.
     std::size_t failedAt = 0;
     if (convertByLines(utf8, out, failedAt, encodeRun))
         return out;
@@ -107,6 +112,10 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::string* offen
 std::optional<std::string> Cp932ToUtf8(std::string_view bytes, std::size_t* failedAt)
 {
     std::string out;
+    out.reserve(bytes.size() + bytes.size() / 4);
+    if (CharacterwiseCp932ToUtf8(bytes, out))
+        return out;
+    // Refused: the system's converter finds the place.
     std::size_t failure = 0;
     if (convertByLines(bytes, out, failure, ConvertCp932ToUtf8))
         return out;

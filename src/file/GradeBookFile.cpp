@@ -2,6 +2,7 @@
 
 #include "core/TextRules.h"
 #include "file/Cp932.h"
+#include "file/Cp932Characters.h"
 #include "file/SafeWrite.h"
 
 #include <algorithm>
@@ -39,80 +40,109 @@ std::string slotName(const GradeDocument& d, int slot)
     return test < kTests ? name + " " + std::to_string(test + 1) + "回目の試験" : name + " 平均";
 }
 
-// Collects the lines of the file as UTF-8 text and checks every text as it
-// goes. `what` describes a text in words a teacher understands; it is only
-// called for the text that cannot be stored.
+// Writes the lines of the file straight in code page 932, checking every
+// text as it goes. `what` describes a text in words a teacher understands;
+// it is only called for a text that cannot be stored.
 class LineWriter {
 public:
-    explicit LineWriter(bool checkEncoding) : checkEncoding_(checkEncoding) { text.reserve(256 * 1024); }
+    explicit LineWriter(std::string& bytes) : bytes(bytes)
+    {
+        bytes.clear();
+        bytes.reserve(256 * 1024);
+    }
 
-    std::string text;
-    FileResult error; // the first text the format cannot carry
+    std::string& bytes;
+    FileResult misplaced;  // the first text holding ";" in a field list, or a line break
+    FileResult unstorable; // the first text with a character code page 932 cannot store
 
     template <class What>
     void wholeLine(const std::string& value, What what)
     {
-        check(value, false, what);
-        text += value;
-        text += "\r\n";
+        put(value, false, what);
+        bytes += "\r\n";
     }
     template <class What>
     void field(const std::string& value, What what)
     {
-        check(value, true, what);
-        text += value;
-        text += ';';
+        put(value, true, what);
+        bytes += ';';
     }
     void number(std::string_view value)
     {
-        text += value;
-        text += ';';
+        bytes += value;
+        bytes += ';';
     }
-    void endLine() { text += "\r\n"; }
+    void endLine() { bytes += "\r\n"; }
 
 private:
-    // Refuses ";" inside a field list and line breaks anywhere; on the second
-    // pass (once the whole file failed to encode) also names the first text
-    // without a code page 932 form.
     template <class What>
-    void check(const std::string& value, bool inList, What what)
+    void put(const std::string& value, bool inList, What what)
     {
-        if (error)
+        bool separator = false, lineBreak = false; // one look at each byte
+        for (char c : value) {
+            separator = separator || c == ';';
+            lineBreak = lineBreak || c == '\r' || c == '\n';
+        }
+        if (!misplaced && inList && separator)
+            misplaced = FileError{0, what() + "に「;」が含まれています。「;」はファイルに保存できません。"};
+        else if (!misplaced && lineBreak)
+            misplaced = FileError{0, what() + "に改行が含まれています。改行はファイルに保存できません。"};
+        const std::size_t start = bytes.size();
+        if (CharacterwiseUtf8ToCp932(value, bytes))
             return;
-        std::string offending;
-        if (inList && value.find(';') != std::string::npos)
-            error = FileError{0, what() + "に「;」が含まれています。「;」はファイルに保存できません。"};
-        else if (value.find_first_of("\r\n") != std::string::npos)
-            error = FileError{0, what() + "に改行が含まれています。改行はファイルに保存できません。"};
-        else if (checkEncoding_ && !Utf8ToCp932(value, &offending))
-            error = FileError{0, what() + "の文字「" + offending + "」はファイルに保存できません。"};
+        bytes.resize(start);
+        std::string offending; // the system's converter names the character
+        if (const auto converted = Utf8ToCp932(value, &offending))
+            bytes += *converted;
+        else if (!unstorable)
+            unstorable = FileError{0, what() + "の文字「" + offending + "」はファイルに保存できません。"};
     }
-
-    bool checkEncoding_;
 };
 
-// A score with one decimal, exactly as OneDecimal writes it, straight into
-// the line (a file holds 36720 of them). Ten times a single-precision
-// value is exact in a double, so rounding that to a whole number, halves
-// to the even neighbour, gives the same digits as rounding the exact value.
-void appendScore(LineWriter& w, Single value)
+// The longest score text: the largest single-precision value has 39 digits.
+constexpr int kScoreRoom = 48;
+
+// A score with one decimal, exactly as OneDecimal writes it, at `out`
+// (room for kScoreRoom characters); gives the end. A file holds 36720 of them.
+// Ten times a single-precision value is exact in a double, so rounding that
+// to a whole number, halves to the even neighbour, gives the same digits as
+// rounding the exact value.
+char* putScore(char* out, Single value)
 {
     const double tenfold = static_cast<double>(value) * 10.0;
     if (!(std::fabs(tenfold) < 1e15)) { // not finite, or too long for the quick way
-        w.number(OneDecimal(value));
-        return;
+        const std::string text = OneDecimal(value);
+        return std::copy(text.begin(), text.end(), out);
     }
     long long units = static_cast<long long>(std::nearbyint(tenfold));
-    char buffer[24];
-    char* end = buffer;
     if (units < 0) { // a negative value rounding to 0 is written as 0.0
-        *end++ = '-';
+        *out++ = '-';
         units = -units;
     }
-    end = std::to_chars(end, buffer + sizeof buffer - 2, units / 10).ptr;
-    *end++ = '.';
-    *end++ = static_cast<char>('0' + units % 10);
-    w.number(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
+    const long long whole = units / 10;
+    if (whole < 10) { // most scores: one or two digits, no division loop
+        *out++ = static_cast<char>('0' + whole);
+    } else if (whole < 100) {
+        *out++ = static_cast<char>('0' + whole / 10);
+        *out++ = static_cast<char>('0' + whole % 10);
+    } else {
+        out = std::to_chars(out, out + kScoreRoom, whole).ptr;
+    }
+    *out++ = '.';
+    *out++ = static_cast<char>('0' + (units - whole * 10));
+    return out;
+}
+
+// A row of scores, each followed by ";", appended at once.
+void appendScores(LineWriter& w, const CheckedArray<Single, kColumns>& row)
+{
+    char line[kColumns * (kScoreRoom + 1)];
+    char* end = line;
+    for (Single value : row) {
+        end = putScore(end, value);
+        *end++ = ';';
+    }
+    w.bytes.append(line, static_cast<std::size_t>(end - line));
 }
 
 void writeDocument(const GradeDocument& d, LineWriter& w)
@@ -122,7 +152,7 @@ void writeDocument(const GradeDocument& d, LineWriter& w)
     w.wholeLine(d.GradeLevel, named("学年"));
     w.wholeLine(d.ClassName, named("学級"));
     w.wholeLine(d.TeacherName, named("担任の氏名"));
-    w.text += Str(d.StudentCount) + "\r\n";
+    w.bytes += Str(d.StudentCount) + "\r\n";
 
     for (int i = 0; i < kStudents; ++i)
         w.field(d.StudentNames[i], [i] { return "出席番号" + std::to_string(i + 1) + "の氏名"; });
@@ -149,8 +179,7 @@ void writeDocument(const GradeDocument& d, LineWriter& w)
         w.field(name, named("観点の候補"));
     w.endLine();
     for (const auto& row : d.Scores) {
-        for (Single value : row)
-            appendScore(w, value);
+        appendScores(w, row);
         w.endLine();
     }
     for (int slot = 0; slot < kSlots; ++slot) {
@@ -169,10 +198,19 @@ std::string shortFileReason()
     return "ファイルが途中で終わっています（成績ファイルは" + std::to_string(kGradeBookLines) + "行です）。";
 }
 
+std::string missingFields(int count, std::size_t found)
+{
+    return "項目が足りません（" + std::to_string(count) + "個のところ" + std::to_string(found) + "個です）。";
+}
+
+// The lines of a text, each without its line end. The byte just past a
+// line is always readable and is its CR, its LF or the text's final NUL,
+// so a parser may look one byte beyond a line without a bounds check.
 class LineReader {
 public:
     explicit LineReader(const std::string& text)
     {
+        lines_.reserve(kGradeBookLines);
         std::size_t start = 0;
         while (start < text.size() && static_cast<int>(lines_.size()) < kGradeBookLines) {
             std::size_t end = text.find('\n', start);
@@ -201,8 +239,7 @@ public:
                 fieldStart = i + 1;
             }
         if (static_cast<int>(out.size()) < count)
-            return lineError(number, "項目が足りません（" + std::to_string(count) + "個のところ" +
-                                         std::to_string(out.size()) + "個です）。");
+            return lineError(number, missingFields(count, out.size()));
         return std::nullopt;
     }
 
@@ -219,41 +256,53 @@ FileResult readInteger(int line, std::string_view field, Integer& value)
     return std::nullopt;
 }
 
-// The leading-number rule, quicker for the usual field ("85.0", "-1.0"):
-// an optional "-", then at most 15 digits with at most one ".". Such a
-// number is an exact whole number divided by an exact power of ten, and
-// that one division rounds as strtod does; anything else takes the rule.
-double scoreValue(std::string_view field)
+// A row of scores in one pass, each field read where it stands. The usual
+// field ("85.0", "-1.0": an optional "-", then at most 15 digits with at
+// most one ".") is an exact whole number divided by an exact power of ten,
+// and that one division rounds as strtod does; any other field takes the
+// leading-number rule.
+FileResult readScores(const LineReader& reader, int line, CheckedArray<Single, kColumns>& row)
 {
     static const double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                          1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    std::size_t i = 0;
-    const bool negative = !field.empty() && field[0] == '-';
-    i += negative;
-    std::uint64_t whole = 0;
-    int digits = 0, decimals = -1; // -1: no point yet
-    for (; i < field.size(); ++i) {
-        const char c = field[i];
-        if (c >= '0' && c <= '9') {
-            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
-            ++digits;
-            decimals += decimals >= 0;
-        } else if (c == '.' && decimals < 0) {
-            decimals = 0;
-        } else {
-            return LeadingNumber(field);
+    const std::string_view text = reader.line(line);
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    auto isDigit = [](char c) { return static_cast<unsigned char>(c - '0') < 10; };
+    bool tooLarge = false;
+    for (int c = 0; c < kColumns; ++c, ++at) {
+        const char* const start = at;
+        // The byte at `end` is readable and ends any number (see LineReader).
+        const bool negative = *at == '-';
+        at += negative;
+        std::uint64_t whole = 0;
+        const char* const digits = at;
+        while (isDigit(*at))
+            whole = whole * 10 + static_cast<std::uint64_t>(*at++ - '0');
+        long decimals = 0, point = 0;
+        if (*at == '.') {
+            const char* const fraction = ++at;
+            while (isDigit(*at))
+                whole = whole * 10 + static_cast<std::uint64_t>(*at++ - '0');
+            decimals = at - fraction;
+            point = 1;
         }
+        const long count = at - digits - point;
+        Single& value = row.begin()[c];
+        if (*at == ';' && count > 0 && count <= 15) {
+            const double number = static_cast<double>(whole) / powersOfTen[decimals];
+            value = static_cast<Single>(negative ? -number : number);
+            continue;
+        }
+        const std::string_view rest(start, static_cast<std::size_t>(end - start));
+        const std::size_t semicolon = rest.find(';');
+        if (semicolon == std::string_view::npos)
+            return lineError(line, missingFields(kColumns, c));
+        value = static_cast<Single>(LeadingNumber(rest.substr(0, semicolon)));
+        tooLarge = tooLarge || !std::isfinite(value);
+        at = start + semicolon;
     }
-    if (digits == 0 || digits > 15)
-        return LeadingNumber(field);
-    const double value = static_cast<double>(whole) / powersOfTen[std::max(decimals, 0)];
-    return negative ? -value : value;
-}
-
-FileResult readScore(int line, std::string_view field, Single& value)
-{
-    value = static_cast<Single>(scoreValue(field));
-    if (!std::isfinite(value))
+    if (tooLarge)
         return lineError(line, "数値が大きすぎます。");
     return std::nullopt;
 }
@@ -316,13 +365,9 @@ FileResult parseLines(const LineReader& r, GradeDocument& d)
         return error;
     if ((error = readList(r, kViewpointCatalogueLine, kViewpointCatalogueSize, text(d.ViewpointCatalogue))))
         return error;
-    for (int slot = 0; slot < kSlots; ++slot) {
-        const int line = kScoresLine + slot;
-        error = readList(r, line, kColumns,
-                         [&](int c, std::string_view f) { return readScore(line, f, d.Scores[slot][c]); });
-        if (error)
+    for (int slot = 0; slot < kSlots; ++slot)
+        if ((error = readScores(r, kScoresLine + slot, d.Scores[slot])))
             return error;
-    }
     for (int slot = 0; slot < kSlots; ++slot)
         if ((error = readList(r, kTitlesLine + slot, 2, text(d.SlotTitles[slot]))))
             return error;
@@ -333,19 +378,14 @@ FileResult parseLines(const LineReader& r, GradeDocument& d)
 
 FileResult EncodeGradeBook(const GradeDocument& document, std::string& bytes)
 {
-    // Every text is checked before anything is written, so a text the
-    // format cannot carry never reaches the file.
-    LineWriter writer(false);
+    LineWriter writer(bytes);
     writeDocument(document, writer);
-    if (writer.error)
-        return writer.error;
-    auto encoded = Utf8ToCp932(writer.text);
-    if (!encoded) {
-        LineWriter naming(true);
-        writeDocument(document, naming);
-        return naming.error ? naming.error : FileError{0, "ファイルに保存できない文字があります。"};
+    // A misplaced separator or line break is named before a character
+    // without a code page 932 form.
+    if (FileResult error = writer.misplaced ? writer.misplaced : writer.unstorable) {
+        bytes.clear(); // a text the format cannot carry never reaches a file
+        return error;
     }
-    bytes = std::move(*encoded);
     return std::nullopt;
 }
 

@@ -12,9 +12,9 @@ namespace miravel {
 
 constexpr int kGradeBookLines = 1655;
 
-// The file's exact bytes for a document. Refuses (and gives nothing) a text
-// the format cannot carry: ";" inside a field list, a line break, or a
-// character without a code page 932 form.
+// The file's exact bytes for a document. Refuses a text the format cannot
+// carry (";" inside a field list, a line break, or a character without a
+// code page 932 form), `bytes` then left empty.
 FileResult EncodeGradeBook(const GradeDocument& document, std::string& bytes);
 
 // Parses a file's bytes into `document`, which is only meaningful on success.
