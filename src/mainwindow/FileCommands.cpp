@@ -72,6 +72,7 @@ void frmMain::mnuFileNew_Click()
     // Nothing is lost yet: only a change makes leaving ask.
     book.SavedState = false;
     history_->Reset(book);
+    lettersSeen_.clear();
     showDocumentCommands(false);
     SetStatusHint(message(texts::kHintNew));
     ShowNewView();
@@ -121,6 +122,7 @@ void frmMain::showOpenedDocument(bool saveOffered)
     // The book is as its file holds it.
     book.SavedState = false;
     history_->Reset(book);
+    lettersSeen_.clear();
     showDocumentCommands(saveOffered);
     SetStatusHint(message(texts::kHintClass));
     showClassCaption();
@@ -227,12 +229,20 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
     }
     // The evaluation settings live beside the book, under its new name
     // after Save As.
-    if (const FileResult error = WriteCompanion(LocalPath(path), book.Evaluation)) {
+    // The letters the check list showed become the record the next check
+    // compares with.
+    EvaluationSettings settings = book.Evaluation;
+    if (!lettersSeen_.empty())
+        settings.CheckedLetters = lettersSeen_;
+    if (const FileResult error = WriteCompanion(LocalPath(path), settings)) {
         platform_.ShowMessage(this, FailureText(texts::kCannotSave, DisplayPath(CompanionPath(LocalPath(path))), *error),
                               message(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
         return SaveOutcome::Failed;
     }
     noteDiskState(LocalPath(path), StampOf(LocalPath(path)));
+    book.Evaluation.CheckedLetters = std::move(settings.CheckedLetters);
+    lettersSeen_.clear();
+    history_->Absorb(book);
     book.SavedState = false;
     history_->MarkSaved();
     commands_.hasFileName = true;
@@ -335,6 +345,7 @@ void frmMain::mnuFileClose_Click()
     InitDefaults(book);
     book.CurrentFilePath.clear();
     history_->Reset(book);
+    lettersSeen_.clear();
     TreeView1->Clear();
     pane_.Grid.Clear();
     // The load procedure leaves only New and Open on offer.
