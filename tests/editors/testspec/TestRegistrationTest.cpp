@@ -126,6 +126,15 @@ TEST_F(Registration, WritesScoresAveragesCountsAndTexts)
             grid.SetTextMatrix(n, 2 + k, rows[n - 1][k]);
     RecomputeAveragesAndRanks(*book, grid);
     book->Scores[base + 1][kFullMarksColumn] = 40;
+    // 登録 asks about a ticked viewpoint with scores but no full marks at all.
+    const struct {
+        ViewpointTexts typed;
+        ViewpointChecks ticked;
+        int asked;
+    } questions[] = {{{"50", "", ""}, {true, true, true}, -1}, {{}, {true, true, true}, 0}, {{}, {false, true, true}, -1}};
+    for (const auto& q : questions)
+        EXPECT_EQ(ViewpointWithoutFullMarks(*book, grid, {"", "", q.typed}, q.ticked), q.asked);
+    EXPECT_EQ(FullMarksQuestion(*book, 0), book->SubjectTable[2][1] + "の配点が入力されていません。100点として登録しますか？");
     RegisterTest(*book, grid, {"単元;1\r\n", "7月1日", {"50", "", ""}});
 
     EXPECT_EQ(book->SlotTitles[base][1], "単元；1");
