@@ -31,7 +31,7 @@ const char* const kUsage =
     "                          （見つかれば終了コード 1）\n"
     "  --export-csv OUT        画面を使わずに、表を CSV ファイル OUT に保存する\n"
     "  --print-pdf OUT         画面を使わずに、印刷する表を PDF ファイル OUT に保存する\n"
-    "  --versions FILE         FILE の以前の版を新しい順に一行ずつ表示する（保存日時、バイト数、説明）\n"
+    "  --versions FILE         FILE の以前の版を新しい順に一行ずつ表示する（版を保存した日時、バイト数、その版までの変更）\n"
     "  --view VIEW             保存する表（ツリーの項目、番号は 1 から数える）:\n"
     "                            class                 学級（名簿）\n"
     "                            subject:S             科目 S の通年\n"
