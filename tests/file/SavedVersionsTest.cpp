@@ -26,8 +26,7 @@ protected:
     }
 };
 
-// Each line describes what its version holds: when it was the saved book and
-// the steps that led to it, which the save before it recorded.
+// Each line: when its content was the saved book and the steps that led to it.
 TEST_F(SavedVersions, EachSaveKeepsWhatItReplacesNewestFirst)
 {
     save("first", "");  // nothing to replace yet

@@ -109,8 +109,7 @@ TEST_F(HomeRoomTest, ArrowKeysMoveAndStopAtTheEnds)
     EXPECT_EQ(form.Combo2->currentText(), U(" 40"));
 }
 
-// A click into the number box selects its number, and the number typed with
-// Enter is the student whose name then changes, never the next one.
+// A click selects the number; the one typed with Enter is the student renamed, never the next.
 TEST_F(HomeRoomTest, ClickTypedNumberAndEnterLoadThatStudent)
 {
     FormHomeRoom& form = openClass({"青木", "井上", "上田", "江藤"});
