@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace miravel::test {
 namespace {
 
@@ -127,13 +129,10 @@ TEST_F(Registration, WritesScoresAveragesCountsAndTexts)
     RecomputeAveragesAndRanks(*book, grid);
     book->Scores[base + 1][kFullMarksColumn] = 40;
     // 登録 asks about a ticked viewpoint with scores but no full marks at all.
-    const struct {
-        ViewpointTexts typed;
-        ViewpointChecks ticked;
-        int asked;
-    } questions[] = {{{"50", "", ""}, {true, true, true}, -1}, {{}, {true, true, true}, 0}, {{}, {false, true, true}, -1}};
-    for (const auto& q : questions)
-        EXPECT_EQ(ViewpointWithoutFullMarks(*book, grid, {"", "", q.typed}, q.ticked), q.asked);
+    const std::tuple<ViewpointTexts, ViewpointChecks, int> questions[] = {
+        {{"50", "", ""}, {true, true, true}, -1}, {{}, {true, true, true}, 0}, {{}, {false, true, true}, -1}};
+    for (const auto& [typed, ticked, asked] : questions)
+        EXPECT_EQ(ViewpointWithoutFullMarks(*book, grid, {"", "", typed}, ticked), asked);
     EXPECT_EQ(FullMarksQuestion(*book, 0), book->SubjectTable[2][1] + "の配点が入力されていません。100点として登録しますか？");
     RegisterTest(*book, grid, {"単元;1\r\n", "7月1日", {"50", "", ""}});
 
