@@ -26,7 +26,6 @@ protected:
     }
 };
 
-// Each line: when its content was the saved book and the steps that led to it.
 TEST_F(SavedVersions, EachSaveKeepsWhatItReplacesNewestFirst)
 {
     save("first", "");  // nothing to replace yet

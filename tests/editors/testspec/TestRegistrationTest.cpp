@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 namespace miravel::test {
 namespace {
 
@@ -128,8 +126,7 @@ TEST_F(Registration, WritesScoresAveragesCountsAndTexts)
             grid.SetTextMatrix(n, 2 + k, rows[n - 1][k]);
     RecomputeAveragesAndRanks(*book, grid);
     book->Scores[base + 1][kFullMarksColumn] = 40;
-    // 登録 asks about a ticked viewpoint with scores but no full marks at all.
-    const std::tuple<ViewpointTexts, ViewpointChecks, int> questions[] = {
+    const std::tuple<ViewpointTexts, ViewpointChecks, int> questions[] = {  // 登録 asks about the viewpoint
         {{"50", "", ""}, {true, true, true}, -1}, {{}, {true, true, true}, 0}, {{}, {false, true, true}, -1}};
     for (const auto& [typed, ticked, asked] : questions)
         EXPECT_EQ(ViewpointWithoutFullMarks(*book, grid, {"", "", typed}, ticked), asked);
