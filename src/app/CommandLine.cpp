@@ -36,7 +36,7 @@ const char* const kUsage =
     "                          （--profile で書式ファイル、--period で期間 M: 1〜3 が学期、4 が通年）\n"
     "                          確認で問題が見つかれば書き出さない（--force で書き出す）\n"
     "  --print-pdf OUT         画面を使わずに、印刷する表を PDF ファイル OUT に保存する\n"
-    "  --versions FILE         FILE の以前の版を新しい順に一行ずつ表示する（保存日時、バイト数、説明）\n"
+    "  --versions FILE         FILE の以前の版を新しい順に一行ずつ表示する（版を保存した日時、バイト数、その版までの変更）\n"
     "  --view VIEW             保存する表（ツリーの項目、番号は 1 から数える）:\n"
     "                            class                 学級（名簿）\n"
     "                            subject:S             科目 S の通年\n"

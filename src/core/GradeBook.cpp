@@ -10,8 +10,8 @@ namespace {
 void requireRange(const char* what, int value, int count)
 {
     if (value < 0 || value >= count)
-        throw std::out_of_range(std::string(what) + " " + std::to_string(value) + " outside 0.." +
-                                std::to_string(count - 1));
+        throw std::out_of_range(std::string(what) + " " + std::to_string(value) + " が範囲（0〜" +
+                                std::to_string(count - 1) + "）の外です");
 }
 
 EnableMainWindowHook enableMainWindowHook = nullptr;
@@ -21,25 +21,25 @@ DocumentChangedHook documentChangedHook = nullptr;
 
 int TestSlot(int semester, int subject, int test, int part)
 {
-    requireRange("semester", semester, kSemesters);
-    requireRange("subject", subject, kSubjects);
-    requireRange("test", test, kTests);
-    requireRange("part", part, kParts);
+    requireRange("学期の番号", semester, kSemesters);
+    requireRange("科目の番号", subject, kSubjects);
+    requireRange("試験の番号", test, kTests);
+    requireRange("観点の番号", part, kParts);
     return semester * 264 + subject * 44 + test * 4 + part;
 }
 
 int SemesterSummarySlot(int semester, int subject, int part)
 {
-    requireRange("semester", semester, kSemesters);
-    requireRange("subject", subject, kSubjects);
-    requireRange("part", part, kParts);
+    requireRange("学期の番号", semester, kSemesters);
+    requireRange("科目の番号", subject, kSubjects);
+    requireRange("観点の番号", part, kParts);
     return semester * 264 + subject * 44 + 40 + part;
 }
 
 int YearRoundSlot(int subject, int part)
 {
-    requireRange("subject", subject, kSubjects);
-    requireRange("part", part, kParts);
+    requireRange("科目の番号", subject, kSubjects);
+    requireRange("観点の番号", part, kParts);
     return 792 + subject * 4 + part;
 }
 

@@ -9,8 +9,8 @@ namespace {
 void requireIndex(const char* what, int index, int count)
 {
     if (index < 0 || index >= count)
-        throw std::out_of_range(std::string("grid ") + what + " " + std::to_string(index) + " outside 0.." +
-                                std::to_string(count - 1));
+        throw std::out_of_range(std::string("表の") + what + " " + std::to_string(index) + " が範囲（0〜" +
+                                std::to_string(count - 1) + "）の外です");
 }
 
 } // namespace
@@ -23,7 +23,7 @@ void TextGrid::SetCols(int cols) { resize(rows_, cols); }
 void TextGrid::resize(int rows, int cols)
 {
     if (rows < 0 || cols < 0)
-        throw std::out_of_range("negative grid size");
+        throw std::out_of_range("表の行数または列数が負です");
     if (rows == rows_ && cols == cols_)
         return;
     std::vector<Cell> cells(static_cast<std::size_t>(rows) * cols);
@@ -48,20 +48,20 @@ void TextGrid::Clear()
 
 std::size_t TextGrid::index(int row, int col) const
 {
-    requireIndex("row", row, rows_);
-    requireIndex("column", col, cols_);
+    requireIndex("行", row, rows_);
+    requireIndex("列", col, cols_);
     return static_cast<std::size_t>(row) * cols_ + col;
 }
 
 int TextGrid::ColWidth(int col) const
 {
-    requireIndex("column", col, cols_);
+    requireIndex("列", col, cols_);
     return colWidths_[col];
 }
 
 void TextGrid::SetColWidth(int col, int twips)
 {
-    requireIndex("column", col, cols_);
+    requireIndex("列", col, cols_);
     if (colWidths_[col] != twips) {
         colWidths_[col] = twips;
         ++revision_;
@@ -70,13 +70,13 @@ void TextGrid::SetColWidth(int col, int twips)
 
 int TextGrid::RowHeight(int row) const
 {
-    requireIndex("row", row, rows_);
+    requireIndex("行", row, rows_);
     return rowHeights_[row];
 }
 
 void TextGrid::SetRowHeight(int row, int twips)
 {
-    requireIndex("row", row, rows_);
+    requireIndex("行", row, rows_);
     if (rowHeights_[row] != twips) {
         rowHeights_[row] = twips;
         ++revision_;
@@ -85,13 +85,13 @@ void TextGrid::SetRowHeight(int row, int twips)
 
 Alignment TextGrid::ColAlignment(int col) const
 {
-    requireIndex("column", col, cols_);
+    requireIndex("列", col, cols_);
     return alignments_[col];
 }
 
 void TextGrid::SetColAlignment(int col, Alignment alignment)
 {
-    requireIndex("column", col, cols_);
+    requireIndex("列", col, cols_);
     if (alignments_[col] != alignment) {
         alignments_[col] = alignment;
         ++revision_;

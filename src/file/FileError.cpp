@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <new>
+#include <stdexcept>
 #include <system_error>
 
 namespace miravel {
@@ -73,7 +74,15 @@ std::string ExceptionText(const std::exception& error)
         return SystemErrorText(ENOMEM);
     if (const auto* system = dynamic_cast<const std::system_error*>(&error))
         return SystemErrorText(system->code().value());
-    return error.what();
+    // The program's own texts are Japanese; the library's name the function
+    // that failed, which stays as a detail for whoever looks into it.
+    const std::string what = error.what();
+    for (unsigned char c : what)
+        if (c >= 0x80)
+            return what;
+    if (dynamic_cast<const std::out_of_range*>(&error))
+        return "範囲の外の位置を使おうとしました（" + what + "）";
+    return "予期しないエラー（" + what + "）";
 }
 
 } // namespace miravel

@@ -205,11 +205,21 @@ FileResult DeleteVersions(const std::string& folder)
     return versionsIn(folder).empty() ? FileResult() : FileError{0, "以前の版を削除できないファイルがあります。"};
 }
 
+VersionDescription DescribeVersion(const std::vector<SavedVersion>& newestFirst, std::size_t at)
+{
+    if (at + 1 >= newestFirst.size())
+        return {"不明", "（記録がありません）"};
+    const SavedVersion& before = newestFirst[at + 1];
+    return {before.time, before.description.empty() ? std::string("（変更の記録なし）") : before.description};
+}
+
 std::string VersionLines(const std::vector<SavedVersion>& versions)
 {
     std::string lines;
-    for (const SavedVersion& version : versions)
-        lines += version.time + "\t" + std::to_string(version.size) + "\t" + version.description + "\n";
+    for (std::size_t i = 0; i < versions.size(); ++i) {
+        const VersionDescription described = DescribeVersion(versions, i);
+        lines += described.savedTime + "\t" + std::to_string(versions[i].size) + "\t" + described.steps + "\n";
+    }
     return lines;
 }
 

@@ -70,8 +70,18 @@ bool VersionNumberOf(const std::string& stem, unsigned long& number);
 // read into `version`; false when the text is not one.
 bool ParseVersionInfo(const std::string& text, SavedVersion& version);
 
-// One line per version, newest first: time, size in bytes and description,
-// separated by tabs.
+// What a version holds, as the lists show it: the time it was the saved book
+// and the steps that led to it. A version's own record names the save that
+// replaced it, so both come from the record of the version before it (the
+// save that wrote this content); the oldest kept version has none before it.
+struct VersionDescription {
+    std::string savedTime;  // "2025/04/07 09:30:15", or "不明"
+    std::string steps;      // or "（記録がありません）"
+};
+VersionDescription DescribeVersion(const std::vector<SavedVersion>& newestFirst, std::size_t at);
+
+// One line per version, newest first: the time it was the saved book, its
+// size in bytes and the steps that led to it, separated by tabs.
 std::string VersionLines(const std::vector<SavedVersion>& versions);
 
 // Folder bits for files of `mode`: search access wherever reading is allowed.

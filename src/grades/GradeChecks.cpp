@@ -22,20 +22,20 @@ void CheckTest(const GradeBook& book, int s, int m, int t, std::vector<GradeFind
     const std::string where =
         book.SubjectTable[s][0] + kSeparator + book.SemesterNames[m] + kSeparator + TestNodeText(book, s, m, t) + "：";
 
-    std::vector<int> missing;
+    // One line per student, naming the viewpoints left empty, so the teacher
+    // knows which field to open.
     for (int n = 1; n <= book.StudentCount; ++n) {
         if (!Named(book, n))
             continue;
+        std::string viewpoints;
         for (int v = 0; v < kViewpoints; ++v) {
             const int slot = TestSlot(m, s, t, v);
-            if (Assessed(book, slot) && book.Scores[slot][n - 1] == kNoValue) {
-                missing.push_back(n);
-                break;
-            }
+            if (Assessed(book, slot) && book.Scores[slot][n - 1] == kNoValue)
+                viewpoints += (viewpoints.empty() ? "" : "、") + book.SubjectTable[s][v + 1];
         }
+        if (!viewpoints.empty())
+            findings.push_back({key, where + "出席番号 " + std::to_string(n) + "：" + viewpoints + "の得点がありません"});
     }
-    if (!missing.empty())
-        findings.push_back({key, where + "得点のない生徒がいます（" + AttendanceNumbers(missing) + "）"});
 
     for (int v = 0; v < kViewpoints; ++v) {
         const int slot = TestSlot(m, s, t, v);

@@ -17,8 +17,8 @@ struct GradeFinding {
 // Said when nothing is found.
 extern const char* const kNoProblemsFound;  // "問題はありません"
 
-// In tree order: for each registered test, the named students without a
-// score (absent ones are fine) and the viewpoints without full marks or with
+// In tree order: for each registered test, each named student without a
+// score in an assessed viewpoint, naming the viewpoints (absent is fine) and the viewpoints without full marks or with
 // a score above them; for each semester with tests, the viewpoints no test
 // assesses. `semesters` is how many semesters the school year has.
 std::vector<GradeFinding> CheckScores(const GradeBook& book, int semesters = kSemesters);

@@ -53,6 +53,51 @@ std::vector<std::string> RecordLetters(GradeBook& book)
     return record;
 }
 
+std::vector<GradeFinding> CheckMissingEvaluations(const GradeBook& book)
+{
+    std::vector<GradeFinding> findings;
+    const int semesters = ShownSemesters(book);
+    for (int p = 0; p < kPeriods; ++p) {
+        if (!Shown(book, p))
+            continue;
+        const std::vector<StudentEvaluation> list = EvaluatePeriod(book, p);
+        const int first = p == kYearRoundPeriod ? 0 : p;
+        const int last = p == kYearRoundPeriod ? semesters - 1 : p;
+        for (int s = 0; s < kSubjects; ++s) {
+            std::vector<int> assessed;
+            for (int m = first; m <= last; ++m)
+                for (int t = 0; t < kTests; ++t)
+                    for (int v = 0; v < kViewpoints; ++v)
+                        if (book.Scores[TestSlot(m, s, t, v)][kAverageColumn] >= 0)
+                            assessed.push_back(TestSlot(m, s, t, v));
+            if (assessed.empty())
+                continue;
+            std::vector<int> absent, unscored;
+            for (int n = 1; n <= book.StudentCount; ++n) {
+                const StudentEvaluation& student = list[n - 1];
+                if (book.StudentNames[n - 1].empty() || !student.letters[s][0].empty() ||
+                    !student.letters[s][1].empty() || !student.letters[s][2].empty())
+                    continue;
+                bool allAbsent = true;
+                for (int slot : assessed)
+                    allAbsent = allAbsent && book.Scores[slot][n - 1] == kAbsent;
+                (allAbsent ? absent : unscored).push_back(n);
+            }
+            if (absent.empty() && unscored.empty())
+                continue;
+            std::string reasons;
+            if (!absent.empty())
+                reasons = "すべて欠席：" + AttendanceNumbers(absent);
+            if (!unscored.empty())
+                reasons += (reasons.empty() ? "" : "、") + std::string("得点なし：") + AttendanceNumbers(unscored);
+            findings.push_back({p == kYearRoundPeriod ? SubjectNodeKey(s) : SemesterNodeKey(s, p),
+                                book.SubjectTable[s][0] + kSeparator + PeriodName(book, p) + "：評価のない生徒がいます（" +
+                                    reasons + "）"});
+        }
+    }
+    return findings;
+}
+
 std::vector<GradeFinding> CheckGradeExtremes(GradeBook& book)
 {
     std::vector<GradeFinding> findings;
@@ -110,8 +155,8 @@ std::vector<GradeFinding> CheckChangedLetters(const GradeBook& book, const std::
 std::vector<GradeFinding> CheckGrades(GradeBook& book)
 {
     std::vector<GradeFinding> findings = CheckScores(book, ShownSemesters(book));
-    for (auto&& more : {CheckGradeExtremes(book), CheckChangedLetters(book, book.Evaluation.CheckedLetters,
-                                                                       RecordLetters(book))})
+    for (auto&& more : {CheckMissingEvaluations(book), CheckGradeExtremes(book),
+                        CheckChangedLetters(book, book.Evaluation.CheckedLetters, RecordLetters(book))})
         findings.insert(findings.end(), more.begin(), more.end());
     return findings;
 }

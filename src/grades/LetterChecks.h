@@ -17,6 +17,11 @@ namespace miravel {
 // a name are all "-".
 std::vector<std::string> RecordLetters(GradeBook& book);
 
+// For each subject and period with registered tests: the named students
+// left without any letter in it, by reason: absent from every assessed test
+// part (すべて欠席), or without a score (得点なし).
+std::vector<GradeFinding> CheckMissingEvaluations(const GradeBook& book);
+
 // In criterion mode: a 評定 of 3 given with a C among its letters, or 1 with
 // an A, per period and subject.
 std::vector<GradeFinding> CheckGradeExtremes(GradeBook& book);
@@ -27,8 +32,11 @@ std::vector<GradeFinding> CheckGradeExtremes(GradeBook& book);
 std::vector<GradeFinding> CheckChangedLetters(const GradeBook& book, const std::vector<std::string>& before,
                                               const std::vector<std::string>& now);
 
-// Everything the check list shows: the score checks, then the two above
-// against the record the book keeps.
+// Everything the check list shows, in this order: the score checks, the
+// students without an evaluation, the 評定 against its letters, and the
+// letters changed since the record saved with the book (not the letters the
+// window saw last, which are only written with the next save). The window,
+// its 再確認 and --check-grades all read this one list.
 std::vector<GradeFinding> CheckGrades(GradeBook& book);
 
 } // namespace miravel

@@ -70,13 +70,9 @@ void CheckListWindow::Refresh()
         new QListWidgetItem(U(kNoProblemsFound), List);
     List->setCurrentRow(0);
 
-    // What is shown now is what the next look is compared with; the record
-    // is kept in the companion file with the next save.
-    std::vector<std::string> letters = RecordLetters(book);
-    if (letters != book.Evaluation.CheckedLetters) {
-        book.Evaluation.CheckedLetters = std::move(letters);
-        book.MarkChanged();
-    }
+    // What is shown now becomes the record with the next save; looking is
+    // no change to the book, so neither the caption nor leaving asks.
+    main_.NoteLettersSeen(RecordLetters(book));
 }
 
 bool CheckListWindow::eventFilter(QObject* watched, QEvent* event)

@@ -20,7 +20,7 @@ public:
     QListWidget* List = nullptr;
 
     // Runs the check on the book again and shows its lines; the letters seen
-    // become the book's record for the next check.
+    // are kept to become the book's record with its next save.
     void Refresh();
 
 protected:

@@ -82,6 +82,7 @@ void frmMain::mnuFileNew_Click()
     // Nothing is lost yet: only a change makes leaving ask.
     book.SavedState = false;
     history_->Reset(book);
+    lettersSeen_.clear();
     showDocumentCommands(false);
     SetStatusHint(message(texts::kHintNew));
     ShowNewView();
@@ -133,6 +134,7 @@ void frmMain::showOpenedDocument(bool saveOffered)
     book.SavedState = false;
     history_->Reset(book);
     // A settings file's or a backup's name cannot take the book's saves.
+    lettersSeen_.clear();
     const bool onlySaveAs = SavesOnlyThroughSaveAs(book.CurrentFilePath);
     showDocumentCommands(saveOffered && !onlySaveAs);
     SetStatusHint(onlySaveAs ? message(texts::kHintPrefix) + message(texts::kSaveOnlyAs) : message(texts::kHintClass));
@@ -241,7 +243,12 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
         inform(FailureText(texts::kCannotSave, path, *error));
         return SaveOutcome::Failed;
     }
-    request.settings = SettingsFileBytes(file, book.Evaluation);
+    // The letters the check list showed become the record the next check
+    // compares with.
+    EvaluationSettings settings = book.Evaluation;
+    if (!lettersSeen_.empty())
+        settings.CheckedLetters = lettersSeen_;
+    request.settings = SettingsFileBytes(file, settings);
     request.versionFolder = versionFolderOf(file);
     request.time = platform_.Now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")).toStdString();
     request.description = history_->ChangesSinceSave();
@@ -277,6 +284,9 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
         UpdateCaption();
         return SaveOutcome::SettingsNotSaved;
     }
+    book.Evaluation.CheckedLetters = std::move(settings.CheckedLetters);
+    lettersSeen_.clear();
+    history_->Absorb(book);
     book.SavedState = false;
     history_->MarkSaved();
     if (result.report.BackupMissing())
@@ -387,6 +397,7 @@ void frmMain::mnuFileClose_Click()
     InitDefaults(book);
     book.CurrentFilePath.clear();
     history_->Reset(book);
+    lettersSeen_.clear();
     TreeView1->Clear();
     pane_.Grid.Clear();
     // The load procedure leaves only New and Open on offer.

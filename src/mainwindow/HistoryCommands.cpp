@@ -105,9 +105,11 @@ void frmMain::mnuFileVersions_Click()
     }
     std::vector<VersionRow> rows;
     auto book = std::make_unique<GradeBook>();
-    for (const SavedVersion& version : versions) {
-        VersionRow row{QFile::decodeName(version.path.c_str()), QString::fromStdString(version.time),
-                       QString::fromStdString(version.description)};
+    for (std::size_t i = 0; i < versions.size(); ++i) {
+        const SavedVersion& version = versions[i];
+        const VersionDescription described = DescribeVersion(versions, i);
+        VersionRow row{QFile::decodeName(version.path.c_str()), QString::fromStdString(described.savedTime),
+                       QString::fromStdString(described.steps)};
         if (!ReadGradeBook(version.path, *book)) {
             row.students = book->CountEnrolledStudents();
             row.tests = RegisteredTestCount(*book);

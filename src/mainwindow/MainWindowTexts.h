@@ -166,8 +166,8 @@ inline constexpr const char kVersionsTitle[] = "以前の版を開く";
 inline constexpr const char kVersionsNote[] = "保存のたびに、保存で置き換えた内容を版として残しています（新しい順に30版まで）。"
                                               "開いた版は名前のない新しい成績ファイルになり、元のファイルは変わりません。";
 inline constexpr const char kVersionsList[] = "版の一覧";
-inline constexpr const char kVersionColumnTime[] = "保存した日時";
-inline constexpr const char kVersionColumnDescription[] = "その保存で加えた変更";
+inline constexpr const char kVersionColumnTime[] = "この版を保存した日時";
+inline constexpr const char kVersionColumnDescription[] = "この版までの変更";
 inline constexpr const char kVersionColumnStudents[] = "生徒数";
 inline constexpr const char kVersionColumnTests[] = "試験の数";
 inline constexpr const char kVersionOpen[] = "開く(&O)";

@@ -10,6 +10,7 @@
 #include "mainwindow/FailureText.h"
 #include "mainwindow/HandoffWindow.h"
 #include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/TablePdfName.h"
 #include "grades/GridBase.h"
 #include "platform/Platform.h"
 
@@ -23,7 +24,8 @@ namespace miravel {
 
 void frmMain::mnuCSVSaveAs_Click()
 {
-    const QString path = platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(texts::kCsvFilter));
+    const QString path = platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(texts::kCsvFilter),
+                                                   QString::fromStdString(TablePdfName(Book())));
     if (path.isEmpty())
         return;
     if (const QString clash = csvClashWithOpenBook(path); !clash.isEmpty()) {

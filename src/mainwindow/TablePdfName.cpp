@@ -1,5 +1,6 @@
 #include "mainwindow/TablePdfName.h"
 
+#include "grades/EvaluationList.h"
 #include "grades/TreeNodes.h"
 
 #include <string_view>
@@ -28,6 +29,13 @@ std::string TablePdfName(const GradeBook& book)
         name += "-" + subject + "-" + semester + "-" + test + "-" +
                 book.SubjectTable[book.CurrentSubject][book.CurrentViewpoint + 1];
         break;
+    case kEvaluationNode: {
+        name += "-評価の一覧";
+        const int period = EvaluationPeriodOf(book.CurrentNodeKey);
+        if (period >= 0 && period < kPeriods)
+            name += "-" + PeriodName(book, period);
+        break;
+    }
     default:
         name += "-名簿";
         break;

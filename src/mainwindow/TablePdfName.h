@@ -1,7 +1,7 @@
 #pragma once
-// The name a printed table is offered as a PDF file: the class and the table
-// shown, "3年1組-国語-一学期", so every table gets a name of its own instead of
-// the one printed last.
+// The name the table shown is offered under, as a printed PDF or a CSV
+// file: the class and the table, "3年1組-国語-一学期", "3年2組-評価の一覧-前期",
+// so every table gets a name of its own instead of the one saved last.
 
 #include "core/GradeBook.h"
 

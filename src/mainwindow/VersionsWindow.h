@@ -14,8 +14,8 @@ namespace miravel {
 
 struct VersionRow {
     QString path;         // the kept file
-    QString time;         // "2025/04/07 09:30:15"
-    QString description;  // the changes of the save that replaced it
+    QString time;         // when it was the saved book: "2025/04/07 09:30:15"
+    QString description;  // the steps that led to it
     int students = -1;    // -1: the version could not be read
     int tests = -1;
 };

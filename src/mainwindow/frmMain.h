@@ -183,6 +183,11 @@ public:
     // when there is no such node or the window is busy with an editor.
     bool SelectNodeByKey(const std::string& key);
 
+    // The letters and 評定 the check list showed (as RecordLetters gives
+    // them): the book's record of them from its next save on. Looking is no
+    // change to the book; New, Open and Close forget them.
+    void NoteLettersSeen(std::vector<std::string> letters) { lettersSeen_ = std::move(letters); }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -275,6 +280,7 @@ private:
     std::string diskPath_;   // the file as last read or written
     DiskStamp diskStamp_;
     std::unique_ptr<UndoHistory> history_;
+    std::vector<std::string> lettersSeen_;  // empty: not looked at since the save
     PaneLayout layout_;
     int treeFrameTwips_ = 0;  // the divider as the teacher left it; 0 = the resize rule
     CommandState commands_;

@@ -32,10 +32,12 @@ public:
 
     // File dialogs. `filter` is written "description|pattern|description|...".
     // The save dialog adds the first pattern's extension to a name typed
-    // without one and asks before replacing a file that exists. Empty when
-    // the user cancels.
+    // without one and asks before replacing a file that exists; it offers
+    // `name` (without extension) when one is given. Empty when the user
+    // cancels.
     virtual QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
-    virtual QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    virtual QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                    const QString& name = QString()) = 0;
 
     // The one printer of the program: page setup chooses its paper and
     // orientation, printing draws on it.

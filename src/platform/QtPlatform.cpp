@@ -86,13 +86,15 @@ QString QtPlatform::GetOpenFileName(QWidget* parent, const QString& title, const
     return path;
 }
 
-QString QtPlatform::GetSaveFileName(QWidget* parent, const QString& title, const QString& filter)
+QString QtPlatform::GetSaveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& name)
 {
     // The dialog adds the extension to a name typed without one, and asks
     // before replacing a file that exists under the name it then has.
     QFileDialog dialog(parent, title, lastFolder_, QtFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(DefaultSuffix(filter));
+    if (!name.isEmpty())
+        dialog.selectFile(name + QLatin1Char('.') + DefaultSuffix(filter));
     const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     // A desktop's own dialog may not add it: the name is made whole here too.
     const QString path = chosen ? WithDefaultSuffix(dialog.selectedFiles().constFirst(), filter) : QString();

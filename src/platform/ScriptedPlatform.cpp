@@ -59,10 +59,11 @@ QString ScriptedPlatform::GetOpenFileName(QWidget*, const QString& title, const 
     return nextFile(DialogKind::Open, title, filter);
 }
 
-QString ScriptedPlatform::GetSaveFileName(QWidget*, const QString& title, const QString& filter)
+QString ScriptedPlatform::GetSaveFileName(QWidget*, const QString& title, const QString& filter, const QString& name)
 {
     // As the desktop's dialog does, a name without an extension gets the filter's.
     const QString path = nextFile(DialogKind::Save, title, filter);
+    dialogs.back().pdfName = name;
     return path.isEmpty() ? path : WithDefaultSuffix(path, filter);
 }
 

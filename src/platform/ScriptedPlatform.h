@@ -26,7 +26,7 @@ struct ShownDialog {
     DialogKind kind;
     QString title;
     QString filter;  // file dialogs only, as the window passed it
-    QString pdfName; // the printer dialog only: the PDF name it offered
+    QString pdfName; // the name offered: the printer dialog's PDF, the save dialog's file
 };
 
 class ScriptedPlatform : public Platform {
@@ -58,7 +58,8 @@ public:
     MessageAnswer ShowMessage(QWidget* parent, const QString& text, const QString& title, MessageButtons buttons,
                               MessageIcon icon) override;
     QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
-    QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                            const QString& name = QString()) override;
     QPrinter& Printer() override;
     bool ShowPageSetup(QWidget* parent, const QString& title) override;
     bool ShowPrintDialog(QWidget* parent, const QString& title, const QString& pdfName = QString()) override;

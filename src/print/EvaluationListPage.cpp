@@ -62,7 +62,10 @@ PageDocument LayoutEvaluationListPage(const TableToPrint& table, const PrintArea
             const int x = EvaluationListColumnLeft(c) + (letter ? kLetterWidth / 2 - 60 : kInset);
             // Viewpoint names are three characters in a narrow column.
             const double size = r == 1 && c >= kFixedColumns ? std::min(points, kViewpointPoints) : points;
-            text(x, y + 10, cell, size, letter ? EvaluationColour(cell, kButtonText) : kButtonText);
+            if (Rgb tint; letter && EvaluationTint(cell, tint))
+                page.items.push_back(TintBehind(EvaluationListColumnLeft(c), y, EvaluationListColumnLeft(c + 1),
+                                                y + lineHeight, tint));
+            text(x, y + 10, cell, size, kButtonText);
         }
         if (r > 0) {
             const bool underHeader = r == kHeaderRows;

@@ -19,6 +19,11 @@ constexpr Rgb kGreen = 0x00FF00;   // A
 constexpr Rgb kOrange = 0xFF8000;  // B
 constexpr Rgb kMagenta = 0xFF00FF; // C
 constexpr Rgb kYellow = 0xFFFF00;
+// Light tints behind printed letters, which stay black: a grey printer
+// turns coloured letters pale, a tint behind a black letter it keeps legible.
+constexpr Rgb kTintA = 0xCCF5CC;
+constexpr Rgb kTintB = 0xFFE6C8;
+constexpr Rgb kTintC = 0xF8CCF8;
 // The desktop's button-text colour, as the printed page uses it.
 constexpr Rgb kButtonText = 0x000000;
 

@@ -155,12 +155,13 @@ private:
         for (int c = 0; c < columns_; ++c) {
             const std::string& cell = table_.grid.TextMatrix(r, c);
             if (c == 1) {
-                // The name keeps the colour the number before it chose.
                 text(ColumnLeftEdge(c) + kNameInset, y, cell, pen_.points, pen_.colour);
                 continue;
             }
             const std::string padded = PadCellText(cell);
-            pen_.colour = EvaluationColour(padded, kButtonText);
+            if (Rgb tint; EvaluationTint(padded, tint))
+                page_.items.push_back(TintBehind(ColumnLeftEdge(c), lineTop(), ColumnLeftEdge(c + 1),
+                                                 lineTop() + kPrintLineHeight, tint));
             text(ColumnLeftEdge(c) + kTextInset, y, padded, pen_.points, pen_.colour);
         }
         lines_ += 1;
@@ -264,19 +265,24 @@ std::string PadCellText(const std::string& text)
     return length >= kPaddedLength ? text : std::string(kPaddedLength - length, ' ') + text;
 }
 
-Rgb EvaluationColour(const std::string& padded, Rgb otherwise)
+bool EvaluationTint(const std::string& text, Rgb& tint)
 {
     // UTF-8 never puts an ASCII byte inside another character.
-    switch (padded.empty() ? '\0' : padded.back()) {
+    switch (text.empty() ? '\0' : text.back()) {
     case 'A':
-        return kGreen;
+        tint = kTintA;
+        return true;
     case 'B':
-        return kOrange;
+        tint = kTintB;
+        return true;
     case 'C':
-        return kMagenta;
+        tint = kTintC;
+        return true;
     default:
-        return otherwise;
+        return false;
     }
 }
+
+PageRect TintBehind(int x1, int y1, int x2, int y2, Rgb tint) { return PageRect{x1, y1, x2, y2, 0, tint, true, tint}; }
 
 } // namespace miravel

@@ -59,8 +59,10 @@ double FittedHeaderPoints(const std::vector<std::string>& lines, double points, 
 int HalfWidthUnits(const std::string& text);
 // A data cell padded on the left with blanks to 6 characters.
 std::string PadCellText(const std::string& text);
-// Green for a padded text ending in "A", orange for "B", magenta for "C",
-// else `otherwise`.
-Rgb EvaluationColour(const std::string& padded, Rgb otherwise);
+// The tint printed behind a cell whose text ends in the letter "A", "B" or
+// "C" (the letter itself prints black); false for any other text.
+bool EvaluationTint(const std::string& text, Rgb& tint);
+// A filled rectangle of `tint` over a cell, without an outline of its own.
+PageRect TintBehind(int x1, int y1, int x2, int y2, Rgb tint);
 
 } // namespace miravel

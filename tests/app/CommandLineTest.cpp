@@ -86,7 +86,7 @@ TEST_F(HeadlessTest, CheckGradesListsWhatLooksWrongAndFailsThen)
     ASSERT_FALSE(WriteGradeBook(bookPath, *book));
     out.clear();
     EXPECT_EQ(run({"--check-grades", bookPath}), 1);
-    EXPECT_NE(out.find("得点のない生徒がいます（出席番号 3）\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("：出席番号 3：表現の得点がありません\n"), std::string::npos) << out;
 }
 
 TEST_F(HeadlessTest, ExportsTheRosterAsTheWindowWould)

@@ -82,7 +82,7 @@ TEST(SubjectGrade, CutPoints)
 
 TEST(GradeLevelWithoutGrades, FirstDigitHalfOrFullWidth)
 {
-    for (const char* level : {"1年", "第２学年"})
+    for (const char* level : {"1年", "１年", "第２学年"})
         EXPECT_TRUE(GradeLevelWithoutGrades(level)) << level;
     for (const char* level : {"3年", "６年", "三年", ""})
         EXPECT_FALSE(GradeLevelWithoutGrades(level)) << level;

@@ -20,21 +20,25 @@ protected:
     std::string folder = VersionFolderOf(VersionsRoot(dir.file("data")), book);
 
     // A save of `content` over the book, as the window makes it.
-    void save(const std::string& content, const std::string& description)
+    void save(const std::string& content, const std::string& description, const std::string& time = "2025/04/07 09:30:15")
     {
-        ASSERT_FALSE(SaveBook({book, content, std::nullopt, folder, "2025/04/07 09:30:15", description}).versionError);
+        ASSERT_FALSE(SaveBook({book, content, std::nullopt, folder, time, description}).versionError);
     }
 };
 
 TEST_F(SavedVersions, EachSaveKeepsWhatItReplacesNewestFirst)
 {
     save("first", "");  // nothing to replace yet
-    save("second", "学級の登録");
+    save("second", "学級の登録", "2025/04/07 09:30:15");
     save("second", "");  // the same bytes: nothing is replaced
-    save("third", "国語 一学期 第 1回 試験の登録、出席番号 5 の転出");
+    save("seconds", "", "2025/04/07 10:00:00");  // a longer file and one differing in its last byte are kept
+    save("secondz", "国語 一学期 第 1回 試験の登録、出席番号 5 の転出", "2025/04/07 11:00:00");
+    save("third", "", "2025/04/08 08:00:00");
     EXPECT_EQ(VersionLines(ListVersions(folder)),
-              "2025/04/07 09:30:15\t6\t国語 一学期 第 1回 試験の登録、出席番号 5 の転出\n"
-              "2025/04/07 09:30:15\t5\t学級の登録\n");
+              "2025/04/07 11:00:00\t7\t国語 一学期 第 1回 試験の登録、出席番号 5 の転出\n"
+              "2025/04/07 10:00:00\t7\t（変更の記録なし）\n"
+              "2025/04/07 09:30:15\t6\t学級の登録\n"
+              "不明\t5\t（記録がありません）\n");
 }
 
 TEST_F(SavedVersions, TheThirtyFirstDropsTheOldest)

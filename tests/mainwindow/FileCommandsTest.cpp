@@ -6,6 +6,7 @@
 #include "mainwindow/WindowCaption.h"
 #include "platform/BookLock.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QLockFile>
 #include <QProcess>
@@ -458,13 +459,15 @@ TEST_F(FileCommands, SaveAsksBeforeReplacingABookAnotherProgramChanged)
     open(file);
     const struct {
         MessageAnswer answer;
-        bool replaced;
-    } cases[] = {{MessageAnswer::No, false}, {MessageAnswer::Yes, true}};
+        bool replaced, sameSize;
+    } cases[] = {{MessageAnswer::No, false, false}, {MessageAnswer::Yes, true, false}, {MessageAnswer::Yes, true, true}};
     for (const auto& c : cases) {
-        const QByteArray changed = "changed by another program " + QByteArray::number(c.replaced);
+        QByteArray changed = c.sameSize ? readAll(file) : "changed by another program " + QByteArray::number(c.replaced);
+        changed[0] = changed[0] == '1' ? '2' : '1';  // rewritten in place, only its time tells
         QFile other(file);
         ASSERT_TRUE(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
         other.write(changed);
+        other.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
         other.close();
         platform.messageAnswers = {c.answer};
         window->mnuFileSave->trigger();

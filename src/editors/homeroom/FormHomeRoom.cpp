@@ -178,6 +178,8 @@ void FormHomeRoom::createControls()
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
+    Combo2->installEventFilter(this);
+    SelectNumberOnClick(Combo2);
     connect(Combo2, &QComboBox::editTextChanged, this, &FormHomeRoom::Combo2_Change);
     // A number the teacher typed outside 1..40 is shown as the one used.
     connect(Combo2->lineEdit(), &QLineEdit::editingFinished, this,
@@ -363,6 +365,18 @@ void FormHomeRoom::keyPressEvent(QKeyEvent* event)
 
 bool FormHomeRoom::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == Combo2 && event->type() == QEvent::KeyPress) {
+        // Enter in the number box goes to the number typed there, as in the
+        // test editor: never on to the next one, whose name would then be
+        // overwritten by the correction meant for this one.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            showStudent(AttendanceNumberFromText(S(Combo2->currentText())), true);
+            Text2->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
     if (watched == MSFlexGrid1 && event->type() == QEvent::KeyPress) {
         // A character typed on the roster goes into the name of its current row.
         auto* key = static_cast<QKeyEvent*>(event);

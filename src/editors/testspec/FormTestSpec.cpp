@@ -391,6 +391,16 @@ void FormTestSpec::Command1_Click()
         fields[static_cast<int>(check.field)]->setFocus(Qt::OtherFocusReason);
         return;
     }
+    // A ticked viewpoint without full marks would be graded out of 100.
+    for (int k; (k = ViewpointWithoutFullMarks(Book(), grid_, definition, checks())) >= 0;) {
+        const MessageAnswer answer = platform_.ShowMessage(this, Q(FullMarksQuestion(Book(), k)), Q(texts::kProgramTitle),
+                                                           MessageButtons::YesNo, MessageIcon::None);
+        if (answer != MessageAnswer::Yes) {
+            FullMarks[k]->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        definition.fullMarks[k] = ts::kAssumedFullMarks;
+    }
     // The tree shows the test by its date and title: a title typed after
     // reaching the field by Tab, or a date picked on the calendar, must
     // reach it as well as a title that was clicked into.

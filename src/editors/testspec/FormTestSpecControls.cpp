@@ -107,6 +107,7 @@ void FormTestSpec::createControls()
     Combo2->lineEdit()->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9 ]{0,3}")), Combo2));
     Combo2->installEventFilter(this);
+    SelectNumberOnClick(Combo2);
     SetInputMode(Combo2, InputMode::Disabled);
     connect(Combo2, qOverload<int>(&QComboBox::activated), this, [this](int index) { Combo2_Click(index); });
     Label3 = new QLabel;

@@ -84,6 +84,27 @@ DefinitionCheck CheckDefinition(const TestDefinition& definition)
     return {};
 }
 
+int ViewpointWithoutFullMarks(const GradeBook& book, const TextGrid& grid, const TestDefinition& definition,
+                              const ViewpointChecks& ticked)
+{
+    const int base = TestSlot(book.CurrentSemester, book.CurrentSubject, book.CurrentTest, 0);
+    for (int k = 0; k < kViewpoints; ++k) {
+        if (!ticked[k] || !definition.fullMarks[k].empty() || book.Scores[base + k][kFullMarksColumn] > 0)
+            continue;
+        for (int n = 1; n <= book.StudentCount && n < grid.Rows(); ++n) {
+            const std::string& cell = grid.TextMatrix(n, kFirstViewpointColumn + k);
+            if (!cell.empty() && cell != "*")
+                return k;
+        }
+    }
+    return -1;
+}
+
+std::string FullMarksQuestion(const GradeBook& book, int viewpoint)
+{
+    return book.SubjectTable[book.CurrentSubject][viewpoint + 1] + texts::kAskFullMarks;
+}
+
 void RegisterTest(GradeBook& book, const TextGrid& grid, const TestDefinition& definition)
 {
     const int base = TestSlot(book.CurrentSemester, book.CurrentSubject, book.CurrentTest, 0);

@@ -29,6 +29,14 @@ struct DefinitionCheck {
 // marks outside 1..32767 (the file keeps them as whole 16-bit numbers).
 DefinitionCheck CheckDefinition(const TestDefinition& definition);
 
+// The first viewpoint (0..2) that is ticked and has scores in the table but
+// no full marks, neither typed nor stored, or -1: registering it would grade
+// it out of 100 without a word, so the editor asks first.
+int ViewpointWithoutFullMarks(const GradeBook& book, const TextGrid& grid, const TestDefinition& definition,
+                              const ViewpointChecks& ticked);
+// "表現の配点が入力されていません。100点として登録しますか？"
+std::string FullMarksQuestion(const GradeBook& book, int viewpoint);
+
 // Writes the checked definition and the score table into the test
 // (CurrentSemester, CurrentSubject, CurrentTest), recomputes the summaries,
 // sets EditAccepted and marks the document changed.

@@ -109,6 +109,22 @@ TEST_F(HomeRoomTest, ArrowKeysMoveAndStopAtTheEnds)
     EXPECT_EQ(form.Combo2->currentText(), U(" 40"));
 }
 
+// A click selects the number; the one typed with Enter is the student renamed, never the next.
+TEST_F(HomeRoomTest, ClickTypedNumberAndEnterLoadThatStudent)
+{
+    FormHomeRoom& form = openClass({"青木", "井上", "上田", "江藤"});
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.Text2->setFocus();
+    QTest::mouseClick(form.Combo2->lineEdit(), Qt::LeftButton);
+    QTest::keyClicks(form.focusWidget(), QStringLiteral("3"));  // not 13
+    press(Qt::Key_Return);
+    EXPECT_EQ(Book().CurrentStudentNo, 3);
+    ASSERT_EQ(form.focusWidget(), form.Text2);
+    type(form.Text2, U("子"));
+    EXPECT_EQ(rosterName(3), U("上田子"));
+}
+
 TEST_F(HomeRoomTest, OnlyANameCellChoosesAStudent)
 {
     FormHomeRoom& form = openClass({"青木", "井上", "上田", "江藤", "小川"});

@@ -99,9 +99,9 @@ TEST_F(EndToEnd, ThreeTestsOverTwoSemestersSavedAndReadBack)
     enterTest("2 0 0 0", [](int n) { return n == 5 ? std::vector<int>{-2} : std::vector<int>{20 + n, 50 - n, 40 + 2 * n}; },
               {"50", "50", "100"});
     // 一学期 第2回: 理解 not assessed (Tab passes over it), number 10 without scores.
-    enterTest("2 0 0 1", [](int n) { return n == 10 ? std::vector<int>{} : std::vector<int>{30, 60 + n}; }, {}, 1);
+    enterTest("2 0 0 1", [](int n) { return n == 10 ? std::vector<int>{} : std::vector<int>{30, 60 + n}; }, {"100", "", "100"}, 1);
     // 二学期 第1回.
-    enterTest("2 0 1 0", [](int n) { return std::vector<int>{40 + 2 * n, 40, 70}; });
+    enterTest("2 0 1 0", [](int n) { return std::vector<int>{40 + 2 * n, 40, 70}; }, {"100", "100", "100"});
 
     EXPECT_EQ(Book().SlotTitles[TestSlot(0, 0, 0, 0)][1], " 1回目試験");
     EXPECT_FLOAT_EQ(Book().Scores[TestSlot(0, 0, 0, 0)][kFullMarksColumn], 50.0f);

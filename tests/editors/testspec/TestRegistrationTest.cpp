@@ -126,6 +126,11 @@ TEST_F(Registration, WritesScoresAveragesCountsAndTexts)
             grid.SetTextMatrix(n, 2 + k, rows[n - 1][k]);
     RecomputeAveragesAndRanks(*book, grid);
     book->Scores[base + 1][kFullMarksColumn] = 40;
+    const std::tuple<ViewpointTexts, ViewpointChecks, int> questions[] = {  // 登録 asks about the viewpoint
+        {{"50", "", ""}, {true, true, true}, -1}, {{}, {true, true, true}, 0}, {{}, {false, true, true}, -1}};
+    for (const auto& [typed, ticked, asked] : questions)
+        EXPECT_EQ(ViewpointWithoutFullMarks(*book, grid, {"", "", typed}, ticked), asked);
+    EXPECT_EQ(FullMarksQuestion(*book, 0), book->SubjectTable[2][1] + "の配点が入力されていません。100点として登録しますか？");
     RegisterTest(*book, grid, {"単元;1\r\n", "7月1日", {"50", "", ""}});
 
     EXPECT_EQ(book->SlotTitles[base][1], "単元；1");
