@@ -52,6 +52,8 @@ void frmMain::createMenus()
     mnuFileExit = AddItem(mnuFile, texts::kMenuFileExit, "mnuFileExit");
 
     mnuEdit = menuBar()->addMenu(QString::fromUtf8(texts::kMenuEdit));
+    // A greyed item's tip says why it is greyed.
+    mnuEdit->setToolTipsVisible(true);
     mnuEditProperty = AddItem(mnuEdit, texts::kMenuEditProperty, "mnuEditProperty");
     mnuEditProperty->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuEditNameBook = AddItem(mnuEdit, texts::kMenuEditNameBook, "mnuEditNameBook");

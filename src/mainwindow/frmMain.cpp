@@ -253,6 +253,10 @@ void frmMain::applyCommands()
     enable(on.saveButton, {ToolbarButton(message(texts::kKeySave))});
     enable(on.edit, {mnuEditProperty, ToolbarButton(message(texts::kKeyEdit))});
     enable(on.nameBook, {mnuEditNameBook});
+    // A greyed import says why, in its tip and on the status bar.
+    const QString nameBookWhy = commands_.enrolled ? message(texts::kNameBookNeedsEmptyRoster) : QString();
+    mnuEditNameBook->setToolTip(nameBookWhy.isEmpty() ? mnuEditNameBook->text() : nameBookWhy);
+    mnuEditNameBook->setStatusTip(nameBookWhy);
     enable(on.evaluation, {mnuEditEvaluation});
     enable(on.print, {mnuFilePrint, ToolbarButton(message(texts::kKeyPrint))});
     enable(on.printSheets, {mnuFilePrintSheets});
