@@ -128,6 +128,15 @@ std::string MatchKey(std::string_view text)
     return key;
 }
 
+std::string StorableId(std::string_view text)
+{
+    std::string out;
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F)
+            out += c;
+    return TrimBlanks(out);
+}
+
 int AttendanceNumberOf(std::string_view cell)
 {
     const std::string digits = MatchKey(HalfWidthDigits(cell));

@@ -38,6 +38,10 @@ std::string TrimBlanks(std::string_view text);
 // dropped and ASCII letters are folded to lower case.
 std::string MatchKey(std::string_view text);
 
+// A student code or account as the settings file keeps it: control
+// characters dropped, no blanks around it.
+std::string StorableId(std::string_view text);
+
 // An attendance number written in a cell: " 7", "7", "０７" give 7; anything
 // else (or a number outside 1..40) gives 0.
 int AttendanceNumberOf(std::string_view cell);

@@ -11,16 +11,6 @@ namespace miravel {
 
 namespace {
 
-// A code or account: no control characters, no blanks around it.
-std::string CleanId(const std::string& text)
-{
-    std::string out;
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F)
-            out += c;
-    return TrimBlanks(out);
-}
-
 bool MayHaveLostCharacter(const std::string& name)
 {
     for (std::string_view mark : {"?", "？", "・"})
@@ -64,8 +54,8 @@ RosterPlan PlanRoster(const std::vector<CsvRow>& rows, const ImportColumns& colu
         RosterRow row;
         row.fileRow = static_cast<int>(i) + 1;
         row.name = StorableFieldText(TrimBlanks(CellOf(cells, columns.name)));
-        row.account = CleanId(CellOf(cells, columns.account));
-        row.code = CleanId(CellOf(cells, columns.code));
+        row.account = StorableId(CellOf(cells, columns.account));
+        row.code = StorableId(CellOf(cells, columns.code));
         const auto refuse = [&](std::string why) {
             row.state = RosterRowState::Refused;
             row.note = std::move(why);

@@ -33,7 +33,8 @@ TEST_F(HomeRoomTest, NewClassTypedWithKeysIsSavedAndReadsBack)
     }
     EXPECT_EQ(Book().CurrentStudentNo, 31);
     EXPECT_EQ(form.focusWidget(), form.Text2);
-    for (QWidget* next : {static_cast<QWidget*>(form.Command3), static_cast<QWidget*>(form.Command4),
+    for (QWidget* next : {static_cast<QWidget*>(form.Text3), static_cast<QWidget*>(form.Text4),
+                          static_cast<QWidget*>(form.Command3), static_cast<QWidget*>(form.Command4),
                           static_cast<QWidget*>(form.Command5), static_cast<QWidget*>(form.Command1)}) {
         press(Qt::Key_Tab);
         ASSERT_EQ(form.focusWidget(), next);
