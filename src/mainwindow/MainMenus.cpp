@@ -52,7 +52,7 @@ void frmMain::createMenus()
     mnuFileExit = AddItem(mnuFile, texts::kMenuFileExit, "mnuFileExit");
 
     mnuEdit = menuBar()->addMenu(QString::fromUtf8(texts::kMenuEdit));
-    // A greyed item's tip says why it is greyed.
+    // An item whose tip says more than its caption shows it.
     mnuEdit->setToolTipsVisible(true);
     mnuEditProperty = AddItem(mnuEdit, texts::kMenuEditProperty, "mnuEditProperty");
     mnuEditProperty->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));

@@ -119,8 +119,8 @@ inline constexpr const char kCannotReadNameBook[] = "生徒名簿ﾌｧｲﾙを
 // Followed by the number of names left out and kTooManyNamesEnd.
 inline constexpr const char kTooManyNames[] = "生徒名簿ﾌｧｲﾙに40名を超える名前があります。先頭の40名を読み込みました。読み込まなかった名前は";
 inline constexpr const char kTooManyNamesEnd[] = "名です。";
-// Why the roster import is greyed while the roster has names.
-inline constexpr const char kNameBookNeedsEmptyRoster[] = "名簿が空のときに読み込めます";
+// The roster import while the roster has names.
+inline constexpr const char kNameBookFillsGaps[] = "名簿に名前があるときは、空いている出席番号にだけ読み込みます";
 // Followed by the number of names, then the encoding read.
 inline constexpr const char kNameBookRead[] = "名簿を読み込みました：";
 

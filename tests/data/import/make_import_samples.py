@@ -100,7 +100,7 @@ def microsoft():
 
 
 def spreadsheet_block():
-    rows = [[str(points(n, q) * 9 % 51 + 40) for q in (1, 2, 3)] for n in range(1, 41)]
+    rows = [[str(points(n, q)) for q in (1, 2, 3)] for n in range(1, 41)]
     write("spreadsheet-block.tsv", rows, bom=False, delimiter="\t")
 
 

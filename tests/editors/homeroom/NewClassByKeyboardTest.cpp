@@ -46,7 +46,7 @@ TEST_F(HomeRoomTest, NewClassTypedWithKeysIsSavedAndReadsBack)
     EXPECT_EQ(window->TreeView1->NodeByIndex(1)->text(0), U("2004年（平成16年） 3年2組 佐藤 花子"));
     EXPECT_EQ(cell(30, 1), U("生徒30"));
     EXPECT_TRUE(window->mnuFilePrint->isEnabled());
-    EXPECT_FALSE(window->mnuEditNameBook->isEnabled());
+    EXPECT_TRUE(window->mnuEditNameBook->isEnabled());
 
     const QString file = path(QStringLiteral("3年2組.txt"));
     platform.fileAnswers.push_back(file);
