@@ -41,7 +41,7 @@ void frmMain::mnuCSVSaveAs_Click()
 
 void frmMain::mnuEditNameBook_Click()
 {
-    const QString path = platform_.GetOpenFileName(this, message(texts::kOpenTitle), message(texts::kTableFilter));
+    const QString path = platform_.GetOpenFileName(this, message(texts::kOpenTitle), message(texts::kCsvFilter));
     if (path.isEmpty())
         return;
     CsvTableFile file;
@@ -64,8 +64,9 @@ void frmMain::mnuEditNameBook_Click()
     // A plain list into an empty roster needs no preview unless a name is
     // refused or doubtful.
     const RosterPlan direct = PlanRoster(file.rows, ImportColumns{0}, false, Book(), onlyEmpty);
+    // Names past the 40th are reported after the import, as always.
     const bool clean = std::all_of(direct.rows.begin(), direct.rows.end(),
-                                   [](const RosterRow& row) { return row.note.empty(); });
+                                   [](const RosterRow& row) { return row.note.empty() || row.number == 0; });
     RosterImportResult imported;
     if (!table && !onlyEmpty && clean) {
         std::vector<std::string> names;
