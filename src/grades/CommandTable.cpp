@@ -14,9 +14,10 @@ EnabledCommands CommandsFor(const CommandState& state)
     on.saveButton = open;
     on.edit = open && !state.viewpointShown;
     on.evaluation = open;
-    // The roster import is offered until a student is enrolled, printing from
-    // then on; neither before the window has looked at the roster.
-    on.nameBook = state.rosterChecked && !state.enrolled;
+    // The roster import fills an empty roster, and the empty numbers of one
+    // with names; printing is offered once a student is enrolled. Neither
+    // before the window has looked at the roster.
+    on.nameBook = state.rosterChecked;
     on.print = state.rosterChecked && state.enrolled;
     on.printSheets = on.print && open && state.classShown;
     on.check = on.print && open;

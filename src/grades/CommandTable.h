@@ -26,7 +26,7 @@ struct EnabledCommands {
     bool fileSaveAs = false;
     bool saveButton = false;  // button "上書き保存"
     bool edit = false;        // edit command and button "編集"
-    bool nameBook = false;    // roster import
+    bool nameBook = false;    // roster import (only empty numbers once enrolled)
     bool evaluation = false;  // 評価の方法, whenever a book is open
     bool print = false;       // menu item and button "印刷"
     bool printSheets = false; // 個人成績表を印刷, from the class node

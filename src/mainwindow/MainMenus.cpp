@@ -53,6 +53,8 @@ void frmMain::createMenus()
     mnuFileExit = AddItem(mnuFile, texts::kMenuFileExit, "mnuFileExit");
 
     mnuEdit = menuBar()->addMenu(QString::fromUtf8(texts::kMenuEdit));
+    // An item whose tip says more than its caption shows it.
+    mnuEdit->setToolTipsVisible(true);
     mnuEditProperty = AddItem(mnuEdit, texts::kMenuEditProperty, "mnuEditProperty");
     mnuEditProperty->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuEditNameBook = AddItem(mnuEdit, texts::kMenuEditNameBook, "mnuEditNameBook");

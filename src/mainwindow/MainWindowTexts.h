@@ -96,6 +96,8 @@ inline constexpr const char kGradeBookFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.tx
 inline constexpr const char kOpenFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt|すべてのファイル (*)|*";
 inline constexpr const char kSaveAsTitle[] = "名前をつけて保存する";
 inline constexpr const char kCsvFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.csv)|*.csv";
+// Tables from spreadsheets and web forms: CSV first, then TSV and text.
+inline constexpr const char kTableFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.csv)|*.csv|タブ区切りのﾌｧｲﾙ (*.tsv *.txt)|*.tsv;*.txt|すべてのﾌｧｲﾙ (*)|*";
 inline constexpr const char kPageSetupTitle[] = "ﾍﾟｰｼﾞ設定";
 inline constexpr const char kStudentNameHeading[] = "生徒氏名";
 
@@ -118,6 +120,10 @@ inline constexpr const char kCannotReadNameBook[] = "生徒名簿ﾌｧｲﾙを
 // Followed by the number of names left out and kTooManyNamesEnd.
 inline constexpr const char kTooManyNames[] = "生徒名簿ﾌｧｲﾙに40名を超える名前があります。先頭の40名を読み込みました。読み込まなかった名前は";
 inline constexpr const char kTooManyNamesEnd[] = "名です。";
+// The roster import while the roster has names.
+inline constexpr const char kNameBookFillsGaps[] = "名簿に名前があるときは、空いている出席番号にだけ読み込みます";
+// Followed by the number of names, then the encoding read.
+inline constexpr const char kNameBookRead[] = "名簿を読み込みました：";
 
 // Saving onto the open book or its backup would lose it.
 inline constexpr const char kCsvOntoBook[] = "開いている成績ファイルには画面の表を保存できません。別のファイル名を指定してください。";

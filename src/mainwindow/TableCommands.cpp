@@ -6,6 +6,9 @@
 #include "core/GradeBook.h"
 #include "file/CsvExport.h"
 #include "file/RosterImport.h"
+#include "file/RosterTable.h"
+#include "file/TextFileDecoding.h"
+#include "mainwindow/RosterImportWindow.h"
 #include "mainwindow/CheckListWindow.h"
 #include "mainwindow/FailureText.h"
 #include "mainwindow/HandoffWindow.h"
@@ -50,20 +53,51 @@ void frmMain::mnuEditNameBook_Click()
     const QString path = platform_.GetOpenFileName(this, message(texts::kOpenTitle), message(texts::kCsvFilter));
     if (path.isEmpty())
         return;
-    std::vector<std::string> names;
-    if (const FileResult error = ReadRosterFile(QFile::encodeName(path).toStdString(), names)) {
+    CsvTableFile file;
+    DecodedText decoded;
+    if (const FileResult error = ReadTextFile(QFile::encodeName(path).toStdString(), decoded)) {
         inform(FailureText(texts::kCannotReadNameBook, path, *error));
         return;
     }
+    file.encoding = decoded.encoding;
+    file.rows = ParseCsv(decoded.text, DetectSeparator(decoded.text));
+    const bool table = IsRosterTable(file.rows);
+    const bool onlyEmpty = Book().CountEnrolledStudents() > 0;
+    if (!table) {
+        // A list of names, one column as a name book always was.
+        const std::vector<std::string> names = ParseRosterNames(decoded.text);
+        file.rows.clear();
+        for (const std::string& name : names)
+            file.rows.push_back({name});
+    }
+    // A plain list into an empty roster needs no preview unless a name is
+    // refused or doubtful.
+    const RosterPlan direct = PlanRoster(file.rows, ImportColumns{0}, false, Book(), onlyEmpty);
+    // Names past the 40th are reported after the import, as always.
+    const bool clean = std::all_of(direct.rows.begin(), direct.rows.end(),
+                                   [](const RosterRow& row) { return row.note.empty() || row.number == 0; });
+    RosterImportResult imported;
+    if (!table && !onlyEmpty && clean) {
+        std::vector<std::string> names;
+        for (const CsvRow& row : file.rows)
+            names.push_back(row[0]);
+        imported = ImportRoster(Book(), names);
+    } else {
+        RosterImportWindow preview(file, path, Book(), onlyEmpty, this);
+        if (preview.exec() != QDialog::Accepted)
+            return;
+        ApplyRosterPlan(Book(), preview.Plan());
+        imported.imported = Book().StudentCount;
+    }
 
-    // The roster holds 40 names; the rest of a longer file is reported.
-    const RosterImportResult imported = ImportRoster(Book(), names);
     miravel::MSFlexGrid1_init(Book(), pane_.Grid);
-    pane_.Grid.SetRows(imported.imported + 3);
+    pane_.Grid.SetRows(Book().StudentCount + 3);
     ShowPane();
     applyCommands();
     // The caption counts the imported students.
     showClassCaption();
+    SetStatusHint(message(texts::kNameBookRead) + QString::number(Book().CountEnrolledStudents()) +
+                  QStringLiteral("名（") + QString::fromUtf8(EncodingName(file.encoding)) + QStringLiteral("）"));
 
     if (imported.leftOut > 0) {
         platform_.ShowMessage(this,

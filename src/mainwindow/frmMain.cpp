@@ -253,6 +253,11 @@ void frmMain::applyCommands()
     enable(on.saveButton, {ToolbarButton(message(texts::kKeySave))});
     enable(on.edit, {mnuEditProperty, ToolbarButton(message(texts::kKeyEdit))});
     enable(on.nameBook, {mnuEditNameBook});
+    // With names in the roster the import fills only the empty numbers; its
+    // tip and the status bar say so.
+    const QString nameBookTip = commands_.enrolled ? message(texts::kNameBookFillsGaps) : QString();
+    mnuEditNameBook->setToolTip(nameBookTip.isEmpty() ? mnuEditNameBook->text() : nameBookTip);
+    mnuEditNameBook->setStatusTip(nameBookTip);
     enable(on.evaluation, {mnuEditEvaluation});
     enable(on.print, {mnuFilePrint, ToolbarButton(message(texts::kKeyPrint))});
     enable(on.printSheets, {mnuFilePrintSheets});

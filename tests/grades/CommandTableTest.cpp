@@ -35,12 +35,12 @@ TEST(CommandTable, FollowsTheDocumentFromLoadToClose)
         {"New", {true, false, true, false, false}, "00101111000"},
         {"New, then a saved name", {true, true, true, false, false}, "00111111000"},
         {"Open of a class without students", {true, true, true, false, false}, "00111111000"},
-        {"Open of a class with students", {true, true, true, true, false}, "00111110101"},
-        {"roster imported after New", {true, false, true, true, false}, "00101110101"},
-        {"viewpoint table shown", {true, true, true, true, true}, "00111100101"},
-        {"class node with students", {true, true, true, true, false, true}, "00111110111"},
+        {"Open of a class with students", {true, true, true, true, false}, "00111111101"},
+        {"roster imported after New", {true, false, true, true, false}, "00101111101"},
+        {"viewpoint table shown", {true, true, true, true, true}, "00111101101"},
+        {"class node with students", {true, true, true, true, false, true}, "00111111111"},
         {"class node without students", {true, true, true, false, false, true}, "00111111000"},
-        {"opened read-only", {true, true, true, true, false, false, true}, "00101110101"},
+        {"opened read-only", {true, true, true, true, false, false, true}, "00101111101"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Flags(CommandsFor(c.state)), c.flags) << c.when;

@@ -260,7 +260,7 @@ TEST_F(PluggedEditor, ClassEditorReturnWritesTheClassNodeWithBlanks)
     EXPECT_EQ(window->StatusHint(), U(texts::kHintActivateClass));
     EXPECT_EQ(window->Frame1->title(), U("2025 4年2組 鈴木 生徒数（ 2名）"));
     EXPECT_EQ(cell(2, 1), U("高橋"));
-    EXPECT_FALSE(window->mnuEditNameBook->isEnabled());
+    EXPECT_TRUE(window->mnuEditNameBook->isEnabled());
     EXPECT_TRUE(window->mnuFilePrint->isEnabled());
 }
 

@@ -10,6 +10,9 @@
 #include "core/Defaults.h"
 #include "core/GradeBook.h"
 #include "editors/Editors.h"
+#include "editors/testspec/FormTestSpec.h"
+#include "editors/testspec/ScoreImportWindow.h"
+#include "mainwindow/RosterImportWindow.h"
 #include "mainwindow/CheckListWindow.h"
 #include "mainwindow/GuardedApplication.h"
 #include "mainwindow/HandoffProfileEditor.h"
@@ -23,7 +26,9 @@
 #include "platform/ScriptedPlatform.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QDir>
 #include <QTest>
@@ -79,6 +84,57 @@ void ShootEditor(frmMain& window, const QString& name, QAction* command = nullpt
     Settle();
 }
 
+CsvTableFile Sample(const char* name)
+{
+    CsvTableFile file;
+    const QString path = QStringLiteral(MIRAVEL_IMPORT_SAMPLES "/") + QString::fromUtf8(name);
+    if (ReadCsvTable(QFile::encodeName(path).toStdString(), file))
+        std::cerr << "cannot read " << path.toStdString() << "\n";
+    return file;
+}
+
+// The roster preview of a school's export, over the class still empty.
+void ShootRosterImport()
+{
+    const CsvTableFile file = Sample("school-roster.csv");
+    RosterImportWindow preview(file, QStringLiteral("school-roster.csv"), Book(), false);
+    preview.resize(900, 600);
+    preview.show();
+    Shoot(preview, QStringLiteral("roster-import.png"));
+}
+
+// The test editor with a spreadsheet's block pasted at number 1, then the
+// preview of a web-form quiz's scores; the editor is cancelled.
+void ShootScoreImport(frmMain& window, ScriptedPlatform& platform)
+{
+    const QWidgetList before = QApplication::topLevelWidgets();
+    window.mnuEditProperty->trigger();
+    Settle();
+    FormTestSpec* editor = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (!before.contains(widget) && widget->isVisible())
+            editor = qobject_cast<FormTestSpec*>(widget);
+    if (!editor)
+        return;
+    QFile block(QStringLiteral(MIRAVEL_IMPORT_SAMPLES "/spreadsheet-block.tsv"));
+    if (block.open(QIODevice::ReadOnly))
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(block.readAll()));
+    editor->PasteScores(0);
+    Shoot(*editor, QStringLiteral("testspec-paste.png"));
+
+    {
+        const CsvTableFile file = Sample("google-forms-quiz.csv");
+        ScoreImportWindow preview(file, QStringLiteral("google-forms-quiz.csv"), Book(), editor->ScoreGrid(),
+                                  {true, true, true}, {"", "", ""}, editor);
+        preview.resize(1000, 640);
+        preview.show();
+        Shoot(preview, QStringLiteral("score-import.png"));
+    }
+    platform.messageAnswers.push_back(MessageAnswer::Yes);  // drop the pasted scores
+    editor->Command2_Click();
+    Settle();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -102,6 +158,7 @@ int main(int argc, char** argv)
     window.show();
     window.resize(size);
     Shoot(window, QStringLiteral("main-start.png"));
+    ShootRosterImport();
 
     if (!window.openFile(book)) {
         std::cerr << "cannot open " << book.toStdString() << "\n";
@@ -120,6 +177,7 @@ int main(int argc, char** argv)
     Click(window, "2 1 0 0");  // its first test
     Shoot(window, QStringLiteral("view-test.png"));
     ShootEditor(window, QStringLiteral("testspec.png"));
+    ShootScoreImport(window, platform);
     Click(window, "3 1 0 0 0");  // the first viewpoint of that test
     Shoot(window, QStringLiteral("view-viewpoint.png"));
     Click(window, "4 0");  // the evaluation list of the first semester

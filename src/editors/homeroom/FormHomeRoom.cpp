@@ -4,6 +4,7 @@
 #include "core/TextRules.h"
 #include "editors/EditorKeys.h"
 #include "editors/homeroom/HomeRoomRules.h"
+#include "editors/homeroom/StudentIds.h"
 #include "mainwindow/GridMirror.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/frmMain.h"
@@ -33,7 +34,9 @@ const char kCaption[] = "学級の編集";
 const char kAskTransferOut[] =
     "この生徒のデータが失われますがいいですか？（注意：転出以前に登録した試験の平均点は変わりません）";
 
-constexpr int kGridWidth = 3600;  // twips
+constexpr int kGridWidth = 7400;  // twips: number, name, code, account
+constexpr int kCodeWidth = 1300;
+constexpr int kAccountWidth = 2700;
 constexpr int kGridHeight = 5400; // twips
 
 QString U(const char* text) { return QString::fromUtf8(text); }
@@ -131,6 +134,12 @@ void FormHomeRoom::createControls()
     SetInputMode(Text2, InputMode::Hiragana);
     Text2->installEventFilter(this);
     MSFlexGrid1->installEventFilter(this);
+    Text3 = new QLineEdit;
+    Text4 = new QLineEdit;
+    for (QLineEdit* id : {Text3, Text4}) {
+        SetInputMode(id, InputMode::Disabled);
+        id->installEventFilter(this);
+    }
     Command3 = new QPushButton(style()->standardIcon(QStyle::SP_ArrowDown), QString());
     Command3->setAccessibleName(U("次の出席番号に"));
     Command3->setDefault(true);
@@ -142,10 +151,14 @@ void FormHomeRoom::createControls()
     entry->addWidget(Combo2, 0, 1, 1, 2);
     entry->addWidget(LabelFor("生徒の氏名", Text2), 1, 0);
     entry->addWidget(Text2, 1, 1, 1, 2);
-    entry->addWidget(Command3, 2, 1);
-    entry->addWidget(new QLabel(U("次の出席番号に\n[Enter]")), 2, 2);
-    entry->addWidget(Command4, 3, 1);
-    entry->addWidget(new QLabel(U("前の出席番号に")), 3, 2);
+    entry->addWidget(LabelFor("児童コード", Text3), 2, 0);
+    entry->addWidget(Text3, 2, 1, 1, 2);
+    entry->addWidget(LabelFor("アカウント", Text4), 3, 0);
+    entry->addWidget(Text4, 3, 1, 1, 2);
+    entry->addWidget(Command3, 4, 1);
+    entry->addWidget(new QLabel(U("次の出席番号に\n[Enter]")), 4, 2);
+    entry->addWidget(Command4, 5, 1);
+    entry->addWidget(new QLabel(U("前の出席番号に")), 5, 2);
     entry->setColumnStretch(2, 1);
 
     Command5 = new QPushButton(U("転出"));
@@ -174,7 +187,7 @@ void FormHomeRoom::createControls()
     page->addLayout(body);
 
     QWidget* order[] = {Combo1[0], Combo1[1], Combo1[2], Text1,    MSFlexGrid1, Combo2,
-                        Text2,     Command3,  Command4,  Command5, Command1,    Command2};
+                        Text2,     Text3,     Text4,     Command3, Command4,    Command5, Command1, Command2};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -188,6 +201,8 @@ void FormHomeRoom::createControls()
     connect(Command3, &QPushButton::clicked, this, &FormHomeRoom::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &FormHomeRoom::Command4_Click);
     connect(Text2, &QLineEdit::textChanged, this, &FormHomeRoom::Text2_Change);
+    connect(Text3, &QLineEdit::textChanged, this, [this] { Id_Change(kCodeColumn, Text3); });
+    connect(Text4, &QLineEdit::textChanged, this, [this] { Id_Change(kAccountColumn, Text4); });
     connect(Command5, &QPushButton::clicked, this, &FormHomeRoom::Command5_Click);
     connect(Command1, &QPushButton::clicked, this, &FormHomeRoom::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &FormHomeRoom::Command2_Click);
@@ -205,7 +220,8 @@ void FormHomeRoom::Form_Load()
     const double dpiX = LogicalDpiX(this);
     const int frame = 2 * MSFlexGrid1->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int usable = PixelsToTwips(TwipsToPixels(kGridWidth, dpiX) - frame, dpiX);
-    FillRosterGrid(book, roster_, usable - kRosterNumberWidth);
+    FillRosterGrid(book, roster_, usable - kRosterNumberWidth - kCodeWidth - kAccountWidth);
+    AddStudentIdColumns(book, roster_, kCodeWidth, kAccountWidth);
     mirror_->Sync(roster_);
 
     // The box may already read "1" (its first entry), so the move is made here too.
@@ -213,6 +229,8 @@ void FormHomeRoom::Form_Load()
     showStudent(1, false);
     openedHeader_ = headerTexts();
     openedNames_ = RosterNames(roster_);
+    openedCodes_ = RosterColumn(roster_, kCodeColumn);
+    openedAccounts_ = RosterColumn(roster_, kAccountColumn);
 }
 
 std::array<std::string, 4> FormHomeRoom::headerTexts() const
@@ -223,7 +241,8 @@ std::array<std::string, 4> FormHomeRoom::headerTexts() const
 
 bool FormHomeRoom::HasPendingChanges() const
 {
-    return headerTexts() != openedHeader_ || RosterNames(roster_) != openedNames_;
+    return headerTexts() != openedHeader_ || RosterNames(roster_) != openedNames_ ||
+           RosterColumn(roster_, kCodeColumn) != openedCodes_ || RosterColumn(roster_, kAccountColumn) != openedAccounts_;
 }
 
 void FormHomeRoom::showStudent(int studentNo, bool setNumberBox)
@@ -234,22 +253,24 @@ void FormHomeRoom::showStudent(int studentNo, bool setNumberBox)
         Combo2->setEditText(Q(Str(studentNo)));
     }
     MSFlexGrid1->setCurrentCell(studentNo, 1);
-    const QSignalBlocker quiet(Text2);
+    const QSignalBlocker quiet(Text2), quietCode(Text3), quietAccount(Text4);
     Text2->setText(Q(roster_.TextMatrix(studentNo, 1)));
+    Text3->setText(Q(roster_.TextMatrix(studentNo, kCodeColumn)));
+    Text4->setText(Q(roster_.TextMatrix(studentNo, kAccountColumn)));
 }
 
 void FormHomeRoom::Combo2_Change() { showStudent(AttendanceNumberFromText(S(Combo2->currentText())), false); }
 
 void FormHomeRoom::MSFlexGrid1_Click(int row, int col)
 {
-    // Only a name cell chooses a student; the number column and the
-    // headings leave the current one.
-    if (col != 1 || row < 1 || row > kStudents) {
+    // Only a name, code or account cell chooses a student; the number
+    // column and the headings leave the current one.
+    if (col < 1 || row < 1 || row > kStudents) {
         MSFlexGrid1->setCurrentCell(Book().CurrentStudentNo, 1);
         return;
     }
     showStudent(row, true);
-    Text2->setFocus();
+    (col == kCodeColumn ? Text3 : col == kAccountColumn ? Text4 : Text2)->setFocus();
 }
 
 void FormHomeRoom::Command3_Click()
@@ -270,6 +291,12 @@ void FormHomeRoom::Text2_Change()
     mirror_->Sync(roster_);
 }
 
+void FormHomeRoom::Id_Change(int col, const QLineEdit* field)
+{
+    roster_.SetTextMatrix(Book().CurrentStudentNo, col, S(field->text()));
+    mirror_->Sync(roster_);
+}
+
 void FormHomeRoom::Command5_Click()
 {
     const MessageAnswer answer = platform_.ShowMessage(this, U(kAskTransferOut), U(texts::kProgramTitle),
@@ -277,10 +304,13 @@ void FormHomeRoom::Command5_Click()
     if (answer != MessageAnswer::Yes)
         return;
     GradeBook& book = Book();
-    roster_.SetTextMatrix(book.CurrentStudentNo, 1, "");
+    for (int col : {1, kCodeColumn, kAccountColumn})
+        roster_.SetTextMatrix(book.CurrentStudentNo, col, "");
     mirror_->Sync(roster_);
     TransferOut(book, book.CurrentStudentNo);
     openedNames_[book.CurrentStudentNo - 1].clear();
+    openedCodes_[book.CurrentStudentNo - 1].clear();
+    openedAccounts_[book.CurrentStudentNo - 1].clear();
 }
 
 void FormHomeRoom::Command1_Click()
@@ -291,6 +321,8 @@ void FormHomeRoom::Command1_Click()
     entries.ClassName = S(Combo1[2]->currentText());
     entries.TeacherName = S(Text1->text());
     entries.Names = RosterNames(roster_);
+    entries.Codes = RosterColumn(roster_, kCodeColumn);
+    entries.Accounts = RosterColumn(roster_, kAccountColumn);
     if (const auto refused = RegisterHomeRoom(Book(), entries)) {
         platform_.ShowMessage(this, Q(UnstorableEntryMessage(*refused)), U(texts::kProgramTitle),
                               MessageButtons::Ok, MessageIcon::None);
@@ -387,10 +419,24 @@ bool FormHomeRoom::eventFilter(QObject* watched, QEvent* event)
         const int row = MSFlexGrid1->currentRow();
         if (row >= 1 && row <= kStudents && row != Book().CurrentStudentNo)
             showStudent(row, true);
-        Text2->setFocus(Qt::OtherFocusReason);
-        Text2->deselect();
-        Text2->end(false);
-        Text2->insert(key->text());
+        const int col = MSFlexGrid1->currentColumn();
+        QLineEdit* field = col == kCodeColumn ? Text3 : col == kAccountColumn ? Text4 : Text2;
+        field->setFocus(Qt::OtherFocusReason);
+        field->deselect();
+        field->end(false);
+        field->insert(key->text());
+        return true;
+    }
+    if ((watched == Text3 || watched == Text4) && event->type() == QEvent::KeyPress) {
+        // In a code or account the side arrows move the caret; up and down
+        // go to the number before or after, staying in the same column.
+        auto* field = static_cast<QLineEdit*>(watched);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Down && key != Qt::Key_Up && key != Qt::Key_Return && key != Qt::Key_Enter)
+            return QWidget::eventFilter(watched, event);
+        key == Qt::Key_Up ? Command4_Click() : Command3_Click();
+        field->setFocus();
+        field->selectAll();
         return true;
     }
     if (watched == Text2 && event->type() == QEvent::KeyPress) {

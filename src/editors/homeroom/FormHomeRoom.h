@@ -39,6 +39,8 @@ public:
     QGroupBox* Frame1 = nullptr;         // 名簿を作成
     QComboBox* Combo2 = nullptr;         // 出席番号
     QLineEdit* Text2 = nullptr;          // 生徒の氏名
+    QLineEdit* Text3 = nullptr;          // 児童コード
+    QLineEdit* Text4 = nullptr;          // アカウント
     QPushButton* Command3 = nullptr;     // next number (default button)
     QPushButton* Command4 = nullptr;     // previous number
     QPushButton* Command5 = nullptr;     // 転出
@@ -56,6 +58,8 @@ public:
     void Command3_Click();
     void Command4_Click();
     void Text2_Change();
+    // A code or account typed for the current number goes into its column.
+    void Id_Change(int col, const QLineEdit* field);
     void Command5_Click();
     void Command1_Click();
     void Command2_Click();
@@ -80,6 +84,7 @@ private:
     // The header and the names as the opening showed them.
     std::array<std::string, 4> openedHeader_;
     std::array<std::string, kStudents> openedNames_;
+    std::array<std::string, kStudents> openedCodes_, openedAccounts_;
     std::unique_ptr<GridMirror> mirror_;
     bool closed_ = false;
 };

@@ -3,6 +3,7 @@
 #include "core/StepNames.h"
 #include "core/TextRules.h"
 #include "file/FieldText.h"
+#include "file/ImportColumns.h"
 #include "mainwindow/MainWindowTexts.h"
 
 #include <algorithm>
@@ -121,6 +122,12 @@ std::optional<UnstorableEntry> RegisterHomeRoom(GradeBook& book, const HomeRoomE
     book.GradeLevel = std::move(stored.GradeLevel);
     book.ClassName = std::move(stored.ClassName);
     book.TeacherName = std::move(stored.TeacherName);
+    for (int i = 0; i < kStudents; ++i) {
+        if (entries.Codes)
+            book.Evaluation.StudentCodes[i] = StorableId((*entries.Codes)[i]);
+        if (entries.Accounts)
+            book.Evaluation.StudentAccounts[i] = StorableId((*entries.Accounts)[i]);
+    }
     book.StudentCount = 0;
     for (int i = 0; i < kStudents; ++i) {
         book.StudentNames[i] = std::move(stored.Names[i]);
@@ -153,6 +160,8 @@ void TransferOut(GradeBook& book, int studentNo)
         return;
     const int column = studentNo - 1;
     book.StudentNames[column].clear();
+    book.Evaluation.StudentCodes[column].clear();
+    book.Evaluation.StudentAccounts[column].clear();
     for (int slot = 0; slot < kSlots; ++slot)
         book.Scores[slot][column] = kNoValue;
     book.MarkChanged(TransferOutStep(studentNo));

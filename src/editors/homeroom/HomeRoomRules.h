@@ -41,6 +41,8 @@ struct HomeRoomEntries {
     std::string ClassName;
     std::string TeacherName;
     std::array<std::string, kStudents> Names;
+    // Student codes and accounts of numbers 1..40; the book's stay when absent.
+    std::optional<std::array<std::string, kStudents>> Codes, Accounts;
 };
 
 // The names of the roster grid's rows 1..40.
@@ -71,7 +73,7 @@ Integer DefaultRankCountC(int enrolled);
 // the file cannot store, the book is left untouched and that entry returned.
 std::optional<UnstorableEntry> RegisterHomeRoom(GradeBook& book, const HomeRoomEntries& entries);
 
-// Transfer-out of one student: the name and every score of that number are
+// Transfer-out of one student: the name, code, account and every score of that number are
 // gone at once. StudentCount, the other students, the A/C counts and the
 // class averages stored with the tests stay as they are. Marks the document
 // changed.

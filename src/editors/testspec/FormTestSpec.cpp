@@ -3,6 +3,7 @@
 #include "core/GradeBook.h"
 #include "core/TextRules.h"
 #include "editors/EditorKeys.h"
+#include "editors/testspec/ScorePaste.h"
 #include "editors/testspec/ScoreTable.h"
 #include "editors/testspec/TestDate.h"
 #include "editors/testspec/TestRegistration.h"
@@ -59,6 +60,7 @@ FormTestSpec::FormTestSpec(Platform& platform, QWidget* parent)
     setWindowTitle(Q(ts::kWindowCaption));
     setAccessibleName(windowTitle());
     createControls();
+    wireImport();
     setTabOrder();
     AddRegisterShortcut(Command1);
     Form_Load();
@@ -364,6 +366,11 @@ bool FormTestSpec::eventFilter(QObject* watched, QEvent* event)
             continue;
         if (event->type() == QEvent::FocusIn)
             entryGotFocus(k, static_cast<QFocusEvent*>(event)->reason());
+        else if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste) &&
+                 ClipboardHoldsBlock()) {
+            PasteScores(k);
+            return true;
+        }
         else if (event->type() == QEvent::KeyPress && (static_cast<QKeyEvent*>(event)->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
             return entryKeyDown(k, static_cast<QKeyEvent*>(event)->key());
     }
@@ -407,6 +414,9 @@ void FormTestSpec::Command1_Click()
     GradeBook& book = Book();
     const auto& stored = book.SlotTitles[TestSlot(book.CurrentSemester, book.CurrentSubject, book.CurrentTest, 0)];
     const std::string oldTitle = stored[1], oldDate = stored[0];
+    // Accounts met in a score file join the same undo step as the scores.
+    for (const auto& [n, account] : newAccounts_)
+        book.Evaluation.StudentAccounts[n - 1] = account;
     RegisterTest(book, grid_, definition);
     const bool renamed = stored[1] != oldTitle || stored[0] != oldDate;
     leave(true, titleTouched_ || renamed);

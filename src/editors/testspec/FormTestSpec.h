@@ -13,6 +13,7 @@
 #include <QDialog>
 
 #include <array>
+#include <map>
 #include <memory>
 
 class QCalendarWidget;
@@ -28,6 +29,10 @@ namespace miravel {
 
 class GridMirror;
 class Platform;
+
+// The clipboard holds a block of cells (a tab or a line break in its text),
+// not one value for one field.
+bool ClipboardHoldsBlock();
 
 class FormTestSpec : public QDialog {
     Q_OBJECT
@@ -54,6 +59,7 @@ public:
     QPushButton* Command5 = nullptr;  // 欠席
     QPushButton* Command1 = nullptr;  // 登録
     QPushButton* Command2 = nullptr;  // ｷｬﾝｾﾙ
+    QPushButton* Command6 = nullptr;  // 得点の読み込み
     QTableWidget* MSFlexGrid1 = nullptr;
 
     // The score table as data, as the window shows it.
@@ -78,6 +84,11 @@ public:
     // A number typed into 出席番号, on Enter (`entered`) or on leaving the box.
     void Combo2_Typed(bool entered);
     void MSFlexGrid1_Click(int row, int col);
+    // A block copied from a spreadsheet, pasted at the current student from
+    // viewpoint k on (Ctrl+V, 貼り付け).
+    void PasteScores(int k);
+    // 得点の読み込み: scores from a CSV or TSV file, after a preview.
+    void ImportScores();
 
     // Esc is ｷｬﾝｾﾙ.
     void reject() override;
@@ -91,6 +102,10 @@ protected:
 
 private:
     void createControls();
+    void wireImport();
+    // The entry field paste and import start from: the focused one, else
+    // the first assessed.
+    int pasteViewpoint() const;
     void setAccessibleNames();
     void setTabOrder();
     void Form_Load();
@@ -130,6 +145,8 @@ private:
     Held opened_;          // as the opening left it
     std::unique_ptr<GridMirror> mirror_;
     bool titleTouched_ = false;
+    // Accounts a score file met beside a matching name, stored at 登録.
+    std::map<int, std::string> newAccounts_;
     bool leaving_ = false;
 };
 

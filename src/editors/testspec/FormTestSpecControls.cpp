@@ -164,7 +164,10 @@ void FormTestSpec::createControls()
     for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5})
         button->setAutoDefault(false);
     Command3->setDefault(true);
+    Command6 = new QPushButton(Q(ts::kImportScores));
+    Command6->setAutoDefault(false);
     auto* closing = new QHBoxLayout;
+    closing->addWidget(Command6);
     closing->addStretch(1);
     closing->addWidget(Command1);
     closing->addWidget(Command2);
@@ -217,7 +220,7 @@ void FormTestSpec::setTabOrder()
     // closing buttons.
     QWidget* order[] = {Text1,       Text2,       MonthView1, Checks[0], FullMarks[0], Checks[1],
                         FullMarks[1], Checks[2],  FullMarks[2], Combo2,  Entries[0],  Entries[1],
-                        Entries[2],  Command3,    Command4,   Command5,  Command1,     Command2};
+                        Entries[2],  Command3,    Command4,   Command5,  Command6,     Command1,  Command2};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -1,0 +1,131 @@
+#include "mainwindow/RosterImportWindow.h"
+
+#include "core/TextRules.h"
+#include <algorithm>
+#include "mainwindow/ImportPreview.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace miravel {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+const QColor kRefusedColour(255, 220, 220);
+const QColor kDoubtColour(255, 245, 200);
+const QColor kSkippedColour(235, 235, 235);
+
+} // namespace
+
+RosterImportWindow::RosterImportWindow(const CsvTableFile& file, const QString& path, const GradeDocument& book,
+                                       bool onlyEmpty, QWidget* parent)
+    : QDialog(parent), file_(file), book_(book), onlyEmpty_(onlyEmpty)
+{
+    setWindowTitle(QStringLiteral("名簿の読み込み"));
+    setAccessibleName(windowTitle());
+    const ImportColumns found = DetectColumns(file.rows);
+
+    NameColumn = ColumnChooser(file.rows, false);
+    NumberColumn = ColumnChooser(file.rows, true);
+    AccountColumn = ColumnChooser(file.rows, true);
+    CodeColumn = ColumnChooser(file.rows, true);
+    ChooseColumn(NameColumn, std::max(found.name, 0));
+    ChooseColumn(NumberColumn, found.number);
+    ChooseColumn(AccountColumn, found.account);
+    ChooseColumn(CodeColumn, found.code);
+    HeaderRow = new QCheckBox(QStringLiteral("1行目は見出し（読み込まない）(&H)"));
+    HeaderRow->setChecked(found.header);
+
+    auto* choices = new QFormLayout;
+    choices->addRow(QStringLiteral("氏名の列(&N)"), NameColumn);
+    choices->addRow(QStringLiteral("出席番号の列(&B)"), NumberColumn);
+    choices->addRow(QStringLiteral("アカウント（IDかメール）の列(&A)"), AccountColumn);
+    choices->addRow(QStringLiteral("児童コードの列(&C)"), CodeColumn);
+    choices->addRow(QString(), HeaderRow);
+
+    Rows = new QTableWidget;
+    Rows->setAccessibleName(QStringLiteral("ファイルの行"));
+    Rows->setSelectionMode(QAbstractItemView::NoSelection);
+    ShowFileRows(Rows, file.rows, 3, {QStringLiteral("出席番号"), QStringLiteral("氏名"), QStringLiteral("注意")});
+    Rows->setMinimumSize(720, 360);
+
+    Summary = new QLabel;
+    Summary->setWordWrap(true);
+    auto* buttons = new QDialogButtonBox;
+    Import = buttons->addButton(QStringLiteral("読み込む"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(new QLabel(FileLine(path, file.encoding)));
+    if (onlyEmpty)
+        page->addWidget(new QLabel(QStringLiteral("名簿に名前があるので、空いている出席番号にだけ入れます。"
+                                                  "名簿にある児童には、空いている児童コードとアカウントだけを加えます。")));
+    page->addLayout(choices);
+    page->addWidget(Rows, 1);
+    page->addWidget(Summary);
+    page->addWidget(buttons);
+
+    for (QComboBox* chooser : {NameColumn, NumberColumn, AccountColumn, CodeColumn})
+        connect(chooser, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { Refresh(); });
+    connect(HeaderRow, &QCheckBox::toggled, this, [this] { Refresh(); });
+    Refresh();
+}
+
+void RosterImportWindow::Refresh()
+{
+    ImportColumns columns;
+    columns.name = ChosenColumn(NameColumn);
+    columns.number = ChosenColumn(NumberColumn);
+    columns.account = ChosenColumn(AccountColumn);
+    columns.code = ChosenColumn(CodeColumn);
+    const bool header = HeaderRow->isChecked();
+    plan_ = PlanRoster(file_.rows, columns, header, book_, onlyEmpty_);
+
+    for (int r = 0; r < Rows->rowCount(); ++r)
+        for (int c = 0; c < 3; ++c)
+            Rows->setItem(r, c, new QTableWidgetItem);
+    if (header && Rows->rowCount() > 0)
+        Rows->item(0, 2)->setText(QStringLiteral("見出し"));
+    QStringList refusals;
+    for (const RosterRow& row : plan_.rows) {
+        const int r = row.fileRow - 1;
+        Rows->item(r, 0)->setText(row.number > 0 ? Q(Str(row.number)) : QString());
+        Rows->item(r, 1)->setText(Q(row.name));
+        Rows->item(r, 2)->setText(Q(row.note));
+        QColor colour;
+        if (row.state == RosterRowState::Refused) {
+            colour = kRefusedColour;
+            refusals << QString::number(row.fileRow) + QStringLiteral("行目：") + Q(row.note);
+        } else if (row.state == RosterRowState::Skipped || row.state == RosterRowState::Kept) {
+            colour = kSkippedColour;
+        } else if (!row.note.empty()) {
+            colour = kDoubtColour;
+        }
+        if (colour.isValid())
+            for (int c = 0; c < 3; ++c)
+                Rows->item(r, c)->setBackground(colour);
+    }
+    Rows->resizeColumnsToContents();
+
+    QString text = QString::number(plan_.stored) + QStringLiteral("人の名前を出席番号に入れます。");
+    if (!refusals.isEmpty())
+        text += QStringLiteral("読み込めない行（") + QString::number(refusals.size()) + QStringLiteral("行）：") +
+                refusals.join(QStringLiteral("、"));
+    Summary->setText(text);
+    Import->setEnabled(plan_.stored > 0 || std::any_of(plan_.rows.begin(), plan_.rows.end(), [](const RosterRow& row) {
+                           return row.state == RosterRowState::Kept;
+                       }));
+}
+
+} // namespace miravel

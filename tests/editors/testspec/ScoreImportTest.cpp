@@ -1,0 +1,87 @@
+// Scores from elsewhere: a spreadsheet block pasted, a score file matched to
+// the students, and one block pasted in the window and registered.
+
+#include "editors/testspec/ScoreImport.h"
+#include "editors/testspec/ScorePaste.h"
+#include "editors/testspec/ScoreTable.h"
+#include "editors/testspec/TestSpecWindowSupport.h"
+#include "support/Books.h"
+#include <QClipboard>
+
+namespace miravel::test {
+namespace {
+
+TEST(ScoreImport, PointsOfACell)
+{
+    const struct { const char* cell; const char* entry; int fullMarks; } cases[] = {
+        {"8 / 10", "8", 10}, {"8/10", "8", 10}, {" 7 ", "7", -1}, {"*", "*", -1}, {"8 / x", "8 / x", -1}, {"", "", -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(std::make_pair(PointsOfCell(c.cell).entry, PointsOfCell(c.cell).fullMarks.value_or(-1)),
+                  std::make_pair(std::string(c.entry), c.fullMarks)) << c.cell;
+}
+
+TEST(ScoreImport, PasteGoesToFollowingNumbersAndAssessedViewpoints)
+{
+    auto book = ClassBook({"a", "b", "c", "d", ""});
+    TextGrid grid(0, 0);
+    LayoutScoreTable(*book, grid, TestSlot(0, 0, 0, 0), 7800);
+    const ViewpointChecks checks{true, false, true};  // viewpoint 2 not assessed
+    const PasteResult result = PasteBlock(*book, grid, ClipboardBlock("30\t40\t9\r\n60\t\r\n*\t120\n\t1\n"), 2, 0,
+                                          checks, {"50", "", ""});
+    EXPECT_EQ(result.pasted, 3);
+    // Row 0 goes to number 2, its column 1 to viewpoint 3.
+    EXPECT_EQ((std::array{grid.TextMatrix(2, 2), grid.TextMatrix(2, 4), grid.TextMatrix(2, 5), grid.TextMatrix(4, 2)}),
+              (std::array<std::string, 4>{" 30", " 40", " 70", "*"}));
+    const struct { int number, viewpoint; const char* reason; } refused[] = {
+        {2, -1, "貼り付ける観点がありません"}, {3, 0, "得点が配点を超えています｡ "},
+        {4, 2, "得点が100点を超えています｡ "}, {5, 2, "名前のない出席番号です"}};
+    ASSERT_EQ(result.refused.size(), std::size(refused));
+    for (std::size_t i = 0; i < std::size(refused); ++i)
+        EXPECT_EQ(std::tie(result.refused[i].number, result.refused[i].viewpoint, result.refused[i].reason),
+                  std::make_tuple(refused[i].number, refused[i].viewpoint, std::string(refused[i].reason))) << i;
+    EXPECT_EQ(PasteBlock(*book, grid, ClipboardBlock("\n7"), 5, 0, checks, {}).refused[0].reason, "名簿にない出席番号です");
+}
+
+TEST(ScoreImport, RowsMatchByAccountNumberOrName)
+{
+    auto book = ClassBook({"山田　太郎", "田中 花子", "佐藤 一", "鈴木 二"});
+    book->Evaluation.StudentAccounts[0] = "yamada@x.jp";
+    book->Evaluation.StudentAccounts[3] = "suzuki@x.jp";
+    TextGrid grid(0, 0);
+    LayoutScoreTable(*book, grid, TestSlot(0, 0, 0, 0), 7800);
+    const auto rows = ParseCsv("メール,名前,スコア\nYamada@x.jp,別名,8 / 10\ntanaka@x.jp,田中花子,9 / 10\n"
+                               "s@x.jp,佐藤 一,5 / 10\n,佐藤 一,6 / 10\nz@x.jp,鈴木 二,7 / 10\n,山本,3 / 10\n",
+                               ',');
+    const ScoreColumns columns = DetectScoreColumns(rows, {true, true, true});
+    const ScoreImportPlan plan = PlanScoreImport(*book, grid, rows, columns, {true, true, true}, {"", "", ""});
+    EXPECT_EQ(std::make_pair(columns.points[0], plan.offeredFullMarks[0].value_or(0)), std::make_pair(2, 10));
+    const struct { int number; const char* refusal; const char* account; } expected[] = {
+        {1, "", ""}, {2, "", "tanaka@x.jp"}, {3, "同じ生徒の行が複数あります", "s@x.jp"},
+        {3, "同じ生徒の行が複数あります", ""}, {4, "アカウントが名簿と違います", ""},
+        {0, "名簿に該当する生徒がいません", ""}};
+    ASSERT_EQ(plan.rows.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i)
+        EXPECT_EQ(std::tie(plan.rows[i].number, plan.rows[i].refusal, plan.rows[i].newAccount),
+                  std::make_tuple(expected[i].number, std::string(expected[i].refusal), std::string(expected[i].account)))
+            << i;
+    EXPECT_EQ(std::make_pair(plan.taken, ApplyScoreImport(*book, grid, plan, {})), std::make_pair(2, 2));
+    EXPECT_EQ(grid.TextMatrix(2, 2), " 9");
+}
+
+TEST_F(TestSpecWindow, PastedBlockIsRegistered)
+{
+    ASSERT_TRUE(openEditor({"a", "b", "c"}));
+    QGuiApplication::clipboard()->setText(U("10\t20\t30\n40\t50\t60\n"));
+    key(Qt::Key_Down);
+    QTest::keySequence(focus(), QKeySequence::Paste);
+    ASSERT_TRUE(!platform.messages.empty() && platform.messages[0].text.startsWith(U(" 6 個の得点を貼り付けました。")));
+    EXPECT_EQ(entry(2)->text(), U(" 30"));
+    QTest::mouseClick(editor->Command1, Qt::LeftButton);
+    settle();
+    const auto& scores = Book().Scores;  // the block went to numbers 2 and 3
+    EXPECT_EQ((std::array{scores[TestSlot(0, 0, 0, 3)][1], scores[TestSlot(0, 0, 0, 2)][2], scores[TestSlot(0, 0, 0, 0)][0]}),
+              (std::array{60.0f, 60.0f, kNoValue}));
+}
+
+} // namespace
+} // namespace miravel::test

@@ -1,0 +1,70 @@
+// Tables from other programs: which encoding, which columns, where each
+// roster row goes.
+
+#include "file/RosterTable.h"
+#include "support/Books.h"
+#include <gtest/gtest.h>
+
+namespace miravel {
+namespace {
+
+TEST(TableImport, EncodingToldApartByTheBytes)
+{
+    const struct { std::string bytes; bool read; TextEncoding encoding; } cases[] = {
+        {"\xEF\xBB\xBF" "氏名\r\n山田", true, TextEncoding::Utf8Bom}, {"氏名,山田", true, TextEncoding::Utf8},
+        {"\x8E\x81\x96\xBC,\x8E\x52\x93\x63", true, TextEncoding::Cp932},  // 氏名,山田
+        {"\xEF\xBB\xBF\x8E\x81", false, {}}, {"\xED\xA0\x80", false, {}}};  // BOM but no UTF-8; a surrogate
+    for (const auto& c : cases) {
+        DecodedText decoded;
+        EXPECT_EQ(!DecodeTextBytes(c.bytes, decoded), c.read) << c.bytes;
+        if (c.read)
+            EXPECT_EQ(std::make_pair(decoded.encoding, decoded.text.substr(0, 6)), std::make_pair(c.encoding, std::string("氏名")));
+    }
+}
+
+TEST(TableImport, ColumnsFromTheHeaderOrTheCells)
+{
+    const std::pair<const char*, ColumnKind> cases[] = {
+        {"氏名", ColumnKind::Name},     {"名前", ColumnKind::Name},     {"氏名かな", ColumnKind::Other},
+        {"出席番号", ColumnKind::Number}, {" 番号 ", ColumnKind::Number}, {"児童番号", ColumnKind::Code},
+        {"メールアドレス", ColumnKind::Account}, {"ID", ColumnKind::Other}};
+    for (const auto& [cell, kind] : cases)
+        EXPECT_EQ(HeaderKind(cell), kind) << cell;
+    const auto rows = ParseCsv("1,1,\"山田,太郎\",a@x.jp\n1,2,田中,b@x.jp\n", ',');
+    const ImportColumns guessed = DetectColumns(rows);
+    EXPECT_EQ(rows[0][2], "山田,太郎");
+    EXPECT_EQ((std::array{guessed.header, guessed.number == 1, guessed.name == 2, guessed.account == 3}),
+              (std::array{false, true, true, true}));  // column 0 repeats its number
+    EXPECT_TRUE(IsRosterTable(rows));
+    EXPECT_FALSE(IsRosterTable(ParseCsv("山田,田中\n佐藤,鈴木\n", ',')));
+}
+
+TEST(TableImport, RosterRowsGoToTheirNumbersWithGapsAndRefusals)
+{
+    const auto rows = ParseCsv("学年,出席番号,氏名,氏名かな,児童コード\n1,2,山田　太郎,,S2\n1,4,𠮷田,,S4\n"
+                               "1,5,佐?木,,S5\n1,2,田中,,S9\n1,41,鈴木,,S41\n1,6,,,S6\n", ',');
+    auto book = test::FreshBook();
+    const RosterPlan plan = PlanRoster(rows, DetectColumns(rows), true, *book, false);
+    const struct { int number; RosterRowState state; const char* note; } expected[] = {
+        {2, RosterRowState::Stored, ""}, {4, RosterRowState::Refused, "「𠮷」はファイルに保存できない文字です"},
+        {5, RosterRowState::Stored, "文字が失われている可能性があります"},
+        {2, RosterRowState::Refused, "出席番号 2が重なっています"},
+        {0, RosterRowState::Refused, "出席番号が1から40の数ではありません"}, {0, RosterRowState::Skipped, "氏名がありません"}};
+    ASSERT_EQ(plan.rows.size(), std::size(expected));
+    for (std::size_t i = 0; i < plan.rows.size(); ++i)
+        EXPECT_EQ(std::tie(plan.rows[i].number, plan.rows[i].state, plan.rows[i].note),
+                  std::tie(expected[i].number, expected[i].state, expected[i].note)) << i;
+    ApplyRosterPlan(*book, plan);
+    EXPECT_EQ(std::tie(book->StudentCount, book->StudentNames[1], book->StudentNames[3], book->Evaluation.StudentCodes[1]),
+              std::make_tuple(Integer{5}, std::string("山田　太郎"), std::string(), std::string("S2")));
+
+    // Into a roster with names: only empty numbers; a known name keeps its number.
+    auto named = test::ClassBook({"山田 太郎", "", "佐藤"});
+    const RosterPlan gaps =
+        PlanRoster(ParseCsv("氏名\n佐藤\n鈴木\n山田太郎\n", ','), {0, -1, -1, -1, true}, true, *named, true);
+    EXPECT_EQ(std::make_tuple(gaps.rows[0].state, gaps.rows[1].number, gaps.rows[2].number),
+              std::make_tuple(RosterRowState::Kept, 2, 1));
+}
+
+} // namespace
+} // namespace miravel
