@@ -1,6 +1,7 @@
 #include "file/SavedVersions.h"
 
 #include "file/CompanionFile.h"
+#include "file/ProtectedBook.h"
 #include "file/RecoveryCopy.h"
 #include "file/SafeWrite.h"
 
@@ -82,7 +83,9 @@ FileResult keepCompanion(const std::string& bookPath, const fs::path& folder, co
 {
     const std::string companion = CompanionPath(bookPath);
     std::error_code missing;
-    if (!fs::exists(fs::u8path(companion), missing))
+    // A protected book carries its settings; a settings file left beside it
+    // from its plain days is no part of it and is never copied in plain.
+    if (!fs::exists(fs::u8path(companion), missing) || IsProtectedBookFile(bookPath))
         return std::nullopt;
     std::string bytes;
     if (auto error = ReadWholeFile(companion, bytes))
