@@ -142,12 +142,30 @@ std::unique_ptr<BookKey> BookKey::Create(std::string_view password, const KdfCos
     return key;
 }
 
+std::unique_ptr<BookKey> BookKey::Copy(const BookKey& key)
+{
+    std::unique_ptr<BookKey> copy(new BookKey);
+    copy->key_ = static_cast<unsigned char*>(sodium_malloc(kKeySize));
+    if (!copy->key_)
+        return nullptr;
+    std::memcpy(copy->key_, key.key_, kKeySize);
+    std::memcpy(copy->salt_, key.salt_, kSaltSize);
+    copy->cost_ = key.cost_;
+    return copy;
+}
+
 BookKey::~BookKey()
 {
     if (key_) {
         sodium_memzero(key_, kKeySize);
         sodium_free(key_);
     }
+}
+
+bool PasswordMatches(const BookKey& key, std::string_view password)
+{
+    const auto again = BookKeyAccess::Derive(password, BookKeyAccess::Salt(key), key.Cost());
+    return again && sodium_memcmp(BookKeyAccess::Master(*again), BookKeyAccess::Master(key), kKeySize) == 0;
 }
 
 bool IsProtectedBook(std::string_view bytes) { return bytes.substr(0, kMagicSize) == kMagic; }

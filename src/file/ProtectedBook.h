@@ -19,6 +19,7 @@
 
 #include "core/EvaluationSettings.h"
 #include "core/GradeBook.h"
+#include "core/PasswordRules.h"
 #include "file/FileError.h"
 #include "file/SafeWrite.h"
 
@@ -28,8 +29,6 @@
 #include <string_view>
 
 namespace miravel {
-
-constexpr std::size_t kMinimumPasswordLength = 8;
 
 struct KdfCost {
     std::uint32_t operations = 0;
@@ -54,6 +53,8 @@ public:
     // A key for a new password: a fresh salt. Null with `error` set when the
     // memory for the derivation cannot be had.
     static std::unique_ptr<BookKey> Create(std::string_view password, const KdfCost& cost, FileResult& error);
+    // The same key in locked memory of its own (null when none can be had).
+    static std::unique_ptr<BookKey> Copy(const BookKey& key);
     ~BookKey();
     BookKey(const BookKey&) = delete;
     BookKey& operator=(const BookKey&) = delete;
@@ -68,6 +69,9 @@ private:
     unsigned char salt_[16] = {};
     KdfCost cost_;
 };
+
+// True when `password` gives this key (checked by deriving it again).
+bool PasswordMatches(const BookKey& key, std::string_view password);
 
 // True when the bytes begin as a protected book does, whatever the file's name.
 bool IsProtectedBook(std::string_view bytes);

@@ -7,7 +7,9 @@
 #include "core/GradeBook.h"
 #include "file/CompanionFile.h"
 #include "core/UndoHistory.h"
+#include "file/ClassSettingsRecord.h"
 #include "file/GradeBookFile.h"
+#include "file/ProtectedBook.h"
 #include "file/RecoveryCopy.h"
 #include "file/SafeWrite.h"
 #include "file/SameFile.h"
@@ -15,6 +17,7 @@
 #include "mainwindow/FailureText.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/NavigationTree.h"
+#include "mainwindow/ProtectionTexts.h"
 #include "mainwindow/RecoveryKeeper.h"
 #include "grades/GridBase.h"
 #include "platform/BookLock.h"
@@ -67,6 +70,7 @@ void frmMain::mnuFileNew_Click()
     GradeBook& book = Book();
     book.SchoolYear = texts::kNotRegisteredYet;
     book.CurrentFilePath.clear();
+    setKey(nullptr);
     book.CurrentNodeKey = texts::kClassNodeKey;
     TreeView1_refresh();
     // Nothing is lost yet: only a change makes leaving ask.
@@ -110,6 +114,11 @@ bool frmMain::openHeldFile(const QString& path)
     if (!loadGradeBook(path))
         return false;
     showOpenedDocument(true);
+    // Settings taken from the class record are not beside the book yet.
+    if (settingsFromRecord_) {
+        Book().SavedState = true;
+        UpdateCaption();
+    }
     return true;
 }
 
@@ -165,11 +174,18 @@ frmMain::RecoveryAnswer frmMain::offerRecovery(const RecoveryRecord& copy)
 bool frmMain::restoreCopy(const RecoveryRecord& copy)
 {
     auto document = std::make_unique<GradeDocument>();
-    if (const FileResult error = ReadGradeBook(copy.copyPath, *document)) {
+    std::unique_ptr<BookKey> key;
+    if (IsProtectedBookFile(copy.copyPath)) {
+        // The copy of a protected book opens with the book's password.
+        const QString shown = copy.originalPath.empty() ? message(texts::kNeverSavedBook) : DisplayPath(copy.originalPath);
+        if (!readProtected(copy.copyPath, shown, *document, key))
+            return false;
+    } else if (const FileResult error = ReadGradeBook(copy.copyPath, *document)) {
         inform(FailureText(texts::kCannotReadRecovery, DisplayPath(copy.copyPath), *error));
         return false;
+    } else {
+        readCompanionOf(copy.copyPath, document->Evaluation);
     }
-    readCompanionOf(copy.copyPath, document->Evaluation);
     // Bound to the original file: Save writes it as usual; a book that was
     // never saved comes back as a new one, whose Save asks for a name.
     if (!copy.originalPath.empty() && !takeBook(QFile::decodeName(copy.originalPath.c_str())))
@@ -177,6 +193,7 @@ bool frmMain::restoreCopy(const RecoveryRecord& copy)
     GradeBook& book = Book();
     book.CurrentFilePath = copy.originalPath;
     book.ReplaceDocument(std::move(*document));
+    setKey(std::move(key));
     // The teacher chose the copy over the file as it is now.
     noteDiskState(copy.originalPath, StampOf(copy.originalPath));
     showOpenedDocument(!copy.originalPath.empty());
@@ -193,15 +210,25 @@ bool frmMain::loadGradeBook(const QString& path)
     // leaves the program as it was.
     auto document = std::make_unique<GradeDocument>();
     const DiskStamp stamp = StampOf(LocalPath(path)); // before reading: a change meanwhile shows at Save
-    if (const FileResult error = ReadGradeBook(LocalPath(path), *document)) {
-        platform_.ShowMessage(this, FailureText(texts::kNotAGradeBook, path, *error),
-                              message(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
-        return false;
+    std::unique_ptr<BookKey> key;
+    settingsFromRecord_ = false;
+    if (IsProtectedBookFile(LocalPath(path))) {
+        // Recognised by its first bytes, whatever its name.
+        if (!readProtected(LocalPath(path), DisplayPath(LocalPath(path)), *document, key))
+            return false;
+    } else {
+        if (const FileResult error = ReadGradeBook(LocalPath(path), *document)) {
+            platform_.ShowMessage(this, FailureText(texts::kNotAGradeBook, path, *error),
+                                  message(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
+            return false;
+        }
+        readCompanionOf(LocalPath(path), document->Evaluation);
+        adviseMissingSettings(LocalPath(path), *document);
     }
-    readCompanionOf(LocalPath(path), document->Evaluation);
     GradeBook& book = Book();
     book.CurrentFilePath = LocalPath(path);
     book.ReplaceDocument(std::move(*document));
+    setKey(std::move(key));
     noteDiskState(book.CurrentFilePath, stamp);
     return true;
 }
@@ -220,17 +247,30 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
         return SaveOutcome::Cancelled;
     keepVersionBeforeSaving(path);
     SaveReport report;
-    if (const FileResult error = WriteGradeBook(LocalPath(path), book, report)) {
-        platform_.ShowMessage(this, FailureText(texts::kCannotSave, path, *error), message(texts::kProgramTitle),
-                              MessageButtons::Ok, MessageIcon::None);
-        return SaveOutcome::Failed;
-    }
-    // The evaluation settings live beside the book, under its new name
-    // after Save As.
-    if (const FileResult error = WriteCompanion(LocalPath(path), book.Evaluation)) {
-        platform_.ShowMessage(this, FailureText(texts::kCannotSave, DisplayPath(CompanionPath(LocalPath(path))), *error),
-                              message(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
-        return SaveOutcome::Failed;
+    if (isProtected()) {
+        // A protected book is one sealed file holding book and settings.
+        if (const FileResult error = WriteProtectedBook(LocalPath(path), book, *key_, report)) {
+            platform_.ShowMessage(this, FailureText(texts::kCannotSave, path, *error), message(texts::kProgramTitle),
+                                  MessageButtons::Ok, MessageIcon::None);
+            return SaveOutcome::Failed;
+        }
+    } else {
+        if (const FileResult error = WriteGradeBook(LocalPath(path), book, report)) {
+            platform_.ShowMessage(this, FailureText(texts::kCannotSave, path, *error), message(texts::kProgramTitle),
+                                  MessageButtons::Ok, MessageIcon::None);
+            return SaveOutcome::Failed;
+        }
+        // The evaluation settings live beside the book, under its new name
+        // after Save As.
+        if (const FileResult error = WriteCompanion(LocalPath(path), book.Evaluation)) {
+            platform_.ShowMessage(this, FailureText(texts::kCannotSave, DisplayPath(CompanionPath(LocalPath(path))), *error),
+                                  message(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
+            return SaveOutcome::Failed;
+        }
+        // Remembered per class, for a copy of the book that travels without its settings file.
+        if (!platform_.DataFolder().isEmpty())
+            WriteClassRecord(LocalPath(platform_.DataFolder()), book,
+                             platform_.Now().toString(QStringLiteral("yyyy/MM/dd HH:mm")).toStdString());
     }
     noteDiskState(LocalPath(path), StampOf(LocalPath(path)));
     book.SavedState = false;
@@ -244,10 +284,10 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
     return SaveOutcome::Saved;
 }
 
-frmMain::SaveOutcome frmMain::saveAs()
+frmMain::SaveOutcome frmMain::saveAs(const QString& suggested)
 {
-    const QString path =
-        platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(texts::kGradeBookFilter));
+    const char* filter = isProtected() ? texts::kProtectedFilter : texts::kGradeBookFilter;
+    const QString path = platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(filter), suggested);
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
     const std::string& openBook = Book().CurrentFilePath;
@@ -334,6 +374,7 @@ void frmMain::mnuFileClose_Click()
     GradeBook& book = Book();
     InitDefaults(book);
     book.CurrentFilePath.clear();
+    setKey(nullptr);
     history_->Reset(book);
     TreeView1->Clear();
     pane_.Grid.Clear();

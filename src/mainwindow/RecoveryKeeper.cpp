@@ -63,7 +63,7 @@ void RecoveryKeeper::WriteNow()
         RecoveryFilesFor(QFile::encodeName(folder_).toStdString(), original, CurrentProcessId());
     record.time = now_().toStdString();
     sinceLastCopy_.start();
-    if (const FileResult error = WriteRecoveryCopy(record, book)) {
+    if (const FileResult error = WriteRecoveryCopy(record, book, key_)) {
         if (!failureNoted_)
             note_(QString::fromUtf8(texts::kCannotWriteRecovery) + QString::fromStdString(error->Message()));
         failureNoted_ = true;

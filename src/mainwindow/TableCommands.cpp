@@ -22,6 +22,8 @@ namespace miravel {
 
 void frmMain::mnuCSVSaveAs_Click()
 {
+    if (!confirmPlainExport())
+        return;
     const QString path = platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(texts::kCsvFilter));
     if (path.isEmpty())
         return;

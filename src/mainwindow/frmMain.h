@@ -33,11 +33,13 @@ class GridMirror;
 class PaneDivider;
 class NavigationTree;
 class BookLock;
+class BookKey;
 class Platform;
 class RecoveryKeeper;
 class UndoHistory;
 struct RecoveryRecord;
 struct EvaluationSettings;
+struct GradeDocument;
 
 // The editor windows the edit command opens.
 enum class EditorKind { HomeRoom, SubjectSpec, SemesterSpec, TestSpec, EvaluationMethod };
@@ -78,6 +80,7 @@ public:
     QAction* mnuFileSave = nullptr;
     QAction* mnuFileSaveAs = nullptr;
     QAction* mnuFileVersions = nullptr;
+    QAction* mnuFilePassword = nullptr;  // パスワードの設定
     QAction* mnuCSVSaveAs = nullptr;
     QAction* mnuFilePageSetup = nullptr;
     QAction* mnuFilePrint = nullptr;
@@ -153,6 +156,7 @@ public:
     bool mnuFileSaveAs_Click();
     void mnuFileExit_Click();
     void mnuFileVersions_Click();
+    void mnuFilePassword_Click();
     void mnuEditUndo_Click();
     void mnuEditRedo_Click();
     void mnuCSVSaveAs_Click();
@@ -209,7 +213,7 @@ private:
     bool askToSaveBeforeLeaving();
     // Save when Save is offered, else Save As when that is offered.
     SaveOutcome saveDocument();
-    SaveOutcome saveAs();
+    SaveOutcome saveAs(const QString& suggested = QString());
     SaveOutcome saveTo(const QString& path);
     bool loadGradeBook(const QString& path);
     // The evaluation settings beside a book; a damaged file is named in a
@@ -238,6 +242,22 @@ private:
     bool restoreCopy(const RecoveryRecord& copy);
     static void documentChangedHook(bool registered);
     static void documentChangedHook(const std::string& step);
+
+    // Password-protected books. The key of the book open (null for a plain
+    // book) is derived once when it is opened or protected and wiped when it
+    // closes; every copy of the book is sealed with it.
+    bool isProtected() const { return key_ != nullptr; }
+    void setKey(std::unique_ptr<BookKey> key);
+    // Asks for the password of the protected file at `file` (named by
+    // `shown`) until it opens, the teacher cancels, or the file is damaged;
+    // the key derived is handed over in `key`.
+    bool readProtected(const std::string& file, const QString& shown, GradeDocument& document,
+                       std::unique_ptr<BookKey>& key);
+    // Once per book: exports and printouts leave the protection behind.
+    bool confirmPlainExport();
+    void offerToDeletePlainFiles(const std::string& plainBook);
+    // A plain book opened without its settings file.
+    void adviseMissingSettings(const std::string& bookPath, GradeDocument& document);
 
     // Undo, redo and saved versions.
     // Undo and redo as the history and the editors allow, with the names of
@@ -268,6 +288,9 @@ private:
     std::string diskPath_;   // the file as last read or written
     DiskStamp diskStamp_;
     std::unique_ptr<UndoHistory> history_;
+    std::unique_ptr<BookKey> key_;
+    bool exportConfirmed_ = false;   // the plain-export question was answered Yes for this book
+    bool settingsFromRecord_ = false; // the open book took its settings from the class record
     PaneLayout layout_;
     int treeFrameTwips_ = 0;  // the divider as the teacher left it; 0 = the resize rule
     CommandState commands_;

@@ -2,11 +2,14 @@
 
 #include "platform/DateFormat.h"
 #include "platform/FileFilter.h"
+#include "platform/PasswordWindow.h"
 #include "platform/HelpViewer.h"
 #include "platform/ManualLocation.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -73,11 +76,14 @@ QString QtPlatform::GetOpenFileName(QWidget* parent, const QString& title, const
     return path;
 }
 
-QString QtPlatform::GetSaveFileName(QWidget* parent, const QString& title, const QString& filter)
+QString QtPlatform::GetSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                    const QString& suggested)
 {
     // The dialog adds the extension to a name typed without one, and asks
     // before replacing a file that exists under the name it then has.
     QFileDialog dialog(parent, title, lastFolder_, QtFileFilter(filter));
+    if (!suggested.isEmpty())
+        dialog.selectFile(suggested);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(DefaultSuffix(filter));
     const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
@@ -86,6 +92,27 @@ QString QtPlatform::GetSaveFileName(QWidget* parent, const QString& title, const
     GiveBackFocus(parent);
     rememberFolder(path);
     return path;
+}
+
+QString QtPlatform::AskPassword(QWidget* parent, const QString& text)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Miravel"));
+    dialog.setLabelText(text);
+    dialog.setTextEchoMode(QLineEdit::Password);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("ｷｬﾝｾﾙ"));
+    const QString password = dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    GiveBackFocus(parent);
+    return password;
+}
+
+PasswordAnswer QtPlatform::AskPasswordSettings(QWidget* parent, bool isProtected)
+{
+    PasswordWindow window(isProtected, parent);
+    const PasswordAnswer answer = window.exec() == QDialog::Accepted ? window.Answer() : PasswordAnswer{};
+    GiveBackFocus(parent);
+    return answer;
 }
 
 void QtPlatform::rememberFolder(const QString& path)

@@ -20,7 +20,10 @@ public:
     MessageAnswer ShowMessage(QWidget* parent, const QString& text, const QString& title, MessageButtons buttons,
                               MessageIcon icon) override;
     QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
-    QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                            const QString& suggested = QString()) override;
+    QString AskPassword(QWidget* parent, const QString& text) override;
+    PasswordAnswer AskPasswordSettings(QWidget* parent, bool isProtected) override;
 
     QPrinter& Printer() override;
     bool ShowPageSetup(QWidget* parent, const QString& title) override;
