@@ -1,0 +1,70 @@
+// A book given a password in the window: no copy of it is ever plain.
+
+#include "WindowTestSupport.h"
+
+#include "mainwindow/ProtectionTexts.h"
+#include "mainwindow/RecoveryKeeper.h"
+
+#include <QDirIterator>
+
+namespace miravel::test {
+namespace {
+
+const std::vector<std::string> kNames = {"山田 花子", "田中 一郎", "佐藤 次郎", "鈴木 三郎"};
+
+class ProtectedWindow : public WindowTest {
+protected:
+    // Every file under the test's folder (the data folder included), and
+    // none holds a name in UTF-8, code page 932 or UTF-16.
+    int expectNoNameAnywhere()
+    {
+        int files = 0;
+        for (QDirIterator it(dir.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext(); ++files) {
+            const QByteArray bytes = readAll(it.next());
+            for (const std::string& name : kNames) {
+                const QString text = QString::fromStdString(name);
+                for (const QByteArray& form : {QByteArray::fromStdString(name), QByteArray::fromStdString(*Utf8ToCp932(name)),
+                                               QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2)})
+                    EXPECT_FALSE(bytes.contains(form)) << it.filePath().toStdString() << " " << name;
+            }
+        }
+        return files;
+    }
+};
+
+TEST_F(ProtectedWindow, BackupRecoveryCopyAndVersionsAreSealed)
+{
+    platform.dataFolder = path(QStringLiteral("data"));
+    start();
+    const QString plain = writeBook(QStringLiteral("3年1組.txt"), {kNames[0], kNames[1]});
+    open(plain);
+    const QString sealed = path(QStringLiteral("3年1組.mrvl"));
+    platform.passwordSettingsAnswers.push_back({PasswordAction::Set, QString(), U("password1")});
+    platform.fileAnswers.push_back(sealed);
+    platform.messageAnswers.push_back(MessageAnswer::Yes);  // the plain book goes
+    window->mnuFilePassword->trigger();
+    EXPECT_TRUE(window->windowTitle().startsWith(U("3年1組.mrvl（保護）")));
+    EXPECT_FALSE(QFile::exists(plain));
+    for (int student : {2, 3}) {
+        Book().StudentNames[student] = kNames[static_cast<std::size_t>(student)];
+        Book().StudentCount = static_cast<Integer>(student + 1);
+        Book().MarkChanged("学級の登録");  // the recovery copy is written at once
+        EXPECT_GE(expectNoNameAnywhere(), 2);
+        window->mnuFileSave->trigger();
+    }
+    EXPECT_EQ(window->Recovery().CopiesWritten(), 2);
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("3年1組.bak"))));
+    EXPECT_TRUE(QDir(platform.dataFolder + QStringLiteral("/versions")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size() == 1);
+    expectNoNameAnywhere();
+
+    // Opening asks for the password again after a wrong one.
+    window->mnuFileClose->trigger();
+    platform.passwordAnswers = {U("password2"), U("password1")};
+    open(sealed);
+    EXPECT_EQ(platform.passwordPrompts.size(), 2);
+    EXPECT_EQ(lastMessage(), U(texts::kWrongPassword));
+    EXPECT_EQ(Book().StudentNames[3], kNames[3]);
+}
+
+} // namespace
+} // namespace miravel::test
