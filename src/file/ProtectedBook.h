@@ -91,6 +91,10 @@ FileResult UnsealBookWithKey(std::string_view sealed, const BookKey& key, std::s
 FileResult EncodeProtectedBook(const GradeDocument& document, const BookKey& key, std::string& bytes);
 FileResult DecodeProtectedBook(std::string_view bytes, const BookKey& key, GradeDocument& document);
 
+// True when the file at `path` is sealed with `key` and holds exactly this
+// document (its settings included).
+bool ProtectedFileHolds(const std::string& path, const BookKey& key, const GradeDocument& document);
+
 // Writes the document as one protected file through the safe write (the
 // previous file, protected as well, becomes the backup). Nothing is written
 // when the file already holds the same book and settings.

@@ -108,8 +108,7 @@ void frmMain::keepVersionBeforeSaving(const QString& path)
     const std::string book = QFile::encodeName(path).toStdString();
     if (isProtected()) {
         // A sealed file never holds the same bytes twice: compare what it holds.
-        auto held = std::make_unique<GradeDocument>();
-        if (!ReadBookWithKey(book, key_.get(), *held) && *held == Book())
+        if (ProtectedFileHolds(book, *key_, Book()))
             return;
         bytes.clear();
     }

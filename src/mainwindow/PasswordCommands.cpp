@@ -109,7 +109,7 @@ void frmMain::mnuFilePassword_Click()
     if (answer.action != PasswordAction::Remove) {
         std::string password = PasswordBytes(answer.next);
         FileResult error;
-        next = BookKey::Create(password, DefaultKdfCost(), error);
+        next = BookKey::Create(password, newKeyCost_, error);
         WipePassword(password);
         if (!next) {
             inform(message(texts::kCannotMakeKey) + QStringLiteral("\n") + QString::fromStdString(error->Message()));

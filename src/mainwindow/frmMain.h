@@ -6,6 +6,7 @@
 // back and redraws the table.
 
 #include "file/DiskStamp.h"
+#include "file/ProtectedBook.h"
 #include "mainwindow/PaneLayout.h"
 #include "mainwindow/WindowPlacement.h"
 #include "grades/CommandTable.h"
@@ -33,7 +34,6 @@ class GridMirror;
 class PaneDivider;
 class NavigationTree;
 class BookLock;
-class BookKey;
 class Platform;
 class RecoveryKeeper;
 class UndoHistory;
@@ -144,6 +144,9 @@ public:
     RecoveryKeeper& Recovery() { return *recovery_; }
     // The steps Undo and Redo take back and do again.
     UndoHistory& History() { return *history_; }
+    // The cost of deriving the key of a new password; tests lower it to
+    // keep fast (files record their cost, so any cost opens).
+    void SetNewKeyCost(const KdfCost& cost) { newKeyCost_ = cost; }
     // Opens a saved version of the book as a new unnamed document, after the
     // usual question about the open one. False when nothing was opened.
     bool openVersion(const QString& path);
@@ -289,6 +292,7 @@ private:
     DiskStamp diskStamp_;
     std::unique_ptr<UndoHistory> history_;
     std::unique_ptr<BookKey> key_;
+    KdfCost newKeyCost_ = DefaultKdfCost();
     bool exportConfirmed_ = false;   // the plain-export question was answered Yes for this book
     bool settingsFromRecord_ = false; // the open book took its settings from the class record
     PaneLayout layout_;

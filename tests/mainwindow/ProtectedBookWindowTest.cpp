@@ -32,7 +32,7 @@ int ExpectNoNameIn(const QString& folder)
 TEST_F(WindowTest, AProtectedBookItsBackupRecoveryCopyAndVersionsAreAllSealed)
 {
     platform.dataFolder = path(QStringLiteral("data"));
-    start();
+    start().SetNewKeyCost(LowestKdfCost());
     const QString plain = writeBook(QStringLiteral("3年1組.txt"), {kNames[0], kNames[1]});
     open(plain);
     const QString sealed = path(QStringLiteral("3年1組.mrvl"));
