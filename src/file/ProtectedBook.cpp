@@ -125,7 +125,7 @@ struct BookKeyAccess {
     }
 };
 
-// Measured here: about 0.38 s of one core (Argon2id, 4 passes over 128 MiB).
+// Measured here: about 0.36 s of one core (Argon2id, 4 passes over 128 MiB).
 KdfCost DefaultKdfCost() { return KdfCost{4, std::uint64_t(128) << 20}; }
 
 KdfCost LowestKdfCost() { return KdfCost{crypto_pwhash_OPSLIMIT_MIN, crypto_pwhash_MEMLIMIT_MIN}; }
