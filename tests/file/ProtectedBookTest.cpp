@@ -46,12 +46,8 @@ TEST(ProtectedBook, ComesBackWholeWithItsPasswordAndRefusesEveryAlteredRegionOrC
     // 29-36, salt 37-52, nonce 53-76, key check 77-92, sum 93-108; then the
     // ciphertext and its tag. Cuts: inside the header, after it, and the last byte.
     std::vector<std::string> spoilt;
-    for (std::size_t at : {3, 23, 24, 26, 30, 40, 60, 80, 100, 109, 5000}) {
-        spoilt.push_back(bytes);
-        spoilt.back()[at] ^= 0x01;
-    }
-    spoilt.push_back(bytes.substr(0, bytes.size() - 1));
-    spoilt.back().back() ^= 0x01;  // the tag's last byte
+    for (std::size_t at : {3, 23, 24, 26, 30, 40, 60, 80, 100, 109, 5000, static_cast<int>(bytes.size() - 1)})
+        (spoilt.emplace_back(bytes))[at] ^= 0x01;  // the last: the tag's last byte
     for (std::size_t size : {60, 109, 125, static_cast<int>(bytes.size() - 1)})
         spoilt.push_back(bytes.substr(0, size));
     for (const std::string& altered : spoilt) {
