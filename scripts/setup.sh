@@ -10,6 +10,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libsodium-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
   desktop-file-utils lintian appstream
   poppler-utils

@@ -7,9 +7,11 @@
 #include "file/CompanionFile.h"
 #include "file/CsvExport.h"
 #include "file/GradeBookFile.h"
+#include "file/ProtectedBook.h"
 #include "file/SafeWrite.h"
 #include "file/SavedVersions.h"
 #include "file/SameFile.h"
+#include "file/TerminalPassword.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "grades/LetterChecks.h"
 #include "grades/GridBase.h"
@@ -26,6 +28,8 @@ const char* const kUsage =
     "        miravel --print-pdf 出力.pdf --view 表 成績ファイル\n"
     "        miravel --export-handoff 出力.csv --profile 書式 --period M 成績ファイル [--force]\n"
     "        miravel --versions 成績ファイル\n"
+    "        miravel --protect 出力.mrvl 成績ファイル\n"
+    "        miravel --unprotect 出力.txt 成績ファイル.mrvl\n"
     "\n"
     "  成績ファイル            起動時に開くファイル\n"
     "  --check FILE            FILE を成績ファイルとして読み、学級の見出しを表示する\n"
@@ -37,6 +41,10 @@ const char* const kUsage =
     "                          確認で問題が見つかれば書き出さない（--force で書き出す）\n"
     "  --print-pdf OUT         画面を使わずに、印刷する表を PDF ファイル OUT に保存する\n"
     "  --versions FILE         FILE の以前の版を新しい順に一行ずつ表示する（版を保存した日時、バイト数、その版までの変更）\n"
+    "  --protect OUT           FILE とその設定ファイルを、パスワード付きの一つのファイル OUT にする\n"
+    "  --unprotect OUT         パスワード付きの FILE を、パスワードのない OUT と OUT の設定ファイルに戻す\n"
+    "  --password-stdin        パスワードを端末で尋ねずに、標準入力の最初の行から読む\n"
+    "                          （パスワード付きの成績ファイルは、どのコマンドでも読める）\n"
     "  --view VIEW             保存する表（ツリーの項目、番号は 1 から数える）:\n"
     "                            class                 学級（名簿）\n"
     "                            subject:S             科目 S の通年\n"
@@ -118,6 +126,16 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
         } else if (arg == "--versions") {
             if (!choose(CommandLine::Action::Versions, arg))
                 return fail(command.error);
+        } else if (arg == "--protect" || arg == "--unprotect") {
+            if (!choose(arg == "--protect" ? CommandLine::Action::Protect : CommandLine::Action::Unprotect, arg))
+                return fail(command.error);
+            if (!value(command.output))
+                return fail(arg + " の後に出力ファイルを指定してください。");
+        } else if (arg == "--password-stdin") {
+            command.passwordStdin = true;
+        } else if (arg.rfind("--password", 0) == 0) {
+            // Arguments are seen by every user of the machine.
+            return fail("パスワードはコマンドラインには書けません。端末で入力するか、--password-stdin を使ってください。");
         } else if (arg == "--view") {
             if (!command.view.empty())
                 return fail("--view は一度だけ指定してください。");
@@ -214,11 +232,59 @@ bool nodeKeyOf(const std::string& view, std::string& key, std::string& error)
     return false;
 }
 
+// The password for `path`: the first line of standard input (read once per
+// run), or typed at the terminal.
+bool readPassword(const CommandLine& command, const std::string& prompt, std::string& password, std::string& err)
+{
+    static bool stdinTaken = false;
+    if (command.passwordStdin) {
+        if (stdinTaken || !ReadPasswordLine(stdin, password)) {
+            err += "標準入力からパスワードを読めません。\n";
+            return false;
+        }
+        stdinTaken = true;
+        return true;
+    }
+    if (!ReadPasswordFromTerminal(prompt, password)) {
+        err += "パスワードを尋ねる端末がありません。--password-stdin を使ってください。\n";
+        return false;
+    }
+    return true;
+}
+
+// A protected book: three tries at the terminal, one from standard input.
+bool openProtectedBook(const CommandLine& command, const std::string& path, GradeBook& book,
+                       std::unique_ptr<BookKey>& key, std::string& err)
+{
+    for (int attempt = 0; attempt < (command.passwordStdin ? 1 : 3); ++attempt) {
+        std::string password;
+        if (!readPassword(command, path + " のパスワード: ", password, err))
+            return false;
+        const FileResult error = ReadProtectedBook(path, password, book, key);
+        WipePassword(password);
+        if (!error)
+            return true;
+        err += std::string(IsWrongPassword(error) ? "" : texts::kNotAGradeBook + path + ": ") + error->Message() + "\n";
+        if (!IsWrongPassword(error))
+            return false;
+    }
+    return false;
+}
+
 // Opens the file the way the window's Open does; `settingsDamaged`, when
 // given, tells whether the settings file could not be read.
-bool openBook(const std::string& path, GradeBook& book, std::string& err, bool* settingsDamaged = nullptr)
+bool openBook(const CommandLine& command, const std::string& path, GradeBook& book, std::string& err,
+              std::unique_ptr<BookKey>* keptKey = nullptr, bool* settingsDamaged = nullptr)
 {
     InitDefaults(book);
+    if (IsProtectedBookFile(path)) {
+        std::unique_ptr<BookKey> key;
+        if (!openProtectedBook(command, path, book, key, err))
+            return false;
+        if (keptKey)
+            *keptKey = std::move(key);
+        return true;
+    }
     if (auto error = ReadGradeBook(path, book)) {
         err += std::string(texts::kNotAGradeBook) + path + ": " + error->Message() + "\n";
         return false;
@@ -258,7 +324,7 @@ bool drawView(GradeBook& book, const std::string& key, TablePane& pane, std::str
 // The lines of the check list, or "問題はありません"; 1 when anything was found.
 int CheckGradesCommand(const CommandLine& command, GradeBook& book, std::string& out, std::string& err)
 {
-    if (!openBook(command.file, book, err))
+    if (!openBook(command, command.file, book, err))
         return 1;
     const std::vector<GradeFinding> findings = CheckGrades(book);
     for (const GradeFinding& finding : findings)
@@ -266,6 +332,55 @@ int CheckGradesCommand(const CommandLine& command, GradeBook& book, std::string&
     if (findings.empty())
         out += std::string(kNoProblemsFound) + "\n";
     return findings.empty() ? 0 : 1;
+}
+
+// A new password: twice at the terminal, once from standard input.
+bool readNewPassword(const CommandLine& command, std::string& password, std::string& err)
+{
+    if (!readPassword(command, "新しいパスワード: ", password, err))
+        return false;
+    // Standard input gives it once; the terminal asks twice.
+    std::string again = password;
+    if (!command.passwordStdin && !readPassword(command, "もう一度: ", again, err))
+        return false;
+    const std::string problem = NewPasswordProblem(password, again);
+    WipePassword(again);
+    if (!problem.empty())
+        err += problem + "\n";
+    return problem.empty();
+}
+
+// --protect: the book and its settings into one protected file;
+// --unprotect: a protected book back to a plain one and its settings file.
+int ProtectionCommand(const CommandLine& command, std::string& err)
+{
+    const bool protect = command.action == CommandLine::Action::Protect;
+    if (IsProtectedBookFile(command.file) == protect) {
+        err += command.file + (protect ? " にはすでにパスワードがかかっています。\n" : " にはパスワードがかかっていません。\n");
+        return 1;
+    }
+    auto book = std::make_unique<GradeBook>();
+    if (!openBook(command, command.file, *book, err))
+        return 1;
+    SaveReport report;
+    FileResult error;
+    if (protect) {
+        std::string password;
+        if (!readNewPassword(command, password, err))
+            return 1;
+        const auto key = BookKey::Create(password, DefaultKdfCost(), error);
+        WipePassword(password);
+        if (key)
+            error = WriteProtectedBook(command.output, *book, *key, report);
+    } else if (!(error = WriteGradeBook(command.output, *book, report))) {
+        error = WriteCompanion(command.output, book->Evaluation);
+    }
+    if (error) {
+        err += "保存できません。" + command.output + ": " + error->Message() + "\n";
+        return 1;
+    }
+    err += BackupMissingNote(command.output, report.BackupMissing());
+    return 0;
 }
 
 } // namespace
@@ -281,12 +396,12 @@ bool RefuseOutputOntoBook(const CommandLine& command, std::string& err)
 
 bool OpenCommandBook(const CommandLine& command, GradeBook& book, std::string& err)
 {
-    return openBook(command.file, book, err);
+    return openBook(command, command.file, book, err);
 }
 
 bool DrawCommandView(const CommandLine& command, GradeBook& book, TablePane& pane, std::string& err)
 {
-    if (!openBook(command.file, book, err))
+    if (!openBook(command, command.file, book, err))
         return false;
     std::string key, error;
     if (!nodeKeyOf(command.view, key, error)) {
@@ -319,6 +434,9 @@ int RunHeadless(const CommandLine& command, std::string& out, std::string& err)
         return 0;
     case CommandLine::Action::ExportHandoff:
         return ExportHandoffCommand(command, out, err);
+    case CommandLine::Action::Protect:
+    case CommandLine::Action::Unprotect:
+        return RefuseOutputOntoBook(command, err) ? 1 : ProtectionCommand(command, err);
     case CommandLine::Action::Check:
     case CommandLine::Action::CheckGrades:
     case CommandLine::Action::ExportCsv:
@@ -329,7 +447,7 @@ int RunHeadless(const CommandLine& command, std::string& out, std::string& err)
     auto book = std::make_unique<GradeBook>();
     if (command.action == CommandLine::Action::Check) {
         bool settingsDamaged = false;
-        if (!openBook(command.file, *book, err, &settingsDamaged))
+        if (!openBook(command, command.file, *book, err, nullptr, &settingsDamaged))
             return 1;
         // The book reads, but a check that passes over lost settings would mislead.
         if (settingsDamaged)

@@ -11,9 +11,11 @@
 namespace miravel {
 
 struct CommandLine {
-    enum class Action { Window, Help, Check, CheckGrades, ExportCsv, ExportHandoff, PrintPdf, Versions, Error } action = Action::Window;
+    enum class Action { Window, Help, Check, CheckGrades, ExportCsv, ExportHandoff, PrintPdf, Versions, Protect, Unprotect,
+                        Error } action = Action::Window;
     std::string file;       // the grade book
-    std::string output;     // --export-csv OUT, --print-pdf OUT, --export-handoff OUT
+    std::string output;     // --export-csv OUT, --print-pdf OUT, --export-handoff OUT, --protect OUT, --unprotect OUT
+    bool passwordStdin = false; // the password is the first line of standard input
     std::string view;       // --view VIEW
     std::string error;      // what is wrong with the arguments
     std::string dataFolder; // --versions: the per-user data folder, set by main

@@ -1,5 +1,7 @@
 #include "file/BookSave.h"
 
+#include "file/ProtectedBook.h"
+
 #include "core/EvaluationSettings.h"
 #include "file/CompanionFile.h"
 #include "file/SavedVersions.h"
@@ -82,7 +84,9 @@ BookSaveResult SaveBook(const BookSave& request)
         return result;
     }
     bool damaged = false;
-    if (old && !nothingAt(settingsPath)) {
+    // A protected book carries its settings; a settings file left beside it
+    // from its plain days is no part of it and is never kept in plain.
+    if (old && !IsProtectedBook(old->book) && !nothingAt(settingsPath)) {
         std::string bytes;
         EvaluationSettings ignored;
         if (!ReadWholeFile(settingsPath, bytes)) {

@@ -2,6 +2,7 @@
 
 #include "file/CompanionFile.h"
 #include "file/GradeBookFile.h"
+#include "file/ProtectedBook.h"
 #include "file/SafeWrite.h"
 #include "file/SystemCalls.h"
 
@@ -137,10 +138,11 @@ bool ParseRecoveryRecord(const std::string& text, RecoveryRecord& record)
     return true;
 }
 
-FileResult WriteRecoveryCopy(const RecoveryRecord& record, const GradeDocument& document, unsigned mode)
+FileResult WriteRecoveryCopy(const RecoveryRecord& record, const GradeDocument& document, unsigned mode,
+                             const BookKey* key)
 {
     std::string bytes;
-    if (auto error = EncodeGradeBook(document, bytes))
+    if (auto error = key ? EncodeProtectedBook(document, *key, bytes) : EncodeGradeBook(document, bytes))
         return error;
     const fs::path folder = fs::u8path(record.copyPath).parent_path();
     std::error_code made;
@@ -150,9 +152,14 @@ FileResult WriteRecoveryCopy(const RecoveryRecord& record, const GradeDocument& 
         return fileSystemFailure(made);
     if (auto error = WriteFileAtomically(record.copyPath, bytes, mode))
         return error;
-    // The evaluation settings go beside the copy as beside the book.
-    if (auto error = WriteCompanion(record.copyPath, document.Evaluation, mode))
+    if (key) {
+        // The sealed copy holds its settings; none may stay beside it in plain.
+        std::error_code ignored;
+        fs::remove(fs::u8path(CompanionPath(record.copyPath)), ignored);
+    } else if (auto error = WriteCompanion(record.copyPath, document.Evaluation, mode)) {
+        // The evaluation settings go beside the copy as beside the book.
         return error;
+    }
     return WriteFileAtomically(record.recordPath, RecoveryRecordText(record), mode);
 }
 

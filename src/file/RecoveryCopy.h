@@ -10,6 +10,8 @@
 //   <key>.recovery   the side record (UTF-8 lines "time=", "pid=", "behind=1"
 //                    when later copies failed, "path=")
 //   <key>.miravel    the evaluation settings, as beside the book (when any)
+// The copy of a password-protected book is one protected file holding book
+// and settings, sealed with the book's key: nothing of it is ever in plain.
 // A copy the teacher chose not to restore is kept as <name>-<date>-<time>.txt
 // with its record as <name>-<date>-<time>.info.
 
@@ -20,6 +22,8 @@
 #include <vector>
 
 namespace miravel {
+
+class BookKey;
 
 struct RecoveryRecord {
     std::string copyPath;      // the copy in the grade-book format
@@ -36,8 +40,10 @@ RecoveryRecord RecoveryFilesFor(const std::string& folder, const std::string& or
 
 // Writes the copy, then its record, each whole or not at all (the folder is
 // made when missing, open to this user alone). The files get `mode` (0: the
-// default): the permission bits of the book they copy.
-FileResult WriteRecoveryCopy(const RecoveryRecord& record, const GradeDocument& document, unsigned mode = 0);
+// default): the permission bits of the book they copy. With a key, the copy
+// is sealed with it.
+FileResult WriteRecoveryCopy(const RecoveryRecord& record, const GradeDocument& document, unsigned mode = 0,
+                             const BookKey* key = nullptr);
 
 // Rewrites the record of a copy that could not be brought up to date, so
 // the restore question can say that later changes are missing. Best effort.

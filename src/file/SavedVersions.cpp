@@ -1,6 +1,7 @@
 #include "file/SavedVersions.h"
 
 #include "file/CompanionFile.h"
+#include "file/ProtectedBook.h"
 #include "file/RecoveryCopy.h"
 #include "file/SafeWrite.h"
 #include "file/SystemCalls.h"

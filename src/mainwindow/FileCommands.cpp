@@ -8,7 +8,9 @@
 #include "file/BookSave.h"
 #include "file/CompanionFile.h"
 #include "core/UndoHistory.h"
+#include "file/ClassSettingsRecord.h"
 #include "file/GradeBookFile.h"
+#include "file/ProtectedBook.h"
 #include "file/RecoveryCopy.h"
 #include "file/SafeWrite.h"
 #include "file/SameFile.h"
@@ -16,6 +18,7 @@
 #include "mainwindow/FailureText.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/NavigationTree.h"
+#include "mainwindow/ProtectionTexts.h"
 #include "mainwindow/RecoveryKeeper.h"
 #include "grades/GridBase.h"
 #include "platform/BookLock.h"
@@ -77,6 +80,7 @@ void frmMain::mnuFileNew_Click()
     GradeBook& book = Book();
     book.SchoolYear = texts::kNotRegisteredYet;
     book.CurrentFilePath.clear();
+    setKey(nullptr);
     book.CurrentNodeKey = texts::kClassNodeKey;
     TreeView1_refresh();
     // Nothing is lost yet: only a change makes leaving ask.
@@ -122,6 +126,11 @@ bool frmMain::openHeldFile(const QString& path)
     if (!loadGradeBook(path))
         return false;
     showOpenedDocument(true);
+    // Settings taken from the class record are not beside the book yet.
+    if (settingsFromRecord_) {
+        Book().SavedState = true;
+        UpdateCaption();
+    }
     return true;
 }
 
@@ -180,11 +189,18 @@ frmMain::RecoveryAnswer frmMain::offerRecovery(const RecoveryRecord& copy)
 bool frmMain::restoreCopy(const RecoveryRecord& copy)
 {
     auto document = std::make_unique<GradeDocument>();
-    if (const FileResult error = ReadGradeBook(copy.copyPath, *document)) {
+    std::unique_ptr<BookKey> key;
+    if (IsProtectedBookFile(copy.copyPath)) {
+        // The copy of a protected book opens with the book's password.
+        const QString shown = copy.originalPath.empty() ? message(texts::kNeverSavedBook) : DisplayPath(copy.originalPath);
+        if (!readProtected(copy.copyPath, shown, *document, key))
+            return false;
+    } else if (const FileResult error = ReadGradeBook(copy.copyPath, *document)) {
         inform(FailureText(texts::kCannotReadRecovery, DisplayPath(copy.copyPath), *error));
         return false;
+    } else {
+        readCompanionOf(copy.copyPath, document->Evaluation);
     }
-    readCompanionOf(copy.copyPath, document->Evaluation);
     // Bound to the original file: Save writes it as usual; a book that was
     // never saved comes back as a new one, whose Save asks for a name.
     if (!copy.originalPath.empty() && !takeBook(QFile::decodeName(copy.originalPath.c_str())))
@@ -192,6 +208,7 @@ bool frmMain::restoreCopy(const RecoveryRecord& copy)
     GradeBook& book = Book();
     book.CurrentFilePath = copy.originalPath;
     book.ReplaceDocument(std::move(*document));
+    setKey(std::move(key));
     // The teacher chose the copy over the file as it is now.
     noteDiskState(copy.originalPath, StampOf(copy.originalPath));
     showOpenedDocument(!copy.originalPath.empty());
@@ -209,19 +226,30 @@ bool frmMain::loadGradeBook(const QString& path)
     auto document = std::make_unique<GradeDocument>();
     // Read once: the stamp is of exactly the bytes shown.
     std::string bytes;
-    FileResult error = ReadWholeFile(LocalPath(path), bytes);
-    if (!error)
-        error = ParseGradeBook(bytes, *document);
+    const FileResult readError = ReadWholeFile(LocalPath(path), bytes);
     const DiskStamp stamp = StampOfBytes(bytes);
-    if (error) {
-        platform_.ShowMessage(this, FailureText(texts::kNotAGradeBook, path, *error),
-                              message(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
-        return false;
+    std::unique_ptr<BookKey> key;
+    settingsFromRecord_ = false;
+    if (!readError && IsProtectedBook(bytes)) {
+        // Recognised by its first bytes, whatever its name.
+        if (!readProtected(LocalPath(path), DisplayPath(LocalPath(path)), *document, key))
+            return false;
+    } else {
+        FileResult error = readError;
+        if (!error)
+            error = ParseGradeBook(bytes, *document);
+        if (error) {
+            platform_.ShowMessage(this, FailureText(texts::kNotAGradeBook, path, *error),
+                                  message(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
+            return false;
+        }
+        readCompanionOf(LocalPath(path), document->Evaluation);
+        adviseMissingSettings(LocalPath(path), *document);
     }
-    readCompanionOf(LocalPath(path), document->Evaluation);
     GradeBook& book = Book();
     book.CurrentFilePath = LocalPath(path);
     book.ReplaceDocument(std::move(*document));
+    setKey(std::move(key));
     noteDiskState(book.CurrentFilePath, stamp);
     return true;
 }
@@ -239,16 +267,36 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
     const std::string file = LocalPath(path);
     BookSave request;
     request.path = file;
-    if (const FileResult error = EncodeGradeBook(book, request.book)) {
-        inform(FailureText(texts::kCannotSave, path, *error));
-        return SaveOutcome::Failed;
-    }
     // The letters the check list showed become the record the next check
     // compares with.
     EvaluationSettings settings = book.Evaluation;
     if (!lettersSeen_.empty())
         settings.CheckedLetters = lettersSeen_;
-    request.settings = SettingsFileBytes(file, settings);
+    BookSaveResult result;
+    if (isProtected()) {
+        // A protected book is one sealed file holding book and settings. A
+        // sealed file never holds the same bytes twice: compare what it holds.
+        std::swap(book.Evaluation, settings);
+        const bool same = ProtectedFileHolds(file, *key_, book);
+        const FileResult error = same ? FileResult() : EncodeProtectedBook(book, *key_, request.book);
+        std::swap(book.Evaluation, settings);
+        if (error) {
+            inform(FailureText(texts::kCannotSave, path, *error));
+            return SaveOutcome::Failed;
+        }
+        if (same) {
+            std::string bytes;
+            ReadWholeFile(file, bytes);
+            result.step = SaveStep::Unchanged;
+            result.stamp = StampOfBytes(bytes);
+        }
+    } else {
+        if (const FileResult error = EncodeGradeBook(book, request.book)) {
+            inform(FailureText(texts::kCannotSave, path, *error));
+            return SaveOutcome::Failed;
+        }
+        request.settings = SettingsFileBytes(file, settings);
+    }
     request.versionFolder = versionFolderOf(file);
     request.time = platform_.Now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")).toStdString();
     request.description = history_->ChangesSinceSave();
@@ -256,7 +304,8 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
     // change is asked about before it is replaced.
     if (file == diskPath_)
         request.expected = &diskStamp_;
-    BookSaveResult result = SaveBook(request);
+    if (result.step != SaveStep::Unchanged)
+        result = SaveBook(request);
     if (result.step == SaveStep::ChangedOnDisk) {
         if (platform_.ShowMessage(this, message(texts::kChangedOnDisk), message(texts::kProgramTitle),
                                   MessageButtons::YesNo, MessageIcon::None) != MessageAnswer::Yes)
@@ -268,6 +317,10 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
         inform(FailureText(texts::kCannotSave, path, result.error.value_or(FileError{})));
         return SaveOutcome::Failed;
     }
+    // Remembered per class, for a copy of the book that travels without its settings file.
+    if (!isProtected() && !platform_.DataFolder().isEmpty())
+        WriteClassRecord(LocalPath(platform_.DataFolder()), book,
+                         platform_.Now().toString(QStringLiteral("yyyy/MM/dd HH:mm")).toStdString());
     noteDiskState(file, result.stamp);
     commands_.hasFileName = true;
     applyCommands();
@@ -296,10 +349,10 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
     return SaveOutcome::Saved;
 }
 
-frmMain::SaveOutcome frmMain::saveAs()
+frmMain::SaveOutcome frmMain::saveAs(const QString& suggested)
 {
-    const QString chosen =
-        platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(texts::kGradeBookFilter));
+    const char* filter = isProtected() ? texts::kProtectedFilter : texts::kGradeBookFilter;
+    const QString chosen = platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(filter), suggested);
     if (chosen.isEmpty())
         return SaveOutcome::Cancelled;
     const QString path = RealPath(chosen);
@@ -396,6 +449,7 @@ void frmMain::mnuFileClose_Click()
     GradeBook& book = Book();
     InitDefaults(book);
     book.CurrentFilePath.clear();
+    setKey(nullptr);
     history_->Reset(book);
     lettersSeen_.clear();
     TreeView1->Clear();

@@ -6,10 +6,12 @@
 #include "core/GradeBook.h"
 #include "core/UndoHistory.h"
 #include "file/GradeBookFile.h"
+#include "file/ProtectedBook.h"
 #include "file/SavedVersions.h"
 #include "mainwindow/FailureText.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/NavigationTree.h"
+#include "mainwindow/ProtectionTexts.h"
 #include "mainwindow/RecoveryKeeper.h"
 #include "mainwindow/VersionsWindow.h"
 #include "grades/GridBase.h"
@@ -110,7 +112,7 @@ void frmMain::mnuFileVersions_Click()
         const VersionDescription described = DescribeVersion(versions, i);
         VersionRow row{QFile::decodeName(version.path.c_str()), QString::fromStdString(described.savedTime),
                        QString::fromStdString(described.steps)};
-        if (!ReadGradeBook(version.path, *book)) {
+        if (!ReadBookWithKey(version.path, key_.get(), *book)) {
             row.students = book->CountEnrolledStudents();
             row.tests = RegisteredTestCount(*book);
         }
@@ -135,12 +137,22 @@ void frmMain::mnuFileVersions_Click()
 bool frmMain::openVersion(const QString& path)
 {
     auto document = std::make_unique<GradeDocument>();
-    if (const FileResult error = ReadGradeBook(QFile::encodeName(path).toStdString(), *document)) {
+    const std::string file = QFile::encodeName(path).toStdString();
+    std::unique_ptr<BookKey> key;
+    if (IsProtectedBookFile(file)) {
+        // Sealed with the key held, or under an older password that is asked for.
+        FileResult error = isProtected() ? ReadBookWithKey(file, key_.get(), *document) : FileResult(FileError{});
+        if (!error)
+            key = BookKey::Copy(*key_);
+        else if (!readProtected(file, path, *document, key))
+            return false;
+    } else if (const FileResult error = ReadGradeBook(file, *document)) {
         inform(FailureText(texts::kCannotReadVersion, path, *error));
         return false;
+    } else {
+        // The version's own evaluation settings, kept beside it when the book had any.
+        readCompanionOf(file, document->Evaluation);
     }
-    // The version's own evaluation settings, kept beside it when the book had any.
-    readCompanionOf(QFile::encodeName(path).toStdString(), document->Evaluation);
     if (!askToSaveBeforeLeaving())
         return false;
     // A new book without a name: Save asks for one, so the version's file
@@ -148,6 +160,8 @@ bool frmMain::openVersion(const QString& path)
     GradeBook& book = Book();
     book.CurrentFilePath.clear();
     book.ReplaceDocument(std::move(*document));
+    // A version of a protected book stays protected.
+    setKey(std::move(key));
     // As after Close: nothing of the table shown before stays.
     pane_.Grid.Clear();
     pane_.Grid.SetRows(kGridBaseRows);

@@ -3,6 +3,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/ProtectionTexts.h"
 #include "mainwindow/Pictures.h"
 
 #include <QAction>
@@ -42,6 +43,7 @@ void frmMain::createMenus()
     mnuFileSaveAs = AddItem(mnuFile, texts::kMenuFileSaveAs, "mnuFileSaveAs");
     mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     mnuFileVersions = AddItem(mnuFile, texts::kMenuFileVersions, "mnuFileVersions");
+    mnuFilePassword = AddItem(mnuFile, texts::kMenuFilePassword, "mnuFilePassword");
     mnuCSVSaveAs = AddItem(mnuFile, texts::kMenuCsvSaveAs, "mnuCSVSaveAs");
     mnuFileHandoff = AddItem(mnuFile, texts::kMenuFileHandoff, "mnuFileHandoff");
     mnuFile->addSeparator();
@@ -85,6 +87,7 @@ void frmMain::createMenus()
     connect(mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
     connect(mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
     connect(mnuFileVersions, &QAction::triggered, this, &frmMain::mnuFileVersions_Click);
+    connect(mnuFilePassword, &QAction::triggered, this, &frmMain::mnuFilePassword_Click);
     connect(mnuCSVSaveAs, &QAction::triggered, this, &frmMain::mnuCSVSaveAs_Click);
     connect(mnuFileHandoff, &QAction::triggered, this, &frmMain::mnuFileHandoff_Click);
     connect(mnuFilePageSetup, &QAction::triggered, this, &frmMain::mnuFilePageSetup_Click);

@@ -66,7 +66,7 @@ void RecoveryKeeper::WriteNow()
     sinceLastCopy_.start();
     // The copy holds what the book holds: it takes the book's permission bits.
     const unsigned mode = book.CurrentFilePath.empty() ? 0600 : BookFileMode(book.CurrentFilePath);
-    if (const FileResult error = WriteRecoveryCopy(record, book, mode)) {
+    if (const FileResult error = WriteRecoveryCopy(record, book, mode, key_)) {
         if (!failureNoted_)
             note_(QString::fromUtf8(texts::kCannotWriteRecovery) + QString::fromStdString(error->Message()));
         failureNoted_ = true;

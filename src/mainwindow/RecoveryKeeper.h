@@ -37,6 +37,9 @@ public:
     void WriteNow();
     // The work is saved, or the teacher chose to drop it: the copy goes.
     void Forget();
+    // The key of a protected book (null for a plain one): its copies are
+    // sealed with it. The key must outlive its use here.
+    void SetKey(const BookKey* key) { key_ = key; }
     // A restored copy becomes this program's own, and changes are pending.
     void Adopt(const RecoveryRecord& restored);
 
@@ -55,6 +58,7 @@ private:
     bool pending_ = false;
     bool failureNoted_ = false;
     bool haveCopy_ = false;
+    const BookKey* key_ = nullptr;
     RecoveryRecord lastCopy_;  // what is on disk now, to remove or replace
     int copiesWritten_ = 0;
 };

@@ -27,6 +27,8 @@ namespace miravel {
 
 void frmMain::mnuCSVSaveAs_Click()
 {
+    if (!confirmPlainExport())
+        return;
     const QString path = platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(texts::kCsvFilter),
                                                    QString::fromStdString(TablePdfName(Book())));
     if (path.isEmpty())

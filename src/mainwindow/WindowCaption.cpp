@@ -6,7 +6,7 @@
 
 namespace miravel {
 
-QString WindowCaption(const QString& filePath)
+QString WindowCaption(const QString& filePath, const QString& mark)
 {
     const QString program = QString::fromUtf8(texts::kWindowCaption);
     if (filePath.isEmpty())
@@ -14,7 +14,7 @@ QString WindowCaption(const QString& filePath)
     // A "[*]" inside the file name itself must stay as typed: Qt reads "[*][*]" as a literal "[*]".
     QString name = QFileInfo(filePath).fileName();
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-    return name + QStringLiteral("[*] - ") + program;
+    return name + mark + QStringLiteral("[*] - ") + program;
 }
 
 QString ShownCaption(const QString& caption, bool modified)

@@ -7,8 +7,9 @@
 
 namespace miravel {
 
-// The caption for Qt's window title: "[*]" marks where the "*" goes.
-QString WindowCaption(const QString& filePath);
+// The caption for Qt's window title: "[*]" marks where the "*" goes;
+// `mark` follows the file name ("（保護）" for a protected book).
+QString WindowCaption(const QString& filePath, const QString& mark = QString());
 
 // The caption as the teacher reads it: "[*]" as "*" or as nothing.
 QString ShownCaption(const QString& caption, bool modified);

@@ -5,10 +5,12 @@
 #include "mainwindow/FlexGrid.h"
 #include "mainwindow/GridMirror.h"
 #include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/ProtectionTexts.h"
 #include "mainwindow/NavigationTree.h"
 #include "mainwindow/PaneDivider.h"
 #include "mainwindow/Pictures.h"
 #include "mainwindow/RecoveryKeeper.h"
+#include "file/ProtectedBook.h"
 #include "mainwindow/WindowCaption.h"
 #include "platform/BookLock.h"
 #include "grades/GridBase.h"
@@ -109,7 +111,8 @@ void frmMain::UpdateCaption()
     const QString path = QFile::decodeName(Book().CurrentFilePath.c_str());
     setWindowFilePath(path);
     // A book another window holds is shown read-only, and says so.
-    setWindowTitle(WindowCaption(path) + (commands_.readOnly ? message(texts::kReadOnlyCaption) : QString()));
+    const QString lock = isProtected() ? message(texts::kProtectedCaption) : QString();
+    setWindowTitle(WindowCaption(path, lock) + (commands_.readOnly ? message(texts::kReadOnlyCaption) : QString()));
     // Without a file the caption has no place for the mark.
     setWindowModified(!path.isEmpty() && Book().SavedState);
 }
@@ -248,7 +251,7 @@ void frmMain::applyCommands()
     enable(on.fileOpen, {mnuFileOpen, ToolbarButton(message(texts::kKeyOpen))});
     enable(on.fileClose, {mnuFileClose});
     enable(on.fileSave, {mnuFileSave});
-    enable(on.fileSaveAs, {mnuFileSaveAs});
+    enable(on.fileSaveAs, {mnuFileSaveAs, mnuFilePassword});
     saveAsByCtrlS_->setEnabled(!on.fileSave && on.saveButton);
     enable(on.saveButton, {ToolbarButton(message(texts::kKeySave))});
     enable(on.edit, {mnuEditProperty, ToolbarButton(message(texts::kKeyEdit))});
@@ -379,13 +382,13 @@ void frmMain::SetSheetPrintHandler(PrintHandler handler) { sheetPrintHandler_ = 
 
 void frmMain::mnuFilePrintSheets_Click()
 {
-    if (sheetPrintHandler_)
+    if (sheetPrintHandler_ && confirmPlainExport())
         sheetPrintHandler_(*this);
 }
 
 void frmMain::mnuFilePrint_Click()
 {
-    if (printHandler_)
+    if (printHandler_ && confirmPlainExport())
         printHandler_(*this);
 }
 

@@ -6,6 +6,7 @@
 // back and redraws the table.
 
 #include "file/DiskStamp.h"
+#include "file/ProtectedBook.h"
 #include "mainwindow/PaneLayout.h"
 #include "mainwindow/WindowPlacement.h"
 #include "grades/CommandTable.h"
@@ -38,6 +39,7 @@ class RecoveryKeeper;
 class UndoHistory;
 struct RecoveryRecord;
 struct EvaluationSettings;
+struct GradeDocument;
 
 // The editor windows the edit command opens.
 enum class EditorKind { HomeRoom, SubjectSpec, SemesterSpec, TestSpec, EvaluationMethod };
@@ -78,6 +80,7 @@ public:
     QAction* mnuFileSave = nullptr;
     QAction* mnuFileSaveAs = nullptr;
     QAction* mnuFileVersions = nullptr;
+    QAction* mnuFilePassword = nullptr;  // パスワードの設定
     QAction* mnuCSVSaveAs = nullptr;
     QAction* mnuFileHandoff = nullptr;  // 提出用に書き出す
     QAction* mnuFilePageSetup = nullptr;
@@ -142,6 +145,9 @@ public:
     RecoveryKeeper& Recovery() { return *recovery_; }
     // The steps Undo and Redo take back and do again.
     UndoHistory& History() { return *history_; }
+    // The cost of deriving the key of a new password; tests lower it to
+    // keep fast (files record their cost, so any cost opens).
+    void SetNewKeyCost(const KdfCost& cost) { newKeyCost_ = cost; }
     // Opens a saved version of the book as a new unnamed document, after the
     // usual question about the open one. False when nothing was opened.
     bool openVersion(const QString& path);
@@ -158,6 +164,7 @@ public:
     bool mnuFileSaveAs_Click();
     void mnuFileExit_Click();
     void mnuFileVersions_Click();
+    void mnuFilePassword_Click();
     void mnuEditUndo_Click();
     void mnuEditRedo_Click();
     void mnuCSVSaveAs_Click();
@@ -221,7 +228,7 @@ private:
     bool askToSaveBeforeLeaving();
     // Save when Save is offered, else Save As when that is offered.
     SaveOutcome saveDocument();
-    SaveOutcome saveAs();
+    SaveOutcome saveAs(const QString& suggested = QString());
     SaveOutcome saveTo(const QString& path);
     bool loadGradeBook(const QString& path);
     // The evaluation settings beside a book; a damaged file is named in a
@@ -250,6 +257,22 @@ private:
     bool restoreCopy(const RecoveryRecord& copy);
     static void documentChangedHook(bool registered);
     static void documentChangedHook(const std::string& step);
+
+    // Password-protected books. The key of the book open (null for a plain
+    // book) is derived once when it is opened or protected and wiped when it
+    // closes; every copy of the book is sealed with it.
+    bool isProtected() const { return key_ != nullptr; }
+    void setKey(std::unique_ptr<BookKey> key);
+    // Asks for the password of the protected file at `file` (named by
+    // `shown`) until it opens, the teacher cancels, or the file is damaged;
+    // the key derived is handed over in `key`.
+    bool readProtected(const std::string& file, const QString& shown, GradeDocument& document,
+                       std::unique_ptr<BookKey>& key);
+    // Once per book: exports and printouts leave the protection behind.
+    bool confirmPlainExport();
+    void offerToDeletePlainFiles(const std::string& plainBook);
+    // A plain book opened without its settings file.
+    void adviseMissingSettings(const std::string& bookPath, GradeDocument& document);
 
     // Undo, redo and saved versions.
     // Undo and redo as the history and the editors allow, with the names of
@@ -281,6 +304,10 @@ private:
     DiskStamp diskStamp_;
     std::unique_ptr<UndoHistory> history_;
     std::vector<std::string> lettersSeen_;  // empty: not looked at since the save
+    std::unique_ptr<BookKey> key_;
+    KdfCost newKeyCost_ = DefaultKdfCost();
+    bool exportConfirmed_ = false;   // the plain-export question was answered Yes for this book
+    bool settingsFromRecord_ = false; // the open book took its settings from the class record
     PaneLayout layout_;
     int treeFrameTwips_ = 0;  // the divider as the teacher left it; 0 = the resize rule
     CommandState commands_;

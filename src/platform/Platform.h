@@ -21,6 +21,16 @@ enum class MessageIcon { None, Information };
 // Cancel: a Yes/No box closed by Esc or by its close box, without an answer.
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
+// What the password window (パスワードの設定) was told to do: a plain book
+// gets a password; a protected one changes it or has it removed, after its
+// current password was typed.
+enum class PasswordAction { Cancel, Set, Change, Remove };
+struct PasswordAnswer {
+    PasswordAction action = PasswordAction::Cancel;
+    QString current;  // Change and Remove
+    QString next;     // Set and Change, typed twice and checked already
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -36,8 +46,16 @@ public:
     // `name` (without extension) when one is given. Empty when the user
     // cancels.
     virtual QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // `name`, when given, is the name the save dialog offers (the filter's
+    // extension is added when it has none).
     virtual QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                     const QString& name = QString()) = 0;
+
+    // Asks for the password of a protected book, saying `text` (which names
+    // the file); empty when the user cancels. Never echoed.
+    virtual QString AskPassword(QWidget* parent, const QString& text) = 0;
+    // The password window, for a plain book (`isProtected` false) or a protected one.
+    virtual PasswordAnswer AskPasswordSettings(QWidget* parent, bool isProtected) = 0;
 
     // The one printer of the program: page setup chooses its paper and
     // orientation, printing draws on it.

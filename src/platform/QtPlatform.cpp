@@ -2,11 +2,14 @@
 
 #include "platform/DateFormat.h"
 #include "platform/FileFilter.h"
+#include "platform/PasswordWindow.h"
 #include "platform/HelpViewer.h"
 #include "platform/ManualLocation.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -93,14 +96,36 @@ QString QtPlatform::GetSaveFileName(QWidget* parent, const QString& title, const
     QFileDialog dialog(parent, title, lastFolder_, QtFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(DefaultSuffix(filter));
+    const QString suffix = QLatin1Char('.') + DefaultSuffix(filter);
     if (!name.isEmpty())
-        dialog.selectFile(name + QLatin1Char('.') + DefaultSuffix(filter));
+        dialog.selectFile(name.endsWith(suffix, Qt::CaseInsensitive) ? name : name + suffix);
     const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     // A desktop's own dialog may not add it: the name is made whole here too.
     const QString path = chosen ? WithDefaultSuffix(dialog.selectedFiles().constFirst(), filter) : QString();
     GiveBackFocus(parent);
     rememberFolder(path);
     return path;
+}
+
+QString QtPlatform::AskPassword(QWidget* parent, const QString& text)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Miravel"));
+    dialog.setLabelText(text);
+    dialog.setTextEchoMode(QLineEdit::Password);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("ｷｬﾝｾﾙ"));
+    const QString password = dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    GiveBackFocus(parent);
+    return password;
+}
+
+PasswordAnswer QtPlatform::AskPasswordSettings(QWidget* parent, bool isProtected)
+{
+    PasswordWindow window(isProtected, parent);
+    const PasswordAnswer answer = window.exec() == QDialog::Accepted ? window.Answer() : PasswordAnswer{};
+    GiveBackFocus(parent);
+    return answer;
 }
 
 void QtPlatform::rememberFolder(const QString& path)

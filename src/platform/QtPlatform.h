@@ -22,6 +22,8 @@ public:
     QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                             const QString& name = QString()) override;
+    QString AskPassword(QWidget* parent, const QString& text) override;
+    PasswordAnswer AskPasswordSettings(QWidget* parent, bool isProtected) override;
 
     QPrinter& Printer() override;
     bool ShowPageSetup(QWidget* parent, const QString& title) override;

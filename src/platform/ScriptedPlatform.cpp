@@ -54,6 +54,29 @@ bool ScriptedPlatform::nextDialog(DialogKind kind, const QString& title)
     return answer;
 }
 
+QString ScriptedPlatform::AskPassword(QWidget*, const QString& text)
+{
+    passwordPrompts << text;
+    if (passwordAnswers.empty()) {
+        ++unscriptedAnswers;
+        return QString();
+    }
+    const QString answer = passwordAnswers.front();
+    passwordAnswers.pop_front();
+    return answer;
+}
+
+PasswordAnswer ScriptedPlatform::AskPasswordSettings(QWidget*, bool)
+{
+    if (passwordSettingsAnswers.empty()) {
+        ++unscriptedAnswers;
+        return PasswordAnswer{};
+    }
+    const PasswordAnswer answer = passwordSettingsAnswers.front();
+    passwordSettingsAnswers.pop_front();
+    return answer;
+}
+
 QString ScriptedPlatform::GetOpenFileName(QWidget*, const QString& title, const QString& filter)
 {
     return nextFile(DialogKind::Open, title, filter);
@@ -61,6 +84,7 @@ QString ScriptedPlatform::GetOpenFileName(QWidget*, const QString& title, const 
 
 QString ScriptedPlatform::GetSaveFileName(QWidget*, const QString& title, const QString& filter, const QString& name)
 {
+    suggestedNames << name;
     // As the desktop's dialog does, a name without an extension gets the filter's.
     const QString path = nextFile(DialogKind::Save, title, filter);
     dialogs.back().pdfName = name;

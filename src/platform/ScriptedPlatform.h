@@ -39,6 +39,10 @@ public:
     std::deque<MessageAnswer> messageAnswers;
     std::deque<QString> fileAnswers;     // an empty text cancels the dialog
     std::deque<bool> dialogAnswers;      // page setup and printer dialogs
+    std::deque<QString> passwordAnswers; // an empty text cancels the prompt
+    std::deque<PasswordAnswer> passwordSettingsAnswers;
+    QStringList passwordPrompts;         // the texts the password prompts said
+    QStringList suggestedNames;          // the names save dialogs offered
 
     std::vector<ShownMessage> messages;
     std::vector<ShownDialog> dialogs;
@@ -60,6 +64,8 @@ public:
     QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                             const QString& name = QString()) override;
+    QString AskPassword(QWidget* parent, const QString& text) override;
+    PasswordAnswer AskPasswordSettings(QWidget* parent, bool isProtected) override;
     QPrinter& Printer() override;
     bool ShowPageSetup(QWidget* parent, const QString& title) override;
     bool ShowPrintDialog(QWidget* parent, const QString& title, const QString& pdfName = QString()) override;

@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "file/FileTestSupport.h"
 #include "file/GradeBookFile.h"
+#include "file/ProtectedBook.h"
 #include "grades/ViewTestBook.h"
 
 #include <gtest/gtest.h>
@@ -22,11 +23,12 @@ struct ProgramRun {
     std::string output;  // stdout and stderr together
 };
 
-// Runs the program with every way of naming a display taken away.
-ProgramRun RunWithoutDisplay(const std::string& arguments)
+// Runs the program with every way of naming a display taken away, its
+// standard input read from the file `input`.
+ProgramRun RunWithoutDisplay(const std::string& arguments, const std::string& input = "/dev/null")
 {
     const std::string command = "env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY= '" MIRAVEL_PROGRAM "' " +
-                                arguments + " 2>&1 </dev/null";
+                                arguments + " 2>&1 <'" + input + "'";
     ProgramRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
@@ -71,4 +73,21 @@ TEST(NoDisplay, CheckAndExportStillWork)
     const ProgramRun exported = RunWithoutDisplay("--export-csv '" + csv + "' --view class '" + book + "'");
     EXPECT_EQ(exported.exitCode, 0) << exported.output;
     EXPECT_FALSE(readBytes(csv).empty());
+}
+
+TEST(NoDisplay, AProtectedBookGivesWhatThePlainOneGivesWithItsPasswordOnStandardInput)
+{
+    TempDir dir;
+    const auto book = ClassBook({"山田", "佐藤"});
+    ASSERT_FALSE(WriteGradeBook(dir.file("plain.txt"), *book));
+    FileResult error;
+    SaveReport report;
+    ASSERT_FALSE(WriteProtectedBook(dir.file("b.mrvl"), *book, *BookKey::Create("password1", LowestKdfCost(), error), report));
+    writeBytes(dir.file("right"), "password1\nsecond line\n");
+    writeBytes(dir.file("wrong"), "password2\n");
+    const std::string view = " --view class '" + dir.file("b.mrvl") + "' --password-stdin";
+    EXPECT_EQ(RunWithoutDisplay("--export-csv '" + dir.file("b.csv") + "'" + view, dir.file("right")).exitCode, 0);
+    RunWithoutDisplay("--export-csv '" + dir.file("plain.csv") + "' --view class '" + dir.file("plain.txt") + "'");
+    EXPECT_EQ(readBytes(dir.file("b.csv")), readBytes(dir.file("plain.csv")));
+    EXPECT_EQ(RunWithoutDisplay("--check" + view, dir.file("wrong")).output, "パスワードが違います。\n");
 }

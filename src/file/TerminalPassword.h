@@ -1,0 +1,19 @@
+#pragma once
+// Passwords for the command line: typed at the terminal without echo, or the
+// first line of standard input. Never an argument or an environment
+// variable, which other users' process lists and shells can see.
+
+#include <cstdio>
+#include <string>
+
+namespace miravel {
+
+// Shows `prompt` on the terminal and reads one line without echoing it.
+// False when there is no terminal to ask.
+bool ReadPasswordFromTerminal(const std::string& prompt, std::string& password);
+
+// The first line of `in`, without its line end (LF or CR LF). False at the
+// end of the input before any character or line end.
+bool ReadPasswordLine(std::FILE* in, std::string& password);
+
+} // namespace miravel

@@ -1,0 +1,202 @@
+// Password-protected books in the window: the password prompt at open, the
+// password window (set, change, remove), the question before a plain export,
+// and the settings of a plain book that opened without its settings file.
+
+#include "mainwindow/frmMain.h"
+
+#include "core/GradeBook.h"
+#include "file/ClassSettingsRecord.h"
+#include "file/CompanionFile.h"
+#include "file/ProtectedBook.h"
+#include "file/SafeWrite.h"
+#include "file/SavedVersions.h"
+#include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/ProtectionTexts.h"
+#include "mainwindow/RecoveryKeeper.h"
+#include "platform/Platform.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <filesystem>
+
+namespace miravel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString DisplayPath(const std::string& path) { return QDir::toNativeSeparators(QFile::decodeName(path.c_str())); }
+
+// 3年1組.txt -> 3年1組.mrvl in the same folder; nothing for a book without a file.
+QString WithExtension(const std::string& path, const char* extension)
+{
+    if (path.empty())
+        return QString();
+    const QFileInfo file(QFile::decodeName(path.c_str()));
+    return file.absolutePath() + QLatin1Char('/') + file.completeBaseName() + QString::fromUtf8(extension);
+}
+
+// A password taken from a text field, as UTF-8 bytes wiped after use.
+std::string PasswordBytes(const QString& password) { return password.toStdString(); }
+
+} // namespace
+
+void frmMain::setKey(std::unique_ptr<BookKey> key)
+{
+    key_ = std::move(key);  // the old key is wiped as it goes
+    recovery_->SetKey(key_.get());
+    exportConfirmed_ = false;
+    UpdateCaption();
+}
+
+bool frmMain::readProtected(const std::string& file, const QString& shown, GradeDocument& document,
+                            std::unique_ptr<BookKey>& key)
+{
+    QString prompt = message(texts::kAskPassword).arg(QFileInfo(shown).fileName());
+    for (;;) {
+        const QString typed = platform_.AskPassword(this, prompt);
+        if (typed.isEmpty())
+            return false;
+        std::string password = PasswordBytes(typed);
+        const FileResult error = ReadProtectedBook(file, password, document, key);
+        WipePassword(password);
+        if (!error)
+            return true;
+        if (!IsWrongPassword(error)) {
+            const QString reason = error->reason == kDamagedProtectedText
+                                       ? message(texts::kDamagedProtected)
+                                       : message(texts::kNotAGradeBook) + QString::fromStdString(error->Message());
+            inform(shown + QStringLiteral("\n") + reason);
+            return false;
+        }
+        inform(message(texts::kWrongPassword));
+    }
+}
+
+bool frmMain::confirmPlainExport()
+{
+    if (!isProtected() || exportConfirmed_)
+        return true;
+    const MessageAnswer answer = platform_.ShowMessage(this, message(texts::kPlainExport),
+                                                       message(texts::kProgramTitle), MessageButtons::YesNo,
+                                                       MessageIcon::None);
+    exportConfirmed_ = answer == MessageAnswer::Yes;
+    return exportConfirmed_;
+}
+
+void frmMain::mnuFilePassword_Click()
+{
+    if (!mnuFilePassword->isEnabled())
+        return;
+    const PasswordAnswer answer = platform_.AskPasswordSettings(this, isProtected());
+    if (answer.action == PasswordAction::Cancel)
+        return;
+    if (isProtected()) {
+        std::string current = PasswordBytes(answer.current);
+        const bool matches = PasswordMatches(*key_, current);
+        WipePassword(current);
+        if (!matches) {
+            inform(message(texts::kWrongPassword));
+            return;
+        }
+    }
+    std::unique_ptr<BookKey> next;
+    if (answer.action != PasswordAction::Remove) {
+        std::string password = PasswordBytes(answer.next);
+        FileResult error;
+        next = BookKey::Create(password, newKeyCost_, error);
+        WipePassword(password);
+        if (!next) {
+            inform(message(texts::kCannotMakeKey) + QStringLiteral("\n") + QString::fromStdString(error->Message()));
+            return;
+        }
+    }
+    const std::string before = Book().CurrentFilePath;
+    std::unique_ptr<BookKey> previous = std::move(key_);
+    setKey(std::move(next));
+    SaveOutcome outcome = SaveOutcome::Cancelled;
+    switch (answer.action) {
+    case PasswordAction::Set:
+        outcome = saveAs(WithExtension(before, texts::kProtectedExtension));
+        break;
+    case PasswordAction::Change:
+        // A new salt and key: the book is sealed again under the new password.
+        outcome = saveDocument();
+        break;
+    case PasswordAction::Remove:
+        outcome = saveAs(WithExtension(before, texts::kPlainExtension));
+        break;
+    case PasswordAction::Cancel:
+        break;
+    }
+    if (outcome != SaveOutcome::Saved) {
+        setKey(std::move(previous));
+        return;
+    }
+    if (answer.action == PasswordAction::Set && !before.empty())
+        offerToDeletePlainFiles(before);
+    if (answer.action == PasswordAction::Change)
+        inform(message(texts::kPasswordChanged));
+}
+
+void frmMain::offerToDeletePlainFiles(const std::string& plainBook)
+{
+    // Only what is still plain: after Save As under the same name the
+    // settings file beside the protected book is the plain book's own.
+    std::vector<std::string> files;
+    for (const std::string& path : {plainBook, BackupPath(plainBook), CompanionPath(plainBook)}) {
+        std::error_code missing;
+        if (fs::is_regular_file(fs::u8path(path), missing) && !IsProtectedBookFile(path))
+            files.push_back(path);
+    }
+    const QString data = platform_.DataFolder();
+    const std::string versions =
+        data.isEmpty() ? std::string() : VersionFolderOf(VersionsRoot(LocalPath(data)), plainBook);
+    const std::size_t versionCount = versions.empty() ? 0 : ListVersions(versions).size();
+    if (files.empty() && versionCount == 0)
+        return;
+    QString question = message(texts::kAskDeletePlain) + QStringLiteral("\n");
+    for (const std::string& path : files)
+        question += QStringLiteral("\n") + DisplayPath(path);
+    if (versionCount > 0)
+        question += QStringLiteral("\n") + message(texts::kPlainVersions).arg(versionCount).arg(DisplayPath(versions));
+    if (platform_.ShowMessage(this, question, message(texts::kProgramTitle), MessageButtons::YesNoDefaultNo,
+                              MessageIcon::None) != MessageAnswer::Yes)
+        return;
+    QStringList failed;
+    for (const std::string& path : files) {
+        std::error_code error;
+        if (!fs::remove(fs::u8path(path), error) && error)
+            failed << DisplayPath(path);
+    }
+    std::error_code error;
+    if (versionCount > 0 && (fs::remove_all(fs::u8path(versions), error), error))
+        failed << DisplayPath(versions);
+    if (!failed.isEmpty())
+        inform(message(texts::kCannotDelete) + QStringLiteral("\n") + failed.join(QLatin1Char('\n')));
+}
+
+void frmMain::adviseMissingSettings(const std::string& bookPath, GradeDocument& document)
+{
+    settingsFromRecord_ = false;
+    std::error_code missing;
+    if (fs::exists(fs::u8path(CompanionPath(bookPath)), missing))
+        return;
+    const MissingSettingsAdvice advice =
+        AdviseMissingSettings(LocalPath(platform_.DataFolder()), bookPath, document);
+    if (advice.kind == MissingSettingsAdvice::Kind::SayMissing) {
+        inform(QString::fromStdString(advice.text));
+    } else if (advice.kind == MissingSettingsAdvice::Kind::OfferRecord &&
+               platform_.ShowMessage(this, QString::fromStdString(advice.text), message(texts::kProgramTitle),
+                                     MessageButtons::YesNo, MessageIcon::None) == MessageAnswer::Yes) {
+        document.Evaluation = advice.settings;
+        settingsFromRecord_ = true;
+    }
+}
+
+} // namespace miravel
