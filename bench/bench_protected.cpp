@@ -69,7 +69,7 @@ void BM_ProtectedRecoveryCopy(benchmark::State& state)
     const SystemCalls calls = withoutFsync();
     const ScopedSystemCalls noFsync(calls);
     for (auto _ : state)
-        if (WriteRecoveryCopy(record, *book, key.get()))
+        if (WriteRecoveryCopy(record, *book, 0, key.get()))
             state.SkipWithError("the recovery copy could not be written");
 }
 BENCHMARK(BM_ProtectedRecoveryCopy)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);

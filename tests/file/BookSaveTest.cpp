@@ -87,7 +87,7 @@ TEST(VersionOrder, ByCountNotByClockAndNeverTwiceTheSame)
     };
     for (const auto& [content, time] : kept)
         ASSERT_FALSE(KeepVersion(folder, {content, std::nullopt}, time, content, 0, 2));
-    EXPECT_EQ(VersionLines(ListVersions(folder)), "2025/04/06 08:00:00\t1\tc\n2025/04/07 09:00:00\t1\tb\n");
+    EXPECT_EQ(VersionLines(ListVersions(folder)), "2025/04/07 09:00:00\t1\tb\n不明\t1\t（記録がありません）\n");
     writeBytes(book, "d");
     fs::permissions(fs::u8path(book), fs::perms::owner_read);
     EXPECT_EQ(SaveBook({book, "e", std::nullopt, folder, "", ""}).step, SaveStep::Failed);

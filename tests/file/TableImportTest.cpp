@@ -17,8 +17,9 @@ TEST(TableImport, EncodingToldApartByTheBytes)
     for (const auto& c : cases) {
         DecodedText decoded;
         EXPECT_EQ(!DecodeTextBytes(c.bytes, decoded), c.read) << c.bytes;
-        if (c.read)
+        if (c.read) {
             EXPECT_EQ(std::make_pair(decoded.encoding, decoded.text.substr(0, 6)), std::make_pair(c.encoding, std::string("氏名")));
+        }
     }
 }
 

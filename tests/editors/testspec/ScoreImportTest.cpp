@@ -76,6 +76,7 @@ TEST_F(TestSpecWindow, PastedBlockIsRegistered)
     QTest::keySequence(focus(), QKeySequence::Paste);
     ASSERT_TRUE(!platform.messages.empty() && platform.messages[0].text.startsWith(U(" 6 個の得点を貼り付けました。")));
     EXPECT_EQ(entry(2)->text(), U(" 30"));
+    platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes};  // no 配点: 100 each
     QTest::mouseClick(editor->Command1, Qt::LeftButton);
     settle();
     const auto& scores = Book().Scores;  // the block went to numbers 2 and 3
