@@ -3,7 +3,8 @@
 # here, which serves as its host tools) from Debian's source package with
 # mingw-w64, once: the result lives in a cache folder named by the version
 # and the options, reused while both stay the same. Prints that folder on
-# its last line. Log: <folder>.log.
+# its last line. Log: <folder>.log. Takes about an hour of two busy cores;
+# a build stopped half way is resumed by the next run.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 . "$here/common.sh"
@@ -42,21 +43,25 @@ set +e
   set -e
   echo "Qt $qt_version for Windows into $prefix ($(date))"
   fetch_source qt6-base "$qt_version" "$source_dir"
-  rm -rf "$prefix" "$build_dir"
-  mkdir -p "$prefix" "$build_dir"
-  # The toolchain file stays beside the installed Qt: its qt-cmake loads it.
-  cp "$toolchain" "$prefix/toolchain.cmake"
-  cmake -G Ninja -S "$source_dir/src" -B "$build_dir" \
-    -DCMAKE_TOOLCHAIN_FILE="$prefix/toolchain.cmake" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DCMAKE_INSTALL_PREFIX="$prefix" "${qt_options[@]}" "${launcher[@]}"
+  # A build stopped half way (a machine switched off) goes on where it was.
+  if [ ! -f "$build_dir/.configured" ]; then
+    rm -rf "$prefix" "$build_dir"
+    mkdir -p "$prefix" "$build_dir"
+    # The toolchain file stays beside the installed Qt: its qt-cmake loads it.
+    cp "$toolchain" "$prefix/toolchain.cmake"
+    cmake -G Ninja -S "$source_dir/src" -B "$build_dir" \
+      -DCMAKE_TOOLCHAIN_FILE="$prefix/toolchain.cmake" \
+      -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+      -DCMAKE_INSTALL_PREFIX="$prefix" "${qt_options[@]}" "${launcher[@]}"
+    touch "$build_dir/.configured"
+  fi
   start=$(date +%s)
   nice -n 10 cmake --build "$build_dir" -j "${MIRAVEL_JOBS:-2}"
   cmake --install "$build_dir"
   echo "Built in $(( ($(date +%s) - start) / 60 )) minutes"
   touch "$prefix/.complete"
   rm -rf "$build_dir"
-) > "$log" 2>&1
+) >> "$log" 2>&1
 status=$?
 set -e
 if [ $status -ne 0 ]; then

@@ -6,8 +6,8 @@
 #include "mainwindow/MainWindowTexts.h"
 #include "platform/BookLock.h"
 #include "platform/Platform.h"
+#include "platform/FileLayerPath.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace miravel {
@@ -68,7 +68,7 @@ void frmMain::noteDiskState(const std::string& path, const DiskStamp& stamp)
 
 bool frmMain::confirmOverwrite(const QString& path)
 {
-    const std::string file = QFile::encodeName(path).toStdString();
+    const std::string file = FileLayerPath(path);
     if (file != diskPath_ || StampOf(file) == diskStamp_)
         return true;
     return platform_.ShowMessage(this, message(texts::kChangedOnDisk), message(texts::kProgramTitle),

@@ -19,10 +19,10 @@
 #include "grades/GridBase.h"
 #include "platform/BookLock.h"
 #include "platform/Platform.h"
+#include "platform/FileLayerPath.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <memory>
@@ -31,9 +31,9 @@ namespace miravel {
 
 namespace {
 
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string LocalPath(const QString& path) { return FileLayerPath(path); }
 
-QString DisplayPath(const std::string& path) { return QDir::toNativeSeparators(QFile::decodeName(path.c_str())); }
+QString DisplayPath(const std::string& path) { return QDir::toNativeSeparators(QtPath(path)); }
 
 } // namespace
 
@@ -172,7 +172,7 @@ bool frmMain::restoreCopy(const RecoveryRecord& copy)
     readCompanionOf(copy.copyPath, document->Evaluation);
     // Bound to the original file: Save writes it as usual; a book that was
     // never saved comes back as a new one, whose Save asks for a name.
-    if (!copy.originalPath.empty() && !takeBook(QFile::decodeName(copy.originalPath.c_str())))
+    if (!copy.originalPath.empty() && !takeBook(QtPath(copy.originalPath)))
         return false;
     GradeBook& book = Book();
     book.CurrentFilePath = copy.originalPath;
@@ -280,7 +280,7 @@ frmMain::SaveOutcome frmMain::saveAs()
 frmMain::SaveOutcome frmMain::saveDocument()
 {
     if (mnuFileSave->isEnabled())
-        return saveTo(QFile::decodeName(Book().CurrentFilePath.c_str()));
+        return saveTo(QtPath(Book().CurrentFilePath));
     if (mnuFileSaveAs->isEnabled())
         return saveAs();
     return SaveOutcome::Cancelled;
@@ -288,7 +288,7 @@ frmMain::SaveOutcome frmMain::saveDocument()
 
 bool frmMain::mnuFileSave_Click()
 {
-    return saveTo(QFile::decodeName(Book().CurrentFilePath.c_str())) == SaveOutcome::Saved;
+    return saveTo(QtPath(Book().CurrentFilePath)) == SaveOutcome::Saved;
 }
 
 bool frmMain::mnuFileSaveAs_Click() { return saveAs() == SaveOutcome::Saved; }

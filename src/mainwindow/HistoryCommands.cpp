@@ -15,9 +15,9 @@
 #include "grades/GridBase.h"
 #include "grades/TreeNodes.h"
 #include "platform/Platform.h"
+#include "platform/FileLayerPath.h"
 
 #include <QAction>
-#include <QFile>
 #include <QStatusBar>
 
 #include <memory>
@@ -92,7 +92,7 @@ std::string frmMain::versionFolder() const
     const QString data = platform_.DataFolder();
     if (data.isEmpty() || Book().CurrentFilePath.empty())
         return std::string();
-    return VersionFolderOf(VersionsRoot(QFile::encodeName(data).toStdString()), Book().CurrentFilePath);
+    return VersionFolderOf(VersionsRoot(FileLayerPath(data)), Book().CurrentFilePath);
 }
 
 // The one place a save keeps a version: the file at `path` as it is before
@@ -103,8 +103,8 @@ void frmMain::keepVersionBeforeSaving(const QString& path)
     std::string bytes;
     if (data.isEmpty() || EncodeGradeBook(Book(), bytes))
         return;
-    const std::string book = QFile::encodeName(path).toStdString();
-    const std::string folder = VersionFolderOf(VersionsRoot(QFile::encodeName(data).toStdString()), book);
+    const std::string book = FileLayerPath(path);
+    const std::string folder = VersionFolderOf(VersionsRoot(FileLayerPath(data)), book);
     const std::string time = platform_.Now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")).toStdString();
     if (const FileResult error = KeepVersion(folder, book, bytes, time, history_->ChangesSinceSave()))
         sbStatusBar->showMessage(message(texts::kCannotKeepVersion) + QString::fromStdString(error->Message()), 15000);
@@ -120,7 +120,7 @@ void frmMain::mnuFileVersions_Click()
     std::vector<VersionRow> rows;
     auto book = std::make_unique<GradeBook>();
     for (const SavedVersion& version : versions) {
-        VersionRow row{QFile::decodeName(version.path.c_str()), QString::fromStdString(version.time),
+        VersionRow row{QtPath(version.path), QString::fromStdString(version.time),
                        QString::fromStdString(version.description)};
         if (!ReadGradeBook(version.path, *book)) {
             row.students = book->CountEnrolledStudents();
@@ -136,12 +136,12 @@ void frmMain::mnuFileVersions_Click()
 bool frmMain::openVersion(const QString& path)
 {
     auto document = std::make_unique<GradeDocument>();
-    if (const FileResult error = ReadGradeBook(QFile::encodeName(path).toStdString(), *document)) {
+    if (const FileResult error = ReadGradeBook(FileLayerPath(path), *document)) {
         inform(FailureText(texts::kCannotReadVersion, path, *error));
         return false;
     }
     // The version's own evaluation settings, kept beside it when the book had any.
-    readCompanionOf(QFile::encodeName(path).toStdString(), document->Evaluation);
+    readCompanionOf(FileLayerPath(path), document->Evaluation);
     if (!askToSaveBeforeLeaving())
         return false;
     // A new book without a name: Save asks for one, so the version's file

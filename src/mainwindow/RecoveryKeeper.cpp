@@ -3,8 +3,8 @@
 #include "core/GradeBook.h"
 #include "file/SystemCalls.h"
 #include "mainwindow/MainWindowTexts.h"
+#include "platform/FileLayerPath.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -57,10 +57,9 @@ void RecoveryKeeper::WriteNow()
     const std::string original =
         book.CurrentFilePath.empty()
             ? std::string()
-            : QFile::encodeName(QFileInfo(QFile::decodeName(book.CurrentFilePath.c_str())).absoluteFilePath())
-                  .toStdString();
+            : FileLayerPath(QFileInfo(QtPath(book.CurrentFilePath)).absoluteFilePath());
     RecoveryRecord record =
-        RecoveryFilesFor(QFile::encodeName(folder_).toStdString(), original, CurrentProcessId());
+        RecoveryFilesFor(FileLayerPath(folder_), original, CurrentProcessId());
     record.time = now_().toStdString();
     sinceLastCopy_.start();
     if (const FileResult error = WriteRecoveryCopy(record, book)) {

@@ -11,9 +11,9 @@
 #include "mainwindow/MainWindowTexts.h"
 #include "grades/GridBase.h"
 #include "platform/Platform.h"
+#include "platform/FileLayerPath.h"
 
 #include <QAction>
-#include <QFile>
 #include <QGroupBox>
 
 #include <algorithm>
@@ -30,7 +30,7 @@ void frmMain::mnuCSVSaveAs_Click()
         return;
     }
     SaveReport report;
-    if (const FileResult error = WriteGridCsv(QFile::encodeName(path).toStdString(), pane_.Grid, report))
+    if (const FileResult error = WriteGridCsv(FileLayerPath(path), pane_.Grid, report))
         inform(FailureText(texts::kCannotSaveCsv, path, *error));
     else if (report.BackupMissing())
         SetStatusHint(message(texts::kBackupMissing));
@@ -42,7 +42,7 @@ void frmMain::mnuEditNameBook_Click()
     if (path.isEmpty())
         return;
     std::vector<std::string> names;
-    if (const FileResult error = ReadRosterFile(QFile::encodeName(path).toStdString(), names)) {
+    if (const FileResult error = ReadRosterFile(FileLayerPath(path), names)) {
         inform(FailureText(texts::kCannotReadNameBook, path, *error));
         return;
     }

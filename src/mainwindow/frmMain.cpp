@@ -14,10 +14,10 @@
 #include "grades/GridBase.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
+#include "platform/FileLayerPath.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -106,7 +106,7 @@ void frmMain::SetStatusHint(const QString& hint) { statusHint_->setText(hint); }
 
 void frmMain::UpdateCaption()
 {
-    const QString path = QFile::decodeName(Book().CurrentFilePath.c_str());
+    const QString path = QtPath(Book().CurrentFilePath);
     setWindowFilePath(path);
     // A book another window holds is shown read-only, and says so.
     setWindowTitle(WindowCaption(path) + (commands_.readOnly ? message(texts::kReadOnlyCaption) : QString()));

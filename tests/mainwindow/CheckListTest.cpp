@@ -5,6 +5,7 @@
 
 #include "mainwindow/CheckListWindow.h"
 #include "grades/TreeNodes.h"
+#include "platform/FileLayerPath.h"
 
 #include <QListWidget>
 
@@ -20,7 +21,7 @@ TEST_F(CheckList, EnterAndDoubleClickSelectTheNamedNode)
     slot[0] = slot[kAverageColumn] = 10;
     slot[kFullMarksColumn] = 50;
     const QString file = path(U("3年1組.txt"));
-    ASSERT_FALSE(WriteGradeBook(QFile::encodeName(file).toStdString(), *book));
+    ASSERT_FALSE(WriteGradeBook(FileLayerPath(file), *book));
     start();
     open(file);
     window->mnuEditCheck->trigger();
