@@ -4,7 +4,8 @@
 # mingw-w64, once: the result lives in a cache folder named by the version
 # and the options, reused while both stay the same. Prints that folder on
 # its last line. Log: <folder>.log. Takes about an hour of two busy cores;
-# a build stopped half way is resumed by the next run.
+# a build stopped half way is resumed by the next run. With --cached it
+# builds nothing and fails when the folder is not complete.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 . "$here/common.sh"
@@ -26,6 +27,10 @@ prefix="$MIRAVEL_WINDOWS_CACHE/qt-${qt_version%%+*}-$key"
 if [ -f "$prefix/.complete" ]; then
   echo "$prefix"
   exit 0
+fi
+# --cached: only tells whether it is there (exit status 1 when not).
+if [ "${1:-}" = --cached ]; then
+  exit 1
 fi
 
 log="$prefix.log"
