@@ -49,13 +49,13 @@ version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 gcc_dir="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")"
 app="$out/Miravel"
 rm -rf "$app"
-mkdir -p "$app/platforms" "$app/styles" "$app/printsupport" "$app/translations"
+mkdir -p "$app/platforms" "$app/styles" "$app/translations"
 x86_64-w64-mingw32-strip -o "$app/Miravel.exe" "$build/Miravel.exe"
+# Qt 6 prints on Windows from Qt6PrintSupport.dll itself (no plugin).
 for module in Core Gui Widgets PrintSupport; do cp "$qt/bin/Qt6$module.dll" "$app/"; done
 # qoffscreen draws --print-pdf without showing anything.
 cp "$qt/plugins/platforms/qwindows.dll" "$qt/plugins/platforms/qoffscreen.dll" "$app/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$app/styles/"
-cp "$qt/plugins/printsupport/windowsprintersupport.dll" "$app/printsupport/"
 cp /usr/share/qt6/translations/qtbase_ja.qm "$app/translations/"
 cp "$gcc_dir/libstdc++-6.dll" "$gcc_dir/libgcc_s_seh-1.dll" /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$app/"
 cp -r docs/manual "$app/manual"
