@@ -168,12 +168,13 @@ done
 step "Exports compared with Linux" "$t"
 
 # --- The installer, silently, and its uninstaller ------------------------
+# (Windows ends the lines it prints with CR LF.)
 t=$(date +%s)
 programs_dir="$(wine cmd /c echo %LOCALAPPDATA% 2> /dev/null | tr -d '\r')\\Programs\\Miravel"
 installed="$(winepath -u "$programs_dir" 2> /dev/null)"
 install_result="installer failed"
 if wine "$setup" /S && [ -f "$installed/Miravel.exe" ] \
-   && [ "$(wine "$installed/Miravel.exe" --check "Z:$root/tests/data/fresh_book.txt" 2>&1)" = \
+   && [ "$(wine "$installed/Miravel.exe" --check "Z:$root/tests/data/fresh_book.txt" 2>&1 | tr -d '\r')" = \
         "$(build/miravel --check "$root/tests/data/fresh_book.txt" 2>&1)" ]; then
   # A book saved into the program folder survives the uninstaller.
   echo kept > "$installed/3年1組.txt"
