@@ -83,6 +83,12 @@ step "Program folder, installer and zip" "$t"
 . scripts/windows/wine.sh
 export WINEPATH="Z:$qt/bin;Z:$gcc_dir;Z:/usr/x86_64-w64-mingw32/lib"
 export QT_PLUGIN_PATH="Z:$qt/plugins" QT_QPA_PLATFORM=offscreen
+# Wine's Windows folder has no Japanese fonts: the offscreen platform (one
+# folder, through FreeType) gets the machine's IPA fonts instead of ＭＳ 明朝.
+rm -rf "$out/fonts"
+mkdir -p "$out/fonts"
+ln -s /usr/share/fonts/opentype/ipafont-mincho/*.ttf /usr/share/fonts/opentype/ipafont-gothic/*.ttf "$out/fonts/"
+export QT_QPA_FONTDIR="Z:$out/fonts"
 failures=()
 
 # GoogleTest's own count from a log: passed, failed and skipped cases.
