@@ -83,12 +83,13 @@ step "Program folder, installer and zip" "$t"
 . scripts/windows/wine.sh
 export WINEPATH="Z:$qt/bin;Z:$gcc_dir;Z:/usr/x86_64-w64-mingw32/lib"
 export QT_PLUGIN_PATH="Z:$qt/plugins" QT_QPA_PLATFORM=offscreen
-# Wine's Windows folder has no Japanese fonts: the offscreen platform (one
-# folder, through FreeType) gets the machine's IPA fonts instead of ＭＳ 明朝.
-rm -rf "$out/fonts"
-mkdir -p "$out/fonts"
-ln -s /usr/share/fonts/opentype/ipafont-mincho/*.ttf /usr/share/fonts/opentype/ipafont-gothic/*.ttf "$out/fonts/"
-export QT_QPA_FONTDIR="Z:$out/fonts"
+# Wine's Windows has no Japanese fonts, and the offscreen platform reads
+# fonts from one folder only (Miravel.exe: %WINDIR%\Fonts; the test programs:
+# Qt's lib/fonts): both get the machine's IPA fonts in place of ＭＳ 明朝.
+for fonts in "$WINEPREFIX/drive_c/windows/Fonts" "$qt/lib/fonts"; do
+  mkdir -p "$fonts"
+  ln -sf /usr/share/fonts/opentype/ipafont-mincho/*.ttf /usr/share/fonts/opentype/ipafont-gothic/*.ttf "$fonts/"
+done
 failures=()
 
 # GoogleTest's own count from a log: passed, failed and skipped cases.
