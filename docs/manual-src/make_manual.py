@@ -576,7 +576,7 @@ page("backup.html", "保存とバックアップ", f"""
 </ul>
 <h2>復元用コピー</h2>
 <p>保存していない変更があるあいだ、Miravel は変更のたびに（2分ごとにも）、ユーザーのデータフォルダ
-（<code>~/.local/share/Miravel/recovery/</code>）に成績ファイルと同じ形の復元用のコピーを書いておきます。
+（<code>~/.local/share/Miravel/recovery/</code>、Windows では <code>%LOCALAPPDATA%\\Miravel\\recovery\\</code>）に成績ファイルと同じ形の復元用のコピーを書いておきます。
 停電などで保存せずに終わったときは、次に起動したとき（またはそのファイルを開いたとき）に
 「前回、保存されずに終了した変更があります（ファイル名、日時）。復元しますか？」と聞きます。</p>
 <ul>
@@ -761,13 +761,37 @@ miravel --help</pre>
 """)
 
 # ---------------------------------------------------------------------------
+page("windows.html", "Windows で使う", f"""
+<h2>インストール</h2>
+<p><code>Miravel-（版）-setup.exe</code> をダブルクリックし、使用許諾（GPL）を読んで進めます。
+管理者の権限は要りません。ユーザーごとのフォルダ <code>%LOCALAPPDATA%\\Programs\\Miravel</code> に入り、
+スタートメニューに「Miravel 成績処理」ができます。</p>
+<p>インストールできないパソコンでは、<code>Miravel-（版）-portable.zip</code> を USB メモリなど好きな場所に展開し、
+中の <code>Miravel.exe</code> を起動します。フォルダの中のファイルは、まとめて置いたままにしてください。</p>
+<h2>最初の起動</h2>
+<p>スタートメニューの「Miravel 成績処理」で起動します。成績ファイルは {ui("開く(O)...")} で、
+<code>ドキュメント</code> など好きなフォルダのものを開けます（<code>C:\\Users\\先生\\成績\\3年1組.txt</code> のような日本語のフォルダ名やファイル名もそのまま使えます）。
+印刷の文字は Windows の「ＭＳ 明朝」「ＭＳ ゴシック」です。</p>
+<h2>ファイルのある場所</h2>
+<ul>
+<li>成績ファイルとバックアップ（<code>.bak</code>）：保存したフォルダ（<a href="backup.html">バックアップと復元用コピー</a>）。</li>
+<li>復元用コピー：<code>%LOCALAPPDATA%\\Miravel\\recovery\\</code>。以前の版：<code>%LOCALAPPDATA%\\Miravel\\versions\\</code>。</li>
+<li>ウィンドウの位置と大きさ：レジストリの <code>HKEY_CURRENT_USER\\Software\\Miravel</code>。</li>
+</ul>
+<h2>アンインストール</h2>
+<p>Windows の「設定」の「アプリ」で Miravel を選んで「アンインストール」します。消えるのはプログラムのファイルだけです。
+成績ファイル、バックアップ、復元用コピーと以前の版はそのまま残ります。</p>
+""")
+
+# ---------------------------------------------------------------------------
 page("help.html", "ヘルプの使い方", f"""
 <p>メニュー {ui("ﾍﾙﾌﾟ(H)")} の {ui("ヘルプ(C)")} で、このマニュアルが {ui("ヘルプ")} のウィンドウに開きます。
 青い文字をクリックするとそのページに移ります。{ui("戻る")} と {ui("進む")} で見たページを行き来し、
 {ui("目次")} で最初のページに戻ります。ヘルプのウィンドウを開いたままでも、成績の入力を続けられます。</p>
 {img("help.png", "ヘルプのウィンドウ")}
 <p>マニュアルは <code>/usr/share/miravel/manual/</code>（<code>/usr/local</code> に入れたときは
-<code>/usr/local/share/miravel/manual/</code>）にあり、ブラウザーでも読めます。</p>
+<code>/usr/local/share/miravel/manual/</code>）、Windows では <code>Miravel.exe</code> と同じフォルダの
+<code>manual</code> にあり、ブラウザーでも読めます。</p>
 <h2>このプログラムについて</h2>
 <p>Miravel は自由ソフトウェアです。GNU General Public License（GPL）バージョン3、
 またはそれ以降のバージョン（GPL-3.0-or-later）の条件で、だれでも使い、配り、改良できます。
@@ -778,7 +802,7 @@ page("help.html", "ヘルプの使い方", f"""
 
 ORDER = ["start.html", "roster.html", "test.html", "views.html", "criteria.html", "evaluation.html", "print.html",
          "sheets.html", "csv.html", "handoff.html",
-         "backup.html", "password.html", "undo.html", "commandline.html", "help.html"]
+         "backup.html", "password.html", "undo.html", "commandline.html", "windows.html", "help.html"]
 
 
 def write(file, title, body, previous=None, following=None):

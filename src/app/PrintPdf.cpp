@@ -6,6 +6,7 @@
 #include "mainwindow/MainWindowTexts.h"
 #include "grades/GridBase.h"
 #include "grades/StudentSheets.h"
+#include "platform/OffscreenFonts.h"
 #include "platform/DateFormat.h"
 #include "platform/JapaneseFonts.h"
 #include "print/PdfFile.h"
@@ -201,6 +202,7 @@ int PrintPdfWithoutDisplay(int& argc, char** argv, const CommandLine& command)
     // Nothing is shown, so no display is needed or used.
     qInstallMessageHandler(KeepSeriousMessages);
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseSystemFontsOffscreen();
     QGuiApplication app(argc, argv);
     InstallFontSubstitutions();
     const QString today = QDate::currentDate().toString(JapaneseShortDateFormat(QLocale::system()));

@@ -5,11 +5,13 @@
 #include "mainwindow/GuardedApplication.h"
 #include "mainwindow/RunWindow.h"
 #include "mainwindow/StudentSheetPrintCommand.h"
+#include "platform/FileLayerPath.h"
+#include "platform/ParentConsole.h"
+#include "platform/ProgramArguments.h"
 #include "platform/QtPlatform.h"
 #include "mainwindow/TablePrintCommand.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -31,12 +33,14 @@ bool writeStandardOutput(const std::string& text)
 int main(int argc, char** argv)
 {
     try {
-        const std::vector<std::string> args(argv + 1, argv + argc);
+        const std::vector<std::string> args = miravel::ProgramArguments(argc, argv);
         miravel::CommandLine command = miravel::ParseCommandLine(args);
         if (command.action == miravel::CommandLine::Action::Versions) {
             QCoreApplication::setApplicationName(QStringLiteral("Miravel"));
-            command.dataFolder = QFile::encodeName(miravel::StandardDataFolder()).toStdString();
+            command.dataFolder = miravel::FileLayerPath(miravel::StandardDataFolder());
         }
+        if (command.action != miravel::CommandLine::Action::Window)
+            miravel::UseParentConsole();
         if (command.action == miravel::CommandLine::Action::PrintPdf)
             return miravel::PrintPdfWithoutDisplay(argc, argv, command);
         if (command.action != miravel::CommandLine::Action::Window) {
@@ -49,12 +53,15 @@ int main(int argc, char** argv)
             std::cerr << err;
             return code;
         }
+#ifndef _WIN32
         // Qt would abort with a message of its own; say it plainly instead.
+        // (Windows always has its desktop.)
         if (!miravel::DisplayAvailable(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
                                        std::getenv("WAYLAND_DISPLAY"))) {
             std::cerr << miravel::kNoDisplay;
             return 1;
         }
+#endif
         miravel::GuardedApplication app(argc, argv);
         return miravel::RunWindow(app, QString::fromStdString(command.file), [](miravel::frmMain& window) {
             miravel::RegisterEditors(window);

@@ -7,8 +7,8 @@
 #include "mainwindow/MainWindowTexts.h"
 #include "platform/BookLock.h"
 #include "platform/Platform.h"
+#include "platform/FileLayerPath.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace miravel {
@@ -41,7 +41,7 @@ bool frmMain::takeBook(const QString& path)
         // A folder the teacher cannot write: the book can be read, and
         // saved elsewhere.
         readOnly = outcome == BookLock::Outcome::Unavailable ||
-                   !FolderWritable(QFile::encodeName(QFileInfo(path).absolutePath()).toStdString());
+                   !FolderWritable(FileLayerPath(QFileInfo(path).absolutePath()));
     }
     if (readOnly)
         lock_->Release();

@@ -23,6 +23,7 @@
 #include "grades/GridBase.h"
 #include "platform/BookLock.h"
 #include "platform/Platform.h"
+#include "platform/FileLayerPath.h"
 
 #include <QAction>
 #include <QDir>
@@ -36,16 +37,16 @@ namespace miravel {
 
 namespace {
 
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string LocalPath(const QString& path) { return FileLayerPath(path); }
 
-QString DisplayPath(const std::string& path) { return QDir::toNativeSeparators(QFile::decodeName(path.c_str())); }
+QString DisplayPath(const std::string& path) { return QDir::toNativeSeparators(QtPath(path)); }
 
 // The file a path names, links followed once: its settings, lock, backup
 // and versions are those of the real file, not of the link.
 QString RealPath(const QString& path)
 {
     const std::string target = FinalTarget(LocalPath(QFileInfo(path).absoluteFilePath()));
-    return QDir::cleanPath(QFileInfo(QFile::decodeName(target.c_str())).absoluteFilePath());
+    return QDir::cleanPath(QFileInfo(QtPath(target)).absoluteFilePath());
 }
 
 } // namespace
@@ -203,7 +204,7 @@ bool frmMain::restoreCopy(const RecoveryRecord& copy)
     }
     // Bound to the original file: Save writes it as usual; a book that was
     // never saved comes back as a new one, whose Save asks for a name.
-    if (!copy.originalPath.empty() && !takeBook(QFile::decodeName(copy.originalPath.c_str())))
+    if (!copy.originalPath.empty() && !takeBook(QtPath(copy.originalPath)))
         return false;
     GradeBook& book = Book();
     book.CurrentFilePath = copy.originalPath;
@@ -391,7 +392,7 @@ frmMain::SaveOutcome frmMain::saveAs(const QString& suggested)
 frmMain::SaveOutcome frmMain::saveDocument()
 {
     if (mnuFileSave->isEnabled())
-        return saveTo(QFile::decodeName(Book().CurrentFilePath.c_str()));
+        return saveTo(QtPath(Book().CurrentFilePath));
     if (mnuFileSaveAs->isEnabled()) {
         // Said once more where the teacher asked for a plain save.
         if (SavesOnlyThroughSaveAs(Book().CurrentFilePath) && !commands_.readOnly)
@@ -403,7 +404,7 @@ frmMain::SaveOutcome frmMain::saveDocument()
 
 bool frmMain::mnuFileSave_Click()
 {
-    return saveTo(QFile::decodeName(Book().CurrentFilePath.c_str())) == SaveOutcome::Saved;
+    return saveTo(QtPath(Book().CurrentFilePath)) == SaveOutcome::Saved;
 }
 
 bool frmMain::mnuFileSaveAs_Click() { return saveAs() == SaveOutcome::Saved; }

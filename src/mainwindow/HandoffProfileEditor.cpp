@@ -5,6 +5,7 @@
 #include "mainwindow/FailureText.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "platform/Platform.h"
+#include "platform/FileLayerPath.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -250,7 +251,7 @@ void HandoffProfileEditor::save()
                                                    U("書式ファイル (*.miravel-profile)|*.miravel-profile"));
     if (path.isEmpty())
         return;
-    if (const FileResult error = WriteHandoffProfile(QFile::encodeName(path).toStdString(), Profile())) {
+    if (const FileResult error = WriteHandoffProfile(FileLayerPath(path), Profile())) {
         platform_.ShowMessage(this, FailureText("書式を保存できません。", path, *error), U(texts::kProgramTitle),
                               MessageButtons::Ok, MessageIcon::None);
         return;

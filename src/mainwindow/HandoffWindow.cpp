@@ -13,6 +13,7 @@
 #include "mainwindow/frmMain.h"
 #include "platform/Platform.h"
 #include "platform/ProfileLocation.h"
+#include "platform/FileLayerPath.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -33,7 +34,7 @@ namespace {
 
 QString U(const char* text) { return QString::fromUtf8(text); }
 QString S(const std::string& text) { return QString::fromStdString(text); }
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string LocalPath(const QString& path) { return FileLayerPath(path); }
 
 constexpr int kPreviewStudents = 5;
 const char* const kTitle = "提出用に書き出す";

@@ -17,9 +17,9 @@
 #include "grades/GridBase.h"
 #include "grades/TreeNodes.h"
 #include "platform/Platform.h"
+#include "platform/FileLayerPath.h"
 
 #include <QAction>
-#include <QFile>
 #include <QStatusBar>
 
 #include <memory>
@@ -94,7 +94,7 @@ std::string frmMain::versionFolderOf(const std::string& bookPath) const
     const QString data = platform_.DataFolder();
     if (data.isEmpty() || bookPath.empty())
         return std::string();
-    return VersionFolderOf(VersionsRoot(QFile::encodeName(data).toStdString()), bookPath);
+    return VersionFolderOf(VersionsRoot(FileLayerPath(data)), bookPath);
 }
 
 void frmMain::mnuFileVersions_Click()
@@ -110,7 +110,7 @@ void frmMain::mnuFileVersions_Click()
     for (std::size_t i = 0; i < versions.size(); ++i) {
         const SavedVersion& version = versions[i];
         const VersionDescription described = DescribeVersion(versions, i);
-        VersionRow row{QFile::decodeName(version.path.c_str()), QString::fromStdString(described.savedTime),
+        VersionRow row{QtPath(version.path), QString::fromStdString(described.savedTime),
                        QString::fromStdString(described.steps)};
         if (!ReadBookWithKey(version.path, key_.get(), *book)) {
             row.students = book->CountEnrolledStudents();
@@ -137,7 +137,7 @@ void frmMain::mnuFileVersions_Click()
 bool frmMain::openVersion(const QString& path)
 {
     auto document = std::make_unique<GradeDocument>();
-    const std::string file = QFile::encodeName(path).toStdString();
+    const std::string file = FileLayerPath(path);
     std::unique_ptr<BookKey> key;
     if (IsProtectedBookFile(file)) {
         // Sealed with the key held, or under an older password that is asked for.

@@ -14,6 +14,7 @@
 #include "mainwindow/ProtectionTexts.h"
 #include "mainwindow/RecoveryKeeper.h"
 #include "platform/Platform.h"
+#include "platform/FileLayerPath.h"
 
 #include <QAction>
 #include <QDir>
@@ -28,16 +29,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string LocalPath(const QString& path) { return FileLayerPath(path); }
 
-QString DisplayPath(const std::string& path) { return QDir::toNativeSeparators(QFile::decodeName(path.c_str())); }
+QString DisplayPath(const std::string& path) { return QDir::toNativeSeparators(QtPath(path)); }
 
 // 3年1組.txt -> 3年1組.mrvl in the same folder; nothing for a book without a file.
 QString WithExtension(const std::string& path, const char* extension)
 {
     if (path.empty())
         return QString();
-    const QFileInfo file(QFile::decodeName(path.c_str()));
+    const QFileInfo file(QtPath(path));
     return file.absolutePath() + QLatin1Char('/') + file.completeBaseName() + QString::fromUtf8(extension);
 }
 

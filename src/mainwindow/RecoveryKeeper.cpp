@@ -4,8 +4,8 @@
 #include "file/BookSave.h"
 #include "file/SystemCalls.h"
 #include "mainwindow/MainWindowTexts.h"
+#include "platform/FileLayerPath.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -58,10 +58,9 @@ void RecoveryKeeper::WriteNow()
     const std::string original =
         book.CurrentFilePath.empty()
             ? std::string()
-            : QFile::encodeName(QFileInfo(QFile::decodeName(book.CurrentFilePath.c_str())).absoluteFilePath())
-                  .toStdString();
+            : FileLayerPath(QFileInfo(QtPath(book.CurrentFilePath)).absoluteFilePath());
     RecoveryRecord record =
-        RecoveryFilesFor(QFile::encodeName(folder_).toStdString(), original, CurrentProcessId());
+        RecoveryFilesFor(FileLayerPath(folder_), original, CurrentProcessId());
     record.time = now_().toStdString();
     sinceLastCopy_.start();
     // The copy holds what the book holds: it takes the book's permission bits.

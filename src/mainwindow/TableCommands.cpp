@@ -16,9 +16,9 @@
 #include "mainwindow/TablePdfName.h"
 #include "grades/GridBase.h"
 #include "platform/Platform.h"
+#include "platform/FileLayerPath.h"
 
 #include <QAction>
-#include <QFile>
 #include <QGroupBox>
 
 #include <algorithm>
@@ -38,7 +38,7 @@ void frmMain::mnuCSVSaveAs_Click()
         return;
     }
     SaveReport report;
-    if (const FileResult error = WriteGridCsv(QFile::encodeName(path).toStdString(), pane_.Grid, report))
+    if (const FileResult error = WriteGridCsv(FileLayerPath(path), pane_.Grid, report))
         inform(FailureText(texts::kCannotSaveCsv, path, *error));
     else if (report.BackupMissing())
         SetStatusHint(message(texts::kBackupMissing));
@@ -57,7 +57,7 @@ void frmMain::mnuEditNameBook_Click()
         return;
     CsvTableFile file;
     DecodedText decoded;
-    if (const FileResult error = ReadTextFile(QFile::encodeName(path).toStdString(), decoded)) {
+    if (const FileResult error = ReadTextFile(FileLayerPath(path), decoded)) {
         inform(FailureText(texts::kCannotReadNameBook, path, *error));
         return;
     }

@@ -11,9 +11,9 @@
 #include "print/PdfFile.h"
 #include "mainwindow/TablePdfName.h"
 #include "print/TablePage.h"
+#include "platform/FileLayerPath.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
@@ -78,7 +78,7 @@ void PrintOnChosenPrinter(frmMain& window, const PageDocument& pages, const std:
                                  QString::fromUtf8(texts::kProgramTitle), MessageButtons::YesNoDefaultNo,
                                  MessageIcon::None) != MessageAnswer::Yes)
             return;
-        const std::string file = QFile::encodeName(path).toStdString();
+        const std::string file = FileLayerPath(path);
         if (!book.CurrentFilePath.empty() && WouldOverwriteBook(file, book.CurrentFilePath)) {
             Report(window, QString::fromUtf8(kPdfOntoBook) + QLatin1Char('\n') + QDir::toNativeSeparators(path));
             return;

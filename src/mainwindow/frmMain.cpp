@@ -16,10 +16,10 @@
 #include "grades/GridBase.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
+#include "platform/FileLayerPath.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -108,7 +108,7 @@ void frmMain::SetStatusHint(const QString& hint) { statusHint_->setText(hint); }
 
 void frmMain::UpdateCaption()
 {
-    const QString path = QFile::decodeName(Book().CurrentFilePath.c_str());
+    const QString path = QtPath(Book().CurrentFilePath);
     setWindowFilePath(path);
     // A book another window holds is shown read-only, and says so.
     const QString lock = isProtected() ? message(texts::kProtectedCaption) : QString();

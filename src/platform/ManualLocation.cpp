@@ -7,7 +7,12 @@ namespace miravel {
 
 QStringList ManualFolders(const QString& programDir)
 {
-    QStringList folders = {QDir::cleanPath(programDir + QStringLiteral("/../share/miravel/manual"))};
+    QStringList folders;
+#ifdef _WIN32
+    // The program folder a Windows installer or zip unpacks: the manual beside Miravel.exe.
+    folders << QDir::cleanPath(programDir + QStringLiteral("/manual"));
+#endif
+    folders << QDir::cleanPath(programDir + QStringLiteral("/../share/miravel/manual"));
 #ifdef MIRAVEL_SOURCE_MANUAL
     folders << QStringLiteral(MIRAVEL_SOURCE_MANUAL);
 #endif

@@ -6,7 +6,8 @@
 
 namespace miravel {
 
-// The folders that may hold the manual, in order: installed beside the
+// The folders that may hold the manual, in order: on Windows the folder
+// `manual` beside Miravel.exe; installed beside the
 // program (<prefix>/bin/../share/miravel/manual), then the source tree the
 // program was built from, for running it from the build folder.
 QStringList ManualFolders(const QString& programDir);

@@ -5,6 +5,7 @@
 #include "platform/PasswordWindow.h"
 #include "platform/HelpViewer.h"
 #include "platform/ManualLocation.h"
+#include "platform/UserSettings.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -17,7 +18,6 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QPushButton>
 
@@ -167,17 +167,17 @@ bool QtPlatform::ShowPrintDialog(QWidget* parent, const QString& title, const QS
 QString QtPlatform::GetSetting(const QString& application, const QString& section, const QString& key,
                                const QString& defaultValue)
 {
-    QSettings settings(application, application);
-    settings.beginGroup(section);
-    return settings.value(key, defaultValue).toString();
+    const auto settings = UserSettings(application);
+    settings->beginGroup(section);
+    return settings->value(key, defaultValue).toString();
 }
 
 void QtPlatform::SaveSetting(const QString& application, const QString& section, const QString& key,
                              const QString& value)
 {
-    QSettings settings(application, application);
-    settings.beginGroup(section);
-    settings.setValue(key, value);
+    const auto settings = UserSettings(application);
+    settings->beginGroup(section);
+    settings->setValue(key, value);
 }
 
 QString QtPlatform::HelpFile() const

@@ -141,16 +141,21 @@ TEST_F(HeadlessTest, ExportNeverReplacesTheBookOrItsBackup)
 {
     const std::string book = readBytes(bookPath);
     writeBytes(dir.file("3年1組.bak"), "backup");
-    std::filesystem::create_symlink("3年1組.txt", dir.file("link.txt"));
     std::filesystem::create_directory(dir.file("sub"));
-    for (const std::string& output : {bookPath, dir.file("./3年1組.txt"), dir.file("sub/../3年1組.txt"),
-                                      dir.file("link.txt"), dir.file("3年1組.bak")}) {
+    std::vector<std::string> outputs = {bookPath, dir.file("./3年1組.txt"), dir.file("sub/../3年1組.txt"),
+                                        dir.file("3年1組.bak")};
+#ifndef _WIN32 // symbolic links need administrator rights there
+    std::filesystem::create_symlink("3年1組.txt", dir.file("link.txt"));
+    outputs.push_back(dir.file("link.txt"));
+#endif
+    for (const std::string& output : outputs) {
         err.clear();
         EXPECT_EQ(run({"--export-csv", output, "--view", "class", bookPath}), 1) << output;
         EXPECT_NE(err.find("成績ファイル（またはそのバックアップ）と同じファイルです"), std::string::npos) << err;
     }
-    // Also when the book is named through the link and the output plainly.
+#ifndef _WIN32 // also when the book is named through the link and the output plainly
     EXPECT_EQ(run({"--export-csv", bookPath, "--view", "class", dir.file("link.txt")}), 1);
+#endif
     EXPECT_EQ(readBytes(bookPath), book);
     EXPECT_EQ(readBytes(dir.file("3年1組.bak")), "backup");
 }

@@ -8,6 +8,7 @@
 #include "editors/testspec/FormTestSpec.h"
 #include "file/SavedVersions.h"
 #include "mainwindow/WindowTestSupport.h"
+#include "platform/FileLayerPath.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -119,11 +120,11 @@ TEST_F(UndoSteps, SavesKeepVersionsAndOpeningOneChangesNothingOnDisk)
     edit<FormHomeRoom>("HomeRoom")->Command1->click();
     settle();
     window->mnuFileSave->trigger();
-    const auto versions = ListVersions(VersionFolderOf(VersionsRoot(QFile::encodeName(path("data")).toStdString()),
-                                                       QFile::encodeName(file).toStdString()));
+    const auto versions = ListVersions(VersionFolderOf(VersionsRoot(FileLayerPath(path("data"))),
+                                                       FileLayerPath(file)));
     ASSERT_EQ(versions.size(), 1u);
     EXPECT_EQ(versions[0].description, "学級の登録");
-    const QString version = QFile::decodeName(versions[0].path.c_str());
+    const QString version = QtPath(versions[0].path);
     EXPECT_EQ(readAll(version), opened);
 
     const QByteArray saved = readAll(file);

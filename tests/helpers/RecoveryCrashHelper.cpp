@@ -1,5 +1,6 @@
-// A program for the crash test: opens the grade book named by argv[2] with
-// its recovery copies in argv[1], makes unsaved changes, says "ready" once
+// A program for the crash test: opens the grade book named by its second
+// argument with its recovery copies in its first (from arguments(): argv
+// loses Japanese names on Windows), makes unsaved changes, says "ready" once
 // their copy is written and then waits to be killed.
 
 #include "core/Defaults.h"
@@ -21,11 +22,12 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     miravel::ScriptedPlatform platform;
-    platform.dataFolder = QString::fromLocal8Bit(argv[1]);
+    const QStringList args = QCoreApplication::arguments();
+    platform.dataFolder = args[1];
     miravel::frmMain window(platform);
     miravel::InitDefaults(miravel::Book());
     window.show();
-    if (!window.openFile(QString::fromLocal8Bit(argv[2])))
+    if (!window.openFile(args[2]))
         return 3;
     miravel::test::MakeUnsavedChanges(miravel::Book());
     miravel::Book().MarkChanged();

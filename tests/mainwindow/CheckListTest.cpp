@@ -8,6 +8,7 @@
 #include "grades/LetterChecks.h"
 #include "mainwindow/CheckListWindow.h"
 #include "grades/TreeNodes.h"
+#include "platform/FileLayerPath.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -24,7 +25,7 @@ TEST_F(CheckList, EnterAndDoubleClickSelectTheNamedNode)
     slot[0] = slot[kAverageColumn] = 10;
     slot[kFullMarksColumn] = 50;
     const QString file = path(U("3年1組.txt"));
-    ASSERT_FALSE(WriteGradeBook(QFile::encodeName(file).toStdString(), *book));
+    ASSERT_FALSE(WriteGradeBook(FileLayerPath(file), *book));
     start();
     open(file);
     window->mnuEditCheck->trigger();
@@ -52,7 +53,7 @@ TEST_F(CheckList, WindowAgainAndCommandLineGiveTheSameLines)
     book->Evaluation.Mode = EvaluationMode::Criterion;
     auto& slot = book->Scores[TestSlot(0, 0, 0, 0)];  // 国語 表現: 青木 A (90 %), 井上 C
     slot[0] = 45, slot[1] = 10, slot[kAverageColumn] = 27.5, slot[kFullMarksColumn] = 50;
-    const std::string file = QFile::encodeName(path(U("3年1組.txt"))).toStdString();
+    const std::string file = FileLayerPath(path(U("3年1組.txt")));
     book->Evaluation.CheckedLetters = RecordLetters(*book);
     book->Evaluation.CheckedLetters[0][0] = 'B';  // as the last save recorded it
     ASSERT_FALSE(WriteGradeBook(file, *book) || WriteCompanion(file, book->Evaluation));
@@ -60,7 +61,7 @@ TEST_F(CheckList, WindowAgainAndCommandLineGiveTheSameLines)
     RunHeadless(ParseCommandLine({"--check-grades", file}), out, err);
     EXPECT_NE(out.find("出席番号 1 青木：前回の確認から変わりました（国語　一学期　表現 B→A"), std::string::npos) << out;
     start();
-    open(QFile::decodeName(file.c_str()));
+    open(QtPath(file));
     window->mnuEditCheck->trigger();
     auto* checks = window->findChild<CheckListWindow*>();
     for (int look = 0; look < 2; ++look) {

@@ -5,6 +5,7 @@
 
 #include "mainwindow/WindowCaption.h"
 #include "platform/BookLock.h"
+#include "platform/FileLayerPath.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -135,7 +136,7 @@ TEST_F(FileCommands, OpenOfAClassWithStudentsOffersPrinting)
     EXPECT_EQ(w.StatusHint(), U(texts::kHintClass));
     EXPECT_EQ(w.TreeView1->NodeByIndex(1)->text(0), U("20243年1組山田"));
     EXPECT_FALSE(Book().SavedState);  // as the file holds it
-    EXPECT_EQ(Book().CurrentFilePath, QFile::encodeName(path("class.txt")).toStdString());
+    EXPECT_EQ(Book().CurrentFilePath, FileLayerPath(path("class.txt")));
 }
 
 TEST_F(FileCommands, OpenOfAClassWithoutStudentsOffersTheImport)
@@ -290,7 +291,7 @@ TEST_F(FileCommands, RosterImportedBeforeAnyFileIsSavedUnderANameAtExit)
     EXPECT_EQ(platform.dialogs.back().kind, DialogKind::Save);
     EXPECT_FALSE(window->isVisible());
     GradeDocument saved;
-    ASSERT_FALSE(ReadGradeBook(QFile::encodeName(path("名簿.txt")).toStdString(), saved).has_value());
+    ASSERT_FALSE(ReadGradeBook(FileLayerPath(path("名簿.txt")), saved).has_value());
     EXPECT_EQ(saved.StudentNames[0], "佐藤");
     EXPECT_EQ(saved.StudentNames[1], "鈴木");
 }
@@ -326,7 +327,7 @@ TEST_F(FileCommands, TableAndSaveAsMayNotReplaceTheOpenBookOrItsBackup)
         EXPECT_EQ(lastMessage(), U(c.refusal));
         EXPECT_EQ(readAll(book), bookBytes);
         EXPECT_EQ(readAll(path("3年1組.bak")), backupBytes);
-        EXPECT_EQ(Book().CurrentFilePath, QFile::encodeName(book).toStdString());
+        EXPECT_EQ(Book().CurrentFilePath, FileLayerPath(book));
     }
     // Beside the book under another name the table is written as before.
     platform.fileAnswers = {path("3年1組.csv")};
@@ -436,7 +437,11 @@ TEST_F(FileCommands, ALockLeftByAProgramThatEndedIsTakenOver)
         lock = readAll(lockPath);
     }
     QProcess ended; // its process id names no running program once it has finished
+#ifdef _WIN32
+    ended.start(QStringLiteral("cmd"), {QStringLiteral("/c"), QStringLiteral("exit")});
+#else
     ended.start(QStringLiteral("sleep"), {QStringLiteral("0.1")});
+#endif
     ASSERT_TRUE(ended.waitForStarted());
     lock.replace(0, lock.indexOf('\n'), QByteArray::number(ended.processId()));
     ASSERT_TRUE(ended.waitForFinished());

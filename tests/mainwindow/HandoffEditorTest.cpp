@@ -4,6 +4,7 @@
 #include "WindowTestSupport.h"
 
 #include "mainwindow/HandoffProfileEditor.h"
+#include "platform/FileLayerPath.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,7 +38,7 @@ TEST_F(HandoffEditor, SavesTheProfileAsItsControlsShowIt)
 
     EXPECT_EQ(editor.SavedPath(), file);
     HandoffProfile saved;
-    ASSERT_FALSE(ReadHandoffProfile(QFile::encodeName(file).toStdString(), saved));
+    ASSERT_FALSE(ReadHandoffProfile(FileLayerPath(file), saved));
     HandoffProfile expected;
     expected.encoding = HandoffEncoding::Cp932;
     expected.header = false;

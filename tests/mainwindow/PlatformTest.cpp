@@ -79,19 +79,34 @@ TEST(DateFormat, TestDatesAreWrittenTheJapaneseWayUnlessTheSystemIsJapanese)
         EXPECT_EQ(date.toString(JapaneseShortDateFormat(c.system)), c.written) << c.system.name().toStdString();
 }
 
+// The system's own store: on Windows the registry (which has no test
+// folder, so a key of its own, never the teacher's), an INI file elsewhere.
 TEST(QtPlatformSettings, ValuesLiveUnderApplicationAndSection)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+#ifdef _WIN32
+    const QString application = QStringLiteral("MiravelTest");
+    const QString key = QStringLiteral("HKEY_CURRENT_USER\\Software\\MiravelTest");
+    QSettings(key, QSettings::NativeFormat).remove(QString());
+#else
+    const QString application = QStringLiteral("Miravel");
+#endif
     QtPlatform platform;
-    EXPECT_EQ(platform.GetSetting("Miravel", "Settings", "MainLeft", "1000"), QStringLiteral("1000"));
-    platform.SaveSetting("Miravel", "Settings", "MainLeft", "2500");
-    EXPECT_EQ(platform.GetSetting("Miravel", "Settings", "MainLeft", "1000"), QStringLiteral("2500"));
-    EXPECT_EQ(platform.GetSetting("Miravel", "Other", "MainLeft", "7"), QStringLiteral("7"));
+    EXPECT_EQ(platform.GetSetting(application, "Settings", "MainLeft", "1000"), QStringLiteral("1000"));
+    platform.SaveSetting(application, "Settings", "MainLeft", "2500");
+    EXPECT_EQ(platform.GetSetting(application, "Settings", "MainLeft", "1000"), QStringLiteral("2500"));
+    EXPECT_EQ(platform.GetSetting(application, "Other", "MainLeft", "7"), QStringLiteral("7"));
+#ifdef _WIN32
+    QSettings stored(key, QSettings::NativeFormat);
+    EXPECT_EQ(stored.value("Settings/MainLeft").toString(), QStringLiteral("2500"));
+    stored.remove(QString());
+#else
     QSettings stored("Miravel", "Miravel");
     EXPECT_TRUE(stored.fileName().startsWith(dir.path())) << stored.fileName().toStdString();
     EXPECT_EQ(stored.value("Settings/MainLeft").toString(), QStringLiteral("2500"));
+#endif
 }
 
 TEST(InputModes, HiraganaEnablesTheInputMethodOffAndDisabledDoNot)

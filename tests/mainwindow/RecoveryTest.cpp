@@ -6,6 +6,7 @@
 #include "RecoveryChanges.h"
 #include "file/RecoveryCopy.h"
 #include "mainwindow/RecoveryKeeper.h"
+#include "platform/FileLayerPath.h"
 
 #include <QDir>
 #include <QProcess>
@@ -23,7 +24,7 @@ protected:
         start();
     }
 
-    std::string folder() const { return QFile::encodeName(path("data/recovery")).toStdString(); }
+    std::string folder() const { return FileLayerPath(path("data/recovery")); }
     QStringList recoveryFiles() const { return QDir(path("data/recovery")).entryList(QDir::Files, QDir::Name); }
     RecoveryKeeper& keeper() { return window->Recovery(); }
 
@@ -35,7 +36,7 @@ protected:
     // The copy this program keeps of a file, as the file layer names it.
     RecoveryRecord copyOf(const QString& file) const
     {
-        return RecoveryFilesFor(folder(), QFile::encodeName(file).toStdString(), QCoreApplication::applicationPid());
+        return RecoveryFilesFor(folder(), FileLayerPath(file), QCoreApplication::applicationPid());
     }
 
     std::string encoded(const GradeDocument& document) const
@@ -64,7 +65,7 @@ TEST_F(Recovery, ChangeWritesTheCopyAndSaveRemovesIt)
     EXPECT_EQ(readAll(QString::fromStdString(copy.copyPath)).toStdString(), encoded(Book()));
     RecoveryRecord record;
     ASSERT_TRUE(ParseRecoveryRecord(readAll(QString::fromStdString(copy.recordPath)).toStdString(), record));
-    EXPECT_EQ(record.originalPath, QFile::encodeName(file).toStdString());
+    EXPECT_EQ(record.originalPath, FileLayerPath(file));
     EXPECT_EQ(record.time, "2025/04/07 09:30:00");
 
     window->mnuFileSave->trigger();
@@ -198,7 +199,7 @@ TEST_F(Recovery, OpenOffersANewerCopyOfTheChosenFile)
     platform.messageAnswers = {MessageAnswer::Yes};
     open(file);
     EXPECT_EQ(Book().StudentNames[1], "鈴木");
-    EXPECT_EQ(Book().CurrentFilePath, QFile::encodeName(file).toStdString());
+    EXPECT_EQ(Book().CurrentFilePath, FileLayerPath(file));
     EXPECT_TRUE(window->mnuFileSave->isEnabled());
     EXPECT_EQ(platform.messages.size(), 2u);
 }
@@ -255,7 +256,7 @@ TEST_F(Recovery, UnwritableFolderDoesNotDisturbEditing)
     window->mnuFileSave->trigger();
     EXPECT_FALSE(Book().SavedState);
     GradeDocument saved;
-    ASSERT_FALSE(ReadGradeBook(QFile::encodeName(file).toStdString(), saved).has_value());
+    ASSERT_FALSE(ReadGradeBook(FileLayerPath(file), saved).has_value());
     EXPECT_EQ(saved.StudentNames[0], "佐藤 一郎");
 }
 

@@ -11,6 +11,7 @@
 #include "mainwindow/NavigationTree.h"
 #include "mainwindow/frmMain.h"
 #include "platform/ScriptedPlatform.h"
+#include "platform/FileLayerPath.h"
 
 #include <QAction>
 #include <QFile>
@@ -56,7 +57,7 @@ protected:
     {
         const auto book = ClassBook(students);
         const QString file = path(name);
-        EXPECT_FALSE(WriteGradeBook(QFile::encodeName(file).toStdString(), *book).has_value());
+        EXPECT_FALSE(WriteGradeBook(FileLayerPath(file), *book).has_value());
         return file;
     }
 

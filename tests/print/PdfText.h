@@ -6,13 +6,18 @@
 
 #include <string>
 
+// Under Wine the Linux pdftotext is started by its whole path.
+#ifndef MIRAVEL_PDFTOTEXT
+#define MIRAVEL_PDFTOTEXT "pdftotext"
+#endif
+
 namespace miravel::test {
 
 // Page breaks come out as form feeds. Empty when pdftotext fails.
 inline std::string PdfText(const std::string& path)
 {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+    process.start(QStringLiteral(MIRAVEL_PDFTOTEXT), {QStringLiteral("-enc"), QStringLiteral("UTF-8"),
                                                  QString::fromStdString(path), QStringLiteral("-")});
     if (!process.waitForFinished() || process.exitCode() != 0)
         return std::string();

@@ -24,6 +24,7 @@
 #include "platform/ManualLocation.h"
 #include "platform/QtTranslations.h"
 #include "platform/ScriptedPlatform.h"
+#include "platform/FileLayerPath.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -88,7 +89,7 @@ CsvTableFile Sample(const char* name)
 {
     CsvTableFile file;
     const QString path = QStringLiteral(MIRAVEL_IMPORT_SAMPLES "/") + QString::fromUtf8(name);
-    if (ReadCsvTable(QFile::encodeName(path).toStdString(), file))
+    if (ReadCsvTable(FileLayerPath(path), file))
         std::cerr << "cannot read " << path.toStdString() << "\n";
     return file;
 }
@@ -202,7 +203,7 @@ int main(int argc, char** argv)
         handoff.show();
         Shoot(handoff, QStringLiteral("handoff.png"));
         HandoffProfile profile;
-        ReadHandoffProfile(QFile::encodeName(example).toStdString(), profile);
+        ReadHandoffProfile(FileLayerPath(example), profile);
         HandoffProfileEditor editor(&handoff, platform, Book(), profile);
         editor.show();
         Shoot(editor, QStringLiteral("handoff-profile.png"));

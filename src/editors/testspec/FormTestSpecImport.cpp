@@ -13,6 +13,7 @@
 #include "mainwindow/FailureText.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "platform/Platform.h"
+#include "platform/FileLayerPath.h"
 
 #include <QAction>
 #include <QApplication>
@@ -91,7 +92,7 @@ void FormTestSpec::ImportScores()
     if (path.isEmpty() || !commit())
         return;
     CsvTableFile file;
-    if (const FileResult error = ReadCsvTable(QFile::encodeName(path).toStdString(), file)) {
+    if (const FileResult error = ReadCsvTable(FileLayerPath(path), file)) {
         inform(FailureText(ts::kCannotReadScores, path, *error));
         return;
     }

@@ -4,6 +4,7 @@
 #include "editors/homeroom/HomeRoomWindowSupport.h"
 
 #include "editors/EditorKeys.h"
+#include "platform/FileLayerPath.h"
 
 #include <QAccessible>
 
@@ -201,7 +202,7 @@ TEST_F(HomeRoomTest, TransferOutTakesEffectEvenWhenCancelled)
     book->Scores[slot][kAverageColumn] = 62.5f;
     book->Scores[YearRoundSlot(1, 3)][4] = 71.0f;
     const QString file = path(QStringLiteral("class.txt"));
-    ASSERT_FALSE(WriteGradeBook(QFile::encodeName(file).toStdString(), *book).has_value());
+    ASSERT_FALSE(WriteGradeBook(FileLayerPath(file), *book).has_value());
     open(file);
     window->mnuFileSave->trigger();
     FormHomeRoom& form = openEditor();

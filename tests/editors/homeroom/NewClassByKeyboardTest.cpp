@@ -2,6 +2,7 @@
 // thirty names each followed by Enter, 登録, Save As, and the file read back.
 
 #include "editors/homeroom/HomeRoomWindowSupport.h"
+#include "platform/FileLayerPath.h"
 
 namespace miravel::test {
 namespace {
@@ -54,7 +55,7 @@ TEST_F(HomeRoomTest, NewClassTypedWithKeysIsSavedAndReadsBack)
     ASSERT_FALSE(Book().SavedState);
 
     GradeDocument saved;
-    ASSERT_FALSE(ReadGradeBook(QFile::encodeName(file).toStdString(), saved).has_value());
+    ASSERT_FALSE(ReadGradeBook(FileLayerPath(file), saved).has_value());
     EXPECT_EQ(saved.SchoolYear, "2004年（平成16年）");
     EXPECT_EQ(saved.GradeLevel, "3年");
     EXPECT_EQ(saved.ClassName, "2組");

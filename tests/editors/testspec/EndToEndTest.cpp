@@ -6,6 +6,7 @@
 #include "TestSpecWindowSupport.h"
 
 #include "file/CsvExport.h"
+#include "platform/FileLayerPath.h"
 
 #include <QFile>
 #include <QLabel>
@@ -82,7 +83,7 @@ TEST_F(EndToEnd, ThreeTestsOverTwoSemestersSavedAndReadBack)
         book->RankCountC[p].fill(3);
     }
     const QString classFile = path(U("class30.txt"));
-    ASSERT_FALSE(WriteGradeBook(QFile::encodeName(classFile).toStdString(), *book).has_value());
+    ASSERT_FALSE(WriteGradeBook(FileLayerPath(classFile), *book).has_value());
     start();
     RegisterTestSpecEditor(*window);
     open(classFile);

@@ -7,6 +7,7 @@
 #include "core/TextRules.h"
 #include "editors/EditorKeys.h"
 #include "editors/testspec/TestSpecTexts.h"
+#include "platform/FileLayerPath.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -249,7 +250,7 @@ TEST_F(TestSpecWindow, FullMarksOfAnUncheckedViewpointAreStillShown)
     book->Scores[base + 0][kAverageColumn] = 70;
     book->Scores[base + 1][kFullMarksColumn] = 25;
     const QString file = path(U("stored.txt"));
-    ASSERT_FALSE(WriteGradeBook(QFile::encodeName(file).toStdString(), *book).has_value());
+    ASSERT_FALSE(WriteGradeBook(FileLayerPath(file), *book).has_value());
     start();
     RegisterTestSpecEditor(*window);
     open(file);
