@@ -93,7 +93,7 @@ inline constexpr const char kNotRegisteredYet[] = "未登録です";
 inline constexpr const char kOpenTitle[] = "開く";
 inline constexpr const char kGradeBookFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt";
 // Open also offers every file: a book saved under a name without ".txt" can be found again.
-inline constexpr const char kOpenFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt|すべてのファイル (*)|*";
+inline constexpr const char kOpenFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt|パスワード付き成績ファイル (*.mrvl)|*.mrvl|すべてのファイル (*)|*";
 inline constexpr const char kSaveAsTitle[] = "名前をつけて保存する";
 inline constexpr const char kCsvFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.csv)|*.csv";
 // Tables from spreadsheets and web forms: CSV first, then TSV and text.

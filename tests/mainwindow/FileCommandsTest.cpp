@@ -130,7 +130,7 @@ TEST_F(FileCommands, OpenOfAClassWithStudentsOffersPrinting)
     ASSERT_EQ(platform.dialogs.size(), 1u);
     EXPECT_EQ(platform.dialogs[0].kind, DialogKind::Open);
     EXPECT_EQ(platform.dialogs[0].title, U("開く"));
-    EXPECT_EQ(platform.dialogs[0].filter, U("ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt|すべてのファイル (*)|*"));
+    EXPECT_EQ(platform.dialogs[0].filter, U("ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt|パスワード付き成績ファイル (*.mrvl)|*.mrvl|すべてのファイル (*)|*"));
     EXPECT_EQ(table(), (std::vector<bool>{false, false, true, true, true, true, true, true, true}));
     EXPECT_EQ(w.Frame1->title(), U("2024 3年1組 山田 生徒数（ 3名）"));
     EXPECT_EQ(w.StatusHint(), U(texts::kHintClass));
