@@ -13,7 +13,11 @@ TEST(TableImport, EncodingToldApartByTheBytes)
     const struct { std::string bytes; bool read; TextEncoding encoding; } cases[] = {
         {"\xEF\xBB\xBF" "氏名\r\n山田", true, TextEncoding::Utf8Bom}, {"氏名,山田", true, TextEncoding::Utf8},
         {"\x8E\x81\x96\xBC,\x8E\x52\x93\x63", true, TextEncoding::Cp932},  // 氏名,山田
-        {"\xEF\xBB\xBF\x8E\x81", false, {}}, {"\xED\xA0\x80", false, {}}};  // BOM but no UTF-8; a surrogate
+        {"\xEF\xBB\xBF\x8E\x81", false, {}},  // BOM but no UTF-8
+#ifndef _WIN32  // Windows' code page 932 reads these bytes (ED A0 is an IBM extension there, 80 a byte of its own)
+        {"\xED\xA0\x80", false, {}},  // a surrogate
+#endif
+    };
     for (const auto& c : cases) {
         DecodedText decoded;
         EXPECT_EQ(!DecodeTextBytes(c.bytes, decoded), c.read) << c.bytes;
