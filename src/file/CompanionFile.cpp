@@ -1,6 +1,7 @@
 #include "file/CompanionFile.h"
 
 #include "core/GradeBook.h"
+#include "file/IniText.h"
 #include "file/SafeWrite.h"
 
 #include <filesystem>
@@ -10,14 +11,6 @@ namespace miravel {
 namespace {
 
 constexpr char kExtension[] = ".miravel";
-
-std::string Trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos)
-        return std::string();
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
 
 // A whole number made of 1..3 digits.
 bool ReadWhole(const std::string& text, int& value)
@@ -153,45 +146,22 @@ std::string EvaluationSettingsText(const EvaluationSettings& s)
 FileResult ParseEvaluationSettings(const std::string& text, EvaluationSettings& settings)
 {
     EvaluationSettings read;
-    std::string section;
-    std::size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-    for (int line = 1; start <= text.size(); ++line) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string content = text.substr(start, end - start);
-        start = end + 1;
-        // Comments: a line starting with "#" or ";", or " #" after a value.
-        const auto comment = content.find(" #");
-        if (comment != std::string::npos)
-            content.erase(comment);
-        content = Trimmed(content);
-        if (content.empty() || content[0] == '#' || content[0] == ';')
-            continue;
-        if (content.front() == '[' && content.back() == ']') {
-            section = Trimmed(content.substr(1, content.size() - 2));
-            // A record of nobody's letters is still a record, as written.
-            if (section == "check")
-                read.CheckedLetters.resize(kStudents);
-            continue;
-        }
-        const auto equals = content.find('=');
-        if (equals == std::string::npos) {
-            settings = EvaluationSettings{};
-            return Refused(line, "「キー=値」の形ではありません。");
-        }
-        if (FileResult error =
-                ReadSetting(section, Trimmed(content.substr(0, equals)), Trimmed(content.substr(equals + 1)), line, read)) {
-            settings = EvaluationSettings{};
-            return error;
-        }
-    }
-    if (read.GradeC1 > read.GradeA3) {
-        settings = EvaluationSettings{};
-        return Refused(0, "c1 が a3 より大きくなっています。");
-    }
-    settings = read;
-    return std::nullopt;
+    IniReader reader;
+    reader.commentsAfterValues = true;
+    reader.section = [&read](int, const std::string& section) -> FileResult {
+        // A record of nobody's letters is still a record, as written.
+        if (section == "check")
+            read.CheckedLetters.resize(kStudents);
+        return std::nullopt;
+    };
+    reader.entry = [&read](int line, const std::string& section, const std::string& key, const std::string& value) {
+        return ReadSetting(section, key, value, line, read);
+    };
+    FileResult error = ReadIniText(text, reader);
+    if (!error && read.GradeC1 > read.GradeA3)
+        error = Refused(0, "c1 が a3 より大きくなっています。");
+    settings = error ? EvaluationSettings{} : read;
+    return error;
 }
 
 FileResult ReadCompanion(const std::string& bookPath, EvaluationSettings& settings)

@@ -1,6 +1,8 @@
 #include "file/HandoffProfile.h"
 
+#include "file/IniText.h"
 #include "file/SafeWrite.h"
+#include "file/TextFileDecoding.h"
 
 #include <map>
 #include <set>
@@ -15,38 +17,6 @@ constexpr int kMaxColumns = 200;
 const char* const kLetterKeys[] = {"A", "B", "C"};
 const char* const kGradeKeys[] = {"3", "2", "1"};
 const char* const kPlainFields[] = {"学年", "組", "出席番号", "コード", "氏名"};
-
-std::string Trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos)
-        return std::string();
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-// Well-formed UTF-8 (no overlong forms, no surrogates, nothing past U+10FFFF).
-bool IsUtf8(const std::string& text)
-{
-    for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const int length = byte < 0x80 ? 1 : byte >= 0xC2 && byte <= 0xDF ? 2 : byte >= 0xE0 && byte <= 0xEF ? 3
-                                           : byte >= 0xF0 && byte <= 0xF4 ? 4 : 0;
-        if (length == 0 || i + length > text.size())
-            return false;
-        unsigned code = length == 1 ? byte : byte & (0xFF >> (length + 1));
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            code = code << 6 | (next & 0x3F);
-        }
-        if ((length == 3 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) ||
-            (length == 4 && (code < 0x10000 || code > 0x10FFFF)))
-            return false;
-        i += length;
-    }
-    return true;
-}
 
 // "1" .. "200" without a leading zero; 0 for anything else.
 int ColumnNumber(const std::string& key)
@@ -213,31 +183,22 @@ bool ParseHandoffColumn(const std::string& value, HandoffColumn& column)
 FileResult ParseHandoffProfile(const std::string& text, HandoffProfile& profile)
 {
     Reading reading;
-    std::string section;
-    std::size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-    for (int line = 1; start <= text.size(); ++line) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        const std::string content = Trimmed(text.substr(start, end - start));
-        start = end + 1;
-        if (!IsUtf8(content))
+    IniReader reader;
+    reader.checkLine = [](int line, const std::string& content) -> FileResult {
+        if (!IsValidUtf8(content))
             return FileError{line, "UTF-8 の文字ではありません（書式ファイルは UTF-8 で保存します）。"};
-        if (content.empty() || content[0] == '#' || content[0] == ';')
-            continue;
-        if (content.front() == '[' && content.back() == ']') {
-            section = Trimmed(content.substr(1, content.size() - 2));
-            if (section != "profile" && section != "symbols" && section != "columns" && section != "headers")
-                return FileError{line, "「[" + section + "]」という見出しはありません。"};
-            continue;
-        }
-        const auto equals = content.find('=');
-        if (equals == std::string::npos)
-            return FileError{line, "「キー=値」の形ではありません。"};
-        if (FileResult error = ReadEntry(section, Trimmed(content.substr(0, equals)),
-                                         Trimmed(content.substr(equals + 1)), line, reading))
-            return error;
-    }
+        return std::nullopt;
+    };
+    reader.section = [](int line, const std::string& section) -> FileResult {
+        if (section != "profile" && section != "symbols" && section != "columns" && section != "headers")
+            return FileError{line, "「[" + section + "]」という見出しはありません。"};
+        return std::nullopt;
+    };
+    reader.entry = [&reading](int line, const std::string& section, const std::string& key, const std::string& value) {
+        return ReadEntry(section, key, value, line, reading);
+    };
+    if (FileResult error = ReadIniText(text, reader))
+        return error;
     if (FileResult error = Complete(reading))
         return error;
     profile = reading.profile;

@@ -97,7 +97,7 @@ inline constexpr const char kOpenFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.
 inline constexpr const char kSaveAsTitle[] = "名前をつけて保存する";
 inline constexpr const char kCsvFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.csv)|*.csv";
 // Tables from spreadsheets and web forms: CSV first, then TSV and text.
-inline constexpr const char kTableFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.csv)|*.csv|タブ区切りのﾌｧｲﾙ (*.tsv *.txt)|*.tsv;*.txt|すべてのﾌｧｲﾙ (*)|*";
+inline constexpr const char kTableFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.csv)|*.csv|タブ区切りのﾌｧｲﾙ (*.tsv *.txt)|*.tsv;*.txt|すべてのファイル (*)|*";
 inline constexpr const char kPageSetupTitle[] = "ﾍﾟｰｼﾞ設定";
 inline constexpr const char kStudentNameHeading[] = "生徒氏名";
 

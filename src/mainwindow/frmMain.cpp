@@ -327,6 +327,12 @@ bool frmMain::Form_Unload()
         return false;
     unloaded_ = true;
     recovery_->Forget();
+    closeEditorsAndKeepPlacement();
+    return true;
+}
+
+void frmMain::closeEditorsAndKeepPlacement()
+{
     // Editors still open go first, the most recent one first.
     for (auto editor = editors_.rbegin(); editor != editors_.rend(); ++editor)
         if (*editor)
@@ -334,7 +340,6 @@ bool frmMain::Form_Unload()
     editors_.clear();
     if (!isMinimized())
         WritePlacement(platform_, Placement());
-    return true;
 }
 
 void frmMain::EndWithoutQuestions()
@@ -345,12 +350,7 @@ void frmMain::EndWithoutQuestions()
     if (Book().SavedState)
         recovery_->WriteAtOnce();
     releaseBook();
-    for (auto editor = editors_.rbegin(); editor != editors_.rend(); ++editor)
-        if (*editor)
-            (*editor)->close();
-    editors_.clear();
-    if (!isMinimized())
-        WritePlacement(platform_, Placement());
+    closeEditorsAndKeepPlacement();
     close();
 }
 

@@ -226,6 +226,7 @@ private:
     // False when the teacher wanted to save and the save failed: the
     // document must then stay open.
     bool askToSaveBeforeLeaving();
+    void closeEditorsAndKeepPlacement();
     // Save when Save is offered, else Save As when that is offered.
     SaveOutcome saveDocument();
     SaveOutcome saveAs(const QString& suggested = QString());
