@@ -214,14 +214,14 @@ bool FindRecoveryCopyOf(const std::string& folder, const std::string& originalPa
     return false;
 }
 
-bool CopyIsNewerThanOriginal(const RecoveryRecord& record)
+bool CopyIsNotOlderThanOriginal(const RecoveryRecord& record)
 {
     std::error_code error;
     const auto original = fs::last_write_time(fs::u8path(record.originalPath), error);
     if (error)
         return true;
     const auto copy = fs::last_write_time(fs::u8path(record.copyPath), error);
-    return !error && copy > original;
+    return !error && copy >= original;
 }
 
 FileResult KeepDatedCopy(const RecoveryRecord& record, std::string& keptPath)

@@ -58,9 +58,10 @@ std::vector<RecoveryRecord> FindRecoveryCopies(const std::string& folder);
 // The copy of `originalPath` left by a program no longer running, if any.
 bool FindRecoveryCopyOf(const std::string& folder, const std::string& originalPath, RecoveryRecord& found);
 
-// True when the copy was written after the original file was last changed
-// (or the original file is gone).
-bool CopyIsNewerThanOriginal(const RecoveryRecord& record);
+// True unless the original file was changed after the copy was written (or
+// true when it is gone). The same moment counts as not older: Windows tells
+// these file times to the second, and a copy is better offered than lost.
+bool CopyIsNotOlderThanOriginal(const RecoveryRecord& record);
 
 // Renames the copy and its record to dated names in the same folder, so
 // they are no longer offered but nothing is lost. Gives the kept copy's path.

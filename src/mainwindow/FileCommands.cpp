@@ -119,7 +119,7 @@ bool frmMain::openHeldFile(const QString& path)
     RecoveryRecord copy;
     const std::string folder = LocalPath(recovery_->Folder());
     if (!folder.empty() && FindRecoveryCopyOf(folder, LocalPath(QFileInfo(path).absoluteFilePath()), copy) &&
-        CopyIsNewerThanOriginal(copy)) {
+        CopyIsNotOlderThanOriginal(copy)) {
         const RecoveryAnswer answer = offerRecovery(copy);
         if (answer != RecoveryAnswer::Declined)
             return answer == RecoveryAnswer::Restored;

@@ -5,6 +5,20 @@
 #include <QSysInfo>
 
 namespace miravel {
+namespace {
+
+// The name QLockFile writes into a lock: on Windows the computer's NetBIOS
+// name (upper case: "VM" where the host name is "vm"), elsewhere the host name.
+QString ThisComputer()
+{
+#ifdef Q_OS_WIN
+    return qEnvironmentVariable("COMPUTERNAME");
+#else
+    return QSysInfo::machineHostName();
+#endif
+}
+
+} // namespace
 
 BookLock::BookLock() = default;
 
@@ -31,7 +45,7 @@ BookLock::Outcome BookLock::Take(const QString& bookPath)
     if (lock->error() != QLockFile::LockFailedError)
         return Outcome::Unavailable;
     const QString host = HolderOf(bookPath).host;
-    return host.isEmpty() || host == QSysInfo::machineHostName() ? Outcome::HeldElsewhere
+    return host.isEmpty() || host == ThisComputer() ? Outcome::HeldElsewhere
                                                                  : Outcome::HeldOnAnotherComputer;
 }
 

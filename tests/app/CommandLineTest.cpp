@@ -164,7 +164,7 @@ TEST_F(HeadlessTest, AnExportWithoutItsBackupSaysSo)
 {
     const std::string csv = dir.file("名簿.csv");
     writeBytes(csv, "old export");
-    std::filesystem::create_directory(dir.file("名簿.csv.bak")); // the backup cannot be put there
+    std::filesystem::create_directory(std::filesystem::u8path(dir.file("名簿.csv.bak"))); // the backup cannot be put there
     EXPECT_EQ(run({"--export-csv", csv, "--view", "class", bookPath}), 0) << err;
     EXPECT_NE(err.find("バックアップ"), std::string::npos);
     EXPECT_EQ(readBytes(csv), dataFile("export_class.csv"));

@@ -60,7 +60,7 @@ TEST_F(EvaluationListTest, CriterionListAgainstAHandWrittenCsv)
 
 TEST_F(EvaluationListTest, RelativeListHasTheViewsLetters)
 {
-    std::filesystem::remove(CompanionPath(bookPath));
+    std::filesystem::remove(std::filesystem::u8path(CompanionPath(bookPath)));
     using namespace miravel::testing;
     StoreValues(*book, SemesterSummarySlot(0, 0, 0), {90, -1, 60}, 75);
     SetCounts(*book, 0, 0, 0, 1, 1);

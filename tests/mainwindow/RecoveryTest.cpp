@@ -48,7 +48,7 @@ protected:
 
     QString offerText(const QString& file, const char* time) const
     {
-        return U(texts::kOfferRecovery).arg(file, U(time));
+        return U(texts::kOfferRecovery).arg(QDir::toNativeSeparators(file), U(time));
     }
 };
 

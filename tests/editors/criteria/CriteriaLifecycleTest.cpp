@@ -5,17 +5,12 @@
 #include "CriteriaWindowTestSupport.h"
 #include "editors/criteria/CriteriaGraphPages.h"
 #include "platform/Twips.h"
+#include "print/PdfText.h"
 
 #include <QDialog>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QProcess>
 #include <QStandardPaths>
-
-// Under Wine the Linux pdftotext is started by its whole path.
-#ifndef MIRAVEL_PDFTOTEXT
-#define MIRAVEL_PDFTOTEXT "pdftotext"
-#endif
 
 namespace miravel::test {
 namespace {
@@ -62,14 +57,6 @@ TEST_F(CriteriaLifecycleTest, ReactivationRefillsOnlyTheSemesterEditor)
     EXPECT_TRUE(platform.messages.empty());
 }
 
-QString PdfText(const QString& pdf)
-{
-    QProcess process;
-    process.start(QStringLiteral(MIRAVEL_PDFTOTEXT), {pdf, QStringLiteral("-")});
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 TEST_F(CriteriaLifecycleTest, PrintingUsesTheStoredCounts)
 {
     if (QStandardPaths::findExecutable(QStringLiteral(MIRAVEL_PDFTOTEXT)).isEmpty() &&
@@ -91,7 +78,7 @@ TEST_F(CriteriaLifecycleTest, PrintingUsesTheStoredCounts)
         platform.Printer().setOutputFileName(pdf);
         platform.dialogAnswers.push_back(true);
         form->Command3->click();
-        const QString text = PdfText(pdf);
+        const QString text = QString::fromStdString(PdfText(pdf.toStdString()));
         EXPECT_TRUE(text.contains(U(c.title))) << text.toStdString();
         EXPECT_TRUE(text.contains(U("2025/04/07")));
         EXPECT_TRUE(text.contains(U("Miravel Ver1.2.0")));
