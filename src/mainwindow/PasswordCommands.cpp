@@ -79,7 +79,7 @@ bool frmMain::readProtected(const std::string& file, const QString& shown, Grade
     }
 }
 
-bool frmMain::confirmPlainExport()
+bool frmMain::ConfirmPlainExport()
 {
     if (!isProtected() || exportConfirmed_)
         return true;

@@ -27,7 +27,7 @@ namespace miravel {
 
 void frmMain::mnuCSVSaveAs_Click()
 {
-    if (!confirmPlainExport())
+    if (!ConfirmPlainExport())
         return;
     const QString path = platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(texts::kCsvFilter),
                                                    QString::fromStdString(TablePdfName(Book())));
@@ -46,6 +46,8 @@ void frmMain::mnuCSVSaveAs_Click()
 
 void frmMain::mnuFileHandoff_Click()
 {
+    if (!ConfirmPlainExport())
+        return;
     HandoffWindow window(*this);
     window.exec();
 }

@@ -382,13 +382,13 @@ void frmMain::SetSheetPrintHandler(PrintHandler handler) { sheetPrintHandler_ = 
 
 void frmMain::mnuFilePrintSheets_Click()
 {
-    if (sheetPrintHandler_ && confirmPlainExport())
+    if (sheetPrintHandler_ && ConfirmPlainExport())
         sheetPrintHandler_(*this);
 }
 
 void frmMain::mnuFilePrint_Click()
 {
-    if (printHandler_ && confirmPlainExport())
+    if (printHandler_ && ConfirmPlainExport())
         printHandler_(*this);
 }
 

@@ -141,6 +141,9 @@ public:
     // At start: offers the recovery copies that programs ending without
     // saving left behind, newest first, until one is restored.
     void OfferRecovery();
+    // Once per book: exports and printouts (the editors' too) leave the
+    // protection behind.
+    bool ConfirmPlainExport();
     // Keeps the recovery copy of unsaved changes.
     RecoveryKeeper& Recovery() { return *recovery_; }
     // The steps Undo and Redo take back and do again.
@@ -269,8 +272,6 @@ private:
     // the key derived is handed over in `key`.
     bool readProtected(const std::string& file, const QString& shown, GradeDocument& document,
                        std::unique_ptr<BookKey>& key);
-    // Once per book: exports and printouts leave the protection behind.
-    bool confirmPlainExport();
     void offerToDeletePlainFiles(const std::string& plainBook);
     // A plain book opened without its settings file.
     void adviseMissingSettings(const std::string& bookPath, GradeDocument& document);

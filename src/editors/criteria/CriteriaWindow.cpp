@@ -260,7 +260,7 @@ void CriteriaWindow::Command3_Click()
 {
     // A cancelled dialog or a failing printer leaves the window as it was,
     // without a message.
-    if (!platform_.ShowPrintDialog(this, U(criteria_texts::kPrintGraphs)))
+    if ((printCheck_ && !printCheck_()) || !platform_.ShowPrintDialog(this, U(criteria_texts::kPrintGraphs)))
         return;
     QPrinter& printer = platform_.Printer();
     printer.setPageOrientation(QPageLayout::Portrait);

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QGroupBox;
 class QLabel;
@@ -43,6 +44,8 @@ public:
     virtual bool HasPendingChanges() const;
     void Command2_Click();
     void Command3_Click();
+    // Asked before printing; false leaves the window as it was.
+    void SetPrintCheck(std::function<bool()> check) { printCheck_ = std::move(check); }
 
 protected:
     // One viewpoint's frame and its controls.
@@ -105,6 +108,7 @@ private:
     const int subject_;
     std::array<ViewpointCounts, kViewpoints> counts_;
     std::array<Page, kViewpoints> graphs_;
+    std::function<bool()> printCheck_;
     bool filling_ = false;
     bool shownOnce_ = false;
     bool closed_ = false;

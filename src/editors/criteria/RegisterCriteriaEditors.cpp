@@ -4,16 +4,21 @@
 #include "editors/criteria/FormSubjectSpec.h"
 #include "mainwindow/frmMain.h"
 
+#include <QPointer>
+
 namespace miravel {
 
 namespace {
 
-// Over the middle of the main window it stands in for, as the other editors.
+// Over the middle of the main window it stands in for, as the other editors;
+// its graphs print as the main window's tables do, a protected book's after
+// the same question.
 template <class Form>
 QWidget* OverMainWindow(frmMain& main)
 {
     auto* form = new Form(main.platform());
     form->move(main.geometry().center() - form->rect().center());
+    form->SetPrintCheck([window = QPointer<frmMain>(&main)] { return window && window->ConfirmPlainExport(); });
     return form;
 }
 

@@ -5,6 +5,8 @@
 #include "CriteriaWindowTestSupport.h"
 #include "editors/criteria/CriteriaGraphPages.h"
 #include "platform/Twips.h"
+#include "file/ProtectedBook.h"
+#include "mainwindow/ProtectionTexts.h"
 #include "print/PdfText.h"
 
 #include <QDialog>
@@ -102,6 +104,31 @@ TEST_F(CriteriaLifecycleTest, CancelledPrintLeavesEverythingAsItWas)
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_TRUE(form->isVisible());
+}
+
+// A protected book's graphs print only after the question the main window's
+// printouts ask: No prints nothing and comes back to the window.
+TEST_F(CriteriaLifecycleTest, AProtectedBooksGraphsAskBeforePrinting)
+{
+    window->SetNewKeyCost(LowestKdfCost());
+    open(writeBook(U("class.txt"), Names(30)));
+    platform.passwordSettingsAnswers.push_back({PasswordAction::Set, QString(), U("password1")});
+    platform.fileAnswers.push_back(path(U("class.mrvl")));
+    platform.messageAnswers.push_back(MessageAnswer::Yes);  // the plain book goes
+    window->mnuFilePassword->trigger();
+    clickKey("0 0");
+    window->mnuEditProperty->trigger();
+    CriteriaWindow* form = opened<CriteriaWindow>();
+    ASSERT_NE(form, nullptr);
+    platform.messages.clear();
+    platform.dialogs.clear();
+    for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        platform.messageAnswers = {answer};
+        form->Command3->click();  // after Yes, the print dialog is cancelled
+        EXPECT_EQ(lastMessage(), U(texts::kPlainExport));
+        EXPECT_EQ(platform.dialogs.size(), answer == MessageAnswer::Yes ? 1u : 0u);
+        EXPECT_TRUE(form->isVisible());
+    }
 }
 
 TEST_F(CriteriaLifecycleTest, EveryWayOutHandsTheMainWindowBack)
