@@ -4,8 +4,6 @@
 
 #include "mainwindow/ProtectionTexts.h"
 #include "mainwindow/RecoveryKeeper.h"
-#include "mainwindow/StudentSheetPrintCommand.h"
-#include "mainwindow/TablePrintCommand.h"
 
 #include <QDirIterator>
 
@@ -61,28 +59,6 @@ TEST_F(WindowTest, AProtectedBookItsBackupRecoveryCopyAndVersionsAreAllSealed)
     open(sealed);
     EXPECT_EQ(lastMessage(), U(texts::kWrongPassword));
     EXPECT_EQ(Book().StudentNames[3], kNames[3]);
-}
-
-// Whatever leaves the program in plain asks first; No writes and prints nothing.
-TEST_F(WindowTest, EveryPlainExportOfAProtectedBookAsksFirst)
-{
-    start().SetNewKeyCost(LowestKdfCost());
-    RegisterTablePrinting(*window);
-    RegisterSheetPrinting(*window);
-    open(writeBook(QStringLiteral("3年1組.txt"), {kNames[0]}));
-    platform.passwordSettingsAnswers.push_back({PasswordAction::Set, QString(), U("password1")});
-    platform.fileAnswers.push_back(path(QStringLiteral("3年1組.mrvl")));
-    platform.messageAnswers.push_back(MessageAnswer::Yes);  // the plain book goes
-    window->mnuFilePassword->trigger();  // the class is shown
-    for (QAction* command : {window->mnuCSVSaveAs, window->mnuFileHandoff, window->mnuFilePrint, window->mnuFilePrintSheets}) {
-        ASSERT_TRUE(command->isEnabled()) << command->objectName().toStdString();
-        platform.messages.clear();
-        platform.dialogs.clear();
-        platform.messageAnswers = {MessageAnswer::No};
-        command->trigger();
-        EXPECT_EQ(lastMessage(), U(texts::kPlainExport)) << command->objectName().toStdString();
-        EXPECT_TRUE(platform.dialogs.empty()) << command->objectName().toStdString();
-    }
 }
 
 } // namespace

@@ -7,12 +7,16 @@
 #include "platform/Twips.h"
 #include "file/ProtectedBook.h"
 #include "mainwindow/ProtectionTexts.h"
+#include "mainwindow/StudentSheetPrintCommand.h"
+#include "mainwindow/TablePrintCommand.h"
 #include "print/PdfText.h"
 
 #include <QDialog>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QStandardPaths>
+
+#include <functional>
 
 namespace miravel::test {
 namespace {
@@ -106,29 +110,36 @@ TEST_F(CriteriaLifecycleTest, CancelledPrintLeavesEverythingAsItWas)
     EXPECT_TRUE(form->isVisible());
 }
 
-// A protected book's graphs print only after the question the main window's
-// printouts ask: No prints nothing and comes back to the window.
-TEST_F(CriteriaLifecycleTest, AProtectedBooksGraphsAskBeforePrinting)
+// Whatever leaves a protected book in plain asks first, the criteria graphs
+// too; No writes and prints nothing.
+TEST_F(CriteriaLifecycleTest, EveryPlainWayOutOfAProtectedBookAsksFirst)
 {
     window->SetNewKeyCost(LowestKdfCost());
+    RegisterTablePrinting(*window);
+    RegisterSheetPrinting(*window);
     open(writeBook(U("class.txt"), Names(30)));
     platform.passwordSettingsAnswers.push_back({PasswordAction::Set, QString(), U("password1")});
     platform.fileAnswers.push_back(path(U("class.mrvl")));
     platform.messageAnswers.push_back(MessageAnswer::Yes);  // the plain book goes
-    window->mnuFilePassword->trigger();
+    window->mnuFilePassword->trigger();                      // the class is shown
+    const auto refused = [this](const std::string& what, const std::function<void()>& command) {
+        platform.messages.clear();
+        platform.dialogs.clear();
+        platform.messageAnswers = {MessageAnswer::No};
+        command();
+        EXPECT_EQ(lastMessage(), U(texts::kPlainExport)) << what;
+        EXPECT_TRUE(platform.dialogs.empty()) << what;
+    };
+    for (QAction* command : {window->mnuCSVSaveAs, window->mnuFileHandoff, window->mnuFilePrint, window->mnuFilePrintSheets}) {
+        ASSERT_TRUE(command->isEnabled()) << command->objectName().toStdString();
+        refused(command->objectName().toStdString(), [command] { command->trigger(); });
+    }
     clickKey("0 0");
     window->mnuEditProperty->trigger();
     CriteriaWindow* form = opened<CriteriaWindow>();
     ASSERT_NE(form, nullptr);
-    platform.messages.clear();
-    platform.dialogs.clear();
-    for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
-        platform.messageAnswers = {answer};
-        form->Command3->click();  // after Yes, the print dialog is cancelled
-        EXPECT_EQ(lastMessage(), U(texts::kPlainExport));
-        EXPECT_EQ(platform.dialogs.size(), answer == MessageAnswer::Yes ? 1u : 0u);
-        EXPECT_TRUE(form->isVisible());
-    }
+    refused("Command3", [form] { form->Command3->click(); });
+    EXPECT_TRUE(form->isVisible());
 }
 
 TEST_F(CriteriaLifecycleTest, EveryWayOutHandsTheMainWindowBack)
