@@ -4,11 +4,11 @@
 
 #include "CriteriaWindowTestSupport.h"
 #include "editors/criteria/CriteriaGraphPages.h"
-#include "platform/Twips.h"
 #include "file/ProtectedBook.h"
 #include "mainwindow/ProtectionTexts.h"
 #include "mainwindow/StudentSheetPrintCommand.h"
 #include "mainwindow/TablePrintCommand.h"
+#include "platform/Twips.h"
 #include "print/PdfText.h"
 
 #include <QDialog>
