@@ -1,7 +1,6 @@
 #include "mainwindow/RosterImportWindow.h"
 
 #include "core/TextRules.h"
-#include <algorithm>
 #include "mainwindow/ImportPreview.h"
 
 #include <QCheckBox>
@@ -13,6 +12,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace miravel {
 

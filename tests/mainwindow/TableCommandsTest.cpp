@@ -2,6 +2,14 @@
 
 #include "WindowTestSupport.h"
 
+#include "mainwindow/ImportPreview.h"
+#include "mainwindow/RosterImportWindow.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
 namespace miravel::test {
 namespace {
 
@@ -79,6 +87,24 @@ TEST_F(TableCommands, ImportedNamesFillTheRosterAndTheGrid)
     EXPECT_TRUE(button(texts::kKeyPrint)->isEnabled());
     EXPECT_TRUE(book.SavedState) << "an imported roster must not be lost without asking";
     EXPECT_TRUE(platform.messages.empty());
+}
+
+// A roster table goes through its preview; the column chosen there is the one stored.
+TEST_F(TableCommands, ARosterTableIsStoredAsItsPreviewPlacesIt)
+{
+    window->mnuFileNew->trigger();
+    QTimer::singleShot(0, [] {
+        auto* preview = qobject_cast<RosterImportWindow*>(QApplication::activeModalWidget());
+        ASSERT_NE(preview, nullptr);
+        EXPECT_EQ(preview->Rows->item(1, 1)->text(), U("山田"));
+        ChooseColumn(preview->NameColumn, 2);
+        EXPECT_EQ(preview->Rows->item(1, 1)->text(), U("やまだ"));
+        EXPECT_EQ(preview->Summary->text(), U("2人の名前を出席番号に入れます。"));
+        preview->Import->click();
+    });
+    importNames("番号,氏名,よみ\r\n2,山田,やまだ\r\n1,田中,たなか\r\n");
+    EXPECT_EQ(Book().StudentNames[0], "たなか");
+    EXPECT_EQ(Book().StudentNames[1], "やまだ");
 }
 
 TEST_F(TableCommands, MoreThanFortyNamesImportsFortyAndSaysHowManyWereLeftOut)

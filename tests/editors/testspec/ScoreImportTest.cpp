@@ -1,12 +1,18 @@
 // Scores from elsewhere: a spreadsheet block pasted, a score file matched to
-// the students, and one block pasted in the window and registered.
+// the students, and in the window a block pasted and registered and a file
+// taken through its preview.
 
 #include "editors/testspec/ScoreImport.h"
+#include "editors/testspec/ScoreImportWindow.h"
 #include "editors/testspec/ScorePaste.h"
 #include "editors/testspec/ScoreTable.h"
 #include "editors/testspec/TestSpecWindowSupport.h"
 #include "support/Books.h"
+
 #include <QClipboard>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTimer>
 
 namespace miravel::test {
 namespace {
@@ -82,6 +88,26 @@ TEST_F(TestSpecWindow, PastedBlockIsRegistered)
     const auto& scores = Book().Scores;  // the block went to numbers 2 and 3
     EXPECT_EQ((std::array{scores[TestSlot(0, 0, 0, 3)][1], scores[TestSlot(0, 0, 0, 2)][2], scores[TestSlot(0, 0, 0, 0)][0]}),
               (std::array{60.0f, 60.0f, kNoValue}));
+}
+
+// 得点の読み込み goes through its preview: rows shown where the file has them,
+// the file's 配点 into the editor's empty field, the scores into the table.
+TEST_F(TestSpecWindow, ImportedScoresGoThroughThePreview)
+{
+    ASSERT_TRUE(openEditor({"山田 太郎", "田中 花子", "佐藤 一"}));
+    platform.fileAnswers.push_back(writeCp932("scores.csv", "名前,スコア\n山本,3 / 10\n田中 花子,9 / 10\n"));
+    QTimer::singleShot(0, [] {
+        auto* preview = qobject_cast<ScoreImportWindow*>(QApplication::activeModalWidget());
+        ASSERT_NE(preview, nullptr);
+        EXPECT_EQ(preview->Rows->item(1, 1)->text(), U("該当なし"));
+        EXPECT_EQ(preview->Rows->item(2, 1)->text(), U("田中 花子"));
+        EXPECT_TRUE(preview->Summary->text().startsWith(U("1人の得点を取り込みます。取り込まない行：1行。")));
+        preview->Take->click();
+    });
+    editor->Command6->click();
+    EXPECT_EQ(editor->FullMarks[0]->text(), U(" 10"));
+    EXPECT_EQ(table(2, 2), U(" 9"));
+    EXPECT_EQ(table(1, 2), U(""));
 }
 
 } // namespace
