@@ -1,14 +1,19 @@
-// The print command of the main window: the printer dialog, page setup, the
-// printed table, and what a teacher sees when printing cannot be done.
+// The print commands of the main window: the printer dialog, page setup, the
+// printed table, the sheet chooser, and what a teacher sees when printing
+// cannot be done.
 
+#include "mainwindow/StudentSheetPrintCommand.h"
 #include "mainwindow/TablePrintCommand.h"
 
 #include "mainwindow/WindowTestSupport.h"
 #include "platform/JapaneseFonts.h"
 #include "print/PdfText.h"
 
+#include <QComboBox>
+#include <QDialog>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QTimer>
 
 #include <regex>
 
@@ -69,6 +74,40 @@ TEST_F(PrintCommandTest, PrintsTheShownTableWithTodaysDate)
         EXPECT_NE(text.find(Squeezed(expected)), std::string::npos) << expected;
     EXPECT_EQ(printer().pageLayout().orientation(), QPageLayout::Landscape);
     EXPECT_EQ(printer().pageLayout().pageSize().id(), QPageSize::A4);
+}
+
+// The sheet chooser offers the latest period with tests; the student and the
+// period chosen there are the ones printed.
+TEST_F(PrintCommandTest, SheetsOfTheChosenStudentUpToTheChosenPeriod)
+{
+    startWithClass({"青木", "井上", "ｳｴﾀﾞ"});
+    RegisterSheetPrinting(*window);
+    for (int period : {0, 1}) {  // 井上 has 31 points in the first semester, 47 in the second
+        auto& slot = Book().Scores[TestSlot(period, 0, 0, 0)];
+        slot[1] = period == 0 ? 31.0f : 47.0f;
+        slot[kFullMarksColumn] = 50;
+        slot[kAverageColumn] = slot[1];
+    }
+    printer().setOutputFileName(QString::fromStdString(pdfPath));
+    platform.dialogAnswers = {true};
+    QTimer::singleShot(0, [] {
+        auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        auto* students = chooser->findChild<QComboBox*>(QStringLiteral("Students"));
+        auto* periods = chooser->findChild<QComboBox*>(QStringLiteral("Periods"));
+        EXPECT_EQ(periods->currentText(), U("二学期まで"));
+        students->setCurrentIndex(students->findData(2));
+        periods->setCurrentIndex(periods->findData(0));
+        chooser->accept();
+    });
+    window->mnuFilePrintSheets->trigger();
+    const std::string text = PdfText(pdfPath);
+    EXPECT_EQ(PageCount(text), 1);
+    const std::string sheet = Squeezed(text);
+    EXPECT_NE(sheet.find("井上"), std::string::npos) << text;
+    EXPECT_EQ(sheet.find("青木"), std::string::npos);
+    EXPECT_NE(sheet.find("31"), std::string::npos);
+    EXPECT_EQ(sheet.find("47"), std::string::npos);
 }
 
 TEST_F(PrintCommandTest, PageSetupChoicesApplyToPrinting)
