@@ -37,15 +37,11 @@ namespace miravel {
 
 namespace {
 
-std::string LocalPath(const QString& path) { return FileLayerPath(path); }
-
-QString DisplayPath(const std::string& path) { return QDir::toNativeSeparators(QtPath(path)); }
-
 // The file a path names, links followed once: its settings, lock, backup
 // and versions are those of the real file, not of the link.
 QString RealPath(const QString& path)
 {
-    const std::string target = FinalTarget(LocalPath(QFileInfo(path).absoluteFilePath()));
+    const std::string target = FinalTarget(FileLayerPath(QFileInfo(path).absoluteFilePath()));
     return QDir::cleanPath(QFileInfo(QtPath(target)).absoluteFilePath());
 }
 
@@ -117,8 +113,8 @@ bool frmMain::openHeldFile(const QString& path)
 {
     // Work on this file that a program ending unsaved left behind comes first.
     RecoveryRecord copy;
-    const std::string folder = LocalPath(recovery_->Folder());
-    if (!folder.empty() && FindRecoveryCopyOf(folder, LocalPath(QFileInfo(path).absoluteFilePath()), copy) &&
+    const std::string folder = FileLayerPath(recovery_->Folder());
+    if (!folder.empty() && FindRecoveryCopyOf(folder, FileLayerPath(QFileInfo(path).absoluteFilePath()), copy) &&
         CopyIsNotOlderThanOriginal(copy)) {
         const RecoveryAnswer answer = offerRecovery(copy);
         if (answer != RecoveryAnswer::Declined)
@@ -158,7 +154,7 @@ void frmMain::showOpenedDocument(bool saveOffered)
 
 void frmMain::OfferRecovery()
 {
-    const std::string folder = LocalPath(recovery_->Folder());
+    const std::string folder = FileLayerPath(recovery_->Folder());
     if (folder.empty())
         return;
     // Newest first; one restored document is all the window can hold.
@@ -227,13 +223,13 @@ bool frmMain::loadGradeBook(const QString& path)
     auto document = std::make_unique<GradeDocument>();
     // Read once: the stamp is of exactly the bytes shown.
     std::string bytes;
-    const FileResult readError = ReadWholeFile(LocalPath(path), bytes);
+    const FileResult readError = ReadWholeFile(FileLayerPath(path), bytes);
     const DiskStamp stamp = StampOfBytes(bytes);
     std::unique_ptr<BookKey> key;
     settingsFromRecord_ = false;
     if (!readError && IsProtectedBook(bytes)) {
         // Recognised by its first bytes, whatever its name.
-        if (!readProtected(LocalPath(path), DisplayPath(LocalPath(path)), *document, key))
+        if (!readProtected(FileLayerPath(path), DisplayPath(FileLayerPath(path)), *document, key))
             return false;
     } else {
         FileResult error = readError;
@@ -244,11 +240,11 @@ bool frmMain::loadGradeBook(const QString& path)
                                   message(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
             return false;
         }
-        readCompanionOf(LocalPath(path), document->Evaluation);
-        adviseMissingSettings(LocalPath(path), *document);
+        readCompanionOf(FileLayerPath(path), document->Evaluation);
+        adviseMissingSettings(FileLayerPath(path), *document);
     }
     GradeBook& book = Book();
-    book.CurrentFilePath = LocalPath(path);
+    book.CurrentFilePath = FileLayerPath(path);
     book.ReplaceDocument(std::move(*document));
     setKey(std::move(key));
     noteDiskState(book.CurrentFilePath, stamp);
@@ -265,7 +261,7 @@ void frmMain::readCompanionOf(const std::string& bookPath, EvaluationSettings& s
 frmMain::SaveOutcome frmMain::saveTo(const QString& path)
 {
     GradeBook& book = Book();
-    const std::string file = LocalPath(path);
+    const std::string file = FileLayerPath(path);
     BookSave request;
     request.path = file;
     // The letters the check list showed become the record the next check
@@ -320,7 +316,7 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
     }
     // Remembered per class, for a copy of the book that travels without its settings file.
     if (!isProtected() && !platform_.DataFolder().isEmpty())
-        WriteClassRecord(LocalPath(platform_.DataFolder()), book,
+        WriteClassRecord(FileLayerPath(platform_.DataFolder()), book,
                          platform_.Now().toString(QStringLiteral("yyyy/MM/dd HH:mm")).toStdString());
     noteDiskState(file, result.stamp);
     commands_.hasFileName = true;
@@ -353,16 +349,20 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
 frmMain::SaveOutcome frmMain::saveAs(const QString& suggested)
 {
     const char* filter = isProtected() ? texts::kProtectedFilter : texts::kGradeBookFilter;
-    const QString chosen = platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(filter), suggested);
+    // A backup or a settings-file name is never saved to: the book's own name is offered.
+    QString name = suggested;
+    if (name.isEmpty() && SavesOnlyThroughSaveAs(Book().CurrentFilePath))
+        name = WithExtension(Book().CurrentFilePath, isProtected() ? texts::kProtectedExtension : texts::kPlainExtension);
+    const QString chosen = platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(filter), name);
     if (chosen.isEmpty())
         return SaveOutcome::Cancelled;
     const QString path = RealPath(chosen);
     const std::string& openBook = Book().CurrentFilePath;
-    if (!openBook.empty() && SameFile(LocalPath(path), BackupPath(FinalTarget(openBook)))) {
+    if (!openBook.empty() && SameFile(FileLayerPath(path), BackupPath(FinalTarget(openBook)))) {
         inform(message(texts::kSaveOntoBackup));
         return SaveOutcome::Cancelled;
     }
-    if (SavesOnlyThroughSaveAs(LocalPath(path)) || SavesOnlyThroughSaveAs(LocalPath(chosen))) {
+    if (SavesOnlyThroughSaveAs(FileLayerPath(path)) || SavesOnlyThroughSaveAs(FileLayerPath(chosen))) {
         inform(message(texts::kSaveAsNotThatName));
         return SaveOutcome::Cancelled;
     }
@@ -372,7 +372,7 @@ frmMain::SaveOutcome frmMain::saveAs(const QString& suggested)
         return SaveOutcome::Cancelled;
     GradeBook& book = Book();
     const std::string previous = book.CurrentFilePath;
-    book.CurrentFilePath = LocalPath(path);
+    book.CurrentFilePath = FileLayerPath(path);
     const SaveOutcome outcome = saveTo(path);
     // A book written without its settings is under its new name all the same.
     if (outcome != SaveOutcome::Saved && outcome != SaveOutcome::SettingsNotSaved) {
@@ -414,7 +414,7 @@ QString frmMain::csvClashWithOpenBook(const QString& path) const
     const std::string& book = Book().CurrentFilePath;
     if (book.empty())
         return QString();
-    const std::string output = LocalPath(path);
+    const std::string output = FileLayerPath(path);
     if (SameFile(output, book))
         return message(texts::kCsvOntoBook);
     if (WouldOverwriteBook(output, book))

@@ -34,8 +34,6 @@ namespace {
 
 QString U(const char* text) { return QString::fromUtf8(text); }
 QString S(const std::string& text) { return QString::fromStdString(text); }
-std::string LocalPath(const QString& path) { return FileLayerPath(path); }
-
 constexpr int kPreviewStudents = 5;
 const char* const kTitle = "提出用に書き出す";
 const char* const kProfileFilter = "書式ファイル (*.miravel-profile)|*.miravel-profile";
@@ -114,7 +112,7 @@ HandoffWindow::HandoffWindow(frmMain& main) : QDialog(&main), main_(main)
 
     for (const QString& path : ShippedProfiles(ShippedProfileFolders(QCoreApplication::applicationDirPath()))) {
         HandoffProfile profile;
-        if (!ReadHandoffProfile(LocalPath(path), profile)) {
+        if (!ReadHandoffProfile(FileLayerPath(path), profile)) {
             profiles_.push_back(profile);
             Profile->addItem(S(profile.name), path);
         }
@@ -153,7 +151,7 @@ void HandoffWindow::say(const QString& text)
 bool HandoffWindow::AddProfile(const QString& path)
 {
     HandoffProfile profile;
-    if (const FileResult error = ReadHandoffProfile(LocalPath(path), profile)) {
+    if (const FileResult error = ReadHandoffProfile(FileLayerPath(path), profile)) {
         say(FailureText("書式ファイルを読めません。", path, *error));
         return false;
     }
@@ -235,7 +233,7 @@ void HandoffWindow::WriteFile()
     const QString path = platform.GetSaveFileName(this, U(kTitle), U("CSVファイル (*.csv)|*.csv"));
     if (path.isEmpty())
         return;
-    const std::string output = LocalPath(path);
+    const std::string output = FileLayerPath(path);
     if (!book.CurrentFilePath.empty() && WouldOverwriteBook(output, book.CurrentFilePath)) {
         say(U("開いている成績ファイル（またはそのバックアップ）には書き出せません。別のファイル名を指定してください。"));
         return;

@@ -29,19 +29,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string LocalPath(const QString& path) { return FileLayerPath(path); }
-
-QString DisplayPath(const std::string& path) { return QDir::toNativeSeparators(QtPath(path)); }
-
-// 3年1組.txt -> 3年1組.mrvl in the same folder; nothing for a book without a file.
-QString WithExtension(const std::string& path, const char* extension)
-{
-    if (path.empty())
-        return QString();
-    const QFileInfo file(QtPath(path));
-    return file.absolutePath() + QLatin1Char('/') + file.completeBaseName() + QString::fromUtf8(extension);
-}
-
 // A password taken from a text field, as UTF-8 bytes wiped after use.
 std::string PasswordBytes(const QString& password) { return password.toStdString(); }
 
@@ -157,7 +144,7 @@ void frmMain::offerToDeletePlainFiles(const std::string& plainBook)
     }
     const QString data = platform_.DataFolder();
     const std::string versions =
-        data.isEmpty() ? std::string() : VersionFolderOf(VersionsRoot(LocalPath(data)), plainBook);
+        data.isEmpty() ? std::string() : VersionFolderOf(VersionsRoot(FileLayerPath(data)), plainBook);
     const std::size_t versionCount = versions.empty() ? 0 : ListVersions(versions).size();
     if (files.empty() && versionCount == 0)
         return;
@@ -189,7 +176,7 @@ void frmMain::adviseMissingSettings(const std::string& bookPath, GradeDocument& 
     if (fs::exists(fs::u8path(CompanionPath(bookPath)), missing))
         return;
     const MissingSettingsAdvice advice =
-        AdviseMissingSettings(LocalPath(platform_.DataFolder()), bookPath, document);
+        AdviseMissingSettings(FileLayerPath(platform_.DataFolder()), bookPath, document);
     if (advice.kind == MissingSettingsAdvice::Kind::SayMissing) {
         inform(QString::fromStdString(advice.text));
     } else if (advice.kind == MissingSettingsAdvice::Kind::OfferRecord &&

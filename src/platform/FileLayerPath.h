@@ -12,4 +12,11 @@ namespace miravel {
 std::string FileLayerPath(const QString& path);
 QString QtPath(const std::string& path);
 
+// A file-layer path as the system shows it to the teacher (C:\Users\先生\...).
+QString DisplayPath(const std::string& path);
+
+// 3年1組.txt -> 3年1組.mrvl in the same folder (only the last extension goes);
+// empty for a book without a file.
+QString WithExtension(const std::string& path, const char* extension);
+
 } // namespace miravel

@@ -335,6 +335,19 @@ TEST_F(FileCommands, TableAndSaveAsMayNotReplaceTheOpenBookOrItsBackup)
     EXPECT_FALSE(readAll(path("3年1組.csv")).isEmpty());
 }
 
+// A backup opened as a book saves only through Save As, which offers its
+// book's name: the book comes back from its backup.
+TEST_F(FileCommands, ABackupIsOfferedItsBooksNameToSaveUnder)
+{
+    open(writeBook("3年1組.bak", {"佐藤"}));
+    EXPECT_FALSE(window->mnuFileSave->isEnabled());
+    platform.fileAnswers = {path("3年1組.txt")};
+    window->mnuFileSaveAs->trigger();
+    EXPECT_EQ(platform.suggestedNames.back(), path("3年1組.txt"));
+    EXPECT_EQ(Book().CurrentFilePath, FileLayerPath(path("3年1組.txt")));
+    EXPECT_TRUE(window->mnuFileSave->isEnabled());
+}
+
 TEST_F(FileCommands, NameTypedWithoutExtensionIsSavedAsTxtAndTheCaptionNamesTheFile)
 {
     const auto caption = [this] { return ShownCaption(window->windowTitle(), window->isWindowModified()); };
