@@ -59,6 +59,7 @@ cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$app/styles/"
 cp /usr/share/qt6/translations/qtbase_ja.qm "$app/translations/"
 cp "$gcc_dir/libstdc++-6.dll" "$gcc_dir/libgcc_s_seh-1.dll" /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$app/"
 cp -r docs/manual "$app/manual"
+cp -r share/profiles "$app/profiles"  # 提出用に書き出す offers them
 cp LICENSE "$app/LICENSE.txt"
 # Qt finds its plugins and translations in the program folder, wherever it is.
 printf '[Paths]\r\nPrefix = .\r\nPlugins = .\r\nTranslations = translations\r\n' > "$app/qt.conf"

@@ -1,16 +1,14 @@
 #include "platform/ProfileLocation.h"
 
+#include "platform/ShippedFolders.h"
+
 #include <QDir>
 
 namespace miravel {
 
 QStringList ShippedProfileFolders(const QString& programDir)
 {
-    QStringList folders = {QDir::cleanPath(programDir + QStringLiteral("/../share/miravel/profiles"))};
-#ifdef MIRAVEL_SOURCE_PROFILES
-    folders << QStringLiteral(MIRAVEL_SOURCE_PROFILES);
-#endif
-    return folders;
+    return ShippedFolders(programDir, QStringLiteral("profiles"), QStringLiteral(MIRAVEL_SOURCE_PROFILES));
 }
 
 QStringList ShippedProfiles(const QStringList& folders)

@@ -6,9 +6,8 @@
 
 namespace miravel {
 
-// Installed beside the manual (<prefix>/bin/../share/miravel/profiles), then
-// the source tree the program was built from, for running it from the build
-// folder.
+// The folders that may hold them, in the order of ShippedFolders (on Windows
+// `profiles` beside Miravel.exe first).
 QStringList ShippedProfileFolders(const QString& programDir);
 
 // The *.miravel-profile files of the first folder that has any, by name.

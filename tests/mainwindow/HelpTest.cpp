@@ -5,6 +5,7 @@
 
 #include "platform/HelpViewer.h"
 #include "platform/ManualLocation.h"
+#include "platform/ProfileLocation.h"
 
 #include <QDir>
 #include <QTextBlock>
@@ -55,6 +56,7 @@ TEST(ManualLocation, InstalledManualComesFirstThenTheSources)
 #ifdef _WIN32 // the program folder's own manual comes before all
     EXPECT_EQ(ManualFolders(programDir).value(0), programDir + QStringLiteral("/manual"));
     EXPECT_EQ(ManualFolders(programDir).value(1), installed);
+    EXPECT_EQ(ShippedProfileFolders(programDir).value(0), programDir + QStringLiteral("/profiles"));
 #else
     EXPECT_EQ(ManualFolders(programDir).value(0), installed);
 #endif
