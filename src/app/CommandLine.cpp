@@ -289,6 +289,8 @@ bool openBook(const CommandLine& command, const std::string& path, GradeBook& bo
         err += std::string(texts::kNotAGradeBook) + path + ": " + error->Message() + "\n";
         return false;
     }
+    if (IsSettingsFileName(path))
+        err += std::string("注意: ") + texts::kNamedAsSettingsFile + "\n";
     // A damaged companion is said and the book goes on with the defaults.
     const FileResult error = ReadCompanion(path, book.Evaluation);
     if (error)
@@ -357,6 +359,11 @@ int ProtectionCommand(const CommandLine& command, std::string& err)
     const bool protect = command.action == CommandLine::Action::Protect;
     if (IsProtectedBookFile(command.file) == protect) {
         err += command.file + (protect ? " にはすでにパスワードがかかっています。\n" : " にはパスワードがかかっていません。\n");
+        return 1;
+    }
+    // Its settings file would be the book itself.
+    if (IsSettingsFileName(command.output)) {
+        err += "出力ファイル " + command.output + " の名前（.miravel）は評価の設定ファイルの名前です。別の名前（.txt）を指定してください。\n";
         return 1;
     }
     auto book = std::make_unique<GradeBook>();

@@ -43,6 +43,10 @@ struct EvaluationSettings {
     // n; empty when not known.
     CheckedArray<std::string, kStudentRecords> StudentCodes;
     CheckedArray<std::string, kStudentRecords> StudentAccounts;
+    // What this version does not read (a newer Miravel's or another tool's
+    // sections and keys), as "key=value" lines under their "[section]"
+    // lines, so that writing the settings back loses none of it.
+    std::string OtherSettings;
 
     bool Criterion() const { return Mode == EvaluationMode::Criterion; }
     bool IsDefault() const { return *this == EvaluationSettings{}; }

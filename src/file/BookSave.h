@@ -6,6 +6,7 @@
 // before anything changed. The bytes come from the caller: the book's
 // encoding is not this operation's business.
 
+#include "file/CompanionFile.h"
 #include "file/DiskStamp.h"
 #include "file/FileError.h"
 #include "file/SafeWrite.h"
@@ -14,10 +15,6 @@
 #include <string>
 
 namespace miravel {
-
-// True for a name the settings file of some book has (*.miravel): a book
-// saved under it would be overwritten by its own settings.
-bool IsSettingsFileName(const std::string& path);
 
 // True for a book that Save must not write in place: a settings file's
 // name, or a backup (*.bak), whose settings file belongs to another book.

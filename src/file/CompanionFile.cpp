@@ -1,9 +1,12 @@
 #include "file/CompanionFile.h"
 
 #include "core/GradeBook.h"
+#include "file/BookSave.h"
 #include "file/IniText.h"
 #include "file/SafeWrite.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 namespace miravel {
@@ -57,6 +60,26 @@ bool NothingAt(const std::string& path)
 
 FileError Refused(int line, const std::string& reason) { return FileError{line, reason}; }
 
+bool OwnSection(const std::string& section)
+{
+    return section == "evaluation" || section == "criterion" || section == "grade" || section == "check" ||
+           section == "students";
+}
+
+// Puts `line` (none: the header alone) under `section` in what this
+// version does not read; lines before any section stay first.
+void KeepUnread(const std::string& section, const std::string& line, EvaluationSettings& s)
+{
+    std::string& other = s.OtherSettings;
+    const std::string header = "\n[" + section + "]\n";
+    const auto last = other.rfind("\n[");
+    const bool under = last == std::string::npos ? section.empty() : other.compare(last, header.size(), header) == 0;
+    if (!under)
+        other += header;
+    if (!line.empty())
+        other += line + "\n";
+}
+
 FileResult ReadSetting(const std::string& section, const std::string& key, const std::string& value, int line,
                        EvaluationSettings& s)
 {
@@ -99,6 +122,8 @@ FileResult ReadSetting(const std::string& section, const std::string& key, const
         if (!ReadHundredths(value, hundredths) || hundredths < 100 || hundredths > 300)
             return Refused(line, key + " は 1.0 から 3.0 までの数です。");
         (key == "a3" ? s.GradeA3 : s.GradeC1) = hundredths;
+    } else {
+        KeepUnread(section, key + "=" + value, s);
     }
     return std::nullopt;
 }
@@ -116,9 +141,24 @@ std::string CompanionPath(const std::string& bookPath)
     return bookPath.substr(0, dot) + kExtension;
 }
 
+bool IsSettingsFileName(const std::string& path)
+{
+    const std::size_t n = sizeof kExtension - 1;
+    if (path.size() < n)
+        return false;
+    for (std::size_t i = 0; i < n; ++i)
+        if (std::tolower(static_cast<unsigned char>(path[path.size() - n + i])) != kExtension[i])
+            return false;
+    return true;
+}
+
 std::string EvaluationSettingsText(const EvaluationSettings& s)
 {
-    std::string text = "[evaluation]\n";
+    // What this version does not read goes back where it was: lines before
+    // any section first, the sections last.
+    const std::string& other = s.OtherSettings;
+    const std::size_t sections = std::min(other.find("\n["), other.size());
+    std::string text = other.substr(0, sections) + (sections ? "\n" : "") + "[evaluation]\n";
     text += std::string("mode=") + (s.Criterion() ? "criterion" : "relative") + "\n";
     text += "terms=" + std::to_string(s.Terms) + "\n\n[criterion]\n";
     for (int k = 0; k < kCriterionCuts; ++k)
@@ -140,7 +180,7 @@ std::string EvaluationSettingsText(const EvaluationSettings& s)
     }
     if (!students.empty())
         text += "\n[students]\n" + students;
-    return text;
+    return text + other.substr(sections);
 }
 
 FileResult ParseEvaluationSettings(const std::string& text, EvaluationSettings& settings)
@@ -152,6 +192,8 @@ FileResult ParseEvaluationSettings(const std::string& text, EvaluationSettings& 
         // A record of nobody's letters is still a record, as written.
         if (section == "check")
             read.CheckedLetters.resize(kStudents);
+        if (!OwnSection(section))
+            KeepUnread(section, "", read);
         return std::nullopt;
     };
     reader.entry = [&read](int line, const std::string& section, const std::string& key, const std::string& value) {
@@ -168,7 +210,8 @@ FileResult ReadCompanion(const std::string& bookPath, EvaluationSettings& settin
 {
     settings = EvaluationSettings{};
     const std::string path = CompanionPath(bookPath);
-    if (NothingAt(path))
+    // A book named like a settings file would be read as its own settings.
+    if (IsSettingsFileName(bookPath) || NothingAt(path))
         return std::nullopt;
     std::string text;
     if (FileResult error = ReadWholeFile(path, text))
@@ -178,7 +221,7 @@ FileResult ReadCompanion(const std::string& bookPath, EvaluationSettings& settin
 
 std::optional<std::string> SettingsFileBytes(const std::string& bookPath, const EvaluationSettings& settings)
 {
-    if (settings.IsDefault() && NothingAt(CompanionPath(bookPath)))
+    if (IsSettingsFileName(bookPath) || (settings.IsDefault() && NothingAt(CompanionPath(bookPath))))
         return std::nullopt;
     return EvaluationSettingsText(settings);
 }
@@ -186,7 +229,8 @@ std::optional<std::string> SettingsFileBytes(const std::string& bookPath, const 
 FileResult WriteCompanion(const std::string& bookPath, const EvaluationSettings& settings, unsigned mode)
 {
     const std::optional<std::string> bytes = SettingsFileBytes(bookPath, settings);
-    return bytes ? WriteFileAtomically(CompanionPath(bookPath), *bytes, mode) : std::nullopt;
+    return bytes ? WriteFileAtomically(CompanionPath(bookPath), *bytes, mode ? mode : BookFileMode(bookPath))
+                 : std::nullopt;
 }
 
 } // namespace miravel

@@ -16,6 +16,9 @@
 //   [students]
 //   code7=S20250107      student 7's code in the school's system
 //   account7=s7@example.jp  student 7's account (login ID or e-mail)
+//
+// Sections and keys this version does not read are kept as they came and
+// written back after its own.
 
 #include "core/EvaluationSettings.h"
 #include "file/FileError.h"
@@ -28,10 +31,15 @@ namespace miravel {
 // 3年1組.txt -> 3年1組.miravel; a name without extension gets ".miravel".
 std::string CompanionPath(const std::string& bookPath);
 
+// True for a settings file's name (*.miravel, any case). A book under such
+// a name would be its own settings file: it has none, opens with the
+// defaults and is saved only under another name.
+bool IsSettingsFileName(const std::string& path);
+
 std::string EvaluationSettingsText(const EvaluationSettings& settings);
 
-// Missing keys keep the defaults; unknown sections and keys are passed
-// over. A value that is not understood refuses the whole text, and
+// Missing keys keep the defaults; unknown sections and keys are kept in
+// OtherSettings. A value that is not understood refuses the whole text, and
 // `settings` is then left as the defaults.
 FileResult ParseEvaluationSettings(const std::string& text, EvaluationSettings& settings);
 
@@ -42,11 +50,11 @@ FileResult ReadCompanion(const std::string& bookPath, EvaluationSettings& settin
 
 // The companion's bytes for a save of the book at `bookPath`; none for a
 // book that never had a companion and keeps the default settings, so it
-// stays exactly as it was.
+// stays exactly as it was, nor for a book named like a settings file.
 std::optional<std::string> SettingsFileBytes(const std::string& bookPath, const EvaluationSettings& settings);
 
 // Written beside a copy of the book, atomically, with `mode` (0: the
-// default); the book itself is saved with its companion by SaveBook.
+// book's own bits, BookFileMode); the book itself is saved with its companion by SaveBook.
 FileResult WriteCompanion(const std::string& bookPath, const EvaluationSettings& settings, unsigned mode = 0);
 
 } // namespace miravel

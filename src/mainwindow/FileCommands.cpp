@@ -241,6 +241,8 @@ bool frmMain::loadGradeBook(const QString& path)
             return false;
         }
         readCompanionOf(FileLayerPath(path), document->Evaluation);
+        if (IsSettingsFileName(FileLayerPath(path)))
+            inform(message(texts::kNamedAsSettingsFile));
         adviseMissingSettings(FileLayerPath(path), *document);
     }
     GradeBook& book = Book();

@@ -136,6 +136,9 @@ inline constexpr const char kNeverSavedBook[] = "新規作成した成績ファ�
 inline constexpr const char kCannotWriteRecovery[] = "復元用のコピーを保存できません。編集はそのまま続けられます。";
 inline constexpr const char kCannotReadCompanion[] =
     "評価の設定ファイルを読み込めません。既定の設定（相対評価・3学期制）で開きます。次に保存するとき、読み込めなかった設定ファイルは名前の最後に「.bak」を付けて残します。";
+// A book named x.miravel: its settings name is its own.
+inline constexpr const char kNamedAsSettingsFile[] =
+    "この成績ファイルの名前（.miravel）は評価の設定ファイルの名前のため、評価の設定は既定（相対評価・3学期制）で開きます。[名前を付けて保存]で .txt の名前を付けると、設定もその名前で保存されます。";
 inline constexpr const char kCannotReadRecovery[] = "復元用のコピーを読み込めません。コピーはそのまま残してあります。";
 inline constexpr const char kCannotKeepRecovery[] = "復元用のコピーの名前を変えられません。コピーはそのまま残してあります。";
 // Added to kOfferRecovery when later copies could not be written; takes HH:MM.

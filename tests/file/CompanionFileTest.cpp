@@ -77,5 +77,44 @@ TEST(CompanionFile, DamagedGivesTheDefaultsAndTheLine)
     }
 }
 
+TEST(CompanionFile, UnreadSectionsAndKeysAreWrittenBack)
+{
+    // What is read, and what the written text has before and after this version's own sections.
+    const struct { const char* text; const char* before; const char* after; } cases[] = {
+        {"[future]\nkey=kept\n[grade]\nc1=1.25\n", "", "\n[future]\nkey=kept\n"},
+        {"top=1\n[evaluation]\nmode=criterion\ncolour=blue\n", "top=1\n\n", "\n[evaluation]\ncolour=blue\n"},
+        {"[a]\nx=1\n[grade]\nzz=2\n[a]\ny=3\n[empty]\n", "", "\n[a]\nx=1\n\n[grade]\nzz=2\n\n[a]\ny=3\n\n[empty]\n"},
+        {"[criterion]\ns7v1=90/10\n[students]\nname3=佐藤\ncode3=S3\n", "",
+         "\n[criterion]\ns7v1=90/10\n\n[students]\nname3=佐藤\n"},
+    };
+    for (const auto& c : cases) {
+        EvaluationSettings settings, again;
+        ASSERT_FALSE(ParseEvaluationSettings(c.text, settings)) << c.text;
+        EvaluationSettings own = settings;
+        own.OtherSettings.clear();
+        const std::string written = EvaluationSettingsText(settings);
+        EXPECT_EQ(written, c.before + EvaluationSettingsText(own) + c.after) << c.text;
+        ASSERT_FALSE(ParseEvaluationSettings(written, again));
+        EXPECT_EQ(again, settings) << c.text;
+    }
+}
+
+// x.miravel would be its own settings file: it has none and never gets one.
+TEST(CompanionFile, ABookNamedAsASettingsFileHasNone)
+{
+    test::TempDir dir;
+    EvaluationSettings settings;
+    settings.Terms = 2;
+    for (const char* name : {"x.miravel", "X.MIRAVEL"}) {
+        test::writeBytes(dir.file(name), "2024\r\n");
+        EXPECT_FALSE(ReadCompanion(dir.file(name), settings)) << name;
+        EXPECT_TRUE(settings.IsDefault()) << name;
+        settings.Terms = 2;
+        EXPECT_FALSE(SettingsFileBytes(dir.file(name), settings)) << name;
+        EXPECT_FALSE(WriteCompanion(dir.file(name), settings)) << name;
+        EXPECT_EQ(test::readBytes(dir.file(name)), "2024\r\n") << name;
+    }
+}
+
 } // namespace
 } // namespace miravel

@@ -43,13 +43,26 @@ TEST_F(SavedVersions, EachSaveKeepsWhatItReplacesNewestFirst)
 
 TEST_F(SavedVersions, TheThirtyFirstDropsTheOldest)
 {
+    // All in one second, and past 30: each keeps a number of its own.
     save("save 0", "");
-    for (int n = 1; n <= 31; ++n)
+    for (int n = 1; n <= 32; ++n)
         save("save " + std::to_string(n), "step " + std::to_string(n));
+    std::vector<std::string> kept, expected;
+    for (const SavedVersion& version : ListVersions(folder))
+        kept.push_back(readBytes(version.path));
+    for (int n = 31; n >= 2; --n)  // "save 0" and "save 1" went
+        expected.push_back("save " + std::to_string(n));
+    EXPECT_EQ(kept, expected);
+}
+
+TEST_F(SavedVersions, AProtectedBooksVersionHoldsNoPlainSettings)
+{
+    save("Miravel protected book\n1", "");
+    writeBytes(CompanionPath(book), "[evaluation]\nmode=criterion\n");  // left from its plain days
+    save("Miravel protected book\n2", "学級の登録");
     const auto versions = ListVersions(folder);
-    ASSERT_EQ(versions.size(), 30u);
-    EXPECT_EQ(readBytes(versions.front().path), "save 30");
-    EXPECT_EQ(readBytes(versions.back().path), "save 1");  // "save 0" went
+    ASSERT_EQ(versions.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(CompanionPath(versions.front().path)));
 }
 
 TEST_F(SavedVersions, AVersionKeepsTheCompanionTheBookHadThen)

@@ -162,7 +162,9 @@ void FormEvaluationMethod::fill(const EvaluationSettings& settings)
 
 EvaluationSettings FormEvaluationMethod::Entered() const
 {
-    EvaluationSettings settings;
+    // The window owns the method alone: codes, accounts, the check list's
+    // record and anything unread stay as they are.
+    EvaluationSettings settings = Book().Evaluation;
     settings.Mode = optCriterion->isChecked() ? EvaluationMode::Criterion : EvaluationMode::Relative;
     settings.Terms = optTwoTerms->isChecked() ? 2 : 3;
     for (int k = 0; k < kSubjectViewpoints; ++k)

@@ -38,7 +38,7 @@ public:
     QPushButton* Command1 = nullptr;  // 登録
     QPushButton* Command2 = nullptr;  // ｷｬﾝｾﾙ
 
-    // The entries as settings.
+    // The book's settings with the entries in place of the method.
     EvaluationSettings Entered() const;
     void Command1_Click();
     void Command2_Click();
