@@ -4,8 +4,10 @@
 #include "editors/Editors.h"
 #include "editors/criteria/FormSemesterSpec.h"
 #include "editors/criteria/FormSubjectSpec.h"
+#include "editors/evaluation/FormEvaluationMethod.h"
 #include "editors/homeroom/FormHomeRoom.h"
 #include "editors/testspec/FormTestSpec.h"
+#include "file/CompanionFile.h"
 #include "file/SavedVersions.h"
 #include "mainwindow/WindowTestSupport.h"
 #include "platform/FileLayerPath.h"
@@ -14,6 +16,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <functional>
 
@@ -93,6 +96,64 @@ TEST_F(UndoSteps, EachKindOfStepIsUndoneAndRedoneWhole)
         QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
         EXPECT_EQ(bytes(), after) << caption;
     }
+}
+
+// Each editor's 登録, undone and done again, keeps every section of the
+// settings file it does not own, down to one this version does not read.
+TEST_F(UndoSteps, EveryRegistrationKeepsTheSettingsItDoesNotOwn)
+{
+    EvaluationSettings whole;
+    whole.Cuts[4] = {85, 40};
+    whole.GradeA3 = 260;
+    whole.CheckedLetters.resize(kStudents);
+    whole.CheckedLetters[1] = "ABA2";
+    for (int i = 0; i < 3; ++i) {
+        whole.StudentCodes[i] = "S2025010" + std::to_string(i + 1);
+        whole.StudentAccounts[i] = "s" + std::to_string(i + 1) + "@example.jp";
+    }
+    whole.OtherSettings = "\n[future]\nkey=値\n";
+    const std::string text = EvaluationSettingsText(whole);
+    std::string method = text;  // 目標準拠評価 and 2学期制 registered last
+    method.replace(text.find("mode=relative\nterms=3"), 21, "mode=criterion\nterms=2");
+    const QString file = writeBook("whole.txt", {"佐藤", "鈴木", "高橋"});
+    QFile settings(path("whole.miravel"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write(text.data(), static_cast<qint64>(text.size()));
+    settings.close();
+    ASSERT_TRUE(window->openFile(file)) << lastMessage().toStdString();
+
+    auto evaluation = [&] {
+        window->mnuEditEvaluation->trigger();
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* form = qobject_cast<FormEvaluationMethod*>(widget); form && form->isVisible())
+                return form->optCriterion->setChecked(true), form->optTwoTerms->setChecked(true), form->Command1;
+        ADD_FAILURE() << "no 評価の方法";
+        return static_cast<QPushButton*>(nullptr);
+    };
+    const std::function<QPushButton*()> steps[] = {
+        [&] { return edit<FormHomeRoom>("HomeRoom")->Command1; },
+        [&] { auto* form = edit<FormTestSpec>("2 0 0 1"); return form->Text1->setText(U("漢字")), form->Command1; },
+        [&] { auto* form = edit<FormSubjectSpec>("0 0"); return form->Combo1->setEditText(U("こくご")), form->Command1; },
+        [&] { auto* form = edit<FormSemesterSpec>("1 1 1"); return form->Text1->setText(U("2")), form->Command1; },
+        evaluation,
+    };
+    auto held = [] { return EvaluationSettingsText(Book().Evaluation); };
+    ASSERT_EQ(held(), text);
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        QPushButton* registration = steps[i]();
+        ASSERT_NE(registration, nullptr) << i;
+        registration->click();
+        settle();
+        EXPECT_EQ(held(), i + 1 < std::size(steps) ? text : method) << i;
+    }
+    while (window->mnuEditUndo->isEnabled())
+        window->mnuEditUndo->trigger();
+    EXPECT_EQ(held(), text);
+    while (window->mnuEditRedo->isEnabled())
+        window->mnuEditRedo->trigger();
+    EXPECT_EQ(held(), method);
+    window->mnuFileSave->trigger();
+    EXPECT_EQ(readAll(path("whole.miravel")).toStdString(), method);
 }
 
 TEST_F(UndoSteps, RosterImportIsAStepAndCloseClearsTheHistory)
