@@ -4,6 +4,7 @@
 #include "file/Cp932.h"
 #include "file/FileTestSupport.h"
 #include "grades/ViewTestBook.h"
+#include "mainwindow/MainWindowTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -74,6 +75,20 @@ TEST_F(HeadlessTest, CheckRefusesAFileThatIsNotAGradeBook)
     EXPECT_EQ(out, "");
     EXPECT_NE(err.find("成績ファイルとして読み込めません。"), std::string::npos);
     EXPECT_NE(err.find("3行目"), std::string::npos);
+}
+
+// x.miravel would be its own settings file: checked with the defaults, never written as one.
+TEST_F(HeadlessTest, ABookNamedAsASettingsFileHasNone)
+{
+    const std::string named = dir.file("3年1組.miravel");
+    writeBytes(named, readBytes(bookPath));
+    EXPECT_EQ(run({"--check", named}), 0);
+    EXPECT_EQ(out, "OK: 2026 3年1組 山田 生徒数（ 2名）\n");
+    EXPECT_EQ(err, std::string("注意: ") + texts::kNamedAsSettingsFile + "\n");
+    err.clear();
+    EXPECT_EQ(run({"--protect", dir.file("out.MIRAVEL"), bookPath}), 1);
+    EXPECT_EQ(err, "出力ファイル " + dir.file("out.MIRAVEL") +
+                       " の名前（.miravel）は評価の設定ファイルの名前です。別の名前（.txt）を指定してください。\n");
 }
 
 TEST_F(HeadlessTest, CheckGradesListsWhatLooksWrongAndFailsThen)

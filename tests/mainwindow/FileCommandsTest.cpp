@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QLockFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <deque>
 
@@ -495,6 +496,42 @@ TEST_F(FileCommands, SaveAsksBeforeReplacingABookAnotherProgramChanged)
     const std::size_t asked = platform.messages.size();
     window->mnuFileSave->trigger(); // unchanged since this save
     EXPECT_EQ(platform.messages.size(), asked);
+}
+
+// A running program's lock is never stale however old it is, and another
+// computer's lock is never taken as this one's.
+TEST(BookLockOutcome, ALockIsTakenOnlyWhenItsProgramOnThisComputerEnded)
+{
+    QTemporaryDir dir;
+    const QString book = dir.filePath(QStringLiteral("class.txt")), lockPath = BookLock::LockPathOf(book);
+    QFile(book).open(QIODevice::WriteOnly);
+    QList<QByteArray> lines;  // a lock naming this running program, as another window would leave it
+    {
+        QLockFile running(lockPath);
+        ASSERT_TRUE(running.tryLock(0));
+        QFile written(lockPath);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        lines = written.readAll().split('\n');
+    }
+    ASSERT_GE(lines.size(), 4);
+    const struct { const char* host; int secondsOld; BookLock::Outcome outcome; } cases[] = {
+        {nullptr, 3600, BookLock::Outcome::HeldElsewhere},
+        {"another-pc", 0, BookLock::Outcome::HeldOnAnotherComputer},
+        {"another-pc", 3600, BookLock::Outcome::HeldOnAnotherComputer},
+    };
+    for (const auto& c : cases) {
+        QList<QByteArray> held = lines;
+        if (c.host)
+            held[2] = held[3] = c.host;  // pid, program, computer's name and id
+        QFile lock(lockPath);
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        lock.write(held.join('\n'));
+        lock.flush();  // before its time is set
+        lock.setFileTime(QDateTime::currentDateTime().addSecs(-c.secondsOld), QFileDevice::FileModificationTime);
+        lock.close();
+        BookLock taker;
+        EXPECT_EQ(taker.Take(book), c.outcome) << c.host << " " << c.secondsOld;
+    }
 }
 
 } // namespace
