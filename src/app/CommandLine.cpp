@@ -4,6 +4,7 @@
 #include "core/Defaults.h"
 #include "core/TextRules.h"
 #include "core/EvaluationRules.h"
+#include "file/BookSave.h"
 #include "file/CompanionFile.h"
 #include "file/CsvExport.h"
 #include "file/GradeBookFile.h"

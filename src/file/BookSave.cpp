@@ -41,6 +41,8 @@ FileError aboutSettings(const std::string& settingsPath, const FileError& error)
 
 } // namespace
 
+bool IsSettingsFileName(const std::string& path) { return endsWithIgnoringCase(path, ".miravel"); }
+
 bool SavesOnlyThroughSaveAs(const std::string& path)
 {
     return IsSettingsFileName(path) || endsWithIgnoringCase(path, ".bak");
@@ -93,13 +95,11 @@ BookSaveResult SaveBook(const BookSave& request)
         }
     }
     const bool bookChanged = !old || old->book != request.book;
-    const bool settingsNew = request.settings && (!old || request.settings != old->settings);
     // Codes and accounts are as private as the book: a settings file more
     // open than the book is written again with the book's bits.
     FileStatus settingsInfo;
-    const bool settingsWider = request.settings && PathStatus(settingsPath, settingsInfo) == 0 &&
-                               settingsInfo.regular && (settingsInfo.mode & 0777 & ~mode) != 0;
-    const bool settingsChanged = settingsNew || settingsWider;
+    const bool settingsWider = PathStatus(settingsPath, settingsInfo) == 0 && (settingsInfo.mode & 0777 & ~mode) != 0;
+    const bool settingsChanged = request.settings && (!old || request.settings != old->settings || settingsWider);
     if (!bookChanged && !settingsChanged) {
         result.step = SaveStep::Unchanged;
         result.report.unchanged = true;
@@ -141,7 +141,7 @@ BookSaveResult SaveBook(const BookSave& request)
         }
     }
     // Kept only once something was replaced.
-    if (old && !request.versionFolder.empty() && (bookChanged || (settingsNew && result.step == SaveStep::Saved)))
+    if (old && !request.versionFolder.empty() && (bookChanged || result.step == SaveStep::Saved))
         result.versionError = KeepVersion(request.versionFolder, *old, request.time, request.description, mode);
     return result;
 }

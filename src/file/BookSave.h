@@ -6,7 +6,6 @@
 // before anything changed. The bytes come from the caller: the book's
 // encoding is not this operation's business.
 
-#include "file/CompanionFile.h"
 #include "file/DiskStamp.h"
 #include "file/FileError.h"
 #include "file/SafeWrite.h"
@@ -15,6 +14,11 @@
 #include <string>
 
 namespace miravel {
+
+// True for a name the settings file of some book has (*.miravel): a book
+// under it would be its own settings file, so it has none (it opens with the
+// defaults) and is saved only under another name.
+bool IsSettingsFileName(const std::string& path);
 
 // True for a book that Save must not write in place: a settings file's
 // name, or a backup (*.bak), whose settings file belongs to another book.

@@ -6,7 +6,6 @@
 #include "file/SafeWrite.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 namespace miravel {
@@ -139,17 +138,6 @@ std::string CompanionPath(const std::string& bookPath)
     if (dot == std::string::npos || dot <= nameStart)
         return bookPath + kExtension;
     return bookPath.substr(0, dot) + kExtension;
-}
-
-bool IsSettingsFileName(const std::string& path)
-{
-    const std::size_t n = sizeof kExtension - 1;
-    if (path.size() < n)
-        return false;
-    for (std::size_t i = 0; i < n; ++i)
-        if (std::tolower(static_cast<unsigned char>(path[path.size() - n + i])) != kExtension[i])
-            return false;
-    return true;
 }
 
 std::string EvaluationSettingsText(const EvaluationSettings& s)

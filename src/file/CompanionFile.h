@@ -31,11 +31,6 @@ namespace miravel {
 // 3年1組.txt -> 3年1組.miravel; a name without extension gets ".miravel".
 std::string CompanionPath(const std::string& bookPath);
 
-// True for a settings file's name (*.miravel, any case). A book under such
-// a name would be its own settings file: it has none, opens with the
-// defaults and is saved only under another name.
-bool IsSettingsFileName(const std::string& path);
-
 std::string EvaluationSettingsText(const EvaluationSettings& settings);
 
 // Missing keys keep the defaults; unknown sections and keys are kept in

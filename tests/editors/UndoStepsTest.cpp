@@ -41,12 +41,13 @@ protected:
         return encoded;
     }
 
-    // The edit command on node `key`; the editor it opened.
+    // The edit command on node `key` (or `command`); the editor it opened.
     template <class Form>
-    Form* edit(const char* key)
+    Form* edit(const char* key, QAction* command = nullptr)
     {
-        clickKey(key);
-        window->mnuEditProperty->trigger();
+        if (key)
+            clickKey(key);
+        (command ? command : window->mnuEditProperty)->trigger();
         for (QWidget* widget : QApplication::topLevelWidgets())
             if (auto* form = qobject_cast<Form*>(widget); form && form->isVisible())
                 return form;
@@ -102,56 +103,41 @@ TEST_F(UndoSteps, EachKindOfStepIsUndoneAndRedoneWhole)
 // settings file it does not own, down to one this version does not read.
 TEST_F(UndoSteps, EveryRegistrationKeepsTheSettingsItDoesNotOwn)
 {
-    EvaluationSettings whole;
-    whole.Cuts[4] = {85, 40};
-    whole.GradeA3 = 260;
-    whole.CheckedLetters.resize(kStudents);
-    whole.CheckedLetters[1] = "ABA2";
-    for (int i = 0; i < 3; ++i) {
-        whole.StudentCodes[i] = "S2025010" + std::to_string(i + 1);
-        whole.StudentAccounts[i] = "s" + std::to_string(i + 1) + "@example.jp";
-    }
-    whole.OtherSettings = "\n[future]\nkey=値\n";
-    const std::string text = EvaluationSettingsText(whole);
-    std::string method = text;  // 目標準拠評価 and 2学期制 registered last
-    method.replace(text.find("mode=relative\nterms=3"), 21, "mode=criterion\nterms=2");
     const QString file = writeBook("whole.txt", {"佐藤", "鈴木", "高橋"});
+    const std::string written = "[criterion]\ns2v2=85/40\n[grade]\na3=2.6\n[check]\nn2=ABA2\n[students]\ncode1=S1\n"
+                                "account1=s1@example.jp\ncode3=S3\naccount3=s3@example.jp\n[future]\nkey=値\n";
     QFile settings(path("whole.miravel"));
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-    settings.write(text.data(), static_cast<qint64>(text.size()));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly) && settings.write(written.c_str()) > 0);
     settings.close();
-    ASSERT_TRUE(window->openFile(file)) << lastMessage().toStdString();
-
-    auto evaluation = [&] {
-        window->mnuEditEvaluation->trigger();
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* form = qobject_cast<FormEvaluationMethod*>(widget); form && form->isVisible())
-                return form->optCriterion->setChecked(true), form->optTwoTerms->setChecked(true), form->Command1;
-        ADD_FAILURE() << "no 評価の方法";
-        return static_cast<QPushButton*>(nullptr);
-    };
+    ASSERT_TRUE(window->openFile(file));
+    EvaluationSettings whole;
+    ASSERT_FALSE(ParseEvaluationSettings(written, whole));
+    const std::string text = EvaluationSettingsText(whole);
+    ASSERT_EQ(text.substr(text.find("[check]")), "[check]\nn2=ABA2\n\n[students]\ncode1=S1\naccount1=s1@example.jp\n"
+                                                "code3=S3\naccount3=s3@example.jp\n\n[future]\nkey=値\n");
+    whole.Mode = EvaluationMode::Criterion;
+    whole.Terms = 2;
+    const std::string method = EvaluationSettingsText(whole);  // 目標準拠評価 and 2学期制, registered last
     const std::function<QPushButton*()> steps[] = {
         [&] { return edit<FormHomeRoom>("HomeRoom")->Command1; },
         [&] { auto* form = edit<FormTestSpec>("2 0 0 1"); return form->Text1->setText(U("漢字")), form->Command1; },
         [&] { auto* form = edit<FormSubjectSpec>("0 0"); return form->Combo1->setEditText(U("こくご")), form->Command1; },
         [&] { auto* form = edit<FormSemesterSpec>("1 1 1"); return form->Text1->setText(U("2")), form->Command1; },
-        evaluation,
+        [&] { auto* form = edit<FormEvaluationMethod>(nullptr, window->mnuEditEvaluation);
+              return form->optCriterion->setChecked(true), form->optTwoTerms->setChecked(true), form->Command1; },
     };
     auto held = [] { return EvaluationSettingsText(Book().Evaluation); };
-    ASSERT_EQ(held(), text);
-    for (std::size_t i = 0; i < std::size(steps); ++i) {
-        QPushButton* registration = steps[i]();
-        ASSERT_NE(registration, nullptr) << i;
-        registration->click();
+    for (const auto& step : steps) {
+        EXPECT_EQ(held(), text);
+        step()->click();
         settle();
-        EXPECT_EQ(held(), i + 1 < std::size(steps) ? text : method) << i;
     }
+    EXPECT_EQ(held(), method);
     while (window->mnuEditUndo->isEnabled())
         window->mnuEditUndo->trigger();
     EXPECT_EQ(held(), text);
     while (window->mnuEditRedo->isEnabled())
         window->mnuEditRedo->trigger();
-    EXPECT_EQ(held(), method);
     window->mnuFileSave->trigger();
     EXPECT_EQ(readAll(path("whole.miravel")).toStdString(), method);
 }

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 
 using namespace miravel;
 using namespace miravel::test;
@@ -109,48 +108,19 @@ TEST(BookSave, FilesMadeForTheBookTakeItsBitsThroughALink)
     writeBytes(real, "old");
     fs::permissions(fs::u8path(real), fs::perms::owner_read | fs::perms::owner_write);
     fs::create_symlink(fs::u8path(real), fs::u8path(link));
+    writeBytes(CompanionPath(real), kNew);  // the same settings, more open than the book
+    fs::permissions(fs::u8path(CompanionPath(real)), fs::perms(0644));
     ASSERT_EQ(SaveBook({link, "new", kNew, folder, "", ""}).step, SaveStep::Saved);
     auto bits = [](const std::string& path) { return static_cast<unsigned>(fs::status(fs::u8path(path)).permissions()); };
     EXPECT_EQ(bits(CompanionPath(real)), 0600u);
     EXPECT_FALSE(fs::exists(fs::u8path(CompanionPath(link))));
     EXPECT_EQ(bits(folder), 0700u);
     EXPECT_EQ(bits(ListVersions(folder).at(0).path), 0600u);
-}
-
-TEST(BookSave, FileModeIsTheBooksOwnWritableByItsOwner)
-{
-    TempDir dir;
-    const std::pair<fs::perms, unsigned> cases[] = {{fs::perms(0444), 0644u}, {fs::perms(0640), 0640u},
-                                                    {fs::perms(0600), 0600u}};
-    for (const auto& [bits, mode] : cases) {
-        writeBytes(dir.file("b.txt"), "book");
-        fs::permissions(fs::u8path(dir.file("b.txt")), bits);
-        EXPECT_EQ(BookFileMode(dir.file("b.txt")), mode);
-        fs::remove(fs::u8path(dir.file("link.txt")));
-        fs::create_symlink(fs::u8path(dir.file("b.txt")), fs::u8path(dir.file("link.txt")));
-        EXPECT_EQ(BookFileMode(dir.file("link.txt")), mode);  // the book's bits, not the link's
-        fs::remove(fs::u8path(dir.file("b.txt")));
-    }
-}
-
-// Codes and accounts are as private as the book, even in a settings file whose bytes stay.
-TEST(BookSave, ASettingsFileMoreOpenThanItsBookTakesItsBits)
-{
-    TempDir dir;
-    const std::string book = dir.file("3年1組.txt"), settings = CompanionPath(book), folder = dir.file("v");
-    const std::function<void()> writes[] = {
-        [&] { EXPECT_EQ(SaveBook({book, "old", kNew, folder, "", ""}).step, SaveStep::Saved); },
-        [&] { EXPECT_FALSE(WriteCompanion(book, EvaluationSettings{})); },
-    };
-    for (const auto& write : writes) {
-        writeBytes(book, "old");
-        fs::permissions(fs::u8path(book), fs::perms(0600));
-        writeBytes(settings, kNew);
-        fs::permissions(fs::u8path(settings), fs::perms(0644));
-        write();
-        EXPECT_EQ(static_cast<unsigned>(fs::status(fs::u8path(settings)).permissions()), 0600u);
-    }
-    EXPECT_FALSE(fs::exists(fs::u8path(folder)));  // nothing new to keep as a version
+    fs::permissions(fs::u8path(CompanionPath(real)), fs::perms(0644));
+    EXPECT_FALSE(WriteCompanion(real, EvaluationSettings{}));
+    EXPECT_EQ(bits(CompanionPath(real)), 0600u);
+    fs::permissions(fs::u8path(real), fs::perms(0440));
+    EXPECT_EQ(BookFileMode(link), 0640u);  // the book's bits, not the link's, and always writable by its owner
 }
 #endif
 

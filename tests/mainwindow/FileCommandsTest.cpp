@@ -499,38 +499,31 @@ TEST_F(FileCommands, SaveAsksBeforeReplacingABookAnotherProgramChanged)
 }
 
 // A running program's lock is never stale however old it is, and another
-// computer's lock is never taken as this one's.
-TEST(BookLockOutcome, ALockIsTakenOnlyWhenItsProgramOnThisComputerEnded)
+// computer's is never taken as this one's.
+TEST(BookLockOutcome, AnHourOldLockIsTakenOnlyWhenItsProgramOnThisComputerEnded)
 {
     QTemporaryDir dir;
     const QString book = dir.filePath(QStringLiteral("class.txt")), lockPath = BookLock::LockPathOf(book);
-    QFile(book).open(QIODevice::WriteOnly);
-    QList<QByteArray> lines;  // a lock naming this running program, as another window would leave it
+    QByteArray running;  // this running program's lock, as another window would leave it
     {
-        QLockFile running(lockPath);
-        ASSERT_TRUE(running.tryLock(0));
+        QLockFile lock(lockPath);
         QFile written(lockPath);
-        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-        lines = written.readAll().split('\n');
+        ASSERT_TRUE(lock.tryLock(0) && written.open(QIODevice::ReadOnly));
+        running = written.readAll();
     }
-    ASSERT_GE(lines.size(), 4);
-    const struct { const char* host; int secondsOld; BookLock::Outcome outcome; } cases[] = {
-        {nullptr, 3600, BookLock::Outcome::HeldElsewhere},
-        {"another-pc", 0, BookLock::Outcome::HeldOnAnotherComputer},
-        {"another-pc", 3600, BookLock::Outcome::HeldOnAnotherComputer},
-    };
-    for (const auto& c : cases) {
-        QList<QByteArray> held = lines;
-        if (c.host)
-            held[2] = held[3] = c.host;  // pid, program, computer's name and id
+    const std::pair<const char*, BookLock::Outcome> cases[] = {
+        {nullptr, BookLock::Outcome::HeldElsewhere}, {"another-pc", BookLock::Outcome::HeldOnAnotherComputer}};
+    for (const auto& [host, outcome] : cases) {
+        QList<QByteArray> lines = running.split('\n');  // pid, program, computer's name and id
+        if (host)
+            lines[2] = lines[3] = host;
         QFile lock(lockPath);
         ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        lock.write(held.join('\n'));
+        lock.write(lines.join('\n'));
         lock.flush();  // before its time is set
-        lock.setFileTime(QDateTime::currentDateTime().addSecs(-c.secondsOld), QFileDevice::FileModificationTime);
+        lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
         lock.close();
-        BookLock taker;
-        EXPECT_EQ(taker.Take(book), c.outcome) << c.host << " " << c.secondsOld;
+        EXPECT_EQ(BookLock().Take(book), outcome);
     }
 }
 
