@@ -14,14 +14,15 @@ namespace {
 
 constexpr char kSavedKey[] = "saved=";
 
-// The method alone: what the check list saw and the students' codes are
-// no business of this record.
+// The method alone: what the check list saw, the students' codes and what
+// this version does not read are no business of this record.
 EvaluationSettings methodOf(const EvaluationSettings& settings)
 {
     EvaluationSettings method = settings;
     method.CheckedLetters.clear();
     method.StudentCodes = {};
     method.StudentAccounts = {};
+    method.OtherSettings.clear();
     return method;
 }
 

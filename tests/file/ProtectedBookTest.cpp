@@ -15,6 +15,7 @@ std::unique_ptr<GradeBook> SettledBook()
     book->Evaluation.Mode = EvaluationMode::Criterion;
     book->Evaluation.Terms = 2;
     book->Evaluation.StudentCodes[0] = "S20250101";
+    book->Evaluation.OtherSettings = "\n[future]\nmemo=S20250101\n";  // sealed with the rest, never recorded
     return book;
 }
 
