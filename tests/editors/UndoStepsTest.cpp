@@ -105,16 +105,14 @@ TEST_F(UndoSteps, EveryRegistrationKeepsTheSettingsItDoesNotOwn)
 {
     const QString file = writeBook("whole.txt", {"佐藤", "鈴木", "高橋"});
     const std::string written = "[criterion]\ns2v2=85/40\n[grade]\na3=2.6\n[check]\nn2=ABA2\n[students]\ncode1=S1\n"
-                                "account1=s1@example.jp\ncode3=S3\naccount3=s3@example.jp\n[future]\nkey=値\n";
-    QFile settings(path("whole.miravel"));
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly) && settings.write(written.c_str()) > 0);
-    settings.close();
+                                "account1=s1@example.jp\ncode3=S3\naccount3=s3@example.jp\n[future]\nkey=kept\n";
+    writeCp932("whole.miravel", written);  // ASCII: the same bytes in UTF-8
     ASSERT_TRUE(window->openFile(file));
     EvaluationSettings whole;
     ASSERT_FALSE(ParseEvaluationSettings(written, whole));
     const std::string text = EvaluationSettingsText(whole);
     ASSERT_EQ(text.substr(text.find("[check]")), "[check]\nn2=ABA2\n\n[students]\ncode1=S1\naccount1=s1@example.jp\n"
-                                                "code3=S3\naccount3=s3@example.jp\n\n[future]\nkey=値\n");
+                                                "code3=S3\naccount3=s3@example.jp\n\n[future]\nkey=kept\n");
     whole.Mode = EvaluationMode::Criterion;
     whole.Terms = 2;
     const std::string method = EvaluationSettingsText(whole);  // 目標準拠評価 and 2学期制, registered last
