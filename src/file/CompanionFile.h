@@ -48,8 +48,8 @@ FileResult ReadCompanion(const std::string& bookPath, EvaluationSettings& settin
 // stays exactly as it was, nor for a book named like a settings file.
 std::optional<std::string> SettingsFileBytes(const std::string& bookPath, const EvaluationSettings& settings);
 
-// Written beside a copy of the book, atomically, with `mode` (0: the
-// book's own bits, BookFileMode); the book itself is saved with its companion by SaveBook.
+// Written beside a copy of the book, atomically, with `mode` (0: the book's
+// own, BookFileMode); the book itself is saved with its companion by SaveBook.
 FileResult WriteCompanion(const std::string& bookPath, const EvaluationSettings& settings, unsigned mode = 0);
 
 } // namespace miravel
