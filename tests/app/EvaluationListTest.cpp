@@ -80,9 +80,9 @@ protected:
     const std::string shipped = MIRAVEL_TEST_DATA "/../../share/profiles/";
     const std::string output = dir.file("提出.csv");
 
-    int exportHandoff(const std::string& profile, bool force)
+    int exportHandoff(const std::string& profile, bool force, const char* period = "1")
     {
-        std::vector<std::string> args = {"--export-handoff", output, "--profile", profile, "--period", "1", bookPath};
+        std::vector<std::string> args = {"--export-handoff", output, "--profile", profile, "--period", period, bookPath};
         if (force)
             args.push_back("--force");
         return RunHeadless(ParseCommandLine(args), out, err);
@@ -120,5 +120,16 @@ TEST_F(HandoffExportTest, RefusedWhileTheCheckFindsAProblem)
     EXPECT_EQ(exportHandoff(shipped + "abc.miravel-profile", false), 1);
     EXPECT_NE(err.find("出席番号 3 佐藤：コードがありません"), std::string::npos) << err;
     EXPECT_NE(err.find("確認で 1 件の問題があります。"), std::string::npos) << err;
+    EXPECT_FALSE(std::filesystem::exists(output));
+    EXPECT_EQ(exportHandoff(shipped + "abc.miravel-profile", true), 0) << err;
+    EXPECT_TRUE(std::filesystem::exists(output));
+}
+
+TEST_F(HandoffExportTest, NoThirdTermInATwoTermBook)
+{
+    book->Evaluation.Terms = 2;
+    ASSERT_FALSE(WriteCompanion(bookPath, book->Evaluation));
+    EXPECT_EQ(exportHandoff(shipped + "abc.miravel-profile", true, "3"), 1);
+    EXPECT_NE(err.find("この学級は2学期制です。"), std::string::npos) << err;
     EXPECT_FALSE(std::filesystem::exists(output));
 }

@@ -94,6 +94,7 @@ TEST_F(TableCommands, ARosterTableIsStoredAsItsPreviewPlacesIt)
 {
     window->mnuFileNew->trigger();
     QTimer::singleShot(0, [] {
+        const ClosesDialog closes;
         auto* preview = qobject_cast<RosterImportWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(preview, nullptr);
         EXPECT_EQ(preview->Rows->item(1, 1)->text(), U("山田"));

@@ -14,8 +14,11 @@
 #include "platform/FileLayerPath.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QGroupBox>
+#include <QPointer>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,6 +32,26 @@
 namespace miravel::test {
 
 inline QString U(const char* text) { return QString::fromUtf8(text); }
+
+// Made first thing in a timer that answers a modal dialog: closes the dialog
+// the answer left open, so a check failing inside ends the test at once
+// instead of leaving the dialog to wait for the time-out.
+class ClosesDialog {
+public:
+    ClosesDialog() : dialog(QApplication::activeModalWidget()) {}
+    ~ClosesDialog()
+    {
+        if (auto* box = qobject_cast<QDialog*>(dialog.data()); box && box->isVisible())
+            box->reject();
+        else if (dialog && dialog->isVisible())
+            dialog->close();
+    }
+    ClosesDialog(const ClosesDialog&) = delete;
+    ClosesDialog& operator=(const ClosesDialog&) = delete;
+
+private:
+    QPointer<QWidget> dialog;
+};
 
 class WindowTest : public ::testing::Test {
 protected:

@@ -91,6 +91,7 @@ TEST_F(PrintCommandTest, SheetsOfTheChosenStudentUpToTheChosenPeriod)
     printer().setOutputFileName(QString::fromStdString(pdfPath));
     platform.dialogAnswers = {true};
     QTimer::singleShot(0, [] {
+        const ClosesDialog closes;
         auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(chooser, nullptr);
         auto* students = chooser->findChild<QComboBox*>(QStringLiteral("Students"));

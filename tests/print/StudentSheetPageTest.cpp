@@ -93,6 +93,8 @@ TEST(StudentSheetPage, TwoTermCriterionSheetUpToAPeriod)
     AddTest(*book, 0, 0, 1, "2025/05/10", {{20, 11, 17, 10}});
     AddTest(*book, 0, 0, 2, "", {{50, 30, 42, 25}});
     AddTest(*book, 0, 1, 0, "2025/07/01", {{10, 5, 5, -2}, {10, 6, 6, -2}, {10, 7, 7, -2}});
+    AddTest(*book, 0, 1, 1, "", {{10, 5, 5, -1}});  // number 2: absent once and unscored once
+    book->Scores[TestSlot(0, 1, 0, 2)][kFullMarksColumn] = -1;  // counts as 100
     AddTest(*book, 2, 0, 0, "2026/01/10", {{10, 5, 5, 5}});  // a third term the book no longer shows
     EXPECT_EQ(SheetPeriods(*book, kYearRoundPeriod), (std::vector<int>{0, 1, kYearRoundPeriod}));
     EXPECT_EQ(LatestSheetPeriod(*book), 0);
@@ -109,11 +111,13 @@ TEST(StudentSheetPage, TwoTermCriterionSheetUpToAPeriod)
     EXPECT_EQ(first.tests[1].parts[0].points + first.tests[1].parts[0].classAverage, "26/3018.0");
     EXPECT_EQ(first.tests[1].parts[1].points + first.tests[1].parts[1].classAverage, "2/31.5");
     EXPECT_EQ(first.tests[1].parts[2].points, "");
+    EXPECT_EQ(sheets.students[0].subjects[1].tests[0].parts[2].points, "7/100");
     EXPECT_EQ(sheets.students[1].subjects[0].viewpoints[0].marks[0].figure, "*50.0");
     EXPECT_EQ(sheets.students[1].subjects[0].tests[1].parts[0].points, "欠席");
     EXPECT_EQ(sheets.students[1].missing, (std::vector<std::string>{"国語（理解）：前期の試験をすべて欠席",
                                                                    "国語（言語）：前期はこの観点の試験がありません",
-                                                                   "算数：前期の試験をすべて欠席"}));
+                                                                   "算数（表・処・知・理）：前期の試験をすべて欠席",
+                                                                   "算数（思考）：前期の得点が記録されていません"}));
     EXPECT_EQ(GatherStudentSheets(*book, {1}, kYearRoundPeriod).students[0].subjects[0].tests.size(), 3u);
 }
 

@@ -97,6 +97,7 @@ TEST_F(TestSpecWindow, ImportedScoresGoThroughThePreview)
     ASSERT_TRUE(openEditor({"山田 太郎", "田中 花子", "佐藤 一"}));
     platform.fileAnswers.push_back(writeCp932("scores.csv", "名前,スコア\n山本,3 / 10\n田中 花子,9 / 10\n"));
     QTimer::singleShot(0, [] {
+        const ClosesDialog closes;
         auto* preview = qobject_cast<ScoreImportWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(preview, nullptr);
         EXPECT_EQ(preview->Rows->item(1, 1)->text(), U("該当なし"));
