@@ -3,6 +3,7 @@
 #include "core/TextRules.h"
 #include "editors/testspec/ScoreTable.h"
 #include "editors/testspec/TestSpecTexts.h"
+#include "file/ImportColumns.h"
 
 namespace miravel {
 
@@ -37,7 +38,7 @@ Integer EntryValue(const std::string& entry)
 {
     if (entry.empty())
         return -1;
-    if (entry == "*")
+    if (IsAbsentMark(entry))
         return -2;
     return static_cast<Integer>(LeadingNumber(entry)); // checked: 0..100
 }
@@ -46,10 +47,19 @@ bool Named(const GradeBook& book, int n) { return !book.StudentNames[n - 1].empt
 
 } // namespace
 
+bool IsAbsentMark(std::string_view text)
+{
+    const std::string mark = TrimBlanks(text);
+    for (std::string_view absent : {"*", "\xEF\xBC\x8A" /* ＊ */, "欠", "欠席", "\xEF\xBC\x8F" /* ／ */, "/"})
+        if (mark == absent)
+            return true;
+    return false;
+}
+
 EntryCheck CheckEntries(const ViewpointTexts& entries, const ViewpointTexts& fullMarks)
 {
     for (int k = 0; k < kViewpoints; ++k) {
-        if (entries[k] == "*")
+        if (IsAbsentMark(entries[k]))
             continue;
         if (const char* fault = EntryFault(entries[k], fullMarks[k]))
             return {false, k, fault};

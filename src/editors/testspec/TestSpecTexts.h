@@ -41,6 +41,9 @@ inline constexpr const char kAbove100[] = "得点が100点を超えています�
 inline constexpr const char kFullMarksOutOfRange[] = "配点は1から32767までの数で入力してください。";
 inline constexpr const char kAskFullMarks[] = "の配点が入力されていません。100点として登録しますか？";
 inline constexpr const char kAssumedFullMarks[] = "100";
+inline constexpr const char kNumberPrefix[] = "出席番号 ";
+inline constexpr const char kBlankSuffix[] = "が空欄です。";
+inline constexpr const char kRegisterAnyway[] = "このまま登録しますか？";
 inline constexpr const char kTitleUnstorable[] = "試験の名称に、ファイルに保存できない文字「%1」があります。別の文字に直してください。";
 inline constexpr const char kDateUnstorable[] = "試験の実施日に、ファイルに保存できない文字「%1」があります。別の文字に直してください。";
 
