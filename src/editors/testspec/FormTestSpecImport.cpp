@@ -111,9 +111,9 @@ void FormTestSpec::ImportScores()
     showGrid();
     loadStudent(book.CurrentStudentNo);
     const QString missing = preview.WithoutRows();
-    inform(QString::number(taken) + QStringLiteral("人の得点を取り込みました。") +
-           (missing.isEmpty() ? QString() : QStringLiteral("\n") + missing) +
-           QStringLiteral("\n「登録」を押すまで成績ファイルには入りません。"));
+    inform(QString::number(taken) + QString::fromUtf8(ts::kScoresTaken) +
+           (missing.isEmpty() ? QString() : QStringLiteral("\n") + missing) + QStringLiteral("\n") +
+           QString::fromUtf8(ts::kNotInFileYet));
 }
 
 } // namespace miravel

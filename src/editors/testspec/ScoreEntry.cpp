@@ -3,7 +3,6 @@
 #include "core/TextRules.h"
 #include "editors/testspec/ScoreTable.h"
 #include "editors/testspec/TestSpecTexts.h"
-#include "file/ImportColumns.h"
 
 namespace miravel {
 
@@ -49,9 +48,8 @@ bool Named(const GradeBook& book, int n) { return !book.StudentNames[n - 1].empt
 
 bool IsAbsentMark(std::string_view text)
 {
-    const std::string mark = TrimBlanks(text);
     for (std::string_view absent : {"*", "\xEF\xBC\x8A" /* ＊ */, "欠", "欠席", "\xEF\xBC\x8F" /* ／ */, "/"})
-        if (mark == absent)
+        if (text == absent)
             return true;
     return false;
 }

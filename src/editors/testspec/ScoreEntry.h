@@ -25,7 +25,8 @@ struct EntryCheck {
 };
 
 // How a sheet or a typed cell may say absent: "*" (the table's own mark),
-// "＊", "欠", "欠席", "／" or a lone "/"; blanks around it do not count.
+// "＊", "欠", "欠席", "／" or a lone "/", as typed: "* " is no mark (a cell
+// from a sheet or the clipboard loses its blanks first).
 bool IsAbsentMark(std::string_view text);
 
 // Checks the entries in field order; the first fault wins. An absent mark,

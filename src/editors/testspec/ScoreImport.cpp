@@ -1,7 +1,7 @@
 #include "editors/testspec/ScoreImport.h"
 
 #include "editors/testspec/ScorePaste.h"
-
+#include "editors/testspec/TestSpecTexts.h"
 #include "file/ImportColumns.h"
 #include "file/SubmissionTime.h"
 
@@ -33,10 +33,7 @@ bool NamesTotalPoints(std::string_view header) { return Has(MatchKey(header), {"
 bool NamesSubmission(std::string_view header) { return Has(MatchKey(header), {"タイムスタンプ", "完了時刻", "timestamp", "completiontime"}); }
 bool NamesStart(std::string_view header) { return Has(MatchKey(header), {"開始時刻", "starttime"}); }
 
-constexpr char kNewerRow[] = "同じ児童のより新しい提出があります";
-constexpr char kOtherPicked[] = "同じ児童の別の行を選んでいます";
-constexpr char kUnreadableStamp[] = "提出時刻を読めない行があります。取り込む行を選んでください";
-constexpr char kPickOne[] = "同じ児童の行が複数あります。取り込む行を選んでください";
+namespace texts = testspec_texts;
 
 // Each named student's name and account as compared.
 struct RosterKeys {
@@ -171,18 +168,18 @@ ScoreImportPlan PlanScoreImport(const GradeBook& book, const TextGrid& grid, con
         if (group.size() < 2)
             continue;
         std::size_t take = group.size();
-        const char* reason = kPickOne;
+        const char* reason = texts::kPickOne;
         const auto pick = picked.find(n);
         for (std::size_t i = 0; i < group.size() && pick != picked.end(); ++i)
             if (plan.rows[group[i]].fileRow == pick->second)
-                take = i, reason = kOtherPicked;
+                take = i, reason = texts::kOtherPicked;
         if (take == group.size() && columns.stamp >= 0) {
             std::vector<std::string> stamps;
             for (std::size_t i : group)
                 stamps.push_back(CellOf(rows[static_cast<std::size_t>(plan.rows[i].fileRow - 1)], columns.stamp));
             const int latest = LatestSubmission(stamps);
             take = latest >= 0 ? static_cast<std::size_t>(latest) : take;
-            reason = latest >= 0 ? kNewerRow : kUnreadableStamp;
+            reason = latest >= 0 ? texts::kNewerRow : texts::kUnreadableStamp;
         }
         for (std::size_t i = 0; i < group.size(); ++i) {
             ScoreImportRow& row = plan.rows[group[i]];
@@ -206,7 +203,7 @@ std::string WithoutRowsText(const GradeBook& book, const std::vector<int>& numbe
 {
     std::string text;
     for (int n : numbers)
-        text += (text.empty() ? "提出のない児童：" : "、") + std::to_string(n) + " " + book.StudentNames[n - 1];
+        text += (text.empty() ? texts::kWithoutRows : "、") + std::to_string(n) + " " + book.StudentNames[n - 1];
     return text;
 }
 

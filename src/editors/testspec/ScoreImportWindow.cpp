@@ -171,6 +171,9 @@ void ScoreImportWindow::Refresh()
         QString note = Q(row.refusal);
         if (row.refusal.empty() && !row.newAccount.empty())
             note = QStringLiteral("新しいアカウント ") + Q(row.newAccount);
+        else if (row.refusal.empty() && row.chosen)
+            note = picked_.count(row.number) ? QStringLiteral("選んだ行を取り込みます")
+                                             : QStringLiteral("いちばん新しい提出を取り込みます");
         Rows->item(r, kNoteColumn)->setText(note);
         if (row.sameStudent) {
             QTableWidgetItem* take = Rows->item(r, kTakeColumn);
@@ -204,10 +207,13 @@ void ScoreImportWindow::Refresh()
                           QStringLiteral("件、登録のとき）"));
     KeepAccounts->setEnabled(newAccounts > 0);
 
+    const bool several = std::any_of(plan_.rows.begin(), plan_.rows.end(),
+                                     [](const ScoreImportRow& row) { return row.sameStudent; });
     const int refused = static_cast<int>(std::count_if(plan_.rows.begin(), plan_.rows.end(),
                                                        [](const ScoreImportRow& row) { return !row.refusal.empty(); }));
     Summary->setText(QString::number(plan_.taken) + QStringLiteral("人の得点を取り込みます。取り込まない行：") +
                      QString::number(refused) + QStringLiteral("行。取り込んだ得点は「登録」を押すまで成績ファイルには入りません。") +
+                     (several ? QStringLiteral("\n同じ児童の行が複数あるときは「取り込む」に印を付けた行を取り込みます。") : QString()) +
                      (plan_.withoutRows.empty() ? QString() : QStringLiteral("\n") + WithoutRows()));
     Take->setEnabled(plan_.taken > 0);
 }

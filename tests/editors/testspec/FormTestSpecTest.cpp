@@ -370,35 +370,15 @@ TEST_F(TestSpecWindow, TypedAttendanceNumberWaitsForEnterAndCtrlEnterRegisters)
     EXPECT_EQ(editor->Combo2->currentText(), U(" 20"));
 
     EXPECT_TRUE(editor->Command1->toolTip().contains(U("Ctrl+Enter")));
-    platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Yes};  // 理解 and 言語 blank; 表現 without 配点: 100
+    platform.messageAnswers = {MessageAnswer::No};  // 生徒1's 理解 and 言語 blank: back to the first
+    QTest::keyClick(focus(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(std::make_tuple(lastMessage(), editor->Label3->text(), focus()),
+              std::make_tuple(U("出席番号 1 の理解、言語が空欄です。このまま登録しますか？"), U("生徒1"), static_cast<QWidget*>(entry(1))));
+    platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Yes};  // blanks kept; 表現 without 配点: 100
     QTest::keyClick(focus(), Qt::Key_Return, Qt::ControlModifier);
     settle();
     EXPECT_FALSE(editor);
     EXPECT_FLOAT_EQ(Book().Scores[0][0], 55);
-}
-
-// 登録 with blanks beside a filled viewpoint asks once for every such
-// student; いいえ goes to the first blank cell, はい registers.
-TEST_F(TestSpecWindow, PartlyBlankStudentsAskedAboutAtRegistration)
-{
-    ASSERT_TRUE(openEditor(kFive));
-    for (QLineEdit* field : editor->FullMarks)
-        field->setText(U("50"));
-    for (const char* score : {"40", "30"}) {
-        type(U(score));
-        key(Qt::Key_Return);  // on to the next student
-    }
-    platform.messageAnswers = {MessageAnswer::No};
-    editor->Command1->click();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(lastMessage(), U("出席番号 1 の理解、言語が空欄です。\n出席番号 2 の理解、言語が空欄です。\nこのまま登録しますか？"));
-    ASSERT_TRUE(editor);
-    EXPECT_EQ(std::make_pair(editor->Label3->text(), focus()), std::make_pair(U("青木"), static_cast<QWidget*>(entry(1))));
-    platform.messageAnswers = {MessageAnswer::Yes};
-    editor->Command1->click();
-    settle();
-    EXPECT_FALSE(editor);
-    EXPECT_FLOAT_EQ(Book().Scores[TestSlot(0, 0, 0, 0)][1], 30);
 }
 
 TEST_F(TestSpecWindow, DateFieldAndCalendarKeepInStep)

@@ -144,59 +144,41 @@ TEST_F(Registration, WritesScoresAveragesCountsAndTexts)
     EXPECT_FLOAT_EQ(book->Scores[YearRoundSlot(2, 3)][kAverageColumn], 70.0f);
 }
 
-// Twelve students, number 4 without a name, viewpoints 1 and 2 ticked.
+// Twelve students, number 4 without a name, some scores of 国語 (表現, 理解, 言語) typed.
 struct Blanks : ::testing::Test {
-    Blanks() : book(ClassBook({"a", "b", "c", "", "e", "f", "g", "h", "i", "j", "k", "l"}))
-    {
-        const char* names[] = {"知識・技能", "思考・判断・表現", "主体的に学習に取り組む態度"};
-        for (int k = 0; k < kViewpoints; ++k)
-            book->SubjectTable[0][k + 1] = names[k];
-        LayoutScoreTable(*book, grid, TestSlot(0, 0, 0, 0), 7800);
-        const std::tuple<int, const char*, const char*, const char*> rows[] = {
-            {1, " 8", "", ""}, {3, "*", "", ""}, {4, " 5", "", ""}, {5, " 5", " 6", ""}, {7, "", " 7", " 9"}, {12, " 1", "", ""}};
-        for (const auto& [n, a, b, c] : rows)
-            for (int k = 0; k < kViewpoints; ++k)
-                grid.SetTextMatrix(n, 2 + k, std::array{a, b, c}[static_cast<std::size_t>(k)]);
-    }
-    std::unique_ptr<GradeBook> book;
+    std::unique_ptr<GradeBook> book = ClassBook({"a", "b", "c", "", "e", "f", "g", "h", "i", "j", "k", "l"});
     TextGrid grid{0, 0};
-    const ViewpointChecks ticked{true, true, false};
+    void SetUp() override
+    {
+        LayoutScoreTable(*book, grid, TestSlot(0, 0, 0, 0), 7800);
+        for (const auto& [n, k, text] : {std::tuple{1, 0, " 8"}, {3, 0, "*"}, {4, 0, " 5"}, {5, 0, " 5"}, {5, 1, " 6"},
+                                         {7, 1, " 7"}, {7, 2, " 9"}, {12, 0, " 1"}})
+            grid.SetTextMatrix(n, 2 + k, text);
+    }
 };
 
 TEST_F(Blanks, OneQuestionNamesEveryPartlyBlankStudent)
 {
-    const auto found = PartlyBlankStudents(*book, grid, ticked);
-    EXPECT_EQ(found, (std::vector<BlankEntries>{{1, {1}}, {3, {1}}, {7, {0}}, {12, {1}}}));
-    EXPECT_EQ(PartlyBlankStudents(*book, grid, {true, true, true}),
-              (std::vector<BlankEntries>{{1, {1, 2}}, {3, {1, 2}}, {5, {2}}, {7, {0}}, {12, {1, 2}}}));
-    const struct { std::vector<BlankEntries> students; std::string question; } cases[] = {
-        {{{7, {1}}}, "出席番号 7 の思考・判断・表現が空欄です。このまま登録しますか？"},
-        {{{7, {1, 2}}, {12, {0}}},
-         "出席番号 7 の思考・判断・表現、主体的に学習に取り組む態度が空欄です。\n出席番号 12 の知識・技能が空欄です。\n"
-         "このまま登録しますか？"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(BlankEntriesQuestion(*book, c.students), c.question);
-    std::vector<BlankEntries> many;
-    std::string expected;
-    for (int n = 10; n <= 21; ++n) {
-        many.push_back({n, {0}});
-        expected += n < 20 ? "出席番号 " + std::to_string(n) + " の知識・技能が空欄です。\n" : "";
-    }
-    EXPECT_EQ(BlankEntriesQuestion(*book, many), expected + "ほか2人\nこのまま登録しますか？");
+    EXPECT_EQ(PartlyBlankStudents(*book, grid, {true, true, false}),
+              (std::vector<BlankEntries>{{1, {1}}, {3, {1}}, {7, {0}}, {12, {1}}}));
+    std::string lines;  // ten of twelve
+    for (int i = 0; i < 10; ++i)
+        lines += "出席番号 10 の表現が空欄です。\n";
+    for (const auto& [students, question] : {std::pair<std::vector<BlankEntries>, std::string>{
+             {{7, {1}}}, "出席番号 7 の理解が空欄です。このまま登録しますか？"},
+         {{{7, {1, 2}}, {12, {0}}}, "出席番号 7 の理解、言語が空欄です。\n出席番号 12 の表現が空欄です。\nこのまま登録しますか？"},
+         {std::vector<BlankEntries>(12, {10, {0}}), lines + "ほか2人\nこのまま登録しますか？"}})
+        EXPECT_EQ(BlankEntriesQuestion(*book, students), question);
 }
 
 TEST_F(Blanks, OneFullMarksQuestionForEveryViewpointWithout)
 {
-    const struct { ViewpointTexts typed; ViewpointChecks ticked; std::vector<int> asked; } cases[] = {
-        {{}, {true, true, true}, {0, 1, 2}}, {{"50", "", ""}, {true, true, false}, {1}},
-        {{}, {false, true, true}, {1, 2}}};
-    for (const auto& c : cases)
-        EXPECT_EQ(ViewpointsWithoutFullMarks(*book, grid, {"", "", c.typed}, c.ticked), c.asked);
+    for (const auto& [typed, ticked, asked] : {std::tuple<ViewpointTexts, ViewpointChecks, std::vector<int>>{
+             {}, {true, true, true}, {0, 1, 2}}, {{"50", "", ""}, {true, true, false}, {1}}, {{}, {false, true, true}, {1, 2}}})
+        EXPECT_EQ(ViewpointsWithoutFullMarks(*book, grid, {"", "", typed}, ticked), asked);
     book->Scores[TestSlot(0, 0, 0, 1)][kFullMarksColumn] = 40;  // stored
     EXPECT_EQ(ViewpointsWithoutFullMarks(*book, grid, {}, {true, true, true}), (std::vector<int>{0, 2}));
-    EXPECT_EQ(FullMarksQuestion(*book, {0, 2}),
-              "知識・技能、主体的に学習に取り組む態度の配点が入力されていません。100点として登録しますか？");
+    EXPECT_EQ(FullMarksQuestion(*book, {0, 2}), "表現、言語の配点が入力されていません。100点として登録しますか？");
 }
 
 } // namespace
