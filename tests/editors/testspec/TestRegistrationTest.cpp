@@ -151,8 +151,7 @@ struct Blanks : ::testing::Test {
     void SetUp() override
     {
         LayoutScoreTable(*book, grid, TestSlot(0, 0, 0, 0), 7800);
-        for (const auto& [n, k, text] : {std::tuple{1, 0, " 8"}, {3, 0, "*"}, {4, 0, " 5"}, {5, 0, " 5"}, {5, 1, " 6"},
-                                         {7, 1, " 7"}, {7, 2, " 9"}, {12, 0, " 1"}})
+        for (const auto& [n, k, text] : {std::tuple{1, 0, " 8"}, {3, 0, "*"}, {4, 0, " 5"}, {5, 0, " 5"}, {5, 1, " 6"}, {7, 1, " 7"}, {7, 2, " 9"}, {12, 0, " 1"}})
             grid.SetTextMatrix(n, 2 + k, text);
     }
 };
