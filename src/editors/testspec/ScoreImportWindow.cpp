@@ -168,12 +168,15 @@ void ScoreImportWindow::Refresh()
         newAccounts += !row.newAccount.empty() && row.refusal.empty();
         Rows->item(r, 0)->setText(row.number ? Q(Str(row.number)) : QString());
         Rows->item(r, 1)->setText(row.number ? Q(book_.StudentNames[row.number - 1]) : QStringLiteral("該当なし"));
-        QString note = Q(row.refusal);
+        QStringList notes;
+        if (!row.refusal.empty())
+            notes << Q(row.refusal);
+        else if (row.chosen)
+            notes << (picked_.count(row.number) ? QStringLiteral("選んだ行を取り込みます")
+                                                : QStringLiteral("いちばん新しい提出を取り込みます"));
         if (row.refusal.empty() && !row.newAccount.empty())
-            note = QStringLiteral("新しいアカウント ") + Q(row.newAccount);
-        else if (row.refusal.empty() && row.chosen)
-            note = picked_.count(row.number) ? QStringLiteral("選んだ行を取り込みます")
-                                             : QStringLiteral("いちばん新しい提出を取り込みます");
+            notes << QStringLiteral("新しいアカウント ") + Q(row.newAccount);
+        const QString note = notes.join(QStringLiteral("　"));
         Rows->item(r, kNoteColumn)->setText(note);
         if (row.sameStudent) {
             QTableWidgetItem* take = Rows->item(r, kTakeColumn);
