@@ -384,6 +384,12 @@ void FormTestSpec::inform(const QString& text)
     platform_.ShowMessage(this, text, Q(texts::kProgramTitle), MessageButtons::Ok, MessageIcon::None);
 }
 
+bool FormTestSpec::askYes(const std::string& question)
+{
+    return platform_.ShowMessage(this, Q(question), Q(texts::kProgramTitle), MessageButtons::YesNo,
+                                 MessageIcon::None) == MessageAnswer::Yes;
+}
+
 // ---- Closing ----------------------------------------------------------------------
 
 void FormTestSpec::Command1_Click()
@@ -398,15 +404,22 @@ void FormTestSpec::Command1_Click()
         fields[static_cast<int>(check.field)]->setFocus(Qt::OtherFocusReason);
         return;
     }
-    // A ticked viewpoint without full marks would be graded out of 100.
-    for (int k; (k = ViewpointWithoutFullMarks(Book(), grid_, definition, checks())) >= 0;) {
-        const MessageAnswer answer = platform_.ShowMessage(this, Q(FullMarksQuestion(Book(), k)), Q(texts::kProgramTitle),
-                                                           MessageButtons::YesNo, MessageIcon::None);
-        if (answer != MessageAnswer::Yes) {
-            FullMarks[k]->setFocus(Qt::OtherFocusReason);
+    // Blanks beside filled viewpoints would count as nothing in 合計点 and 順位.
+    if (const auto blanks = PartlyBlankStudents(Book(), grid_, checks()); !blanks.empty()) {
+        if (!askYes(BlankEntriesQuestion(Book(), blanks))) {
+            loadStudent(blanks[0].number);
+            focusEntry(blanks[0].viewpoints[0]);
             return;
         }
-        definition.fullMarks[k] = ts::kAssumedFullMarks;
+    }
+    // A ticked viewpoint without full marks would be graded out of 100.
+    if (const auto missing = ViewpointsWithoutFullMarks(Book(), grid_, definition, checks()); !missing.empty()) {
+        if (!askYes(FullMarksQuestion(Book(), missing))) {
+            FullMarks[missing[0]]->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        for (int k : missing)
+            definition.fullMarks[k] = ts::kAssumedFullMarks;
     }
     // The tree shows the test by its date and title: a title typed after
     // reaching the field by Tab, or a date picked on the calendar, must

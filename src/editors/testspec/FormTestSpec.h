@@ -125,6 +125,7 @@ private:
     void move(int (*target)(const GradeBook&, int));
     void showGrid();
     void inform(const QString& text);
+    bool askYes(const std::string& question);
     void leave(bool registered, bool rebuildTree);
 
     // What the window holds apart from the entry fields.

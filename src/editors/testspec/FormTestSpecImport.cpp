@@ -103,13 +103,17 @@ void FormTestSpec::ImportScores()
     for (int k = 0; k < kViewpoints; ++k)
         if (FullMarks[k]->text().isEmpty() && !preview.FullMarks()[k].empty())
             FullMarks[k]->setText(QString::fromStdString(preview.FullMarks()[k]));
-    ApplyScoreImport(book, grid_, preview.Plan(), preview.FullMarks());
+    const int taken = ApplyScoreImport(book, grid_, preview.Plan(), preview.FullMarks());
     if (preview.StoreAccounts())
         for (const ScoreImportRow& row : preview.Plan().rows)
             if (row.number && row.refusal.empty() && !row.newAccount.empty())
                 newAccounts_[row.number] = row.newAccount;
     showGrid();
     loadStudent(book.CurrentStudentNo);
+    const QString missing = preview.WithoutRows();
+    inform(QString::number(taken) + QString::fromUtf8(ts::kScoresTaken) +
+           (missing.isEmpty() ? QString() : QStringLiteral("\n") + missing) + QStringLiteral("\n") +
+           QString::fromUtf8(ts::kNotInFileYet));
 }
 
 } // namespace miravel

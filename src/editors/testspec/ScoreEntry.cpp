@@ -37,7 +37,7 @@ Integer EntryValue(const std::string& entry)
 {
     if (entry.empty())
         return -1;
-    if (entry == "*")
+    if (IsAbsentMark(entry))
         return -2;
     return static_cast<Integer>(LeadingNumber(entry)); // checked: 0..100
 }
@@ -46,10 +46,18 @@ bool Named(const GradeBook& book, int n) { return !book.StudentNames[n - 1].empt
 
 } // namespace
 
+bool IsAbsentMark(std::string_view text)
+{
+    for (std::string_view absent : {"*", "\xEF\xBC\x8A" /* ＊ */, "欠", "欠席", "\xEF\xBC\x8F" /* ／ */, "/"})
+        if (text == absent)
+            return true;
+    return false;
+}
+
 EntryCheck CheckEntries(const ViewpointTexts& entries, const ViewpointTexts& fullMarks)
 {
     for (int k = 0; k < kViewpoints; ++k) {
-        if (entries[k] == "*")
+        if (IsAbsentMark(entries[k]))
             continue;
         if (const char* fault = EntryFault(entries[k], fullMarks[k]))
             return {false, k, fault};

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace miravel {
 
@@ -23,7 +24,12 @@ struct EntryCheck {
     const char* message = "";  // what the teacher is told
 };
 
-// Checks the entries in field order; the first fault wins. "*" is absent,
+// How a sheet or a typed cell may say absent: "*" (the table's own mark),
+// "＊", "欠", "欠席", "／" or a lone "/", as typed: "* " is no mark (a cell
+// from a sheet or the clipboard loses its blanks first).
+bool IsAbsentMark(std::string_view text);
+
+// Checks the entries in field order; the first fault wins. An absent mark,
 // an empty field no score; anything else must be digits and blanks, not
 // above the field's full marks (when given) and not above 100.
 EntryCheck CheckEntries(const ViewpointTexts& entries, const ViewpointTexts& fullMarks);

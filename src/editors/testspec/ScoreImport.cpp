@@ -1,7 +1,9 @@
 #include "editors/testspec/ScoreImport.h"
 
 #include "editors/testspec/ScorePaste.h"
+#include "editors/testspec/TestSpecTexts.h"
 #include "file/ImportColumns.h"
+#include "file/SubmissionTime.h"
 
 #include <algorithm>
 #include <map>
@@ -26,6 +28,12 @@ bool Has(const std::string& key, std::initializer_list<std::string_view> words)
 }
 bool NamesQuestionPoints(std::string_view header) { return Has(MatchKey(header), {"ポイント", "points"}); }
 bool NamesTotalPoints(std::string_view header) { return Has(MatchKey(header), {"スコア", "得点", "点数", "合計", "score"}); }
+// Google Forms' and Microsoft Forms' submission time; the start of the
+// answer only when nothing says when it was sent.
+bool NamesSubmission(std::string_view header) { return Has(MatchKey(header), {"タイムスタンプ", "完了時刻", "timestamp", "completiontime"}); }
+bool NamesStart(std::string_view header) { return Has(MatchKey(header), {"開始時刻", "starttime"}); }
+
+namespace texts = testspec_texts;
 
 // Each named student's name and account as compared.
 struct RosterKeys {
@@ -59,6 +67,8 @@ struct RosterKeys {
 CellPoints PointsOfCell(std::string_view cell)
 {
     const std::string text = TrimBlanks(cell);
+    if (IsAbsentMark(text))
+        return {"*", std::nullopt};
     const std::size_t slash = text.find('/');
     if (slash == std::string::npos)
         return {text, std::nullopt};
@@ -82,13 +92,20 @@ ScoreColumns DetectScoreColumns(const std::vector<CsvRow>& rows, const Viewpoint
     // Points per question go to the assessed viewpoints in order; without
     // them the quiz's score goes to the first.
     std::vector<int> questions;
-    int total = -1;
+    int total = -1, start = -1;
     for (int c = 0; c < static_cast<int>(ColumnCount(rows)); ++c) {
-        if (NamesQuestionPoints(CellOf(rows[0], c)))
+        const std::string& header = CellOf(rows[0], c);
+        if (NamesSubmission(header) && columns.stamp < 0)
+            columns.stamp = c;
+        else if (NamesStart(header) && start < 0)
+            start = c;
+        else if (NamesQuestionPoints(header))
             questions.push_back(c);
-        else if (total < 0 && NamesTotalPoints(CellOf(rows[0], c)))
+        else if (total < 0 && NamesTotalPoints(header))
             total = c;
     }
+    if (columns.stamp < 0)
+        columns.stamp = start;
     if (questions.empty() && total >= 0)
         questions.push_back(total);
     std::size_t next = 0;
@@ -100,11 +117,11 @@ ScoreColumns DetectScoreColumns(const std::vector<CsvRow>& rows, const Viewpoint
 
 ScoreImportPlan PlanScoreImport(const GradeBook& book, const TextGrid& grid, const std::vector<CsvRow>& rows,
                                 const ScoreColumns& columns, const ViewpointChecks& checks,
-                                const ViewpointTexts& fullMarks)
+                                const ViewpointTexts& fullMarks, const std::map<int, int>& picked)
 {
     const RosterKeys keys(book);
     ScoreImportPlan plan;
-    std::map<int, int> rowsOf;  // attendance number -> rows matched to it
+    std::map<int, std::vector<std::size_t>> rowsOf;  // attendance number -> its rows in plan.rows
     for (std::size_t i = columns.header ? 1 : 0; i < rows.size(); ++i) {
         const CsvRow& cells = rows[i];
         ScoreImportRow row;
@@ -124,7 +141,7 @@ ScoreImportPlan PlanScoreImport(const GradeBook& book, const TextGrid& grid, con
             plan.rows.push_back(std::move(row));
             continue;
         }
-        ++rowsOf[n];
+        rowsOf[n].push_back(plan.rows.size());
         if (!byAccount && !account.empty()) {
             if (keys.accounts[n - 1].empty())
                 row.newAccount = account;
@@ -147,12 +164,47 @@ ScoreImportPlan PlanScoreImport(const GradeBook& book, const TextGrid& grid, con
             row.refusal = check.message;
         plan.rows.push_back(std::move(row));
     }
-    for (ScoreImportRow& row : plan.rows) {
-        if (row.number && rowsOf[row.number] > 1)
-            row.refusal = "同じ生徒の行が複数あります";
-        plan.taken += row.number && row.refusal.empty();
+    for (const auto& [n, group] : rowsOf) {
+        if (group.size() < 2)
+            continue;
+        std::size_t take = group.size();
+        const char* reason = texts::kPickOne;
+        const auto pick = picked.find(n);
+        for (std::size_t i = 0; i < group.size() && pick != picked.end(); ++i)
+            if (plan.rows[group[i]].fileRow == pick->second)
+                take = i, reason = texts::kOtherPicked;
+        if (take == group.size() && columns.stamp >= 0) {
+            std::vector<std::string> stamps;
+            for (std::size_t i : group)
+                stamps.push_back(CellOf(rows[static_cast<std::size_t>(plan.rows[i].fileRow - 1)], columns.stamp));
+            const int latest = LatestSubmission(stamps);
+            take = latest >= 0 ? static_cast<std::size_t>(latest) : take;
+            reason = latest >= 0 ? texts::kNewerRow : texts::kUnreadableStamp;
+        }
+        for (std::size_t i = 0; i < group.size(); ++i) {
+            ScoreImportRow& row = plan.rows[group[i]];
+            row.sameStudent = true;
+            row.chosen = i == take;
+            if (row.chosen)
+                continue;
+            row.refusal = reason;
+            row.passedOver = take < group.size();
+        }
     }
+    for (const ScoreImportRow& row : plan.rows)
+        plan.taken += row.number && row.refusal.empty();
+    for (int n = 1; n <= book.StudentCount; ++n)
+        if (!keys.names[n - 1].empty() && !rowsOf.count(n))
+            plan.withoutRows.push_back(n);
     return plan;
+}
+
+std::string WithoutRowsText(const GradeBook& book, const std::vector<int>& numbers)
+{
+    std::string text;
+    for (int n : numbers)
+        text += (text.empty() ? texts::kWithoutRows : "、") + std::to_string(n) + " " + book.StudentNames[n - 1];
+    return text;
 }
 
 int ApplyScoreImport(GradeBook& book, TextGrid& grid, const ScoreImportPlan& plan, const ViewpointTexts& fullMarks)

@@ -22,7 +22,10 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 const QColor kRefusedColour(255, 220, 220);
 const QColor kChangedColour(220, 240, 255);
-constexpr int kOwnColumns = 3 + 2 * kViewpoints;  // number, name, note, before and after per viewpoint
+// number, name, the tick of the row taken of a student's several, note,
+// before and after per viewpoint
+constexpr int kTakeColumn = 2, kNoteColumn = 3, kFirstPointColumn = 4;
+constexpr int kOwnColumns = kFirstPointColumn + 2 * kViewpoints;
 
 } // namespace
 
@@ -38,6 +41,8 @@ ScoreImportWindow::ScoreImportWindow(const CsvTableFile& file, const QString& pa
     NumberColumn = ColumnChooser(file.rows, true);
     NameColumn = ColumnChooser(file.rows, true);
     AccountColumn = ColumnChooser(file.rows, true);
+    StampColumn = ColumnChooser(file.rows, true);
+    ChooseColumn(StampColumn, found.stamp);
     ChooseColumn(NumberColumn, found.number);
     ChooseColumn(NameColumn, found.name);
     ChooseColumn(AccountColumn, found.account);
@@ -54,7 +59,8 @@ ScoreImportWindow::ScoreImportWindow(const CsvTableFile& file, const QString& pa
     choices->addRow(QStringLiteral("出席番号の列(&B)"), NumberColumn);
     choices->addRow(QStringLiteral("氏名の列(&N)"), NameColumn);
     const auto& names = book.SubjectTable[book.CurrentSubject];
-    QStringList headers = {QStringLiteral("出席番号"), QStringLiteral("生徒氏名"), QStringLiteral("注意")};
+    QStringList headers = {QStringLiteral("出席番号"), QStringLiteral("生徒氏名"), QStringLiteral("取り込む"),
+                           QStringLiteral("注意")};
     for (int k = 0; k < kViewpoints; ++k) {
         PointColumns[k] = ColumnChooser(file.rows, true);
         ChooseColumn(PointColumns[k], found.points[k]);
@@ -63,6 +69,7 @@ ScoreImportWindow::ScoreImportWindow(const CsvTableFile& file, const QString& pa
         PointColumns[k]->setAccessibleName(Q(names[k + 1]) + QStringLiteral("の得点の列"));
         headers << Q(names[k + 1]) + QStringLiteral("（前）") << Q(names[k + 1]) + QStringLiteral("（新）");
     }
+    choices->addRow(QStringLiteral("提出時刻の列（同じ児童の行は最新を取り込みます）(&T)"), StampColumn);
     choices->addRow(QString(), HeaderRow);
     choices->addRow(QString(), TakeFullMarks);
     choices->addRow(QString(), KeepAccounts);
@@ -88,7 +95,20 @@ ScoreImportWindow::ScoreImportWindow(const CsvTableFile& file, const QString& pa
     page->addWidget(Summary);
     page->addWidget(buttons);
 
-    for (QComboBox* chooser : {NumberColumn, NameColumn, AccountColumn, PointColumns[0], PointColumns[1], PointColumns[2]})
+    // Ticking another row of a student takes that one instead.
+    connect(Rows, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        const int r = item->row();
+        if (item->column() != kTakeColumn || !(item->flags() & Qt::ItemIsUserCheckable))
+            return;
+        for (const ScoreImportRow& row : plan_.rows)
+            if (row.fileRow == r + 1 && item->checkState() == Qt::Checked)
+                picked_[row.number] = row.fileRow;
+        // After the click is done with the item Refresh replaces; an
+        // unticked row comes back ticked: one row of each student is taken.
+        QMetaObject::invokeMethod(this, [this] { Refresh(); }, Qt::QueuedConnection);
+    });
+    for (QComboBox* chooser : {NumberColumn, NameColumn, AccountColumn, StampColumn, PointColumns[0], PointColumns[1],
+                               PointColumns[2]})
         connect(chooser, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { Refresh(); });
     for (QCheckBox* box : {HeaderRow, TakeFullMarks, KeepAccounts})
         connect(box, &QCheckBox::toggled, this, [this] { Refresh(); });
@@ -96,6 +116,8 @@ ScoreImportWindow::ScoreImportWindow(const CsvTableFile& file, const QString& pa
 }
 
 bool ScoreImportWindow::StoreAccounts() const { return KeepAccounts->isChecked(); }
+
+QString ScoreImportWindow::WithoutRows() const { return Q(WithoutRowsText(book_, plan_.withoutRows)); }
 
 void ScoreImportWindow::Refresh()
 {
@@ -105,6 +127,7 @@ void ScoreImportWindow::Refresh()
     columns.account = ChosenColumn(AccountColumn);
     for (int k = 0; k < kViewpoints; ++k)
         columns.points[k] = checks_[k] ? ChosenColumn(PointColumns[k]) : -1;
+    columns.stamp = ChosenColumn(StampColumn);
     columns.header = HeaderRow->isChecked();
 
     // The offers come from the file as the editor's fields stand; taken, the
@@ -124,44 +147,77 @@ void ScoreImportWindow::Refresh()
     TakeFullMarks->setText(QStringLiteral("ファイルの配点を入れる：") +
                            (offered.isEmpty() ? QStringLiteral("なし") : offered.join(QStringLiteral("、"))));
     TakeFullMarks->setEnabled(!offered.isEmpty());
-    plan_ = PlanScoreImport(book_, grid_, file_.rows, columns, checks_, fullMarks_);
+    plan_ = PlanScoreImport(book_, grid_, file_.rows, columns, checks_, fullMarks_, picked_);
 
+    const QSignalBlocker quiet(Rows);
     int newAccounts = 0;
-    for (int r = 0; r < Rows->rowCount(); ++r)
+    for (int r = 0; r < Rows->rowCount(); ++r) {
         for (int c = 0; c < kOwnColumns; ++c)
             Rows->setItem(r, c, new QTableWidgetItem);
+        for (int c = 0; c < Rows->columnCount(); ++c)
+            if (QTableWidgetItem* item = Rows->item(r, c)) {
+                QFont font = item->font();
+                font.setStrikeOut(false);
+                item->setFont(font);
+            }
+    }
     if (columns.header && Rows->rowCount() > 0)
-        Rows->item(0, 2)->setText(QStringLiteral("見出し"));
+        Rows->item(0, kNoteColumn)->setText(QStringLiteral("見出し"));
     for (const ScoreImportRow& row : plan_.rows) {
         const int r = row.fileRow - 1;
         newAccounts += !row.newAccount.empty() && row.refusal.empty();
         Rows->item(r, 0)->setText(row.number ? Q(Str(row.number)) : QString());
         Rows->item(r, 1)->setText(row.number ? Q(book_.StudentNames[row.number - 1]) : QStringLiteral("該当なし"));
-        QString note = Q(row.refusal);
+        QStringList notes;
+        if (!row.refusal.empty())
+            notes << Q(row.refusal);
+        else if (row.chosen)
+            notes << (picked_.count(row.number) ? QStringLiteral("選んだ行を取り込みます")
+                                                : QStringLiteral("いちばん新しい提出を取り込みます"));
         if (row.refusal.empty() && !row.newAccount.empty())
-            note = QStringLiteral("新しいアカウント ") + Q(row.newAccount);
-        Rows->item(r, 2)->setText(note);
+            notes << QStringLiteral("新しいアカウント ") + Q(row.newAccount);
+        const QString note = notes.join(QStringLiteral("　"));
+        Rows->item(r, kNoteColumn)->setText(note);
+        if (row.sameStudent) {
+            QTableWidgetItem* take = Rows->item(r, kTakeColumn);
+            take->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+            take->setCheckState(row.chosen ? Qt::Checked : Qt::Unchecked);
+            take->setData(Qt::AccessibleTextRole, QStringLiteral("この行を取り込む"));
+        }
         for (int k = 0; k < kViewpoints; ++k) {
-            Rows->item(r, 3 + 2 * k)->setText(Q(row.before[k]));
-            Rows->item(r, 4 + 2 * k)->setText(Q(row.after[k]));
-            Rows->item(r, 3 + 2 * k)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            Rows->item(r, 4 + 2 * k)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            QTableWidgetItem* before = Rows->item(r, kFirstPointColumn + 2 * k);
+            QTableWidgetItem* after = Rows->item(r, kFirstPointColumn + 1 + 2 * k);
+            before->setText(Q(row.before[k]));
+            after->setText(Q(row.after[k]));
+            before->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            after->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (row.refusal.empty() && row.after[k] != row.before[k])
-                Rows->item(r, 4 + 2 * k)->setBackground(kChangedColour);
+                after->setBackground(kChangedColour);
         }
         if (!row.refusal.empty())
-            for (int c = 0; c < 3; ++c)
+            for (int c : {0, 1, kNoteColumn})
                 Rows->item(r, c)->setBackground(kRefusedColour);
+        // An earlier submission stays in sight, struck through.
+        for (int c = 0; c < Rows->columnCount() && row.passedOver; ++c)
+            if (QTableWidgetItem* item = Rows->item(r, c); item && c != kNoteColumn) {
+                QFont font = item->font();
+                font.setStrikeOut(true);
+                item->setFont(font);
+            }
     }
     Rows->resizeColumnsToContents();
     KeepAccounts->setText(QStringLiteral("新しいアカウントを名簿に記録する（") + QString::number(newAccounts) +
                           QStringLiteral("件、登録のとき）"));
     KeepAccounts->setEnabled(newAccounts > 0);
 
+    const bool several = std::any_of(plan_.rows.begin(), plan_.rows.end(),
+                                     [](const ScoreImportRow& row) { return row.sameStudent; });
     const int refused = static_cast<int>(std::count_if(plan_.rows.begin(), plan_.rows.end(),
                                                        [](const ScoreImportRow& row) { return !row.refusal.empty(); }));
     Summary->setText(QString::number(plan_.taken) + QStringLiteral("人の得点を取り込みます。取り込まない行：") +
-                     QString::number(refused) + QStringLiteral("行。取り込んだ得点は「登録」を押すまで成績ファイルには入りません。"));
+                     QString::number(refused) + QStringLiteral("行。取り込んだ得点は「登録」を押すまで成績ファイルには入りません。") +
+                     (several ? QStringLiteral("\n同じ児童の行が複数あるときは「取り込む」に印を付けた行を取り込みます。") : QString()) +
+                     (plan_.withoutRows.empty() ? QString() : QStringLiteral("\n") + WithoutRows()));
     Take->setEnabled(plan_.taken > 0);
 }
 

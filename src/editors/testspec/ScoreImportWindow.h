@@ -10,6 +10,7 @@
 #include <QDialog>
 
 #include <array>
+#include <map>
 
 class QCheckBox;
 class QComboBox;
@@ -31,10 +32,14 @@ public:
     // the ones the file offers where the teacher took them.
     const ViewpointTexts& FullMarks() const { return fullMarks_; }
     bool StoreAccounts() const;
+    // What the summary after the import says besides the count: the named
+    // students without a row ("提出のない児童：…"), or "".
+    QString WithoutRows() const;
 
     QComboBox* NumberColumn = nullptr;
     QComboBox* NameColumn = nullptr;
     QComboBox* AccountColumn = nullptr;
+    QComboBox* StampColumn = nullptr;
     std::array<QComboBox*, kViewpoints> PointColumns{};
     QCheckBox* HeaderRow = nullptr;
     QCheckBox* TakeFullMarks = nullptr;
@@ -53,6 +58,7 @@ private:
     ViewpointTexts typedFullMarks_;
     ViewpointTexts fullMarks_;
     ScoreImportPlan plan_;
+    std::map<int, int> picked_;  // attendance number -> the file row the teacher ticked
 };
 
 } // namespace miravel

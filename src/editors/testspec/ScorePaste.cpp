@@ -91,7 +91,7 @@ PasteResult PasteBlock(GradeBook& book, TextGrid& grid, const std::vector<std::v
                 if (!check.accepted) {
                     refuse(check.message);
                 } else {
-                    entries[k] = cell;
+                    entries[k] = IsAbsentMark(cell) ? "*" : cell;
                     ++cells;
                 }
             }

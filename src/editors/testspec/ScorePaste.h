@@ -38,7 +38,7 @@ bool CommitRow(GradeBook& book, TextGrid& grid, int n, const ViewpointTexts& ent
 
 // Row i of the block goes to attendance number `first` + i, column j to the
 // j-th assessed viewpoint from `firstViewpoint` on. A blank cell leaves the
-// score as it is; "*" is absent. Refused: a cell the score check refuses, a
+// score as it is; an absent mark (IsAbsentMark) is absent. Refused: a cell the score check refuses, a
 // value for a number without a name or outside the roster, a column past
 // the last assessed viewpoint.
 PasteResult PasteBlock(GradeBook& book, TextGrid& grid, const std::vector<std::vector<std::string>>& block,

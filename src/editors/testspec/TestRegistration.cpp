@@ -15,6 +15,16 @@ namespace texts = testspec_texts;
 namespace {
 
 constexpr double kHighestFullMarks = 32767;
+constexpr std::size_t kListedStudents = 10;  // more lines would push the buttons off the screen
+
+// The names of viewpoints (0..2) of the current subject, joined by 「、」.
+std::string ViewpointList(const GradeBook& book, const std::vector<int>& viewpoints)
+{
+    std::string text;
+    for (int k : viewpoints)
+        text += (text.empty() ? "" : "、") + book.SubjectTable[book.CurrentSubject][k + 1];
+    return text;
+}
 
 std::string WithCharacter(const char* message, const std::string& character)
 {
@@ -84,25 +94,62 @@ DefinitionCheck CheckDefinition(const TestDefinition& definition)
     return {};
 }
 
-int ViewpointWithoutFullMarks(const GradeBook& book, const TextGrid& grid, const TestDefinition& definition,
-                              const ViewpointChecks& ticked)
+std::vector<int> ViewpointsWithoutFullMarks(const GradeBook& book, const TextGrid& grid,
+                                            const TestDefinition& definition, const ViewpointChecks& ticked)
 {
     const int base = TestSlot(book.CurrentSemester, book.CurrentSubject, book.CurrentTest, 0);
+    std::vector<int> found;
     for (int k = 0; k < kViewpoints; ++k) {
         if (!ticked[k] || !definition.fullMarks[k].empty() || book.Scores[base + k][kFullMarksColumn] > 0)
             continue;
         for (int n = 1; n <= book.StudentCount && n < grid.Rows(); ++n) {
             const std::string& cell = grid.TextMatrix(n, kFirstViewpointColumn + k);
-            if (!cell.empty() && cell != "*")
-                return k;
+            if (!cell.empty() && cell != "*") {
+                found.push_back(k);
+                break;
+            }
         }
     }
-    return -1;
+    return found;
 }
 
-std::string FullMarksQuestion(const GradeBook& book, int viewpoint)
+std::string FullMarksQuestion(const GradeBook& book, const std::vector<int>& viewpoints)
 {
-    return book.SubjectTable[book.CurrentSubject][viewpoint + 1] + texts::kAskFullMarks;
+    return ViewpointList(book, viewpoints) + texts::kAskFullMarks;
+}
+
+std::vector<BlankEntries> PartlyBlankStudents(const GradeBook& book, const TextGrid& grid,
+                                              const ViewpointChecks& ticked)
+{
+    std::vector<BlankEntries> found;
+    for (int n = 1; n <= book.StudentCount && n < grid.Rows(); ++n) {
+        if (book.StudentNames[n - 1].empty())
+            continue;
+        BlankEntries student{n, {}};
+        bool filled = false;
+        for (int k = 0; k < kViewpoints; ++k) {
+            if (!ticked[k])
+                continue;
+            if (grid.TextMatrix(n, kFirstViewpointColumn + k).empty())
+                student.viewpoints.push_back(k);
+            else
+                filled = true;
+        }
+        if (filled && !student.viewpoints.empty())
+            found.push_back(std::move(student));
+    }
+    return found;
+}
+
+std::string BlankEntriesQuestion(const GradeBook& book, const std::vector<BlankEntries>& students)
+{
+    std::string text;
+    for (std::size_t i = 0; i < students.size() && i < kListedStudents; ++i)
+        text += std::string(i ? "\n" : "") + texts::kNumberPrefix + std::to_string(students[i].number) + " の" +
+                ViewpointList(book, students[i].viewpoints) + texts::kBlankSuffix;
+    if (students.size() > kListedStudents)
+        text += "\nほか" + std::to_string(students.size() - kListedStudents) + "人";
+    return text + (students.size() > 1 ? "\n" : "") + texts::kRegisterAnyway;
 }
 
 void RegisterTest(GradeBook& book, const TextGrid& grid, const TestDefinition& definition)

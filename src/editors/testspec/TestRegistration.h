@@ -8,6 +8,7 @@
 #include "editors/testspec/ScoreEntry.h"
 
 #include <string>
+#include <vector>
 
 namespace miravel {
 
@@ -29,13 +30,29 @@ struct DefinitionCheck {
 // marks outside 1..32767 (the file keeps them as whole 16-bit numbers).
 DefinitionCheck CheckDefinition(const TestDefinition& definition);
 
-// The first viewpoint (0..2) that is ticked and has scores in the table but
-// no full marks, neither typed nor stored, or -1: registering it would grade
-// it out of 100 without a word, so the editor asks first.
-int ViewpointWithoutFullMarks(const GradeBook& book, const TextGrid& grid, const TestDefinition& definition,
-                              const ViewpointChecks& ticked);
-// "表現の配点が入力されていません。100点として登録しますか？"
-std::string FullMarksQuestion(const GradeBook& book, int viewpoint);
+// The viewpoints (0..2) that are ticked and have scores in the table but no
+// full marks, neither typed nor stored: registering them would grade them
+// out of 100 without a word, so the editor asks first, once for all.
+std::vector<int> ViewpointsWithoutFullMarks(const GradeBook& book, const TextGrid& grid,
+                                            const TestDefinition& definition, const ViewpointChecks& ticked);
+// "知識・技能、思考・判断・表現の配点が入力されていません。100点として登録しますか？"
+std::string FullMarksQuestion(const GradeBook& book, const std::vector<int>& viewpoints);
+
+// A named student with some ticked viewpoints filled (a score or absent)
+// and others blank: 合計点 and 順位 would count the blanks as nothing.
+struct BlankEntries {
+    int number = 0;
+    std::vector<int> viewpoints;  // the blank ones, 0..2
+    bool operator==(const BlankEntries& other) const
+    {
+        return number == other.number && viewpoints == other.viewpoints;
+    }
+};
+std::vector<BlankEntries> PartlyBlankStudents(const GradeBook& book, const TextGrid& grid,
+                                              const ViewpointChecks& ticked);
+// "出席番号 7 の思考・判断・表現が空欄です。このまま登録しますか？"; with
+// several students one line each, the first ones only when there are many.
+std::string BlankEntriesQuestion(const GradeBook& book, const std::vector<BlankEntries>& students);
 
 // Writes the checked definition and the score table into the test
 // (CurrentSemester, CurrentSubject, CurrentTest), recomputes the summaries,

@@ -370,7 +370,11 @@ TEST_F(TestSpecWindow, TypedAttendanceNumberWaitsForEnterAndCtrlEnterRegisters)
     EXPECT_EQ(editor->Combo2->currentText(), U(" 20"));
 
     EXPECT_TRUE(editor->Command1->toolTip().contains(U("Ctrl+Enter")));
-    platform.messageAnswers = {MessageAnswer::Yes};  // 表現 without 配点: registered as 100
+    platform.messageAnswers = {MessageAnswer::No};  // 生徒1's 理解 and 言語 blank: back to the first
+    QTest::keyClick(focus(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(std::make_tuple(lastMessage(), editor->Label3->text(), focus()),
+              std::make_tuple(U("出席番号 1 の理解、言語が空欄です。このまま登録しますか？"), U("生徒1"), static_cast<QWidget*>(entry(1))));
+    platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Yes};  // blanks kept; 表現 without 配点: 100
     QTest::keyClick(focus(), Qt::Key_Return, Qt::ControlModifier);
     settle();
     EXPECT_FALSE(editor);

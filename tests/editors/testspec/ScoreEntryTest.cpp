@@ -14,6 +14,13 @@ namespace {
 
 namespace texts = testspec_texts;
 
+TEST(ScoreCheck, AbsentSpellings)
+{
+    for (const auto& [cell, absent] : {std::pair{"*", true}, {"＊", true}, {"欠", true}, {"欠席", true}, {"／", true}, {"/", true},
+                                       {"欠課", false}, {"**", false}, {"8/10", false}, {"0", false}, {"", false}})
+        EXPECT_EQ(IsAbsentMark(cell), absent) << cell;
+}
+
 TEST(ScoreCheck, AcceptsAndRejectsEntries)
 {
     struct Case {
@@ -25,7 +32,7 @@ TEST(ScoreCheck, AcceptsAndRejectsEntries)
     const char* none = "";
     const Case cases[] = {
         {{"85", " 85", "8 5"}, {}, -1, none},
-        {{"   ", "", "*"}, {}, -1, none},
+        {{"   ", "欠席", "*"}, {}, -1, none},
         {{"12a", "", ""}, {}, 0, texts::kNotDigits},
         {{"", "-5", ""}, {}, 1, texts::kNotDigits},
         {{"", "", "85.5"}, {}, 2, texts::kNotDigits},

@@ -126,11 +126,6 @@ TEST_F(Registration, WritesScoresAveragesCountsAndTexts)
             grid.SetTextMatrix(n, 2 + k, rows[n - 1][k]);
     RecomputeAveragesAndRanks(*book, grid);
     book->Scores[base + 1][kFullMarksColumn] = 40;
-    const std::tuple<ViewpointTexts, ViewpointChecks, int> questions[] = {  // 登録 asks about the viewpoint
-        {{"50", "", ""}, {true, true, true}, -1}, {{}, {true, true, true}, 0}, {{}, {false, true, true}, -1}};
-    for (const auto& [typed, ticked, asked] : questions)
-        EXPECT_EQ(ViewpointWithoutFullMarks(*book, grid, {"", "", typed}, ticked), asked);
-    EXPECT_EQ(FullMarksQuestion(*book, 0), book->SubjectTable[2][1] + "の配点が入力されていません。100点として登録しますか？");
     RegisterTest(*book, grid, {"単元;1\r\n", "7月1日", {"50", "", ""}});
 
     EXPECT_EQ(book->SlotTitles[base][1], "単元；1");
@@ -147,6 +142,42 @@ TEST_F(Registration, WritesScoresAveragesCountsAndTexts)
     EXPECT_FLOAT_EQ(book->Scores[SemesterSummarySlot(1, 2, 3)][1], kAbsent);
     EXPECT_FLOAT_EQ(book->Scores[YearRoundSlot(2, 3)][0], 70.0f);
     EXPECT_FLOAT_EQ(book->Scores[YearRoundSlot(2, 3)][kAverageColumn], 70.0f);
+}
+
+// Twelve students, number 4 without a name, some scores of 国語 (表現, 理解, 言語) typed.
+struct Blanks : ::testing::Test {
+    std::unique_ptr<GradeBook> book = ClassBook({"a", "b", "c", "", "e", "f", "g", "h", "i", "j", "k", "l"});
+    TextGrid grid{0, 0};
+    void SetUp() override
+    {
+        LayoutScoreTable(*book, grid, TestSlot(0, 0, 0, 0), 7800);
+        for (const auto& [n, k, text] : {std::tuple{1, 0, " 8"}, {3, 0, "*"}, {4, 0, " 5"}, {5, 0, " 5"}, {5, 1, " 6"}, {7, 1, " 7"}, {7, 2, " 9"}, {12, 0, " 1"}})
+            grid.SetTextMatrix(n, 2 + k, text);
+    }
+};
+
+TEST_F(Blanks, OneQuestionNamesEveryPartlyBlankStudent)
+{
+    EXPECT_EQ(PartlyBlankStudents(*book, grid, {true, true, false}),
+              (std::vector<BlankEntries>{{1, {1}}, {3, {1}}, {7, {0}}, {12, {1}}}));
+    std::string lines;  // ten of twelve
+    for (int i = 0; i < 10; ++i)
+        lines += "出席番号 10 の表現が空欄です。\n";
+    for (const auto& [students, question] : {std::pair<std::vector<BlankEntries>, std::string>{
+             {{7, {1}}}, "出席番号 7 の理解が空欄です。このまま登録しますか？"},
+         {{{7, {1, 2}}, {12, {0}}}, "出席番号 7 の理解、言語が空欄です。\n出席番号 12 の表現が空欄です。\nこのまま登録しますか？"},
+         {std::vector<BlankEntries>(12, {10, {0}}), lines + "ほか2人\nこのまま登録しますか？"}})
+        EXPECT_EQ(BlankEntriesQuestion(*book, students), question);
+}
+
+TEST_F(Blanks, OneFullMarksQuestionForEveryViewpointWithout)
+{
+    for (const auto& [typed, ticked, asked] : {std::tuple<ViewpointTexts, ViewpointChecks, std::vector<int>>{
+             {}, {true, true, true}, {0, 1, 2}}, {{"50", "", ""}, {true, true, false}, {1}}, {{}, {false, true, true}, {1, 2}}})
+        EXPECT_EQ(ViewpointsWithoutFullMarks(*book, grid, {"", "", typed}, ticked), asked);
+    book->Scores[TestSlot(0, 0, 0, 1)][kFullMarksColumn] = 40;  // stored
+    EXPECT_EQ(ViewpointsWithoutFullMarks(*book, grid, {}, {true, true, true}), (std::vector<int>{0, 2}));
+    EXPECT_EQ(FullMarksQuestion(*book, {0, 2}), "表現、言語の配点が入力されていません。100点として登録しますか？");
 }
 
 } // namespace
