@@ -28,6 +28,27 @@ TEST(ParseCommandLine, RecognisesTheActions)
     EXPECT_EQ(exportCsv.file, "a.txt");
 }
 
+// Every action has its own usage line, the one the man page's synopsis shows.
+TEST(ParseCommandLine, EveryActionHasAUsageLine)
+{
+    const std::string usage(kUsage);
+    const std::string lines = usage.substr(0, usage.find("\n\n"));
+    const struct { std::vector<std::string> args; Action action; } cases[] = {
+        {{"--check", "a.txt"}, Action::Check},
+        {{"--check-grades", "a.txt"}, Action::CheckGrades},
+        {{"--export-csv", "o.csv", "--view", "class", "a.txt"}, Action::ExportCsv},
+        {{"--print-pdf", "o.pdf", "--view", "class", "a.txt"}, Action::PrintPdf},
+        {{"--export-handoff", "o.csv", "--profile", "p.ini", "--period", "1", "a.txt"}, Action::ExportHandoff},
+        {{"--versions", "a.txt"}, Action::Versions},
+        {{"--protect", "o.mrvl", "a.txt"}, Action::Protect},
+        {{"--unprotect", "o.txt", "a.mrvl"}, Action::Unprotect},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseCommandLine(c.args).action, c.action) << c.args[0];
+        EXPECT_NE(lines.find("miravel " + c.args[0] + " "), std::string::npos) << c.args[0];
+    }
+}
+
 TEST(ParseCommandLine, RefusesIncompleteOrUnknownArguments)
 {
     for (const std::vector<std::string>& args :

@@ -39,5 +39,27 @@ TEST(FieldText, NamesTheFirstCharacterCodePage932CannotStore)
     EXPECT_EQ(Utf8ToCp932(StorableFieldText("〜−‖¢£¬")), "\x81\x60\x81\x7C\x81\x61\x81\x91\x81\x92\x81\xCA");
 }
 
+TEST(FieldText, RefusedCharacterNamedWithItsCodePointAndAStorableSubstitute)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"𠮷", "「𠮷」（U+20BB7）はファイルに保存できない文字です（「吉」なら保存できます）"},
+        {"𡈽", "「𡈽」（U+2123D）はファイルに保存できない文字です（「土」なら保存できます）"},
+        {"剝", "「剝」（U+525D）はファイルに保存できない文字です（「剥」なら保存できます）"},
+        {"😀", "「😀」（U+1F600）はファイルに保存できない文字です"},
+        {"é", "「é」（U+00E9）はファイルに保存できない文字です"},
+    };
+    for (const auto& [character, text] : cases)
+        EXPECT_EQ(UnstorableCharacterText(character), text);
+    // Every pair offered: the left refused, the right stored.
+    for (const char* left : {"𠮷", "𡈽", "𥔎", "𣘺", "𠮟", "剝", "頰", "塡", "鷗"}) {
+        const auto right = CommonSubstitute(left);
+        ASSERT_TRUE(right) << left;
+        EXPECT_EQ(std::make_pair(UnstorableCharacter(left), UnstorableCharacter(*right)),
+                  std::make_pair(std::optional<std::string>(left), std::optional<std::string>()))
+            << left;
+    }
+    EXPECT_EQ(CommonSubstitute("髙"), std::nullopt);  // code page 932 has it
+}
+
 } // namespace
 } // namespace miravel

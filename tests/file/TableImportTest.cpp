@@ -10,19 +10,20 @@ namespace {
 
 TEST(TableImport, EncodingToldApartByTheBytes)
 {
-    const struct { std::string bytes; bool read; TextEncoding encoding; } cases[] = {
-        {"\xEF\xBB\xBF" "氏名\r\n山田", true, TextEncoding::Utf8Bom}, {"氏名,山田", true, TextEncoding::Utf8},
-        {"\x8E\x81\x96\xBC,\x8E\x52\x93\x63", true, TextEncoding::Cp932},  // 氏名,山田
-        {"\xEF\xBB\xBF\x8E\x81", false, {}},  // BOM but no UTF-8
+    const struct { std::string bytes; bool read; TextEncoding encoding; std::string text; } cases[] = {
+        {"\xEF\xBB\xBF" "氏名\r\n山田", true, TextEncoding::Utf8Bom, "氏名\r\n山田"}, {"氏名,山田", true, TextEncoding::Utf8, "氏名,山田"},
+        {"\x8E\x81\x96\xBC,\x8E\x52\x93\x63", true, TextEncoding::Cp932, "氏名,山田"},
+        {"\xC3\xDE", true, TextEncoding::Cp932, "ﾃﾞ"},  // a UTF-8 lead byte, but no trail byte after it
+        {"\xEF\xBB\xBF\x8E\x81", false, {}, ""},  // BOM but no UTF-8
 #ifndef _WIN32  // Windows' code page 932 reads these bytes (ED A0 is an IBM extension there, 80 a byte of its own)
-        {"\xED\xA0\x80", false, {}},  // a surrogate
+        {"\xED\xA0\x80", false, {}, ""},  // a surrogate
 #endif
     };
     for (const auto& c : cases) {
         DecodedText decoded;
         EXPECT_EQ(!DecodeTextBytes(c.bytes, decoded), c.read) << c.bytes;
         if (c.read) {
-            EXPECT_EQ(std::make_pair(decoded.encoding, decoded.text.substr(0, 6)), std::make_pair(c.encoding, std::string("氏名")));
+            EXPECT_EQ(std::make_pair(decoded.encoding, decoded.text), std::make_pair(c.encoding, c.text));
         }
     }
 }
@@ -32,9 +33,18 @@ TEST(TableImport, ColumnsFromTheHeaderOrTheCells)
     const std::pair<const char*, ColumnKind> cases[] = {
         {"氏名", ColumnKind::Name},     {"名前", ColumnKind::Name},     {"氏名かな", ColumnKind::Other},
         {"出席番号", ColumnKind::Number}, {" 番号 ", ColumnKind::Number}, {"児童番号", ColumnKind::Code},
-        {"メールアドレス", ColumnKind::Account}, {"ID", ColumnKind::Other}};
+        {"メールアドレス", ColumnKind::Account}, {"ID", ColumnKind::Other}, {"学年", ColumnKind::Grade},
+        {"組", ColumnKind::ClassRoom}, {"クラス", ColumnKind::ClassRoom}, {"保護者氏名", ColumnKind::Name}};
     for (const auto& [cell, kind] : cases)
         EXPECT_EQ(HeaderKind(cell), kind) << cell;
+    // The first column of a kind is the one taken: the child's name, not the guardian's.
+    const ImportColumns named = DetectColumns(ParseCsv("出席番号,氏名,保護者氏名,学年,組,アカウント,メール\n", ','));
+    EXPECT_EQ((std::array{named.number, named.name, named.grade, named.classRoom, named.account, named.code}),
+              (std::array{0, 1, 3, 4, 5, -1}));
+    const std::pair<const char*, int> numbers[] = {{"1", 1}, {"０７", 7}, {" 9", 9}, {"10", 10}, {"23", 23},
+                                                   {"40", 40}, {"41", 0}, {"0", 0}, {"100", 0}, {"7番", 0}};
+    for (const auto& [cell, number] : numbers)
+        EXPECT_EQ(AttendanceNumberOf(cell), number) << cell;
     const auto rows = ParseCsv("1,1,\"山田,太郎\",a@x.jp\n1,2,田中,b@x.jp\n", ',');
     const ImportColumns guessed = DetectColumns(rows);
     EXPECT_EQ(rows[0][2], "山田,太郎");
@@ -51,7 +61,9 @@ TEST(TableImport, RosterRowsGoToTheirNumbersWithGapsAndRefusals)
     auto book = test::FreshBook();
     const RosterPlan plan = PlanRoster(rows, DetectColumns(rows), true, *book, false);
     const struct { int number; RosterRowState state; const char* note; } expected[] = {
-        {2, RosterRowState::Stored, ""}, {4, RosterRowState::Refused, "「𠮷」はファイルに保存できない文字です"},
+        {2, RosterRowState::Stored, ""},
+        {4, RosterRowState::Refused,
+         "「𠮷」（U+20BB7）はファイルに保存できない文字です（「吉」なら保存できます）。児童コードとアカウントはこの番号に入れます"},
         {5, RosterRowState::Stored, "文字が失われている可能性があります"},
         {2, RosterRowState::Refused, "出席番号 2が重なっています"},
         {0, RosterRowState::Refused, "出席番号が1から40の数ではありません"}, {0, RosterRowState::Skipped, "氏名がありません"}};
@@ -60,8 +72,16 @@ TEST(TableImport, RosterRowsGoToTheirNumbersWithGapsAndRefusals)
         EXPECT_EQ(std::tie(plan.rows[i].number, plan.rows[i].state, plan.rows[i].note),
                   std::tie(expected[i].number, expected[i].state, expected[i].note)) << i;
     ApplyRosterPlan(*book, plan);
-    EXPECT_EQ(std::tie(book->StudentCount, book->StudentNames[1], book->StudentNames[3], book->Evaluation.StudentCodes[1]),
-              std::make_tuple(Integer{5}, std::string("山田　太郎"), std::string(), std::string("S2")));
+    EXPECT_EQ(std::tie(book->StudentCount, book->StudentNames[1], book->StudentNames[3], book->Evaluation.StudentCodes[1],
+                       book->Evaluation.StudentCodes[3]),
+              std::make_tuple(Integer{5}, std::string("山田　太郎"), std::string(), std::string("S2"), std::string("S4")));
+
+    // Out of order: the class runs to the highest number, not the last row's.
+    auto shuffled = test::FreshBook();
+    ApplyRosterPlan(*shuffled, PlanRoster(ParseCsv("出席番号,氏名\n12,森\n31,林\n3,辻\n", ','), {1, 0, -1, -1, true}, true,
+                                          *shuffled, false));
+    EXPECT_EQ(std::tie(shuffled->StudentCount, shuffled->StudentNames[11], shuffled->StudentNames[30], shuffled->StudentNames[2]),
+              std::make_tuple(Integer{31}, std::string("森"), std::string("林"), std::string("辻")));
 
     // Into a roster with names: only empty numbers; a known name keeps its number.
     auto named = test::ClassBook({"山田 太郎", "", "佐藤"});
@@ -69,6 +89,58 @@ TEST(TableImport, RosterRowsGoToTheirNumbersWithGapsAndRefusals)
         PlanRoster(ParseCsv("氏名\n佐藤\n鈴木\n山田太郎\n", ','), {0, -1, -1, -1, true}, true, *named, true);
     EXPECT_EQ(std::make_tuple(gaps.rows[0].state, gaps.rows[1].number, gaps.rows[2].number),
               std::make_tuple(RosterRowState::Kept, 2, 1));
+
+    // A kept row only fills a code or account the book lacks.
+    named->Evaluation.StudentCodes[0] = "OLD1";
+    named->Evaluation.StudentAccounts[2] = "old3@x.jp";
+    ApplyRosterPlan(*named, PlanRoster(ParseCsv("氏名,児童コード,アカウント\n山田太郎,NEW1,new1@x.jp\n佐藤,NEW3,new3@x.jp\n", ','),
+                                       {0, -1, 2, 1, true}, true, *named, true));
+    EXPECT_EQ((std::array{named->Evaluation.StudentCodes[0], named->Evaluation.StudentAccounts[0],
+                          named->Evaluation.StudentCodes[2], named->Evaluation.StudentAccounts[2]}),
+              (std::array<std::string, 4>{"OLD1", "new1@x.jp", "NEW3", "old3@x.jp"}));
+}
+
+TEST(TableImport, ClassFieldsOfARoster)
+{
+    const struct { const char* file; const char* grade; const char* className; } cases[] = {
+        {"学年,組,氏名\n5,2,山田\n5,2,田中\n", "5年", "2組"},
+        {"学年,組,氏名\n５年,２組,山田\n,,田中\n", "5年", "2組"},  // a blank cell does not disagree
+        {"学年,クラス,氏名\n5,2,山田\n5,3,田中\n", "5年", ""},     // two classes: none offered
+        {"学年,組,氏名\n第5学年,ひまわり,山田\n", "第5学年", "ひまわり"},
+        {"学年,組,氏名\n5,𠮷,山田\n", "5年", ""},                  // not storable
+        {"氏名\n山田\n", "", ""},
+    };
+    for (const auto& c : cases) {
+        const auto rows = ParseCsv(c.file, ',');
+        const RosterClassFields fields = ClassFieldsOfRoster(rows, DetectColumns(rows), true);
+        EXPECT_EQ(std::make_pair(fields.gradeLevel, fields.className), std::make_pair(std::string(c.grade), std::string(c.className)))
+            << c.file;
+    }
+}
+
+TEST(TableImport, PreviewCountsEachKindOfChange)
+{
+    // Number 1 already has its name; 10 and 40 are new; 2 adds only a code.
+    auto book = test::ClassBook({"山田", "田中"});
+    book->Evaluation.StudentAccounts[1] = "b@x.jp";
+    const auto rows = ParseCsv("出席番号,氏名,児童コード,アカウント\n40,林,C40,z@x.jp\n1,山田,C1,a@x.jp\n"
+                               "2,田中,C2,b@x.jp\n10,森,,\n", ',');
+    RosterPlan plan = PlanRoster(rows, DetectColumns(rows), true, *book, false);
+    const struct { RosterClassFields fields; RosterChanges changes; const char* text; } cases[] = {
+        {{}, {2, 3, 2, false}, "入れるもの：氏名 2人、児童コード 3人、アカウント 2人。"},
+        {{"2026年（令和8年）", "5年", "2組"}, {2, 3, 2, true},
+         "入れるもの：氏名 2人、児童コード 3人、アカウント 2人、学級（2026年（令和8年） 5年2組）。"},
+    };
+    for (const auto& c : cases) {
+        plan.classFields = c.fields;
+        const RosterChanges counted = CountRosterChanges(*book, plan);
+        EXPECT_EQ(std::make_pair(counted == c.changes, RosterChangesText(counted, c.fields)), std::make_pair(true, std::string(c.text)));
+    }
+    EXPECT_EQ(book->StudentCount, 2);  // counted on a copy
+    ApplyRosterPlan(*book, plan);
+    EXPECT_EQ(std::make_tuple(book->StudentCount, book->GradeLevel, book->Evaluation.StudentCodes[39]),
+              std::make_tuple(Integer{40}, std::string("5年"), std::string("C40")));
+    EXPECT_EQ(RosterChangesText({}, {}), "入れるものはありません。");
 }
 
 } // namespace

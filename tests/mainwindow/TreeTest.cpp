@@ -5,6 +5,7 @@
 #include "WindowTestSupport.h"
 
 #include "core/TextRules.h"
+#include "grades/GridBase.h"
 #include "grades/TreeNodes.h"
 
 #include <QToolButton>
@@ -23,7 +24,7 @@ TEST(TreeNodes, KeysTextsAndPicturesInTreeOrder)
     EXPECT_EQ(nodes[749].parent, 745);
 
     EXPECT_EQ(nodes[0].key, "HomeRoom");
-    EXPECT_EQ(nodes[0].text, "20243年1組山田");
+    EXPECT_EQ(nodes[0].text, "2024 3年1組 山田");
     EXPECT_EQ(nodes[0].imageKey, "root");
     EXPECT_EQ(nodes[1].key, "0 0");
     EXPECT_EQ(nodes[1].text, "国語");
@@ -47,6 +48,22 @@ TEST(TreeNodes, KeysTextsAndPicturesInTreeOrder)
     EXPECT_EQ(nodes[static_cast<std::size_t>(test.parent)].key, "1 2 0");
     EXPECT_EQ(nodes[1 + 5 * 124].key, "0 5");
     EXPECT_EQ(nodes[744].key, "3 5 2 9 2");
+}
+
+// The top item reads as the caption does, blanks and all, however the book came to be.
+TEST(TreeNodes, ClassItemIsTheCaptionsClassText)
+{
+    const struct { test::ClassHeader header; const char* text; } cases[] = {
+        {{"2026年（令和8年）", "5年", "2組", "森川 智子"}, "2026年（令和8年） 5年2組 森川 智子"},
+        {{"2026", "5年", "2組", ""}, "2026 5年2組 "},
+        {{"", "", "", ""}, "  "},
+    };
+    for (const auto& c : cases) {
+        const auto book = ClassBook({"青木"}, c.header);
+        const std::string caption = CaptionLine(*book);
+        EXPECT_EQ(std::make_pair(BuildTreeNodes(*book)[0].text, caption.substr(0, caption.find(" 生徒数"))),
+                  std::make_pair(std::string(c.text), std::string(c.text)));
+    }
 }
 
 TEST(TreeNodes, TestLightsUpOnceAnyViewpointHasAnAverage)

@@ -251,7 +251,7 @@ TEST_F(HomeRoomTest, UnstorableCharacterKeepsTheWindowOpenWithEveryEntry)
     ASSERT_FALSE(editor.isNull());
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(window->isEnabled());
-    EXPECT_EQ(lastMessage(), U("出席番号 3の生徒の氏名の「😀」はファイルに保存できない文字です。別の文字に直してください。"));
+    EXPECT_EQ(lastMessage(), U("出席番号 3の生徒の氏名の「😀」（U+1F600）はファイルに保存できない文字です。別の文字に直してください。"));
     EXPECT_EQ(Book().CurrentStudentNo, 3);
     EXPECT_EQ(form.Text2->text(), U("上田😀"));
     EXPECT_EQ(form.Text1->text(), U("佐藤"));

@@ -183,10 +183,11 @@ TEST(HomeRoomRules, UnstorableCharacterIsRefusedAndTheBookStaysAsItWas)
         int studentNo;
         const char* message;
     } cases[] = {
-        {HomeRoomField::SchoolYear, 0, "年度の「😀」はファイルに保存できない文字です。別の文字に直してください。"},
-        {HomeRoomField::TeacherName, 0, "担任の氏名の「😀」はファイルに保存できない文字です。別の文字に直してください。"},
+        {HomeRoomField::SchoolYear, 0, "年度の「😀」（U+1F600）はファイルに保存できない文字です。別の文字に直してください。"},
+        {HomeRoomField::TeacherName, 0, "担任の氏名の「😀」（U+1F600）はファイルに保存できない文字です。別の文字に直してください。"},
         {HomeRoomField::StudentName, 7,
-         "出席番号 7の生徒の氏名の「😀」はファイルに保存できない文字です。別の文字に直してください。"},
+         "出席番号 7の生徒の氏名の「𠮷」（U+20BB7）はファイルに保存できない文字です（「吉」なら保存できます）。"
+         "別の文字に直してください。"},
     };
     for (const auto& c : cases) {
         auto book = ClassBook({"青木"});
@@ -197,7 +198,7 @@ TEST(HomeRoomRules, UnstorableCharacterIsRefusedAndTheBookStaysAsItWas)
         else if (c.field == HomeRoomField::TeacherName)
             entries.TeacherName = "佐😀藤";
         else
-            entries.Names[c.studentNo - 1] = "青😀木";
+            entries.Names[c.studentNo - 1] = "青𠮷木";
         const auto refused = RegisterHomeRoom(*book, entries);
         ASSERT_TRUE(refused.has_value()) << c.message;
         EXPECT_EQ(refused->field, c.field);
@@ -205,6 +206,24 @@ TEST(HomeRoomRules, UnstorableCharacterIsRefusedAndTheBookStaysAsItWas)
         EXPECT_EQ(UnstorableEntryMessage(*refused), c.message);
         EXPECT_TRUE(static_cast<const GradeDocument&>(*book) == before);
         EXPECT_FALSE(book->SavedState);
+    }
+}
+
+TEST(HomeRoomRules, NewClassTakesTheViewpointSetChosenAndARegisteredOneKeepsItsOwn)
+{
+    const struct { std::optional<ViewpointSet> set; const char* language; const char* homemaking; } cases[] = {
+        {ViewpointSet::Current, "知識・技能", "主体的に学習に取り組む態度"},
+        {ViewpointSet::Old, "表現", "観点3"},
+        {std::nullopt, "話す", "観点3"},
+    };
+    for (const auto& c : cases) {
+        auto book = ClassBook({"青木"});
+        book->SubjectTable[0][1] = "話す";
+        HomeRoomEntries entries = Roster(1);
+        entries.Viewpoints = c.set;
+        ASSERT_FALSE(RegisterHomeRoom(*book, entries));
+        EXPECT_EQ(std::make_pair(book->SubjectTable[0][1], book->SubjectTable[4][3]),
+                  std::make_pair(std::string(c.language), std::string(c.homemaking)));
     }
 }
 
