@@ -211,19 +211,13 @@ TEST(HomeRoomRules, UnstorableCharacterIsRefusedAndTheBookStaysAsItWas)
 
 TEST(HomeRoomRules, NewClassTakesTheViewpointSetChosenAndARegisteredOneKeepsItsOwn)
 {
-    const struct { std::optional<ViewpointSet> set; const char* language; const char* homemaking; } cases[] = {
-        {ViewpointSet::Current, "知識・技能", "主体的に学習に取り組む態度"},
-        {ViewpointSet::Old, "表現", "観点3"},
-        {std::nullopt, "話す", "観点3"},
-    };
-    for (const auto& c : cases) {
+    for (const auto& [set, language] : {std::pair{std::optional(ViewpointSet::Current), "知識・技能"},
+                                        {std::optional(ViewpointSet::Old), "表現"}, {std::nullopt, "話す"}}) {
         auto book = ClassBook({"青木"});
-        book->SubjectTable[0][1] = "話す";
         HomeRoomEntries entries = Roster(1);
-        entries.Viewpoints = c.set;
-        ASSERT_FALSE(RegisterHomeRoom(*book, entries));
-        EXPECT_EQ(std::make_pair(book->SubjectTable[0][1], book->SubjectTable[4][3]),
-                  std::make_pair(std::string(c.language), std::string(c.homemaking)));
+        std::tie(book->SubjectTable[0][1], entries.Viewpoints) = std::tuple("話す", set);
+        EXPECT_EQ(std::make_pair(RegisterHomeRoom(*book, entries).has_value(), book->SubjectTable[0][1]),
+                  std::make_pair(false, std::string(language)));
     }
 }
 

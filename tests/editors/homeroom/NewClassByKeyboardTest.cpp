@@ -18,10 +18,13 @@ TEST_F(HomeRoomTest, NewClassTypedWithKeysIsSavedAndReadsBack)
     EXPECT_EQ(form.focusWidget(), form.Combo1[0]);
 
     const char* header[] = {"2004年（平成16年）", "3年", "2組", "佐藤 花子"};
+    form.Combo1[0]->lineEdit()->selectAll();  // the year offered is typed over
     for (const char* text : header) {
         type(form.focusWidget(), U(text));
         press(Qt::Key_Tab);
     }
+    EXPECT_EQ(form.focusWidget(), form.Viewpoints);
+    press(Qt::Key_Tab);
     EXPECT_EQ(form.focusWidget(), form.MSFlexGrid1);
     press(Qt::Key_Tab);
     EXPECT_EQ(form.focusWidget(), form.Combo2);
