@@ -228,11 +228,12 @@ void FormHomeRoom::createControls()
 void FormHomeRoom::Form_Load()
 {
     GradeBook& book = Book();
+    const bool newClass = book.SchoolYear == texts::kNotRegisteredYet;
     ForgetUnregisteredMarker(book);
     // A new class starts in this school year.
     const QDate today = platform_.Now().date();
     const SchoolYearChoices years = SchoolYearsAround(today.year(), today.month());
-    Combo1[0]->setEditText(Q(book.SchoolYear.empty() ? years.years[static_cast<std::size_t>(years.current)] : book.SchoolYear));
+    Combo1[0]->setEditText(Q(newClass ? years.years[static_cast<std::size_t>(years.current)] : book.SchoolYear));
     if (const auto held = HeldViewpointSet(book))
         Viewpoints->setCurrentIndex(Viewpoints->findData(static_cast<int>(*held)));
     Combo1[1]->setEditText(Q(book.GradeLevel));
