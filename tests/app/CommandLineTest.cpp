@@ -32,13 +32,9 @@ TEST(ParseCommandLine, RecognisesTheActions)
 TEST(ParseCommandLine, EveryActionHasAUsageLine)
 {
     const std::string usage(kUsage), lines = usage.substr(0, usage.find("\n\n"));
-    for (const auto& [args, action] : std::initializer_list<std::pair<std::vector<std::string>, Action>>{
-             {{"--check", "a"}, Action::Check}, {{"--check-grades", "a"}, Action::CheckGrades}, {{"--versions", "a"}, Action::Versions},
-             {{"--export-csv", "o", "--view", "class", "a"}, Action::ExportCsv}, {{"--protect", "o", "a"}, Action::Protect},
-             {{"--print-pdf", "o", "--view", "class", "a"}, Action::PrintPdf}, {{"--unprotect", "o", "a"}, Action::Unprotect},
-             {{"--export-handoff", "o", "--profile", "p", "--period", "1", "a"}, Action::ExportHandoff}})
-        EXPECT_EQ(std::make_pair(ParseCommandLine(args).action, lines.find("miravel " + args[0] + " ") != std::string::npos),
-                  std::make_pair(action, true)) << args[0];
+    for (const char* action : {"--check", "--check-grades", "--export-csv", "--print-pdf", "--export-handoff", "--versions",
+                               "--protect", "--unprotect"})
+        EXPECT_NE(lines.find(std::string("miravel ") + action + " "), std::string::npos) << action;
 }
 
 TEST(ParseCommandLine, RefusesIncompleteOrUnknownArguments)

