@@ -92,9 +92,12 @@ void frmMain::mnuEditNameBook_Click()
     } else {
         const QDate today = platform_.Now().date();
         const SchoolYearChoices years = SchoolYearsAround(today.year(), today.month());
-        // A class not registered yet may take its grade and class from the file.
-        const std::string year =
-            Book().SchoolYear == texts::kNotRegisteredYet ? years.years[static_cast<std::size_t>(years.current)] : std::string();
+        // A class not registered yet (or whose editor was left empty) may
+        // take its grade and class from the file.
+        const GradeBook& book = Book();
+        const bool unregistered = book.SchoolYear == texts::kNotRegisteredYet ||
+                                  (book.SchoolYear + book.GradeLevel + book.ClassName).empty();
+        const std::string year = unregistered ? years.years[static_cast<std::size_t>(years.current)] : std::string();
         RosterImportWindow preview(file, path, Book(), onlyEmpty, year, this);
         if (preview.exec() != QDialog::Accepted)
             return;
