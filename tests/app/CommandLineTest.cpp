@@ -28,8 +28,7 @@ TEST(ParseCommandLine, RecognisesTheActions)
     EXPECT_EQ(exportCsv.file, "a.txt");
 }
 
-// Every action has its own usage line, the one the man page's synopsis shows.
-TEST(ParseCommandLine, EveryActionHasAUsageLine)
+TEST(ParseCommandLine, EveryActionHasAUsageLineForTheManPagesSynopsis)
 {
     const std::string usage(kUsage), lines = usage.substr(0, usage.find("\n\n"));
     for (const char* action : {"--check", "--check-grades", "--export-csv", "--print-pdf", "--export-handoff", "--versions",

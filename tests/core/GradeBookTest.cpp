@@ -74,7 +74,6 @@ TEST(InitDefaults, FillsTheBuiltInVocabulary)
         }
 }
 
-// A new class: the school years offered around today, the viewpoints it starts with.
 TEST(NewClassDefaults, SchoolYearsAroundADate)
 {
     for (const auto& [year, month, first, current, last] : {  // April begins a year; 令和 from 2019's April

