@@ -25,6 +25,7 @@ namespace miravel {
 const char* const kUsage =
     "使い方: miravel [成績ファイル]\n"
     "        miravel --check 成績ファイル\n"
+    "        miravel --check-grades 成績ファイル\n"
     "        miravel --export-csv 出力.csv --view 表 成績ファイル\n"
     "        miravel --print-pdf 出力.pdf --view 表 成績ファイル\n"
     "        miravel --export-handoff 出力.csv --profile 書式 --period M 成績ファイル [--force]\n"

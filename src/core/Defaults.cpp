@@ -16,6 +16,7 @@ const char* const kSubjectTable[kSubjects][4] = {
     {"国語", "表現", "理解", "言語"},   {"算数", "思考", "表・処", "知・理"}, {"理科", "思考", "観・実", "知・理"},
     {"社会", "思考", "観・資", "知・理"}, {"家庭", "観点1", "観点2", "観点3"}, {"体育", "知識", "工夫", "観点3"},
 };
+const char* const kCurrentViewpoints[3] = {"知識・技能", "思考・判断・表現", "主体的に学習に取り組む態度"};
 const char* const kSemesterNames[kSemesters] = {"一学期", "二学期", "三学期"};
 
 } // namespace
@@ -68,6 +69,61 @@ void InitDefaults(GradeBook& book)
     book.CurrentSemester = 0;
     book.CurrentTest = 0;
     book.CurrentViewpoint = 0;
+}
+
+void ApplyViewpointSet(GradeDocument& book, ViewpointSet set)
+{
+    for (int s = 0; s < kSubjects; ++s)
+        for (int k = 1; k < 4; ++k)
+            book.SubjectTable[s][k] = set == ViewpointSet::Current ? kCurrentViewpoints[k - 1] : kSubjectTable[s][k];
+    // The suggestions of the criteria editor: the current names come first.
+    book.ViewpointCatalogue.fill(std::string());
+    int at = 0;
+    if (set == ViewpointSet::Current)
+        for (const char* name : kCurrentViewpoints)
+            book.ViewpointCatalogue[at++] = name;
+    for (const char* name : kViewpointCatalogue)
+        book.ViewpointCatalogue[at++] = name;
+}
+
+std::optional<ViewpointSet> HeldViewpointSet(const GradeDocument& book)
+{
+    for (ViewpointSet set : {ViewpointSet::Current, ViewpointSet::Old}) {
+        bool held = true;
+        for (int s = 0; s < kSubjects; ++s)
+            for (int k = 1; k < 4; ++k)
+                held = held && book.SubjectTable[s][k] == (set == ViewpointSet::Current ? kCurrentViewpoints[k - 1]
+                                                                                         : kSubjectTable[s][k]);
+        if (held)
+            return set;
+    }
+    return std::nullopt;
+}
+
+int SchoolYearOf(int year, int month) { return month >= 4 ? year : year - 1; }
+
+std::string SchoolYearText(int year)
+{
+    // School years by the era their April falls in (2019 is 令和元年度).
+    struct Era { int first; const char* name; };
+    static const Era kEras[] = {{2019, "令和"}, {1989, "平成"}, {1926, "昭和"}};
+    std::string text = std::to_string(year) + "年";
+    for (const Era& era : kEras)
+        if (year >= era.first) {
+            const int n = year - era.first + 1;
+            return text + "（" + era.name + (n == 1 ? std::string("元") : std::to_string(n)) + "年）";
+        }
+    return text;
+}
+
+SchoolYearChoices SchoolYearsAround(int year, int month)
+{
+    const int current = SchoolYearOf(year, month);
+    SchoolYearChoices choices;
+    for (int y = current - 5; y <= current + 1; ++y)
+        choices.years.push_back(SchoolYearText(y));
+    choices.current = 5;
+    return choices;
 }
 
 } // namespace miravel

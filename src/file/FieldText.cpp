@@ -2,6 +2,8 @@
 
 #include "file/Cp932.h"
 
+#include <cstdio>
+
 namespace miravel {
 
 namespace {
@@ -18,6 +20,14 @@ constexpr Kin kKin[] = {
     {"\xC2\xA2", "\xEF\xBF\xA0"},     // ¢ -> ￠
     {"\xC2\xA3", "\xEF\xBF\xA1"},     // £ -> ￡
     {"\xC2\xAC", "\xEF\xBF\xA2"},     // ¬ -> ￢
+};
+
+// Well-known characters of names that code page 932 lacks, with the form
+// that schools' lists use instead; each left side is refused and each
+// right side stored (a test checks both).
+constexpr Kin kSubstitutes[] = {
+    {"𠮷", "吉"}, {"𡈽", "土"}, {"𥔎", "崎"}, {"𣘺", "橋"}, {"𠮟", "叱"},
+    {"剝", "剥"}, {"頰", "頬"}, {"塡", "填"}, {"鷗", "鴎"},
 };
 
 // C0 controls and DEL are single bytes in UTF-8, never part of a longer
@@ -66,6 +76,36 @@ std::optional<std::string> UnstorableCharacter(std::string_view utf8)
     if (Utf8ToCp932(WithCp932Forms(utf8), &offending))
         return std::nullopt;
     return offending;
+}
+
+std::string CodePointText(std::string_view utf8)
+{
+    if (utf8.empty())
+        return std::string();
+    const auto lead = static_cast<unsigned char>(utf8[0]);
+    const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    char32_t point = length == 1 ? lead : lead & (0x7F >> length);
+    for (int i = 1; i < length && i < static_cast<int>(utf8.size()); ++i)
+        point = point << 6 | (static_cast<unsigned char>(utf8[static_cast<std::size_t>(i)]) & 0x3F);
+    char text[16];
+    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(point));
+    return text;
+}
+
+std::optional<std::string> CommonSubstitute(std::string_view character)
+{
+    for (const Kin& pair : kSubstitutes)
+        if (pair.typed == character)
+            return std::string(pair.stored);
+    return std::nullopt;
+}
+
+std::string UnstorableCharacterText(const std::string& character)
+{
+    std::string text = "「" + character + "」（" + CodePointText(character) + "）はファイルに保存できない文字です";
+    if (const auto substitute = CommonSubstitute(character))
+        text += "（「" + *substitute + "」なら保存できます）";
+    return text;
 }
 
 } // namespace miravel

@@ -24,4 +24,15 @@ std::string WithCp932Forms(std::string_view utf8);
 // forms above, or nothing.
 std::optional<std::string> UnstorableCharacter(std::string_view utf8);
 
+// "U+20BB7": the code point of the first character of `utf8`. A font
+// without the character shows a box; the code point still names it.
+std::string CodePointText(std::string_view utf8);
+
+// The everyday form a name takes when its own character is beyond code
+// page 932 (𠮷 -> 吉, 𡈽 -> 土), or nothing when there is none in the table.
+std::optional<std::string> CommonSubstitute(std::string_view character);
+
+// "「𠮷」（U+20BB7）はファイルに保存できない文字です（「吉」なら保存できます）".
+std::string UnstorableCharacterText(const std::string& character);
+
 } // namespace miravel

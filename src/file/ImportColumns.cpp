@@ -11,7 +11,9 @@ constexpr std::string_view kFullWidthBlank = "\xE3\x80\x80";  // U+3000
 
 bool Has(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
-// Full-width digits ０..９ (EF BC 90..99) as ASCII.
+}  // namespace
+
+// Full-width digits ０..９ are EF BC 90..99.
 std::string HalfWidthDigits(std::string_view text)
 {
     std::string out;
@@ -27,6 +29,8 @@ std::string HalfWidthDigits(std::string_view text)
     }
     return out;
 }
+
+namespace {
 
 bool LooksLikeAccount(std::string_view cell) { return Has(cell, "@") && !Has(cell, " "); }
 
@@ -45,6 +49,12 @@ ColumnKind HeaderKind(std::string_view cell)
     for (std::string_view word : {"児童コード", "生徒コード", "学籍番号", "児童番号", "生徒番号", "コード", "個人番号"})
         if (key == word)
             return ColumnKind::Code;
+    for (std::string_view word : {"学年"})
+        if (key == word)
+            return ColumnKind::Grade;
+    for (std::string_view word : {"組", "クラス", "学級", "class"})
+        if (key == word)
+            return ColumnKind::ClassRoom;
     for (std::string_view word : {"メール", "アカウント", "ログインid", "ユーザーid", "ユーザー名", "email", "e-mail"})
         if (Has(key, word))
             return ColumnKind::Account;
@@ -67,6 +77,8 @@ ImportColumns DetectColumns(const std::vector<CsvRow>& rows)
         case ColumnKind::Number: slot = &found.number; break;
         case ColumnKind::Account: slot = &found.account; break;
         case ColumnKind::Code: slot = &found.code; break;
+        case ColumnKind::Grade: slot = &found.grade; break;
+        case ColumnKind::ClassRoom: slot = &found.classRoom; break;
         case ColumnKind::Other: break;
         }
         if (slot && *slot < 0) {

@@ -10,11 +10,12 @@
 
 namespace miravel {
 
-enum class ColumnKind { Other, Name, Number, Account, Code };
+enum class ColumnKind { Other, Name, Number, Account, Code, Grade, ClassRoom };
 
 // The kind a header cell names: 氏名/名前/児童名/生徒名 a name (not its
 // reading in kana), 出席番号/番号 the attendance number, メール/アカウント/
-// ログインID an account, 児童コード/学籍番号 a student code.
+// ログインID an account, 児童コード/学籍番号 a student code, 学年 the grade
+// and 組/クラス/学級 the class.
 ColumnKind HeaderKind(std::string_view cell);
 
 // Columns of each kind, -1 when there is none.
@@ -24,12 +25,17 @@ struct ImportColumns {
     int account = -1;
     int code = -1;
     bool header = false;  // the first row names its columns
+    int grade = -1;       // from a header only
+    int classRoom = -1;
 };
 
 // From the first row when it is a header; else guessed from the cells: the
 // number column holds distinct whole numbers 1..40, the account column
 // e-mail addresses, the name column the first text that is neither.
 ImportColumns DetectColumns(const std::vector<CsvRow>& rows);
+
+// Full-width digits ０..９ as ASCII, the rest as it is.
+std::string HalfWidthDigits(std::string_view text);
 
 // Blanks (half- and full-width) and other white space off both ends.
 std::string TrimBlanks(std::string_view text);

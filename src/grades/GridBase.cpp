@@ -4,10 +4,14 @@
 
 namespace miravel {
 
+std::string ClassLine(const GradeBook& book)
+{
+    return book.SchoolYear + " " + book.GradeLevel + book.ClassName + " " + book.TeacherName;
+}
+
 std::string CaptionLine(const GradeBook& book)
 {
-    return book.SchoolYear + " " + book.GradeLevel + book.ClassName + " " + book.TeacherName + " 生徒数（" +
-           Str(book.CountEnrolledStudents()) + "名）";
+    return ClassLine(book) + " 生徒数（" + Str(book.CountEnrolledStudents()) + "名）";
 }
 
 void MSFlexGrid1_init(const GradeBook& book, TextGrid& grid)

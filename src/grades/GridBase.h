@@ -15,6 +15,10 @@ constexpr int kHeaderRowHeight = 600;
 constexpr int kNumberColumnWidth = 400;
 constexpr int kNameColumnWidth = 1600;
 
+// "2026年（令和8年） 5年2組 森川 智子": the class as the tree's top item
+// and the caption name it.
+std::string ClassLine(const GradeBook& book);
+
 // "2024 3年1組 山田 生徒数（ 35名）"
 std::string CaptionLine(const GradeBook& book);
 

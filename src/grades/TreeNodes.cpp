@@ -1,5 +1,7 @@
 #include "grades/TreeNodes.h"
 
+#include "grades/GridBase.h"
+
 #include "core/Defaults.h"
 #include "core/EvaluationRules.h"
 #include "grades/EvaluationList.h"
@@ -74,7 +76,7 @@ std::vector<TreeNodeEntry> BuildTreeNodes(const GradeBook& book)
 {
     std::vector<TreeNodeEntry> nodes;
     nodes.reserve(kTreeNodeCount);
-    nodes.push_back({kClassKey, book.SchoolYear + book.GradeLevel + book.ClassName + book.TeacherName, "root", -1});
+    nodes.push_back({kClassKey, ClassLine(book), "root", -1});
     for (int s = 0; s < kSubjects; ++s) {
         const std::string& subjectName = book.SubjectTable[s][0];
         const int subjectNode = static_cast<int>(nodes.size());

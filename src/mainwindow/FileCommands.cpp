@@ -20,6 +20,7 @@
 #include "mainwindow/NavigationTree.h"
 #include "mainwindow/ProtectionTexts.h"
 #include "mainwindow/RecoveryKeeper.h"
+#include "mainwindow/WindowCaption.h"
 #include "grades/GridBase.h"
 #include "platform/BookLock.h"
 #include "platform/Platform.h"
@@ -76,6 +77,9 @@ void frmMain::mnuFileNew_Click()
 {
     GradeBook& book = Book();
     book.SchoolYear = texts::kNotRegisteredYet;
+    // A new class starts with the viewpoints of the current course of
+    // study; the class editor offers the old set instead.
+    ApplyViewpointSet(book, ViewpointSet::Current);
     book.CurrentFilePath.clear();
     setKey(nullptr);
     book.CurrentNodeKey = texts::kClassNodeKey;
@@ -355,6 +359,9 @@ frmMain::SaveOutcome frmMain::saveAs(const QString& suggested)
     QString name = suggested;
     if (name.isEmpty() && SavesOnlyThroughSaveAs(Book().CurrentFilePath))
         name = WithExtension(Book().CurrentFilePath, isProtected() ? texts::kProtectedExtension : texts::kPlainExtension);
+    // A book without a file is offered its year and class, in the folder used last.
+    if (name.isEmpty() && Book().CurrentFilePath.empty() && !isProtected())
+        name = NewBookFileName(Book().SchoolYear, Book().GradeLevel, Book().ClassName);
     const QString chosen = platform_.GetSaveFileName(this, message(texts::kSaveAsTitle), message(filter), name);
     if (chosen.isEmpty())
         return SaveOutcome::Cancelled;

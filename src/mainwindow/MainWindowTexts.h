@@ -96,6 +96,10 @@ inline constexpr const char kGradeBookFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.tx
 inline constexpr const char kOpenFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt|パスワード付き成績ファイル (*.mrvl)|*.mrvl|すべてのファイル (*)|*";
 inline constexpr const char kSaveAsTitle[] = "名前をつけて保存する";
 inline constexpr const char kCsvFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.csv)|*.csv";
+// A roster comes as CSV, TSV or plain text from the school's system.
+inline constexpr const char kRosterFilter[] =
+    "名簿ファイル (*.csv *.tsv *.txt)|*.csv;*.tsv;*.txt|CSVファイル (*.csv)|*.csv|TSVファイル (*.tsv)|*.tsv|"
+    "ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt|すべてのファイル (*)|*";
 // Tables from spreadsheets and web forms: CSV first, then TSV and text.
 inline constexpr const char kTableFilter[] = "ﾃｷｽﾄﾌｧｲﾙ (*.csv)|*.csv|タブ区切りのﾌｧｲﾙ (*.tsv *.txt)|*.tsv;*.txt|すべてのファイル (*)|*";
 inline constexpr const char kPageSetupTitle[] = "ﾍﾟｰｼﾞ設定";

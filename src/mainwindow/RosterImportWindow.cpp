@@ -28,8 +28,8 @@ const QColor kSkippedColour(235, 235, 235);
 } // namespace
 
 RosterImportWindow::RosterImportWindow(const CsvTableFile& file, const QString& path, const GradeDocument& book,
-                                       bool onlyEmpty, QWidget* parent)
-    : QDialog(parent), file_(file), book_(book), onlyEmpty_(onlyEmpty)
+                                       bool onlyEmpty, const std::string& schoolYear, QWidget* parent)
+    : QDialog(parent), file_(file), book_(book), onlyEmpty_(onlyEmpty), schoolYear_(schoolYear)
 {
     setWindowTitle(QStringLiteral("名簿の読み込み"));
     setAccessibleName(windowTitle());
@@ -45,6 +45,8 @@ RosterImportWindow::RosterImportWindow(const CsvTableFile& file, const QString& 
     ChooseColumn(CodeColumn, found.code);
     HeaderRow = new QCheckBox(QStringLiteral("1行目は見出し（読み込まない）(&H)"));
     HeaderRow->setChecked(found.header);
+    ClassFields = new QCheckBox;
+    ClassFields->setChecked(true);
 
     auto* choices = new QFormLayout;
     choices->addRow(QStringLiteral("氏名の列(&N)"), NameColumn);
@@ -52,6 +54,7 @@ RosterImportWindow::RosterImportWindow(const CsvTableFile& file, const QString& 
     choices->addRow(QStringLiteral("アカウント（IDかメール）の列(&A)"), AccountColumn);
     choices->addRow(QStringLiteral("児童コードの列(&C)"), CodeColumn);
     choices->addRow(QString(), HeaderRow);
+    choices->addRow(QString(), ClassFields);
 
     Rows = new QTableWidget;
     Rows->setAccessibleName(QStringLiteral("ファイルの行"));
@@ -80,6 +83,7 @@ RosterImportWindow::RosterImportWindow(const CsvTableFile& file, const QString& 
     for (QComboBox* chooser : {NameColumn, NumberColumn, AccountColumn, CodeColumn})
         connect(chooser, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { Refresh(); });
     connect(HeaderRow, &QCheckBox::toggled, this, [this] { Refresh(); });
+    connect(ClassFields, &QCheckBox::toggled, this, [this] { Refresh(); });
     Refresh();
 }
 
@@ -92,6 +96,16 @@ void RosterImportWindow::Refresh()
     columns.code = ChosenColumn(CodeColumn);
     const bool header = HeaderRow->isChecked();
     plan_ = PlanRoster(file_.rows, columns, header, book_, onlyEmpty_);
+    // The header's 学年 and 組 columns, for a class not registered yet.
+    const ImportColumns found = DetectColumns(file_.rows);
+    RosterClassFields fields = header && !schoolYear_.empty() ? ClassFieldsOfRoster(file_.rows, found, true)
+                                                               : RosterClassFields{};
+    fields.schoolYear = schoolYear_;
+    ClassFields->setVisible(!fields.empty());
+    ClassFields->setText(QStringLiteral("学級の年度・学年・組に入れる(&G)：") + Q(fields.schoolYear) + QLatin1Char(' ') +
+                         Q(fields.gradeLevel + fields.className));
+    if (!fields.empty() && ClassFields->isChecked())
+        plan_.classFields = fields;
 
     for (int r = 0; r < Rows->rowCount(); ++r)
         for (int c = 0; c < 3; ++c)
@@ -119,14 +133,13 @@ void RosterImportWindow::Refresh()
     }
     Rows->resizeColumnsToContents();
 
-    QString text = QString::number(plan_.stored) + QStringLiteral("人の名前を出席番号に入れます。");
+    const RosterChanges changes = CountRosterChanges(book_, plan_);
+    QString text = Q(RosterChangesText(changes, plan_.classFields));
     if (!refusals.isEmpty())
         text += QStringLiteral("読み込めない行（") + QString::number(refusals.size()) + QStringLiteral("行）：") +
                 refusals.join(QStringLiteral("、"));
     Summary->setText(text);
-    Import->setEnabled(plan_.stored > 0 || std::any_of(plan_.rows.begin(), plan_.rows.end(), [](const RosterRow& row) {
-                           return row.state == RosterRowState::Kept;
-                       }));
+    Import->setEnabled(!(changes == RosterChanges{}) || plan_.stored > 0);
 }
 
 } // namespace miravel

@@ -22,8 +22,10 @@ class RosterImportWindow : public QDialog {
 
 public:
     // `onlyEmpty`: the roster has names, so only empty numbers are filled.
+    // `schoolYear`: for a class not registered yet, the year it takes with
+    // the file's 学年 and 組; empty for a registered class.
     RosterImportWindow(const CsvTableFile& file, const QString& path, const GradeDocument& book, bool onlyEmpty,
-                       QWidget* parent = nullptr);
+                       const std::string& schoolYear = std::string(), QWidget* parent = nullptr);
 
     // The rows as the current choices place them.
     const RosterPlan& Plan() const { return plan_; }
@@ -33,6 +35,7 @@ public:
     QComboBox* AccountColumn = nullptr;
     QComboBox* CodeColumn = nullptr;
     QCheckBox* HeaderRow = nullptr;
+    QCheckBox* ClassFields = nullptr;  // shown when the file offers 学年 or 組
     QTableWidget* Rows = nullptr;
     QLabel* Summary = nullptr;
     QPushButton* Import = nullptr;
@@ -44,6 +47,7 @@ private:
     const CsvTableFile& file_;
     const GradeDocument& book_;
     bool onlyEmpty_;
+    std::string schoolYear_;
     RosterPlan plan_;
 };
 

@@ -3,6 +3,7 @@
 
 #include "mainwindow/frmMain.h"
 
+#include "core/Defaults.h"
 #include "core/GradeBook.h"
 #include "file/CsvExport.h"
 #include "file/RosterImport.h"
@@ -19,6 +20,8 @@
 #include "platform/FileLayerPath.h"
 
 #include <QAction>
+#include <QDate>
+#include <QDateTime>
 #include <QGroupBox>
 
 #include <algorithm>
@@ -54,7 +57,7 @@ void frmMain::mnuFileHandoff_Click()
 
 void frmMain::mnuEditNameBook_Click()
 {
-    const QString path = platform_.GetOpenFileName(this, message(texts::kOpenTitle), message(texts::kCsvFilter));
+    const QString path = platform_.GetOpenFileName(this, message(texts::kOpenTitle), message(texts::kRosterFilter));
     if (path.isEmpty())
         return;
     CsvTableFile file;
@@ -87,7 +90,15 @@ void frmMain::mnuEditNameBook_Click()
             names.push_back(row[0]);
         imported = ImportRoster(Book(), names);
     } else {
-        RosterImportWindow preview(file, path, Book(), onlyEmpty, this);
+        const QDate today = platform_.Now().date();
+        const SchoolYearChoices years = SchoolYearsAround(today.year(), today.month());
+        // A class not registered yet (or whose editor was left empty) may
+        // take its grade and class from the file.
+        const GradeBook& book = Book();
+        const bool unregistered = book.SchoolYear == texts::kNotRegisteredYet ||
+                                  (book.SchoolYear + book.GradeLevel + book.ClassName).empty();
+        const std::string year = unregistered ? years.years[static_cast<std::size_t>(years.current)] : std::string();
+        RosterImportWindow preview(file, path, Book(), onlyEmpty, year, this);
         if (preview.exec() != QDialog::Accepted)
             return;
         ApplyRosterPlan(Book(), preview.Plan());

@@ -62,8 +62,7 @@ bool frmMain::setClassNodeWithBlanks()
     if (!node || NavigationTree::NodeKey(node) != message(texts::kClassNodeKey))
         return false;
     const GradeBook& book = Book();
-    node->setText(0, QString::fromStdString(book.SchoolYear + " " + book.GradeLevel + book.ClassName + " " +
-                                            book.TeacherName));
+    node->setText(0, QString::fromStdString(ClassLine(book)));
     NavigationTree::SetNodeImage(node, QStringLiteral("root"));
     return true;
 }

@@ -17,6 +17,24 @@ QString WindowCaption(const QString& filePath, const QString& mark)
     return name + mark + QStringLiteral("[*] - ") + program;
 }
 
+QString NewBookFileName(const std::string& schoolYear, const std::string& grade, const std::string& className)
+{
+    // "2026年（令和8年）" and "2026" both give 2026: the digits it starts with.
+    const QString year = QString::fromStdString(schoolYear).trimmed();
+    qsizetype digits = 0;
+    while (digits < year.size() && year[digits].isDigit())
+        ++digits;
+    QString name = QString::fromStdString(grade + className).trimmed();
+    if (digits > 0)
+        name = name.isEmpty() ? year.left(digits) : year.left(digits) + QLatin1Char('_') + name;
+    if (name.isEmpty())
+        return QString();
+    for (QChar& c : name)
+        if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c))
+            c = QLatin1Char('_');
+    return name + QStringLiteral(".txt");
+}
+
 QString ShownCaption(const QString& caption, bool modified)
 {
     QString shown;

@@ -29,6 +29,14 @@ TEST(ParseCommandLine, RecognisesTheActions)
     EXPECT_EQ(exportCsv.file, "a.txt");
 }
 
+TEST(ParseCommandLine, EveryActionHasAUsageLineForTheManPagesSynopsis)
+{
+    const std::string usage(kUsage), lines = usage.substr(0, usage.find("\n\n"));
+    for (const char* action : {"--check", "--check-grades", "--export-csv", "--print-pdf", "--export-handoff", "--versions",
+                               "--protect", "--unprotect"})
+        EXPECT_NE(lines.find(std::string("miravel ") + action + " "), std::string::npos) << action;
+}
+
 TEST(ParseCommandLine, RefusesIncompleteOrUnknownArguments)
 {
     for (const std::vector<std::string>& args :

@@ -39,5 +39,17 @@ TEST(FieldText, NamesTheFirstCharacterCodePage932CannotStore)
     EXPECT_EQ(Utf8ToCp932(StorableFieldText("〜−‖¢£¬")), "\x81\x60\x81\x7C\x81\x61\x81\x91\x81\x92\x81\xCA");
 }
 
+TEST(FieldText, RefusedCharacterNamedWithItsCodePointAndAStorableSubstitute)
+{
+    for (const auto& [character, text] : {std::pair{"𠮷", "「𠮷」（U+20BB7）はファイルに保存できない文字です（「吉」なら保存できます）"},
+                                          {"剝", "「剝」（U+525D）はファイルに保存できない文字です（「剥」なら保存できます）"},
+                                          {"é", "「é」（U+00E9）はファイルに保存できない文字です"}})
+        EXPECT_EQ(UnstorableCharacterText(character), text);
+    // Every pair offered: the left refused, the right stored.
+    for (const char* left : {"𠮷", "𡈽", "𥔎", "𣘺", "𠮟", "剝", "頰", "塡", "鷗"})
+        EXPECT_EQ(std::make_pair(UnstorableCharacter(left), UnstorableCharacter(CommonSubstitute(left).value_or("☒"))),
+                  std::make_pair(std::optional<std::string>(left), std::optional<std::string>())) << left;
+}
+
 } // namespace
 } // namespace miravel

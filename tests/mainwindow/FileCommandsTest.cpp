@@ -83,6 +83,15 @@ TEST_F(FileCommands, NewStartsAnUnregisteredClass)
     EXPECT_EQ(button(texts::kKeyEdit)->iconText(), U(" 学 級 の 編 集 "));
 }
 
+TEST(NewBookFileName, YearDigitsGradeAndClass)
+{
+    for (const auto& [year, grade, name, file] :
+         {std::array<const char*, 4>{"2026年（令和8年）", "5年", "2組", "2026_5年2組.txt"}, {"2026", "5年", "2組", "2026_5年2組.txt"},
+          {"未登録です", "5年", "2組", "5年2組.txt"}, {"2026年（令和8年）", "", "", "2026.txt"}, {"", "", "", ""},
+          {"2026", "5/6年", "1組", "2026_5_6年1組.txt"}})
+        EXPECT_EQ(NewBookFileName(year, grade, name), U(file));
+}
+
 TEST_F(FileCommands, CloseAfterNewAsksAndNoReturnsToNoDocument)
 {
     frmMain& w = *window;
@@ -106,9 +115,11 @@ TEST_F(FileCommands, ToolbarSaveAfterNewAsksForANameThenOffersSave)
 {
     frmMain& w = *window;
     w.mnuFileNew->trigger();
+    std::tie(Book().SchoolYear, Book().GradeLevel, Book().ClassName) = std::tuple("2026年（令和8年）", "5年", "2組");
     platform.fileAnswers = {path("2組.txt")};
     button(texts::kKeySave)->trigger();
     ASSERT_EQ(platform.dialogs.size(), 1u);
+    EXPECT_EQ(platform.dialogs[0].pdfName, U("2026_5年2組.txt"));  // in the folder the dialog used last
     EXPECT_EQ(platform.dialogs[0].kind, DialogKind::Save);
     EXPECT_EQ(platform.dialogs[0].title, U("名前をつけて保存する"));
     EXPECT_EQ(platform.dialogs[0].filter, U("ﾃｷｽﾄﾌｧｲﾙ (*.txt)|*.txt"));
@@ -135,7 +146,7 @@ TEST_F(FileCommands, OpenOfAClassWithStudentsOffersPrinting)
     EXPECT_EQ(table(), (std::vector<bool>{false, false, true, true, true, true, true, true, true}));
     EXPECT_EQ(w.Frame1->title(), U("2024 3年1組 山田 生徒数（ 3名）"));
     EXPECT_EQ(w.StatusHint(), U(texts::kHintClass));
-    EXPECT_EQ(w.TreeView1->NodeByIndex(1)->text(0), U("20243年1組山田"));
+    EXPECT_EQ(w.TreeView1->NodeByIndex(1)->text(0), U("2024 3年1組 山田"));  // as the caption names the class
     EXPECT_FALSE(Book().SavedState);  // as the file holds it
     EXPECT_EQ(Book().CurrentFilePath, FileLayerPath(path("class.txt")));
 }

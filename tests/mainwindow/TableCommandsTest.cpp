@@ -5,6 +5,7 @@
 #include "mainwindow/ImportPreview.h"
 #include "mainwindow/RosterImportWindow.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -73,7 +74,7 @@ TEST_F(TableCommands, ImportedNamesFillTheRosterAndTheGrid)
     importNames("山田,田中;佐藤\r\n\r\n 鈴木\r\n");
     EXPECT_EQ(platform.dialogs.back().kind, DialogKind::Open);
     EXPECT_EQ(platform.dialogs.back().title, U("開く"));
-    EXPECT_EQ(platform.dialogs.back().filter, U("ﾃｷｽﾄﾌｧｲﾙ (*.csv)|*.csv"));
+    EXPECT_EQ(platform.dialogs.back().filter, U(texts::kRosterFilter));
     GradeBook& book = Book();
     EXPECT_EQ(book.StudentCount, 3);
     EXPECT_EQ(book.StudentNames[0], "山田,田中");
@@ -92,20 +93,25 @@ TEST_F(TableCommands, ImportedNamesFillTheRosterAndTheGrid)
 // A roster table goes through its preview; the column chosen there is the one stored.
 TEST_F(TableCommands, ARosterTableIsStoredAsItsPreviewPlacesIt)
 {
+    platform.now = QDateTime(QDate(2027, 3, 31), QTime(9, 0));
     window->mnuFileNew->trigger();
     QTimer::singleShot(0, [] {
         const ClosesDialog closes;
         auto* preview = qobject_cast<RosterImportWindow*>(QApplication::activeModalWidget());
+        if (!preview && QApplication::activeModalWidget())
+            QApplication::activeModalWidget()->close();  // never left waiting
         ASSERT_NE(preview, nullptr);
         EXPECT_EQ(preview->Rows->item(1, 1)->text(), U("山田"));
         ChooseColumn(preview->NameColumn, 2);
         EXPECT_EQ(preview->Rows->item(1, 1)->text(), U("やまだ"));
-        EXPECT_EQ(preview->Summary->text(), U("2人の名前を出席番号に入れます。"));
+        EXPECT_EQ(preview->ClassFields->text(), U("学級の年度・学年・組に入れる(&G)：2026年（令和8年） 5年2組"));
+        EXPECT_EQ(preview->Summary->text(), U("入れるもの：氏名 2人、アカウント 2人、学級（2026年（令和8年） 5年2組）。"));
         preview->Import->click();
     });
-    importNames("番号,氏名,よみ\r\n2,山田,やまだ\r\n1,田中,たなか\r\n");
-    EXPECT_EQ(Book().StudentNames[0], "たなか");
-    EXPECT_EQ(Book().StudentNames[1], "やまだ");
+    importNames("番号,氏名,よみ,学年,組,メール\r\n2,山田,やまだ,5,2,b@x.jp\r\n1,田中,たなか,5,2,a@x.jp\r\n");
+    const GradeBook& b = Book();
+    EXPECT_EQ((std::vector{b.StudentNames[0], b.StudentNames[1], b.Evaluation.StudentAccounts[0], b.SchoolYear + b.GradeLevel + b.ClassName}),
+              (std::vector<std::string>{"たなか", "やまだ", "a@x.jp", "2026年（令和8年）5年2組"}));
 }
 
 TEST_F(TableCommands, MoreThanFortyNamesImportsFortyAndSaysHowManyWereLeftOut)

@@ -23,7 +23,7 @@ TEST(TreeNodes, KeysTextsAndPicturesInTreeOrder)
     EXPECT_EQ(nodes[749].parent, 745);
 
     EXPECT_EQ(nodes[0].key, "HomeRoom");
-    EXPECT_EQ(nodes[0].text, "20243年1組山田");
+    EXPECT_EQ(nodes[0].text, "2024 3年1組 山田");  // as the caption names the class
     EXPECT_EQ(nodes[0].imageKey, "root");
     EXPECT_EQ(nodes[1].key, "0 0");
     EXPECT_EQ(nodes[1].text, "国語");

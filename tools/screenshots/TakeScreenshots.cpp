@@ -29,6 +29,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDate>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QDir>
@@ -94,11 +96,15 @@ CsvTableFile Sample(const char* name)
     return file;
 }
 
-// The roster preview of a school's export, over the class still empty.
-void ShootRosterImport()
+// The roster preview of a school's export, over a new class still empty:
+// its 学年 and 組 are offered with this school year.
+void ShootRosterImport(const ScriptedPlatform& platform)
 {
     const CsvTableFile file = Sample("school-roster.csv");
-    RosterImportWindow preview(file, QStringLiteral("school-roster.csv"), Book(), false);
+    const QDate today = platform.Now().date();
+    const SchoolYearChoices years = SchoolYearsAround(today.year(), today.month());
+    RosterImportWindow preview(file, QStringLiteral("school-roster.csv"), Book(), false,
+                               years.years[static_cast<std::size_t>(years.current)]);
     preview.resize(900, 600);
     preview.show();
     Shoot(preview, QStringLiteral("roster-import.png"));
@@ -159,7 +165,11 @@ int main(int argc, char** argv)
     window.show();
     window.resize(size);
     Shoot(window, QStringLiteral("main-start.png"));
-    ShootRosterImport();
+    ShootRosterImport(platform);
+    // The class editor of a new class, with its year and viewpoint choice.
+    window.mnuFileNew->trigger();
+    ShootEditor(window, QStringLiteral("homeroom-new.png"));
+    window.mnuFileClose->trigger();
 
     if (!window.openFile(book)) {
         std::cerr << "cannot open " << book.toStdString() << "\n";

@@ -1,5 +1,6 @@
 #include "editors/homeroom/FormHomeRoom.h"
 
+#include "core/Defaults.h"
 #include "core/GradeBook.h"
 #include "core/TextRules.h"
 #include "editors/EditorKeys.h"
@@ -14,6 +15,8 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDate>
+#include <QDateTime>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -33,6 +36,9 @@ namespace {
 const char kCaption[] = "学級の編集";
 const char kAskTransferOut[] =
     "この生徒のデータが失われますがいいですか？（注意：転出以前に登録した試験の平均点は変わりません）";
+
+const char kCurrentViewpoints[] = "現行（知識・技能／思考・判断・表現／主体的に学習に取り組む態度）";
+const char kOldViewpoints[] = "以前の観点（国語 表現・理解・言語、算数 思考・表・処・知・理 など）";
 
 constexpr int kGridWidth = 7400;  // twips: number, name, code, account
 constexpr int kCodeWidth = 1300;
@@ -94,9 +100,10 @@ FormHomeRoom::~FormHomeRoom()
 
 void FormHomeRoom::createControls()
 {
-    const QStringList years = {U("1999年（平成11年）"), U("2000年（平成12年）"), U("2001年（平成13年）"),
-                               U("2002年（平成14年）"), U("2003年（平成15年）"), U("2004年（平成16年）"),
-                               U("2005年（平成17年）")};
+    const QDate today = platform_.Now().date();
+    QStringList years;
+    for (const std::string& year : SchoolYearsAround(today.year(), today.month()).years)
+        years << Q(year);
     Combo1[0] = SuggestionCombo(years);
     Combo1[1] = SuggestionCombo(Numbered(1, 6, "年"));
     Combo1[2] = SuggestionCombo(Numbered(1, 9, "組"));
@@ -104,6 +111,10 @@ void FormHomeRoom::createControls()
         combo->setMinimumContentsLength(4);
     Text1 = new QLineEdit;
     SetInputMode(Text1, InputMode::Hiragana);
+    Viewpoints = new QComboBox;
+    Viewpoints->addItem(U(kCurrentViewpoints), static_cast<int>(ViewpointSet::Current));
+    Viewpoints->addItem(U(kOldViewpoints), static_cast<int>(ViewpointSet::Old));
+    auto* viewpointsLabel = LabelFor("観点の初期値", Viewpoints);
 
     auto* header = new QGridLayout;
     header->addWidget(LabelFor("年度", Combo1[0]), 0, 0);
@@ -114,6 +125,12 @@ void FormHomeRoom::createControls()
     header->addWidget(Combo1[2], 0, 5);
     header->addWidget(LabelFor("担任の氏名", Text1), 1, 0);
     header->addWidget(Text1, 1, 1, 1, 5);
+    header->addWidget(viewpointsLabel, 2, 0);
+    header->addWidget(Viewpoints, 2, 1, 1, 5);
+    // Offered while the class has no file and holds one of the two sets.
+    const bool offered = Book().CurrentFilePath.empty() && HeldViewpointSet(Book()).has_value();
+    viewpointsLabel->setVisible(offered);
+    Viewpoints->setVisible(offered);
     header->setColumnStretch(1, 1);
 
     const double dpiX = LogicalDpiX(this);
@@ -186,7 +203,7 @@ void FormHomeRoom::createControls()
     page->addLayout(header);
     page->addLayout(body);
 
-    QWidget* order[] = {Combo1[0], Combo1[1], Combo1[2], Text1,    MSFlexGrid1, Combo2,
+    QWidget* order[] = {Combo1[0], Combo1[1], Combo1[2], Text1, Viewpoints, MSFlexGrid1, Combo2,
                         Text2,     Text3,     Text4,     Command3, Command4,    Command5, Command1, Command2};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -211,8 +228,14 @@ void FormHomeRoom::createControls()
 void FormHomeRoom::Form_Load()
 {
     GradeBook& book = Book();
+    const bool newClass = book.SchoolYear == texts::kNotRegisteredYet;
     ForgetUnregisteredMarker(book);
-    Combo1[0]->setEditText(Q(book.SchoolYear));
+    // A new class starts in this school year.
+    const QDate today = platform_.Now().date();
+    const SchoolYearChoices years = SchoolYearsAround(today.year(), today.month());
+    Combo1[0]->setEditText(Q(newClass ? years.years[static_cast<std::size_t>(years.current)] : book.SchoolYear));
+    if (const auto held = HeldViewpointSet(book))
+        Viewpoints->setCurrentIndex(Viewpoints->findData(static_cast<int>(*held)));
     Combo1[1]->setEditText(Q(book.GradeLevel));
     Combo1[2]->setEditText(Q(book.ClassName));
     Text1->setText(Q(book.TeacherName));
@@ -228,6 +251,7 @@ void FormHomeRoom::Form_Load()
     Combo2->setEditText(QStringLiteral("1"));
     showStudent(1, false);
     openedHeader_ = headerTexts();
+    openedViewpoints_ = Viewpoints->currentIndex();
     openedNames_ = RosterNames(roster_);
     openedCodes_ = RosterColumn(roster_, kCodeColumn);
     openedAccounts_ = RosterColumn(roster_, kAccountColumn);
@@ -241,7 +265,7 @@ std::array<std::string, 4> FormHomeRoom::headerTexts() const
 
 bool FormHomeRoom::HasPendingChanges() const
 {
-    return headerTexts() != openedHeader_ || RosterNames(roster_) != openedNames_ ||
+    return headerTexts() != openedHeader_ || Viewpoints->currentIndex() != openedViewpoints_ || RosterNames(roster_) != openedNames_ ||
            RosterColumn(roster_, kCodeColumn) != openedCodes_ || RosterColumn(roster_, kAccountColumn) != openedAccounts_;
 }
 
@@ -323,6 +347,8 @@ void FormHomeRoom::Command1_Click()
     entries.Names = RosterNames(roster_);
     entries.Codes = RosterColumn(roster_, kCodeColumn);
     entries.Accounts = RosterColumn(roster_, kAccountColumn);
+    if (!Viewpoints->isHidden())
+        entries.Viewpoints = static_cast<ViewpointSet>(Viewpoints->currentData().toInt());
     if (const auto refused = RegisterHomeRoom(Book(), entries)) {
         platform_.ShowMessage(this, Q(UnstorableEntryMessage(*refused)), U(texts::kProgramTitle),
                               MessageButtons::Ok, MessageIcon::None);

@@ -35,6 +35,7 @@ public:
 
     std::array<QComboBox*, 3> Combo1{};  // 年度, 学年, 学級
     QLineEdit* Text1 = nullptr;          // 担任の氏名
+    QComboBox* Viewpoints = nullptr;     // 観点の初期値, for a class without a file
     QTableWidget* MSFlexGrid1 = nullptr; // the roster
     QGroupBox* Frame1 = nullptr;         // 名簿を作成
     QComboBox* Combo2 = nullptr;         // 出席番号
@@ -83,6 +84,7 @@ private:
     TextGrid roster_{0, 0};
     // The header and the names as the opening showed them.
     std::array<std::string, 4> openedHeader_;
+    int openedViewpoints_ = 0;
     std::array<std::string, kStudents> openedNames_;
     std::array<std::string, kStudents> openedCodes_, openedAccounts_;
     std::unique_ptr<GridMirror> mirror_;

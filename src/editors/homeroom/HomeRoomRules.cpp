@@ -1,5 +1,6 @@
 #include "editors/homeroom/HomeRoomRules.h"
 
+#include "core/Defaults.h"
 #include "core/StepNames.h"
 #include "core/TextRules.h"
 #include "file/FieldText.h"
@@ -70,7 +71,7 @@ std::string UnstorableEntryMessage(const UnstorableEntry& entry)
         where = "出席番号" + Str(entry.studentNo) + "の生徒の氏名";
         break;
     }
-    return where + "の「" + entry.character + "」はファイルに保存できない文字です。別の文字に直してください。";
+    return where + "の" + UnstorableCharacterText(entry.character) + "。別の文字に直してください。";
 }
 
 Integer DefaultRankCountA(int enrolled) { return static_cast<Integer>(RoundHalfEven(enrolled * 3 / 10.0)); }
@@ -128,6 +129,8 @@ std::optional<UnstorableEntry> RegisterHomeRoom(GradeBook& book, const HomeRoomE
         if (entries.Accounts)
             book.Evaluation.StudentAccounts[i] = StorableId((*entries.Accounts)[i]);
     }
+    if (entries.Viewpoints)
+        ApplyViewpointSet(book, *entries.Viewpoints);
     book.StudentCount = 0;
     for (int i = 0; i < kStudents; ++i) {
         book.StudentNames[i] = std::move(stored.Names[i]);

@@ -4,6 +4,7 @@
 // roster, and transferring one student out. No window here; FormHomeRoom
 // only wires its controls to these.
 
+#include "core/Defaults.h"
 #include "core/GradeBook.h"
 #include "core/TextGrid.h"
 
@@ -43,6 +44,8 @@ struct HomeRoomEntries {
     std::array<std::string, kStudents> Names;
     // Student codes and accounts of numbers 1..40; the book's stay when absent.
     std::optional<std::array<std::string, kStudents>> Codes, Accounts;
+    // A new class's viewpoint names; a registered class keeps its own.
+    std::optional<ViewpointSet> Viewpoints;
 };
 
 // The names of the roster grid's rows 1..40.

@@ -16,12 +16,14 @@ TEST_F(HomeRoomTest, OpensFromNewWithAnEmptyYearAndDisablesTheMainWindow)
     FormHomeRoom& form = openAfterNew();
     EXPECT_EQ(form.windowTitle(), U("学級の編集"));
     EXPECT_FALSE(window->isEnabled());
-    EXPECT_EQ(form.Combo1[0]->currentText(), QString());
+    EXPECT_EQ(form.Combo1[0]->currentText(), U("2025年（令和7年）"));  // this school year, on 2025/04/07
+    EXPECT_EQ(form.Viewpoints->isVisibleTo(&form) ? form.Viewpoints->currentText() : QString(),
+              U("現行（知識・技能／思考・判断・表現／主体的に学習に取り組む態度）"));
     EXPECT_EQ(Book().SchoolYear, "");
     EXPECT_EQ(Book().CurrentStudentNo, 1);
     EXPECT_EQ(form.Combo2->currentText(), U("1"));
     EXPECT_EQ(form.Combo1[0]->count(), 7);
-    EXPECT_EQ(form.Combo1[0]->itemText(6), U("2005年（平成17年）"));
+    EXPECT_EQ(form.Combo1[0]->itemText(6), U("2026年（令和8年）"));
     EXPECT_EQ(form.Combo1[1]->itemText(5), U("6年"));
     EXPECT_EQ(form.Combo1[2]->itemText(8), U("9組"));
     EXPECT_EQ(form.Combo2->count(), 40);
@@ -251,7 +253,8 @@ TEST_F(HomeRoomTest, UnstorableCharacterKeepsTheWindowOpenWithEveryEntry)
     ASSERT_FALSE(editor.isNull());
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(window->isEnabled());
-    EXPECT_EQ(lastMessage(), U("出席番号 3の生徒の氏名の「😀」はファイルに保存できない文字です。別の文字に直してください。"));
+    EXPECT_EQ(lastMessage(), U("出席番号 3の生徒の氏名の「😀」（U+1F600）はファイルに保存できない文字です。別の文字に直してください。"));
+    EXPECT_FALSE(form.Viewpoints->isVisibleTo(&form));  // a class with a file keeps its viewpoints
     EXPECT_EQ(Book().CurrentStudentNo, 3);
     EXPECT_EQ(form.Text2->text(), U("上田😀"));
     EXPECT_EQ(form.Text1->text(), U("佐藤"));

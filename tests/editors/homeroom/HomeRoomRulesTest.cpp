@@ -183,10 +183,10 @@ TEST(HomeRoomRules, UnstorableCharacterIsRefusedAndTheBookStaysAsItWas)
         int studentNo;
         const char* message;
     } cases[] = {
-        {HomeRoomField::SchoolYear, 0, "年度の「😀」はファイルに保存できない文字です。別の文字に直してください。"},
-        {HomeRoomField::TeacherName, 0, "担任の氏名の「😀」はファイルに保存できない文字です。別の文字に直してください。"},
+        {HomeRoomField::SchoolYear, 0, "年度の「😀」（U+1F600）はファイルに保存できない文字です。別の文字に直してください。"},
+        {HomeRoomField::TeacherName, 0, "担任の氏名の「😀」（U+1F600）はファイルに保存できない文字です。別の文字に直してください。"},
         {HomeRoomField::StudentName, 7,
-         "出席番号 7の生徒の氏名の「😀」はファイルに保存できない文字です。別の文字に直してください。"},
+         "出席番号 7の生徒の氏名の「😀」（U+1F600）はファイルに保存できない文字です。別の文字に直してください。"},
     };
     for (const auto& c : cases) {
         auto book = ClassBook({"青木"});

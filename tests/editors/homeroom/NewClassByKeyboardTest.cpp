@@ -18,10 +18,14 @@ TEST_F(HomeRoomTest, NewClassTypedWithKeysIsSavedAndReadsBack)
     EXPECT_EQ(form.focusWidget(), form.Combo1[0]);
 
     const char* header[] = {"2004年（平成16年）", "3年", "2組", "佐藤 花子"};
+    form.Combo1[0]->lineEdit()->selectAll();  // the year offered is typed over
     for (const char* text : header) {
         type(form.focusWidget(), U(text));
         press(Qt::Key_Tab);
     }
+    EXPECT_EQ(form.focusWidget(), form.Viewpoints);
+    press(Qt::Key_Down);  // the old viewpoints instead of the current ones
+    press(Qt::Key_Tab);
     EXPECT_EQ(form.focusWidget(), form.MSFlexGrid1);
     press(Qt::Key_Tab);
     EXPECT_EQ(form.focusWidget(), form.Combo2);
@@ -60,6 +64,7 @@ TEST_F(HomeRoomTest, NewClassTypedWithKeysIsSavedAndReadsBack)
     EXPECT_EQ(saved.GradeLevel, "3年");
     EXPECT_EQ(saved.ClassName, "2組");
     EXPECT_EQ(saved.TeacherName, "佐藤 花子");
+    EXPECT_EQ(saved.SubjectTable[0][1] + saved.SubjectTable[4][3], "表現観点3");
     EXPECT_EQ(saved.StudentCount, 30);
     for (int n = 1; n <= 30; ++n)
         EXPECT_EQ(saved.StudentNames[n - 1], "生徒" + std::to_string(n));
