@@ -65,22 +65,58 @@ bool OwnSection(const std::string& section)
            section == "students";
 }
 
-// Puts `line` (none: the header alone) under `section` in what this
-// version does not read; lines before any section stay first.
-void KeepUnread(const std::string& section, const std::string& line, EvaluationSettings& s)
+// A "[name]" line of what is kept. A kept "key=value" line never has that
+// shape: the reader would have taken it as a section.
+bool IsHeaderLine(const std::string& line) { return line.size() >= 2 && line.front() == '[' && line.back() == ']'; }
+
+// Where the kept sections begin: the blank line before the first header,
+// or the end when there is none.
+std::size_t FirstHeaderAt(const std::string& other)
+{
+    for (std::size_t at = 0; at < other.size(); at = other.find('\n', at) + 1) {
+        const std::size_t end = other.find('\n', at);
+        if (IsHeaderLine(other.substr(at, end - at)))
+            return at == 0 ? 0 : at - 1;
+        if (end == std::string::npos)
+            break;
+    }
+    return other.size();
+}
+
+// The header line of the last kept section; empty when there is none.
+std::string LastHeader(const std::string& other)
+{
+    std::string last;
+    for (std::size_t at = 0; at < other.size();) {
+        const std::size_t end = std::min(other.find('\n', at), other.size());
+        if (IsHeaderLine(other.substr(at, end - at)))
+            last = other.substr(at, end - at);
+        at = end + 1;
+    }
+    return last;
+}
+
+// Keeps `line` of what this version does not read: before any section
+// (`top`) or under `section`, opening it when it is not the last one kept;
+// no line keeps the header alone.
+void KeepUnread(bool top, const std::string& section, const std::string& line, EvaluationSettings& s)
 {
     std::string& other = s.OtherSettings;
-    const std::string header = "\n[" + section + "]\n";
-    const auto last = other.rfind("\n[");
-    const bool under = last == std::string::npos ? section.empty() : other.compare(last, header.size(), header) == 0;
-    if (!under)
-        other += header;
+    if (top) {
+        // Written first, a key that starts with the byte-order mark would read back as the mark.
+        if (FirstHeaderAt(other) == 0 && line.compare(0, 3, "\xEF\xBB\xBF") == 0)
+            return;
+        other.insert(FirstHeaderAt(other), line + "\n");
+        return;
+    }
+    if (LastHeader(other) != "[" + section + "]")
+        other += "\n[" + section + "]\n";
     if (!line.empty())
         other += line + "\n";
 }
 
-FileResult ReadSetting(const std::string& section, const std::string& key, const std::string& value, int line,
-                       EvaluationSettings& s)
+FileResult ReadSetting(bool top, const std::string& section, const std::string& key, const std::string& value,
+                       int line, EvaluationSettings& s)
 {
     if (section == "evaluation" && key == "mode") {
         if (value != "relative" && value != "criterion")
@@ -122,7 +158,7 @@ FileResult ReadSetting(const std::string& section, const std::string& key, const
             return Refused(line, key + " は 1.0 から 3.0 までの数です。");
         (key == "a3" ? s.GradeA3 : s.GradeC1) = hundredths;
     } else {
-        KeepUnread(section, key + "=" + value, s);
+        KeepUnread(top, section, key + "=" + value, s);
     }
     return std::nullopt;
 }
@@ -145,7 +181,7 @@ std::string EvaluationSettingsText(const EvaluationSettings& s)
     // What this version does not read goes back where it was: lines before
     // any section first, the sections last.
     const std::string& other = s.OtherSettings;
-    const std::size_t sections = std::min(other.find("\n["), other.size());
+    const std::size_t sections = FirstHeaderAt(other);
     std::string text = other.substr(0, sections) + (sections ? "\n" : "") + "[evaluation]\n";
     text += std::string("mode=") + (s.Criterion() ? "criterion" : "relative") + "\n";
     text += "terms=" + std::to_string(s.Terms) + "\n\n[criterion]\n";
@@ -176,16 +212,18 @@ FileResult ParseEvaluationSettings(const std::string& text, EvaluationSettings& 
     EvaluationSettings read;
     IniReader reader;
     reader.commentsAfterValues = true;
-    reader.section = [&read](int, const std::string& section) -> FileResult {
+    bool top = true;  // no section line yet: an unread key stays before the sections
+    reader.section = [&](int, const std::string& section) -> FileResult {
         // A record of nobody's letters is still a record, as written.
         if (section == "check")
             read.CheckedLetters.resize(kStudents);
+        top = false;
         if (!OwnSection(section))
-            KeepUnread(section, "", read);
+            KeepUnread(false, section, "", read);
         return std::nullopt;
     };
-    reader.entry = [&read](int line, const std::string& section, const std::string& key, const std::string& value) {
-        return ReadSetting(section, key, value, line, read);
+    reader.entry = [&](int line, const std::string& section, const std::string& key, const std::string& value) {
+        return ReadSetting(top, section, key, value, line, read);
     };
     FileResult error = ReadIniText(text, reader);
     if (!error && read.GradeC1 > read.GradeA3)

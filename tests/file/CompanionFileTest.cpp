@@ -67,6 +67,26 @@ TEST(CompanionFile, PartialTakesTheDefaultsForMissingKeys)
     EXPECT_EQ(settings.GradeC1, 125);
 }
 
+// Hand-edited oddities the reader passes over are kept as they read: each
+// written text reads back to itself.
+TEST(CompanionFile, UnreadLinesOfEveryShapeReadBackToThemselves)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"[half=1\n[x]\na=1\n", "[half=1\n\n[x]\na=1\n"},  // a key that starts like a section, before any
+        {"[x]\n[]\nk=v\n", "\n[x]\n\n[]\nk=v\n"},           // a section without a name is no top line
+        {"[check]\n5=AB\n[x]\n[check]\nz=1\n", "\n[check]\n5=AB\n\n[x]\n\n[check]\nz=1\n"},
+        {"\n\xEF\xBB\xBF#=2\ntop=1\n", "top=1\n"},  // written first, it would read back as the file's mark
+    };
+    for (const auto& [text, kept] : cases) {
+        EvaluationSettings read, again;
+        ASSERT_FALSE(ParseEvaluationSettings(text, read)) << text;
+        EXPECT_EQ(read.OtherSettings, kept) << text;
+        const std::string written = EvaluationSettingsText(read);
+        EXPECT_FALSE(ParseEvaluationSettings(written, again));
+        EXPECT_EQ(EvaluationSettingsText(again), written) << text;
+    }
+}
+
 TEST(CompanionFile, DamagedGivesTheDefaultsAndTheLine)
 {
     const std::pair<const char*, int> damaged[] = {
