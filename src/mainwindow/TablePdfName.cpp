@@ -40,6 +40,11 @@ std::string TablePdfName(const GradeBook& book)
         name += "-名簿";
         break;
     }
+    return FileNameSafe(name);
+}
+
+std::string FileNameSafe(std::string name)
+{
     for (char& c : name)
         if (static_cast<unsigned char>(c) < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
             c = '_';

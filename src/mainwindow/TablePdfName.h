@@ -12,4 +12,7 @@ namespace miravel {
 // Without the ".pdf"; characters a file name cannot hold become "_".
 std::string TablePdfName(const GradeBook& book);
 
+// `name` with "_" for each character a file name cannot hold (UTF-8 kept).
+std::string FileNameSafe(std::string name);
+
 } // namespace miravel

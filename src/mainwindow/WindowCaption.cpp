@@ -1,6 +1,7 @@
 #include "mainwindow/WindowCaption.h"
 
 #include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/TablePdfName.h"
 
 #include <QFileInfo>
 
@@ -29,10 +30,7 @@ QString NewBookFileName(const std::string& schoolYear, const std::string& grade,
         name = name.isEmpty() ? year.left(digits) : year.left(digits) + QLatin1Char('_') + name;
     if (name.isEmpty())
         return QString();
-    for (QChar& c : name)
-        if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c))
-            c = QLatin1Char('_');
-    return name + QStringLiteral(".txt");
+    return QString::fromStdString(FileNameSafe(name.toStdString())) + QStringLiteral(".txt");
 }
 
 QString ShownCaption(const QString& caption, bool modified)

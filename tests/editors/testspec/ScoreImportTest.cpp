@@ -10,7 +10,6 @@
 #include "support/Books.h"
 
 #include <QClipboard>
-#include <QScopeGuard>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTimer>
@@ -153,9 +152,9 @@ TEST_F(TestSpecWindow, FormsRowPickedInThePreview)
     platform.fileAnswers.push_back(writeCp932("forms.csv", "タイムスタンプ,名前,スコア\n2026/06/12 9:07:40,田中 花子,7\n2026/06/12 9:07:02,田中 花子,6\n"));
     const QString missing = U("\n提出のない児童：1 山田 太郎、3 佐藤 一");
     QTimer::singleShot(0, [missing] {
+        const ClosesDialog closes;
         auto* preview = qobject_cast<ScoreImportWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(preview, nullptr);
-        const auto close = qScopeGuard([preview] { preview->isVisible() ? preview->reject() : void(); });  // also on a failure
         const auto shown = [preview, missing] { return std::make_tuple(preview->Rows->item(1, 0)->font().strikeOut(),
             preview->Rows->item(2, 0)->font().strikeOut(), preview->Rows->item(1, 3)->text(), preview->Rows->item(2, 3)->text(),
             preview->Summary->text().endsWith(missing)); };
