@@ -1,0 +1,25 @@
+#pragma once
+// 学年の集計 on A4 landscape: the table (counts and shares, marked cells,
+// the lines saying why) a page per run of subjects that fits; or the list of
+// students the meeting talks about. Only the students' pages carry names.
+
+#include "grades/GradeSummary.h"
+#include "print/PageLayout.h"
+#include "print/TablePage.h"
+
+#include <string>
+
+namespace miravel {
+
+// Light yellow behind a marked cell; the share also gets a "◆".
+constexpr Rgb kMarkTint = 0xFFF0A0;
+
+// The table: the title, each book's method and the warnings on the first
+// page, the header on every page, a subject's rows never split unless the
+// subject alone is taller than a page, then the lines saying why.
+PageDocument LayoutGradeSummaryPages(const GradeSummary& summary, const PrintArea& area, const std::string& date);
+
+// The students: 組, 出席番号, 氏名, 教科 and what is talked about, a line each.
+PageDocument LayoutSummaryStudentPages(const GradeSummary& summary, const PrintArea& area, const std::string& date);
+
+} // namespace miravel
