@@ -2,6 +2,7 @@
 
 #include "mainwindow/frmMain.h"
 
+#include "mainwindow/GradeSummaryWindow.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/ProtectionTexts.h"
 #include "mainwindow/Pictures.h"
@@ -46,6 +47,9 @@ void frmMain::createMenus()
     mnuFilePassword = AddItem(mnuFile, texts::kMenuFilePassword, "mnuFilePassword");
     mnuCSVSaveAs = AddItem(mnuFile, texts::kMenuCsvSaveAs, "mnuCSVSaveAs");
     mnuFileHandoff = AddItem(mnuFile, texts::kMenuFileHandoff, "mnuFileHandoff");
+    // Reads books of its own: there whether a book is open or not.
+    QAction* gradeSummary = AddItem(mnuFile, kMenuFileGradeSummary, "mnuFileGradeSummary");
+    connect(gradeSummary, &QAction::triggered, this, [this] { ShowGradeSummary(*this); });
     mnuFile->addSeparator();
     mnuFilePageSetup = AddItem(mnuFile, texts::kMenuFilePageSetup, "mnuFilePageSetup");
     mnuFilePrint = AddItem(mnuFile, texts::kMenuFilePrint, "mnuFilePrint");
