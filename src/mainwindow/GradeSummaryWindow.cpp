@@ -98,7 +98,10 @@ GradeSummaryWindow::GradeSummaryWindow(frmMain& main) : QDialog(&main), main_(ma
     for (QTableWidget* table : {Table, Students}) {
         table->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table->verticalHeader()->hide();
+        table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     }
+    // Six or so classes of a grade; the table gets the room.
+    Books->setMaximumHeight(Books->fontMetrics().height() * 7);
     Print = new QPushButton(U("印刷(&I)..."), this);
     SaveCsv = new QPushButton(U("CSVに保存(&S)..."), this);
     auto* close = new QPushButton(U("閉じる"), this);
@@ -148,6 +151,7 @@ GradeSummaryWindow::GradeSummaryWindow(frmMain& main) : QDialog(&main), main_(ma
     layout->addLayout(choice);
     layout->addWidget(Methods);
     layout->addWidget(Tabs, 1);
+    layout->setStretch(0, 0);
     layout->addLayout(buttons);
     resize(1100, 720);
 

@@ -9,8 +9,8 @@ namespace miravel {
 namespace {
 
 constexpr int kLeft = 400;
-constexpr int kSubjectWidth = 1300;
-constexpr int kViewpointWidth = 1500;
+constexpr int kSubjectWidth = 900;
+constexpr int kViewpointWidth = 1300;
 constexpr int kMaxCountWidth = 700;
 constexpr int kLineHeight = 230;        // title, method and why lines
 constexpr int kRowHeight = 420;         // a count over its share
@@ -19,8 +19,12 @@ constexpr int kStudentRowHeight = 300;
 constexpr double kTitlePoints = 14;
 constexpr double kTextPoints = 9;
 constexpr double kCountPoints = 9;
-constexpr double kSharePoints = 6.5;
+constexpr double kSharePoints = 6;
+constexpr double kHeadPoints = 5.5;  // "評価なし" in a column of a fifth of an inch
 constexpr int kInset = 40;
+constexpr int kSmallInset = 20;
+constexpr int kRightMargin = 200;
+constexpr int kPageTop = 150 + kLineHeight * 2;  // below the title
 
 struct Sheet {
     PageDocument pages;
@@ -43,7 +47,7 @@ struct Sheet {
         pages.push_back(Page{true, kPrinterDotTwips, {}});
         text(area.width - 1500, 0, date, kTextPoints);
         text(kLeft, 150, title, kTitlePoints);
-        y = 150 + kLineHeight * 2;
+        y = kPageTop;
     }
     bool fits(int height) const { return y + height <= area.height; }
 };
@@ -51,7 +55,7 @@ struct Sheet {
 int CountWidth(const GradeSummary& summary, const PrintArea& area)
 {
     const int columns = 4 * static_cast<int>(summary.classNames.size() + 1);
-    return std::min(kMaxCountWidth, (area.width - kLeft - kSubjectWidth - kViewpointWidth) / columns);
+    return std::min(kMaxCountWidth, (area.width - kRightMargin - kLeft - kSubjectWidth - kViewpointWidth) / columns);
 }
 
 int ColumnLeft(int column, int countWidth)  // 0 教科, 1 観点, then the counts
@@ -72,8 +76,8 @@ void Head(Sheet& sheet, const GradeSummary& summary, int countWidth)
         const std::string& name = g + 1 < groups ? summary.classNames[g] : std::string("学年");
         sheet.text(ColumnLeft(2 + 4 * g, countWidth) + kInset, top + 20, name, kTextPoints);
         for (int k = 0; k < 4; ++k)
-            sheet.text(ColumnLeft(2 + 4 * g + k, countWidth) + kInset, top + kHeadHeight / 2 + 10,
-                       TallyHeads(false)[k], kSharePoints);
+            sheet.text(ColumnLeft(2 + 4 * g + k, countWidth) + kSmallInset, top + kHeadHeight / 2 + 10,
+                       TallyHeads(false)[k], kHeadPoints);
         sheet.line(ColumnLeft(2 + 4 * g, countWidth), top, ColumnLeft(2 + 4 * g, countWidth), top + kHeadHeight, 4);
     }
     sheet.line(ColumnLeft(2, countWidth), top + kHeadHeight / 2, right, top + kHeadHeight / 2);
@@ -93,7 +97,9 @@ void Row(Sheet& sheet, const GradeSummary& summary, int r, bool firstOfSubject, 
     const int right = ColumnLeft(2 + 4 * groups, countWidth);
     if (firstOfSubject)
         sheet.text(kLeft + kInset, top + 100, row.subject, kTextPoints);
-    sheet.text(ColumnLeft(1, countWidth) + kInset, top + 100, RowLabel(row), row.gradeRow ? kSharePoints : kTextPoints);
+    sheet.text(ColumnLeft(1, countWidth) + kInset, top + (row.gradeRow ? 20 : 100), row.viewpoint, kTextPoints);
+    if (row.gradeRow)  // what its four columns count
+        sheet.text(ColumnLeft(1, countWidth) + kInset, top + kRowHeight / 2 + 10, "3・2・1・なし", kSharePoints);
     for (int g = 0; g < groups; ++g) {
         const std::optional<Tally>& tally = g + 1 < groups ? row.classes[g] : std::optional<Tally>(row.grade);
         for (int k = 0; tally && k < 4; ++k) {
@@ -102,7 +108,7 @@ void Row(Sheet& sheet, const GradeSummary& summary, int r, bool firstOfSubject, 
             if (marked)
                 sheet.page().items.push_back(TintBehind(x, top, x + countWidth, top + kRowHeight, kMarkTint));
             sheet.text(x + kInset, top + 20, std::to_string(tally->counts[k]), kCountPoints);
-            sheet.text(x + kInset, top + kRowHeight / 2 + 10,
+            sheet.text(x + kSmallInset, top + kRowHeight / 2 + 10,
                        (marked ? "◆" : "") + ShareText(tally->counts[k], tally->Named()), kSharePoints);
         }
     }
@@ -119,6 +125,33 @@ void Row(Sheet& sheet, const GradeSummary& summary, int r, bool firstOfSubject, 
 
 } // namespace
 
+std::vector<SummaryPageRows> SummaryPageRowRanges(const GradeSummary& summary, const PrintArea& area)
+{
+    const int top = kPageTop + kHeadHeight;
+    int y = kPageTop + kLineHeight * static_cast<int>(summary.methodLines.size() + summary.warnings.size()) +
+            kLineHeight / 2 + kHeadHeight;
+    std::vector<SummaryPageRows> pages{{0, 0}};
+    const int rows = static_cast<int>(summary.rows.size());
+    for (int r = 0; r < rows;) {
+        int end = r + 1;
+        while (end < rows && summary.rows[end].subject == summary.rows[r].subject)
+            ++end;
+        const int height = kRowHeight * (end - r);
+        const bool splits = top + height > area.height;
+        for (int k = r; k < end; ++k) {
+            const bool wholeDoesNotFit = k == r && !splits && y + height > area.height;
+            if ((wholeDoesNotFit || y + kRowHeight > area.height) && pages.back().end > pages.back().first) {
+                pages.push_back({k, k});
+                y = top;
+            }
+            y += kRowHeight;
+            pages.back().end = k + 1;
+        }
+        r = end;
+    }
+    return pages;
+}
+
 PageDocument LayoutGradeSummaryPages(const GradeSummary& summary, const PrintArea& area, const std::string& date)
 {
     Sheet sheet{{}, area, "学年の集計　" + summary.periodName, date};
@@ -131,25 +164,14 @@ PageDocument LayoutGradeSummaryPages(const GradeSummary& summary, const PrintAre
     }
     sheet.y += kLineHeight / 2;
     const int countWidth = CountWidth(summary, area);
-    Head(sheet, summary, countWidth);
-    const int rows = static_cast<int>(summary.rows.size());
-    for (int r = 0; r < rows;) {
-        int end = r + 1;
-        while (end < rows && summary.rows[end].subject == summary.rows[r].subject)
-            ++end;
-        const int height = kRowHeight * (end - r);
-        // A subject moves to a new page whole, unless it could never fit one.
-        const bool splits = kHeadHeight + height > area.height - (150 + kLineHeight * 2);
-        for (int k = r; k < end; ++k) {
-            const bool first = k == r;
-            const bool newPage = (first && !splits && !sheet.fits(height)) || !sheet.fits(kRowHeight);
-            if (newPage) {
-                sheet.start();
-                Head(sheet, summary, countWidth);
-            }
-            Row(sheet, summary, k, first || newPage, countWidth);
-        }
-        r = end;
+    const std::vector<SummaryPageRows> pages = SummaryPageRowRanges(summary, area);
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        if (p > 0)
+            sheet.start();
+        Head(sheet, summary, countWidth);
+        for (int r = pages[p].first; r < pages[p].end; ++r)
+            Row(sheet, summary, r, r == pages[p].first || summary.rows[r - 1].subject != summary.rows[r].subject,
+                countWidth);
     }
     sheet.y += kLineHeight / 2;
     for (const SummaryMark& mark : summary.marks) {

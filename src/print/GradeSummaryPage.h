@@ -8,11 +8,22 @@
 #include "print/TablePage.h"
 
 #include <string>
+#include <vector>
 
 namespace miravel {
 
 // Light yellow behind a marked cell; the share also gets a "◆".
 constexpr Rgb kMarkTint = 0xFFF0A0;
+
+// The rows [first, end) each page of the table holds: a subject moves to
+// the next page whole when it does not fit, unless it is taller than a page
+// by itself; then it breaks between rows.
+struct SummaryPageRows {
+    int first = 0;
+    int end = 0;
+    bool operator==(const SummaryPageRows& o) const { return first == o.first && end == o.end; }
+};
+std::vector<SummaryPageRows> SummaryPageRowRanges(const GradeSummary& summary, const PrintArea& area);
 
 // The table: the title, each book's method and the warnings on the first
 // page, the header on every page, a subject's rows never split unless the
