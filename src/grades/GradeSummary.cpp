@@ -131,11 +131,31 @@ void MarkRow(const SummaryRow& row, int rowIndex, int marginPoints, std::vector<
     }
 }
 
+// A viewpoint nobody in the class has a letter on is not evaluated yet: one
+// line for the class, instead of one for each of its students.
 void AddStudents(const std::vector<SummaryBook>& books, const std::vector<std::vector<StudentEvaluation>>& lists,
                  std::vector<SummaryStudent>& students)
 {
     for (std::size_t b = 0; b < books.size(); ++b) {
         const GradeBook& book = *books[b].book;
+        const int index = static_cast<int>(b);
+        bool wholeClass[kSubjects][kViewpoints];
+        for (int s = 0; s < kSubjects; ++s) {
+            std::string missing;
+            for (int v = 0; v < kViewpoints; ++v) {
+                bool anyNamed = false, anyLetter = false;
+                for (int n = 1; n <= book.StudentCount; ++n)
+                    if (Named(book, n)) {
+                        anyNamed = true;
+                        anyLetter = anyLetter || !lists[b][n - 1].letters[s][v].empty();
+                    }
+                wholeClass[s][v] = anyNamed && !anyLetter;
+                if (wholeClass[s][v])
+                    missing += (missing.empty() ? "" : "、") + book.SubjectTable[s][v + 1];
+            }
+            if (!missing.empty() && !book.SubjectTable[s][0].empty())
+                students.push_back({index, 0, "", book.SubjectTable[s][0], StudentConcern::NoEvaluation, missing});
+        }
         for (int n = 1; n <= book.StudentCount; ++n) {
             if (!Named(book, n))
                 continue;
@@ -144,13 +164,12 @@ void AddStudents(const std::vector<SummaryBook>& books, const std::vector<std::v
                 const std::string& subject = book.SubjectTable[s][0];
                 if (subject.empty())
                     continue;
-                const SummaryStudent base{static_cast<int>(b), n, book.StudentNames[n - 1], subject,
-                                          StudentConcern::GradeOne, ""};
+                const SummaryStudent base{index, n, book.StudentNames[n - 1], subject, StudentConcern::GradeOne, ""};
                 if (student.grades[s] == "1")
                     students.push_back(base);
                 std::string missing;
                 for (int v = 0; v < kViewpoints; ++v)
-                    if (student.letters[s][v].empty())
+                    if (student.letters[s][v].empty() && !wholeClass[s][v])
                         missing += (missing.empty() ? "" : "、") + book.SubjectTable[s][v + 1];
                 if (!missing.empty()) {
                     students.push_back(base);
@@ -158,6 +177,7 @@ void AddStudents(const std::vector<SummaryBook>& books, const std::vector<std::v
                     students.back().detail = missing;
                 }
             }
+            // Letters resting on thin evidence are added here once the books keep their everyday records.
         }
     }
 }

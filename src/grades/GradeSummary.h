@@ -59,7 +59,7 @@ enum class StudentConcern {
 
 struct SummaryStudent {
     int book = 0;
-    int number = 0;  // 出席番号
+    int number = 0;  // 出席番号; 0 for the whole class (a viewpoint nobody has a letter on yet)
     std::string name;
     std::string subject;
     StudentConcern concern = StudentConcern::GradeOne;
@@ -74,7 +74,7 @@ struct GradeSummary {
     std::vector<std::string> warnings;    // books in different modes, grades or years
     std::vector<SummaryRow> rows;         // per subject: its viewpoints, then its 評定
     std::vector<SummaryMark> marks;       // in row order, then book order, A before C
-    std::vector<SummaryStudent> students; // by book, number, subject
+    std::vector<SummaryStudent> students; // by book: the whole class first, then by number and subject
 };
 
 constexpr int kDefaultMarginPoints = 20;

@@ -147,7 +147,7 @@ std::string MarkLine(const GradeSummary& summary, const SummaryMark& mark)
 
 std::string RowLabel(const SummaryRow& row)
 {
-    return row.gradeRow ? row.viewpoint + "（3・2・1・なし）" : row.viewpoint;
+    return row.gradeRow ? std::string("評定（3・2・1・なし）") : row.viewpoint;
 }
 
 bool IsMarked(const GradeSummary& summary, int row, int book, int column)
@@ -160,6 +160,11 @@ bool IsMarked(const GradeSummary& summary, int row, int book, int column)
 std::string ConcernText(const SummaryStudent& student)
 {
     return student.concern == StudentConcern::GradeOne ? std::string("評定 1") : "評価なし（" + student.detail + "）";
+}
+
+std::string NumberText(const SummaryStudent& student)
+{
+    return student.number == 0 ? std::string("全員") : std::to_string(student.number);
 }
 
 const std::vector<std::string>& TallyHeads(bool gradeRow)

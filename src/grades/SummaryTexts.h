@@ -48,6 +48,9 @@ bool IsMarked(const GradeSummary& summary, int row, int book, int column);
 // What the meeting talks about: "評定 1" or "評価なし（理解、言語）".
 std::string ConcernText(const SummaryStudent& student);
 
+// The 出席番号 column: the number, or "全員" for a line about the whole class.
+std::string NumberText(const SummaryStudent& student);
+
 // The four column names of a row: A, B, C, 評価なし or 3, 2, 1, なし.
 const std::vector<std::string>& TallyHeads(bool gradeRow);
 

@@ -367,12 +367,13 @@ void GradeSummaryWindow::fillStudents()
     Students->setRowCount(static_cast<int>(summary_.students.size()));
     for (int r = 0; r < Students->rowCount(); ++r) {
         const SummaryStudent& student = summary_.students[r];
-        const std::string cells[] = {summary_.classNames[student.book], std::to_string(student.number), student.name,
+        const std::string cells[] = {summary_.classNames[student.book], NumberText(student), student.name,
                                      student.subject, ConcernText(student)};
         for (int c = 0; c < 5; ++c)
             Students->setItem(r, c, Cell(S(cells[c])));
     }
     Students->resizeColumnsToContents();
+    Students->horizontalHeader()->setStretchLastSection(true);
 }
 
 void GradeSummaryWindow::printShown()

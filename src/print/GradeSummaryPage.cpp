@@ -201,7 +201,7 @@ PageDocument LayoutSummaryStudentPages(const GradeSummary& summary, const PrintA
     for (const SummaryStudent& student : summary.students) {
         if (!sheet.fits(kStudentRowHeight))
             head();
-        const std::string cells[] = {summary.classNames[student.book], std::to_string(student.number), student.name,
+        const std::string cells[] = {summary.classNames[student.book], NumberText(student), student.name,
                                      student.subject, ConcernText(student)};
         for (int c = 0; c < 5; ++c)
             sheet.text(lefts[c] + kInset, sheet.y + 40, cells[c], kTextPoints);

@@ -55,8 +55,8 @@ TEST(GradeSummaryPage, MarksAreTintedAndNamesPrintOnlyWithTheStudents)
     for (const std::string& name : names)
         EXPECT_EQ(std::count(texts.begin(), texts.end(), name), 0) << name;
     const std::vector<std::string> students = Texts(LayoutSummaryStudentPages(summary, {15000, 10000}, ""));
-    for (const std::string& name : names)
-        EXPECT_GE(std::count(students.begin(), students.end(), name), 1) << name;
+    for (const char* name : {"1組2", "2組1", "2組2"})  // their 評定 is 1
+        EXPECT_EQ(std::count(students.begin(), students.end(), name), 1) << name;
 }
 
 } // namespace
