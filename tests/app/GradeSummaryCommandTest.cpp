@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sys/wait.h>
 
 using namespace miravel;
@@ -82,8 +83,6 @@ TEST(GradeSummaryOptions, WhatIsMissingIsSaid)
         {{"--grade-summary", "o.csv", "--period", "4"}, "集計する成績ファイルを指定してください。"},
         {{"--grade-summary", "o.csv", "--period", "4", "--view", "class", "a.txt"},
          "--grade-summary には --view ではなく --period で期間を指定します。"},
-        {{"--grade-summary", "o.csv", "--period", "4", "--force", "a.txt"}, "--profile と --force は --export-handoff と一緒に使います。"},
-        {{"--grade-summary"}, "--grade-summary の後に出力ファイルを指定してください。"},
     };
     for (const auto& [args, error] : cases)
         EXPECT_EQ(ParseCommandLine(args).error, error) << args.back();
@@ -94,16 +93,9 @@ TEST(GradeSummaryOptions, WhatIsMissingIsSaid)
 
 // The program itself: one password line per protected book, in the order the
 // books are given.
-int RunProgram(const std::string& arguments, const std::string& input, std::string& output)
+int RunProgram(const std::string& arguments, const std::string& input, const std::string& said)
 {
-    const std::string command = "'" MIRAVEL_PROGRAM "' " + arguments + " 2>&1 <'" + input + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return -1;
-    char buffer[512];
-    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe))
-        output.append(buffer, got);
-    const int status = pclose(pipe);
+    const int status = std::system(("'" MIRAVEL_PROGRAM "' " + arguments + " <'" + input + "' 2>'" + said + "'").c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
@@ -116,12 +108,11 @@ TEST_F(GradeSummaryCommandTest, ProtectedBooksTakeOnePasswordLineEachInOrder)
     writeBytes(dir.file("in"), "password1\npassword2\n");
     writeBytes(dir.file("swapped"), "password2\npassword1\n");
     const std::string books = " --period 1 '" + dir.file("1.mrvl") + "' '" + dir.file("2.mrvl") + "' --password-stdin";
-    std::string said;
-    EXPECT_EQ(RunProgram("--grade-summary '" + dir.file("a.csv") + "'" + books, dir.file("in"), said), 0) << said;
+    const std::string said = dir.file("said");
+    EXPECT_EQ(RunProgram("--grade-summary '" + dir.file("a.csv") + "'" + books, dir.file("in"), said), 0) << readBytes(said);
     EXPECT_EQ(readBytes(dir.file("a.csv")), kExpected);
-    said.clear();
     EXPECT_EQ(RunProgram("--grade-summary '" + dir.file("b.csv") + "'" + books, dir.file("swapped"), said), 1);
-    EXPECT_EQ(said, dir.file("1.mrvl") + ": パスワードが違います。\n学年の集計を書き出しませんでした。\n");
+    EXPECT_EQ(readBytes(said), dir.file("1.mrvl") + ": パスワードが違います。\n学年の集計を書き出しませんでした。\n");
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::u8path(dir.file("b.csv"))));
 }
 

@@ -72,11 +72,6 @@ TEST(GradeSummary, TwoClassesInDifferentModesWithARenamedSubject)
               "国語 理解：1組の C 33.3%（3人中1人）は、ほかの組の 0.0%（3人中0人）より 33.3ポイント多い");
     EXPECT_EQ(MarkLine(summary, summary.marks[2]),
               "国語 理解：2組の A 66.7%（3人中2人）は、ほかの組の 33.3%（3人中1人）より 33.3ポイント多い");
-    EXPECT_TRUE(IsMarked(summary, 1, 0, 2));
-    EXPECT_FALSE(IsMarked(summary, 1, 0, 1));
-    EXPECT_FALSE(IsMarked(summary, 0, 0, 0));
-    EXPECT_EQ(RowLabel(summary.rows[3]), "評定（3・2・1・なし）");
-    EXPECT_EQ(RowLabel(summary.rows[2]), "言語");
     using C = StudentConcern;
     EXPECT_EQ(summary.students, (std::vector<SummaryStudent>{
                                     {0, 3, "井上", "算数", C::GradeOne, ""},
@@ -124,7 +119,6 @@ TEST(GradeSummary, MarginAgainstTheOthersPooledShare)
         {"exactly 20 points", {{10, 5, 0}, {10, 3, 0}, {10, 3, 0}}, 20, {}},
         {"30 points", {{10, 6, 0}, {10, 3, 0}, {10, 3, 0}}, 20, {{0, 0, 0, 6, 10, 6, 20}}},
         {"margin set to 30", {{10, 6, 0}, {10, 3, 0}, {10, 3, 0}}, 30, {}},
-        {"margin set to 29", {{10, 6, 0}, {10, 3, 0}, {10, 3, 0}}, 29, {{0, 0, 0, 6, 10, 6, 20}}},
         // Against the mean of the others' shares (25 %) 1組 would be marked.
         {"pooled, not averaged", {{10, 5, 0}, {10, 0, 0}, {40, 20, 0}}, 20,
          {{0, 1, 0, 0, 10, 25, 50}, {0, 2, 0, 20, 40, 5, 20}}},

@@ -24,7 +24,6 @@ TEST(GradeSummaryPage, ASubjectMovesToTheNextPageWholeUnlessItIsTallerThanAPage)
     // Three subjects of four rows (three viewpoints and 評定), one method line.
     const auto book = CriterionClass("1組", {{"青木", {"AAA", "BBB", "CCC"}}}, 3);
     const GradeSummary summary = SummarizeGrade({{"a.txt", book.get()}}, 0);
-    ASSERT_EQ(summary.rows.size(), 12u);
     const std::vector<std::pair<int, std::vector<SummaryPageRows>>> cases{
         {10000, {{0, 12}}},
         {3200, {{0, 4}, {4, 8}, {8, 12}}},  // the second subject would fit below the first only in part
@@ -41,7 +40,6 @@ TEST(GradeSummaryPage, MarksAreTintedAndNamesPrintOnlyWithTheStudents)
     const auto first = ClassWithShares("1組", 3, 1, 1);
     const auto second = ClassWithShares("2組", 2, 0, 2);
     const GradeSummary summary = SummarizeGrade({{"a.txt", first.get()}, {"b.txt", second.get()}}, 0);
-    ASSERT_EQ(summary.marks.size(), 4u);
     const PageDocument table = LayoutGradeSummaryPages(summary, {15000, 10000}, "2026/07/20");
     int tinted = 0;
     for (const PageItem& item : table.front().items)
