@@ -82,6 +82,13 @@ int GradeSummaryCommand(const CommandLine& command, std::string& /*out*/, std::s
                    "（またはそのバックアップ）と同じファイルです。別の名前を指定してください。\n";
             return 1;
         }
+    // A book given twice would count its class twice.
+    for (std::size_t i = 0; i < command.books.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            if (SameFile(command.books[i], command.books[j])) {
+                err += command.books[i] + " は二度指定されています。成績ファイルは一度ずつ指定してください。\n";
+                return 1;
+            }
     std::vector<std::unique_ptr<GradeBook>> read;
     std::vector<SummaryBook> books;
     for (const std::string& path : command.books) {
