@@ -118,6 +118,7 @@ GradeSummaryWindow::GradeSummaryWindow(frmMain& main) : QDialog(&main), main_(ma
     Table->setAccessibleName(U("集計の表"));
     Why->setAccessibleName(U("印の理由"));
     Students->setAccessibleName(U("話し合う生徒"));
+    Tabs->setAccessibleName(U("集計と話し合う生徒"));
 
     auto* bookButtons = new QVBoxLayout;
     bookButtons->addWidget(AddBook);
