@@ -44,6 +44,7 @@ CriterionSums CriterionTotals(const GradeDocument& book, int student, int subjec
             sums.points += x;
             sums.fullMarks += full > 0 ? full : 100.0;
             sums.any = true;
+            ++sums.count;
         }
     return sums;
 }

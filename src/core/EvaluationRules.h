@@ -25,6 +25,7 @@ struct CriterionSums {
     double fullMarks = 0;
     bool any = false;
     bool absent = false;
+    int count = 0;  // test parts that counted
 };
 CriterionSums CriterionTotals(const GradeDocument& book, int student, int subject, int viewpoint, int period);
 

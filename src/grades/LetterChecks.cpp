@@ -2,6 +2,7 @@
 
 #include "core/EvaluationRules.h"
 #include "grades/EvaluationList.h"
+#include "grades/EvidenceChecks.h"
 #include "grades/TreeNodes.h"
 
 namespace miravel {
@@ -155,7 +156,7 @@ std::vector<GradeFinding> CheckChangedLetters(const GradeBook& book, const std::
 std::vector<GradeFinding> CheckGrades(GradeBook& book)
 {
     std::vector<GradeFinding> findings = CheckScores(book, ShownSemesters(book));
-    for (auto&& more : {CheckMissingEvaluations(book), CheckGradeExtremes(book),
+    for (auto&& more : {CheckMissingEvaluations(book), CheckGradeExtremes(book), CheckThinEvidence(book),
                         CheckChangedLetters(book, book.Evaluation.CheckedLetters, RecordLetters(book))})
         findings.insert(findings.end(), more.begin(), more.end());
     return findings;
