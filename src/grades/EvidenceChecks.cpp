@@ -9,6 +9,8 @@ namespace miravel {
 
 namespace {
 
+const char* const kThinEvidence = "根拠が少ない評価";
+
 // What the class was given in a viewpoint and period: the registered tests
 // that assess it and every record of it.
 struct ClassEvidence {
@@ -90,7 +92,7 @@ std::vector<GradeFinding> CheckThinEvidence(const GradeBook& book)
     std::vector<GradeFinding> findings;
     for (const ThinEvidence& t : FindThinEvidence(book))
         findings.push_back({EvaluationNodeKey(t.period),
-                            "根拠が少ない評価：" + RecordSubjectName(book, t.subject) + "　" +
+                            std::string(kThinEvidence) + "：" + RecordSubjectName(book, t.subject) + "　" +
                                 PeriodName(book, t.period) + "　" + RecordViewpointName(book, t.subject, t.viewpoint) +
                                 "：出席番号 " + std::to_string(t.student) + " " + book.StudentNames[t.student - 1] +
                                 "（" + std::to_string(t.count) + "件・満点 " + OneFigure(t.fullPoints) + "、学級では " +
