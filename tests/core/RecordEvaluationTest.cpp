@@ -40,27 +40,27 @@ TEST(CriterionLetter, TestsAndRecordsCombineByTheWeight)
         const char* share;
     };
     const Case cases[] = {
-        {"tests only, exactly 80 %", 2, {{0, 40, 50}}, {}, 50, 0, "A", "80.0"},
-        {"records only", 2, {}, {{0, M, 3, 3}, {0, M, 3, 2}}, 50, 0, "A", "83.3"},
-        {"w = 0: the tests alone", 2, {{0, 30, 50}}, {{0, M, 3, 3}}, 0, 0, "B", "60.0"},
-        {"w = 50: halfway, exactly 80 % is A", 2, {{0, 30, 50}}, {{0, M, 3, 3}}, 50, 0, "A", "80.0"},
-        {"w = 100: the records alone", 2, {{0, 50, 50}}, {{0, M, 3, 1}}, 100, 0, "C", "33.3"},
-        {"shares, not pooled points", 2, {{0, 90, 100}}, {{0, M, 3, 1}}, 50, 0, "B", "61.6"},
-        {"an absence counts in neither sum", 2, {{0, 40, 50}}, {{0, M, 3, kRecordAbsent}, {0, M, 3, 2}}, 50, 0, "B",
+        {"tests only, exactly 80 %", 1, {{0, 40, 50}}, {}, 50, 0, "A", "80.0"},
+        {"records only", 1, {}, {{0, M, 3, 3}, {0, M, 3, 2}}, 50, 0, "A", "83.3"},
+        {"w = 0: the tests alone", 1, {{0, 30, 50}}, {{0, M, 3, 3}}, 0, 0, "B", "60.0"},
+        {"w = 50: halfway, exactly 80 % is A", 1, {{0, 30, 50}}, {{0, M, 3, 3}}, 50, 0, "A", "80.0"},
+        {"w = 100: the records alone", 1, {{0, 50, 50}}, {{0, M, 3, 1}}, 100, 0, "C", "33.3"},
+        {"shares, not pooled points", 1, {{0, 90, 100}}, {{0, M, 3, 1}}, 50, 0, "B", "61.6"},
+        {"an absence counts in neither sum", 1, {{0, 40, 50}}, {{0, M, 3, kRecordAbsent}, {0, M, 3, 2}}, 50, 0, "B",
          "73.3"},
-        {"absent from every record: tests alone", 2, {{0, 40, 50}}, {{0, M, 3, kRecordAbsent}}, 90, 0, "A", "80.0"},
-        {"an empty value is not yet recorded", 2, {}, {{0, M, 3, kRecordEmpty}}, 50, 0, "", ""},
-        {"another period does not count", 2, {{1, 50, 50}}, {{2, M, 3, 3}}, 50, 0, "", ""},
-        {"通年 takes every period's tests and records", 2, {{0, 50, 50}, {2, 0, 50}}, {{1, P, 10, 10}, {2, M, 3, 1}},
+        {"absent from every record: tests alone", 1, {{0, 40, 50}}, {{0, M, 3, kRecordAbsent}}, 90, 0, "A", "80.0"},
+        {"an empty value is not yet recorded", 1, {}, {{0, M, 3, kRecordEmpty}}, 50, 0, "", ""},
+        {"another period does not count", 1, {{1, 50, 50}}, {{2, M, 3, 3}}, 50, 0, "", ""},
+        {"通年 takes every period's tests and records", 1, {{0, 50, 50}, {2, 0, 50}}, {{1, P, 10, 10}, {2, M, 3, 1}},
          50, kYearRoundPeriod, "B", "67.3"},
         {"subject 7: records only, by its own cut", 6, {}, {{0, M, 3, 2}, {1, M, 3, 3}}, 50, 0, "C", "66.6"},
-        {"the manual's example, 記録の割合 50 %", 2, {{0, 8, 10}, {0, 16, 25}},
+        {"the manual's example, 記録の割合 50 %", 1, {{0, 8, 10}, {0, 16, 25}},
          {{0, M, 3, 3}, {0, M, 3, 2}, {0, M, 3, 3}, {0, M, 3, kRecordAbsent}}, 50, 0, "B", "78.7"},
-        {"the manual's example, 記録の割合 60 %", 2, {{0, 8, 10}, {0, 16, 25}},
+        {"the manual's example, 記録の割合 60 %", 1, {{0, 8, 10}, {0, 16, 25}},
          {{0, M, 3, 3}, {0, M, 3, 2}, {0, M, 3, 3}, {0, M, 3, kRecordAbsent}}, 60, 0, "A", "80.7"},
     };
     for (const Case& c : cases) {
-        // Student 1's tests and records in the third viewpoint, each its own.
+        // Student 1's tests and records (算数 or subject 7) in the third viewpoint, each its own.
         auto book = test::ClassBook({"青木"});
         for (int t = 0; t < static_cast<int>(c.tests.size()); ++t)
             test::Score(*book, c.tests[t].semester, c.subject, t, 2, {c.tests[t].points}, c.tests[t].full);

@@ -63,10 +63,10 @@ TEST(IsThinEvidence, OneItemOrUnderAThird)
 TEST(FindThinEvidence, RecordsCountByTheCriteriaAndTheNewSubjectsAlways)
 {
     auto book = testing::MakeClassOf(2);
-    test::Score(*book, 0, 2, 0, 0, {8, 9}, 10);
-    test::Score(*book, 0, 2, 1, 0, {40, kAbsent}, 50);
+    test::Score(*book, 0, 1, 0, 0, {8, 9}, 10);
+    test::Score(*book, 0, 1, 1, 0, {40, kAbsent}, 50);
     ClassRecords& records = book->Evaluation.Records;
-    records.Of(2, 0) = {test::Marks(0, {3, 3})};
+    records.Of(1, 0) = {test::Marks(0, {3, 3})};
     records.extra[0].name = "音楽";
     records.Of(6, 1) = {test::Marks(2, {3, 2}), test::Marks(2, {2, kRecordAbsent})};
     // Relative: 算数 has no letters without its summaries; 音楽 is by its records.
@@ -74,8 +74,8 @@ TEST(FindThinEvidence, RecordsCountByTheCriteriaAndTheNewSubjectsAlways)
     EXPECT_EQ(FindThinEvidence(*book), relative);
     // By the criteria 算数's record counts: two items, but 13 of the class's 63 points.
     book->Evaluation.Mode = EvaluationMode::Criterion;
-    const std::vector<ThinEvidence> criterion{{2, 2, 0, 0, 2, 3, 13, 63}, {2, 6, 2, 1, 1, 2, 3, 6},
-                                              {2, 2, 0, 3, 2, 3, 13, 63}, {2, 6, 2, 3, 1, 2, 3, 6}};
+    const std::vector<ThinEvidence> criterion{{2, 1, 0, 0, 2, 3, 13, 63}, {2, 6, 2, 1, 1, 2, 3, 6},
+                                              {2, 1, 0, 3, 2, 3, 13, 63}, {2, 6, 2, 3, 1, 2, 3, 6}};
     EXPECT_EQ(FindThinEvidence(*book), criterion);
     EXPECT_EQ(CheckThinEvidence(*book).at(1).text, "根拠が少ない評価：音楽　二学期　主体的に学習に取り組む態度："
                                                    "出席番号 2 生徒2（1件・満点 3、学級では 2件・満点 6）");

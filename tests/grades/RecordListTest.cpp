@@ -58,24 +58,25 @@ TEST(StudentSheets, RecordsOnTheSheetAndTheSubjectsWithoutTests)
 {
     auto book = testing::MakeClassOf(1);
     book->Evaluation.Mode = EvaluationMode::Criterion;
-    test::Score(*book, 0, 2, 0, 2, {8}, 10);
-    test::Score(*book, 0, 2, 1, 2, {16}, 25);
+    test::Score(*book, 0, 1, 0, 2, {8}, 10);
+    test::Score(*book, 0, 1, 1, 2, {16}, 25);
     const RecordKind M = RecordKind::Mark;
     ClassRecords& records = book->Evaluation.Records;
-    records.Of(2, 0) = {test::Marks(2, {3}, M, 3, "ノート"), test::Marks(2, {2}, M, 3, "発表"),
+    records.Of(1, 0) = {test::Marks(2, {3}, M, 3, "ノート"), test::Marks(2, {2}, M, 3, "発表"),
                         test::Marks(2, {3}, M, 3, "ふりかえり"), test::Marks(2, {kRecordAbsent}, M, 3, "提出物")};
     records.extra[0].name = "音楽";
     records.Of(6, 0) = {test::Marks(1, {7}, RecordKind::Points, 10, "歌唱")};
     records.Of(6, 0)[0].date = "2026/05/12";
     records.extra[1].name = "図画工作";  // nothing recorded yet
+    records.Of(0, 0) = {test::Marks(0, {2})};  // 国語: a record, no test
 
     const ClassSheets sheets = GatherStudentSheets(*book, {1}, 0);
-    EXPECT_EQ(sheets.subjects, (std::vector<int>{2, 6}));
-    EXPECT_NE(sheets.unrecorded.find("・図画工作"), std::string::npos);
+    EXPECT_EQ(sheets.subjects, (std::vector<int>{0, 1, 6}));
+    EXPECT_EQ(sheets.unrecorded, "記録のない教科：理科・社会・家庭・体育・図画工作");
     const StudentSheet& student = sheets.students.at(0);
-    const SheetMark& math = student.subjects[2].viewpoints[2].marks[0];
+    const SheetMark& math = student.subjects[1].viewpoints[2].marks[0];
     EXPECT_EQ(math.figure + math.letter, "*78.7B");
-    EXPECT_EQ(student.subjects[2].records,
+    EXPECT_EQ(student.subjects[1].records,
               (std::vector<SheetRecord>{{0, "", "ノート", 2, "◎"}, {0, "", "発表", 2, "○"}, {0, "", "ふりかえり", 2, "◎"},
                                         {0, "", "提出物", 2, "欠席"}}));
     const SheetSubject& music = student.subjects[6];
