@@ -1,6 +1,8 @@
 #include "grades/GradeSummary.h"
 
 #include "core/EvaluationRules.h"
+#include "core/RecordEvaluation.h"
+#include "grades/EvidenceChecks.h"
 #include "grades/EvaluationList.h"
 #include "grades/SummaryTexts.h"
 
@@ -66,8 +68,8 @@ std::vector<SubjectGroup> GroupSubjects(const std::vector<SummaryBook>& books)
     for (std::size_t b = 0; b < books.size(); ++b) {
         const GradeBook& book = *books[b].book;
         std::map<std::string, int> seen;
-        for (int s = 0; s < kSubjects; ++s) {
-            const std::string& name = book.SubjectTable[s][0];
+        for (int s = 0; s < kRecordSubjects; ++s) {
+            const std::string name = RecordSubjectName(book, s);
             if (name.empty())
                 continue;
             const SubjectKey key{name, seen[name]++};
@@ -77,7 +79,7 @@ std::vector<SubjectGroup> GroupSubjects(const std::vector<SummaryBook>& books)
             SubjectGroup& group = groups[at->second];
             group.subjectOf[b] = s;
             for (int v = 1; v <= kViewpoints; ++v) {
-                const std::string& viewpoint = book.SubjectTable[s][v];
+                const std::string viewpoint = RecordViewpointName(book, s, v - 1);
                 if (std::find(group.viewpoints.begin(), group.viewpoints.end(), viewpoint) == group.viewpoints.end())
                     group.viewpoints.push_back(viewpoint);
             }
@@ -90,7 +92,7 @@ std::vector<SubjectGroup> GroupSubjects(const std::vector<SummaryBook>& books)
 int ViewpointOf(const GradeBook& book, int s, const std::string& name)
 {
     for (int v = 0; v < kViewpoints; ++v)
-        if (book.SubjectTable[s][v + 1] == name)
+        if (RecordViewpointName(book, s, v) == name)
             return v;
     return -1;
 }
@@ -134,13 +136,14 @@ void MarkRow(const SummaryRow& row, int rowIndex, int marginPoints, std::vector<
 // A viewpoint nobody in the class has a letter on is not evaluated yet: one
 // line for the class, instead of one for each of its students.
 void AddStudents(const std::vector<SummaryBook>& books, const std::vector<std::vector<StudentEvaluation>>& lists,
-                 std::vector<SummaryStudent>& students)
+                 int period, std::vector<SummaryStudent>& students)
 {
     for (std::size_t b = 0; b < books.size(); ++b) {
         const GradeBook& book = *books[b].book;
         const int index = static_cast<int>(b);
-        bool wholeClass[kSubjects][kViewpoints];
-        for (int s = 0; s < kSubjects; ++s) {
+        bool wholeClass[kRecordSubjects][kViewpoints];
+        for (int s = 0; s < kRecordSubjects; ++s) {
+            const std::string subject = RecordSubjectName(book, s);
             std::string missing;
             for (int v = 0; v < kViewpoints; ++v) {
                 bool anyNamed = false, anyLetter = false;
@@ -151,17 +154,17 @@ void AddStudents(const std::vector<SummaryBook>& books, const std::vector<std::v
                     }
                 wholeClass[s][v] = anyNamed && !anyLetter;
                 if (wholeClass[s][v])
-                    missing += (missing.empty() ? "" : "、") + book.SubjectTable[s][v + 1];
+                    missing += (missing.empty() ? "" : "、") + RecordViewpointName(book, s, v);
             }
-            if (!missing.empty() && !book.SubjectTable[s][0].empty())
-                students.push_back({index, 0, "", book.SubjectTable[s][0], StudentConcern::NoEvaluation, missing});
+            if (!missing.empty() && !subject.empty())
+                students.push_back({index, 0, "", subject, StudentConcern::NoEvaluation, missing});
         }
         for (int n = 1; n <= book.StudentCount; ++n) {
             if (!Named(book, n))
                 continue;
             const StudentEvaluation& student = lists[b][n - 1];
-            for (int s = 0; s < kSubjects; ++s) {
-                const std::string& subject = book.SubjectTable[s][0];
+            for (int s = 0; s < kRecordSubjects; ++s) {
+                const std::string subject = RecordSubjectName(book, s);
                 if (subject.empty())
                     continue;
                 const SummaryStudent base{index, n, book.StudentNames[n - 1], subject, StudentConcern::GradeOne, ""};
@@ -170,15 +173,19 @@ void AddStudents(const std::vector<SummaryBook>& books, const std::vector<std::v
                 std::string missing;
                 for (int v = 0; v < kViewpoints; ++v)
                     if (student.letters[s][v].empty() && !wholeClass[s][v])
-                        missing += (missing.empty() ? "" : "、") + book.SubjectTable[s][v + 1];
+                        missing += (missing.empty() ? "" : "、") + RecordViewpointName(book, s, v);
                 if (!missing.empty()) {
                     students.push_back(base);
                     students.back().concern = StudentConcern::NoEvaluation;
                     students.back().detail = missing;
                 }
             }
-            // Letters resting on thin evidence are added here once the books keep their everyday records.
         }
+        for (const ThinEvidence& thin : FindThinEvidence(book))
+            if (thin.period == period)
+                students.push_back({index, thin.student, book.StudentNames[thin.student - 1],
+                                    RecordSubjectName(book, thin.subject), StudentConcern::ThinEvidence,
+                                    RecordViewpointName(book, thin.subject, thin.viewpoint)});
     }
 }
 
@@ -230,7 +237,7 @@ GradeSummary SummarizeGrade(const std::vector<SummaryBook>& books, int period, i
         }
         summary.rows.push_back(std::move(grades));
     }
-    AddStudents(books, lists, summary.students);
+    AddStudents(books, lists, period, summary.students);
     return summary;
 }
 

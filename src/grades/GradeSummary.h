@@ -53,8 +53,7 @@ struct SummaryMark {
 enum class StudentConcern {
     GradeOne,      // 評定 1 in a subject
     NoEvaluation,  // one or more viewpoints of a subject without a letter
-    // Letters resting on thin evidence join here once the books keep their
-    // everyday records.
+    ThinEvidence,  // a letter resting on too little (根拠が少ない評価)
 };
 
 struct SummaryStudent {
@@ -63,7 +62,7 @@ struct SummaryStudent {
     std::string name;
     std::string subject;
     StudentConcern concern = StudentConcern::GradeOne;
-    std::string detail;  // the viewpoints without a letter, joined with "、"
+    std::string detail;  // the viewpoints without a letter joined with "、", or the thin letter's viewpoint
     bool operator==(const SummaryStudent& o) const;
 };
 

@@ -159,7 +159,15 @@ bool IsMarked(const GradeSummary& summary, int row, int book, int column)
 
 std::string ConcernText(const SummaryStudent& student)
 {
-    return student.concern == StudentConcern::GradeOne ? std::string("評定 1") : "評価なし（" + student.detail + "）";
+    switch (student.concern) {
+    case StudentConcern::GradeOne:
+        return "評定 1";
+    case StudentConcern::NoEvaluation:
+        return "評価なし（" + student.detail + "）";
+    case StudentConcern::ThinEvidence:
+        break;
+    }
+    return "根拠が少ない評価（" + student.detail + "）";
 }
 
 std::string NumberText(const SummaryStudent& student)

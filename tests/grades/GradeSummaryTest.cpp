@@ -4,6 +4,7 @@
 #include "grades/GradeSummary.h"
 #include "grades/SummaryBooks.h"
 #include "grades/SummaryTexts.h"
+#include "support/Records.h"
 
 namespace miravel::testing {
 namespace {
@@ -174,6 +175,32 @@ TEST(GradeSummary, SharesRoundHalfUp)
         {{1, 3}, "33.3%"}, {{2, 3}, "66.7%"}, {{1, 16}, "6.3%"}, {{40, 40}, "100.0%"}, {{0, 7}, "0.0%"}, {{0, 0}, "－"}};
     for (const auto& [ratio, text] : cases)
         EXPECT_EQ(ShareText(ratio.first, ratio.second), text) << ratio.first << "/" << ratio.second;
+}
+
+// 音楽 is 1組's alone, from two records of 知識・技能: its rows follow the
+// book's subjects, only 1組 has them, and 宇野's letter on the one record he
+// sat while the class had two is listed as thin; the 通年 ones are not.
+TEST(GradeSummary, SubjectsWithoutTestsAndThinLetters)
+{
+    auto first = CriterionClass("1組", {{"青木", {"AAA"}}, {"宇野", {"AAA"}}}, 1);
+    first->Evaluation.Records.extra[0].name = "音楽";
+    first->Evaluation.Records.Of(6, 0) = {test::Marks(0, {3, 3}), test::Marks(0, {1, kRecordAbsent})};
+    auto second = CriterionClass("2組", {{"岡田", {"AAA"}}}, 1);
+    const GradeSummary summary = SummarizeGrade({{"1.txt", first.get()}, {"2.txt", second.get()}}, 0);
+    std::vector<std::string> rows;
+    for (const SummaryRow& row : summary.rows)
+        rows.push_back(row.subject + "/" + row.viewpoint);
+    const std::string subject = first->SubjectTable[0][0];
+    EXPECT_EQ(rows, (std::vector<std::string>{subject + "/" + first->SubjectTable[0][1], subject + "/" + first->SubjectTable[0][2],
+                                              subject + "/" + first->SubjectTable[0][3], subject + "/評定",
+                                              "音楽/知識・技能", "音楽/思考・判断・表現", "音楽/主体的に学習に取り組む態度",
+                                              "音楽/評定"}));
+    EXPECT_EQ(summary.rows[4].classes, (std::vector<std::optional<Tally>>{T(1, 1, 0, 0), kNoRow}));
+    const std::vector<SummaryStudent> students{
+        {0, 0, "", "音楽", StudentConcern::NoEvaluation, "思考・判断・表現、主体的に学習に取り組む態度"},
+        {0, 2, "宇野", "音楽", StudentConcern::ThinEvidence, "知識・技能"}};
+    EXPECT_EQ(summary.students, students);
+    EXPECT_EQ(ConcernText(students[1]), "根拠が少ない評価（知識・技能）");
 }
 
 } // namespace
