@@ -64,7 +64,9 @@ std::string ExtraSubjectNodeKey(int subject) { return "6" + Str(subject); }
 
 RecordsPlace RecordsPlaceOf(const std::string& key, int currentSubject, int currentSemester)
 {
-    switch (KeyNumberAt(key, 1)) {
+    // The class node's key is a word, whose letters read as 0.
+    const bool gradeNode = !key.empty() && key[0] >= '0' && key[0] <= '9';
+    switch (gradeNode ? KeyNumberAt(key, 1) : -1) {
     case kRecordsNode:
     case kSemesterNode:
     case kTestNode:

@@ -87,6 +87,8 @@ FormRecordSettings::FormRecordSettings(Platform& platform, const EvaluationSetti
         for (int v = 0; v < kRecordViewpoints; ++v) {
             const auto k = static_cast<std::size_t>(e * kRecordViewpoints + v);
             txtViewpoint[k] = new QLineEdit(U(records.extra[e].viewpoints[v]), fraExtra);
+            // Room for the longest default name, 主体的に学習に取り組む態度.
+            txtViewpoint[k]->setMinimumWidth(fontMetrics().horizontalAdvance(U(kDefaultViewpointNames[2])) + 16);
             spnA[k] = PercentBox(fraExtra, "");
             spnC[k] = PercentBox(fraExtra, "");
             spnA[k]->setValue(settings.CutOf(s, v).a);
