@@ -235,10 +235,10 @@ GoogleフォームのテストやMicrosoft Formsの結果を CSV で保存した
 """)
 
 # ---------------------------------------------------------------------------
-page("records.html", "平常の記録の入力", f"""
+page("record-entry.html", "平常の記録の入力", f"""
 <p>ノート、発表、ふりかえり、提出物、実技のように、試験でない評価の材料を {ui("平常の記録")} に記録します。
 科目ごと・学期ごとに20まで記録を作れ、一つの記録は名前・日付・観点・種類（{ui("記号 ◎○△(M)")} か {ui("点数(S)")}）を持ちます。
-記録が試験と合わさって評価（A/B/C）になるしくみは、評価についてのページで説明しています。</p>
+記録が試験と合わさって評価（A/B/C）になるしくみは、「平常の記録と、記録と試験から出る評価」のページで説明しています。</p>
 <h2>開き方</h2>
 <ul>
 <li>ツリーで科目・学期の下のいちばん下にある {ui("平常の記録")} を選び、{ui("平常の記録の編集(E)")}（ツールバーでは {ui("平 常 の 記 録")}）を選びます。</li>
@@ -886,7 +886,7 @@ page("help.html", "ヘルプの使い方", f"""
 <p>ソフトウェアセンター（GNOME Software、KDE Discover など）には「Miravel 成績簿」の名前で出ます。</p>
 """)
 
-ORDER = ["start.html", "roster.html", "test.html", "records.html", "views.html", "criteria.html", "evaluation.html", "print.html",
+ORDER = ["start.html", "roster.html", "test.html", "record-entry.html", "views.html", "criteria.html", "evaluation.html", "print.html",
          "sheets.html", "csv.html", "handoff.html",
          "backup.html", "password.html", "undo.html", "commandline.html", "windows.html", "help.html"]
 
