@@ -76,7 +76,7 @@ RecordSums RecordTotals(const ClassRecords& records, int student, int subject, i
     RecordSums sums;
     for (int p = first; p <= last; ++p)
         for (const ClassRecord& record : records.Of(subject, p)) {
-            if (record.viewpoint != viewpoint)
+            if (record.viewpoint != viewpoint || !(record.full > 0))
                 continue;
             const double x = RecordPoints(record, student);
             sums.absent = sums.absent || x == kRecordAbsent;

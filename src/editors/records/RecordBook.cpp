@@ -36,20 +36,6 @@ void StoreSheet(ClassRecords& records, int subject, int period, const RecordShee
     records.Of(subject, period) = std::move(stored);
 }
 
-std::string RecordSubjectName(const GradeDocument& book, int subject)
-{
-    if (subject < kBookSubjects)
-        return book.SubjectTable[subject][0];
-    return book.Evaluation.Records.extra[subject - kBookSubjects].name;
-}
-
-std::string RecordViewpointName(const GradeDocument& book, int subject, int viewpoint)
-{
-    if (subject < kBookSubjects)
-        return book.SubjectTable[subject][viewpoint + 1];
-    return book.Evaluation.Records.extra[subject - kBookSubjects].viewpoints[viewpoint];
-}
-
 std::string RecordsPlaceName(const GradeDocument& book, int subject, int period)
 {
     return RecordSubjectName(book, subject) + " " + book.SemesterNames[period] + "の平常の記録";

@@ -1,9 +1,10 @@
 #pragma once
 // Between the book's records and the grid's working copy: the copy a grid
-// opens on, its registration as one undo step, and the names the grid shows
-// for a subject 1..10 and its viewpoints.
+// opens on, its registration as one undo step, and the heading it shows
+// (the names of a subject 1..10 and its viewpoints are RecordEvaluation's).
 
 #include "core/GradeBook.h"
+#include "core/RecordEvaluation.h"
 #include "editors/records/RecordSheet.h"
 
 #include <string>
@@ -16,10 +17,6 @@ RecordSheet SheetOf(const ClassRecords& records, int subject, int period);
 
 // The sheet in place of those records; nothing else changes.
 void StoreSheet(ClassRecords& records, int subject, int period, const RecordSheet& sheet);
-
-// 国語 for the book's six, the settings' name for 7..10.
-std::string RecordSubjectName(const GradeDocument& book, int subject);
-std::string RecordViewpointName(const GradeDocument& book, int subject, int viewpoint);
 
 // 算数 一学期の平常の記録: the grid's heading and the undo step's name
 // (with 「の登録」).

@@ -1,5 +1,5 @@
-// The grid's working copy to the book's records and back, and the names it
-// shows for subjects 7..10.
+// The grid's working copy to the book's records and back, and the heading
+// it shows.
 
 #include "editors/records/RecordBook.h"
 
@@ -46,16 +46,12 @@ TEST(RecordBook, SheetIntoTheRecordsAndBack)
     EXPECT_TRUE(SheetOf(records, 8, 2) == sheet);
 }
 
-TEST(RecordBook, NamesOfSubjectsAndViewpoints)
+TEST(RecordBook, HeadingNamesTheSubjectAndPeriod)
 {
     auto book = ClassBook({"山田"});
     book->Evaluation.Records.extra[1].name = "図画工作";
-    book->Evaluation.Records.extra[1].viewpoints[2] = "鑑賞";
     EXPECT_EQ(RecordsPlaceName(*book, 1, 0), "算数 一学期の平常の記録");
     EXPECT_EQ(RecordsPlaceName(*book, 7, 2), "図画工作 三学期の平常の記録");
-    EXPECT_EQ(RecordViewpointName(*book, 7, 2), "鑑賞");
-    EXPECT_EQ(RecordViewpointName(*book, 7, 0), "知識・技能");
-    EXPECT_EQ(RecordViewpointName(*book, 0, 0), book->SubjectTable[0][1]);
 }
 
 TEST(RecordBook, RegisteringNothingNewIsNoStep)
