@@ -7,6 +7,7 @@
 #include "grades/EvaluationList.h"
 #include "core/TextRules.h"
 #include "grades/GradeViews.h"
+#include "grades/RecordsView.h"
 
 #include <string_view>
 
@@ -198,6 +199,12 @@ void ShowNodeView(GradeBook& book, TablePane& pane, int kind)
     case kViewpointNode:
         ShowViewpointView(book, pane);
         break;
+    case kRecordsNode:
+    case kExtraSubjectNode: {
+        const RecordsPlace place = RecordsPlaceOf(book.CurrentNodeKey, book.CurrentSubject, book.CurrentSemester);
+        ShowRecordsView(book, pane, place.subject, place.period);
+        break;
+    }
     case kEvaluationNode:
         if (EvaluationPeriodOf(book.CurrentNodeKey) >= 0)
             ShowEvaluationListView(book, pane, EvaluationPeriodOf(book.CurrentNodeKey));

@@ -117,14 +117,10 @@ void frmMain::TreeView1_NodeClick(QTreeWidgetItem* node)
         break;
     case kRecordsNode:
     case kExtraSubjectNode:
-        // The records are edited in their grid; the table shows the semester's.
+        // The table shows the records; their grid edits them.
         setEditCaptions(texts::kEditRecordsMenu, texts::kEditRecordsButton);
         SetStatusHint(message(texts::kHintRecords));
-        if (kind == kRecordsNode && KeyNumberAt(book.CurrentNodeKey, 3) < kSubjects) {
-            ShowNodeView(book, pane_, kSemesterNode);
-            ShowNewView();
-        }
-        return;
+        break;
     case kViewpointNode: {
         // Viewpoints have no editor.
         QAction* editButton = ToolbarButton(message(texts::kKeyEdit));

@@ -176,6 +176,7 @@ void ShootRecords(frmMain& window)
     }
     window.TreeView1_refresh();
     Click(window, "5 1 0");
+    Shoot(window, QStringLiteral("records-view.png"));
     ShootEditor(window, QStringLiteral("records.png"));
 
     window.mnuEditEvaluation->trigger();
