@@ -100,4 +100,42 @@ std::vector<GradeFinding> CheckThinEvidence(const GradeBook& book)
     return findings;
 }
 
+std::vector<GradeFinding> CheckUnevaluatedRecordSubjects(const GradeBook& book)
+{
+    std::vector<GradeFinding> findings;
+    for (int p = 0; p < kPeriods; ++p) {
+        if (p != kYearRoundPeriod && p >= ShownSemesters(book))
+            continue;
+        const std::vector<StudentEvaluation> list = EvaluatePeriod(book, p);
+        for (int s : ExtraSubjectsInUse(book)) {
+            std::vector<const ClassRecord*> records;
+            for (int m = p == kYearRoundPeriod ? 0 : p; m <= (p == kYearRoundPeriod ? ShownSemesters(book) - 1 : p); ++m)
+                for (const ClassRecord& record : book.Evaluation.Records.Of(s, m))
+                    records.push_back(&record);
+            if (records.empty())
+                continue;
+            std::vector<int> absent, unrecorded;
+            for (int n = 1; n <= static_cast<int>(list.size()); ++n) {
+                const auto& letters = list[n - 1].letters[s];
+                if (book.StudentNames[n - 1].empty() || !letters[0].empty() || !letters[1].empty() ||
+                    !letters[2].empty())
+                    continue;
+                bool allAbsent = true;
+                for (const ClassRecord* record : records)
+                    allAbsent = allAbsent && RecordPoints(*record, n) == kRecordAbsent;
+                (allAbsent ? absent : unrecorded).push_back(n);
+            }
+            std::string reasons;
+            if (!absent.empty())
+                reasons = "すべて欠席：" + AttendanceNumbers(absent);
+            if (!unrecorded.empty())
+                reasons += (reasons.empty() ? "" : "、") + std::string("記録なし：") + AttendanceNumbers(unrecorded);
+            if (!reasons.empty())
+                findings.push_back({EvaluationNodeKey(p), RecordSubjectName(book, s) + "　" + PeriodName(book, p) +
+                                                              "：評価のない生徒がいます（" + reasons + "）"});
+        }
+    }
+    return findings;
+}
+
 } // namespace miravel

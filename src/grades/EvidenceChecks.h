@@ -41,4 +41,9 @@ std::vector<ThinEvidence> FindThinEvidence(const GradeBook& book);
 // subject and the viewpoint.
 std::vector<GradeFinding> CheckThinEvidence(const GradeBook& book);
 
+// For each subject 7..10 in use and each shown period with records: the
+// named students left without any letter, absent from every record of it
+// (すべて欠席) or not yet recorded (記録なし).
+std::vector<GradeFinding> CheckUnevaluatedRecordSubjects(const GradeBook& book);
+
 } // namespace miravel

@@ -169,7 +169,8 @@ std::vector<GradeFinding> CheckChangedLetters(const GradeBook& book, const std::
 std::vector<GradeFinding> CheckGrades(GradeBook& book)
 {
     std::vector<GradeFinding> findings = CheckScores(book, ShownSemesters(book));
-    for (auto&& more : {CheckMissingEvaluations(book), CheckGradeExtremes(book), CheckThinEvidence(book),
+    for (auto&& more : {CheckMissingEvaluations(book), CheckUnevaluatedRecordSubjects(book), CheckGradeExtremes(book),
+                        CheckThinEvidence(book),
                         CheckChangedLetters(book, book.Evaluation.CheckedLetters, RecordLetters(book))})
         findings.insert(findings.end(), more.begin(), more.end());
     return findings;

@@ -2,6 +2,9 @@
 
 #include "core/RecordEvaluation.h"
 #include "grades/EvaluationList.h"
+#include "grades/SheetTexts.h"
+
+#include <algorithm>
 
 namespace miravel {
 
@@ -78,17 +81,24 @@ void AddRecordSheets(const GradeBook& book, ClassSheets& sheets)
                                       "記録の得点率を記録の割合で合わせた得点率を基準と比べます。"
                                     : "記録：ノートや発表などの平常の記録です（◎=3、○=2、△=1）。順位による評価には数えず、"
                                       "試験のない教科だけを記録の得点率と各教科の基準で評価します。");
-    for (int s : ExtraSubjectsInUse(book)) {
+    // Subjects with records but no test: 7..10, and by the criteria the
+    // book's own, whose letters then come from their records alone.
+    std::vector<int>& shown = sheets.subjects;
+    std::string unrecorded;
+    for (int s = 0; s < kRecordSubjects; ++s) {
+        if (!RecordSubjectInUse(book.Evaluation.Records, s) ||
+            std::find(shown.begin(), shown.end(), s) != shown.end())
+            continue;
         const std::string name = RecordSubjectName(book, s);
-        if (!HasRecords(book, s, sheets.periods)) {
-            sheets.unrecorded += (sheets.unrecorded.empty() ? "記録のない教科：" : "・") + name;
+        if (!HasRecords(book, s, sheets.periods) || (s < kSubjects && !sheets.criterion)) {
+            unrecorded += (unrecorded.empty() ? "記録のない教科：" : "・") + name;
             continue;
         }
-        sheets.subjects.push_back(s);
+        shown.insert(std::upper_bound(shown.begin(), shown.end(), s), s);
         for (StudentSheet& student : sheets.students) {
             SheetSubject& subject = student.subjects[s];
             subject.name = name;
-            subject.cuts = sheets.criterion ? ExtraCutText(book, s) : std::string();
+            subject.cuts = !sheets.criterion ? std::string() : s < kSubjects ? CutText(book, s) : ExtraCutText(book, s);
             subject.records = SubjectRecords(book, s, sheets.periods, student.number);
             std::string missing;
             for (int v = 0; v < kViewpoints; ++v) {
@@ -105,6 +115,7 @@ void AddRecordSheets(const GradeBook& book, ClassSheets& sheets)
                 student.missing.push_back(name + "：" + missing + "の記録がありません");
         }
     }
+    sheets.unrecorded = unrecorded;
 }
 
 } // namespace miravel

@@ -16,9 +16,10 @@ std::string RecordSheetFigure(const GradeDocument& book, int number, int subject
 // "欠席", or "" when not yet recorded.
 std::string SheetRecordValue(const ClassRecord& record, int number);
 
-// Fills every sheet's records, then adds subjects 7..10 that have records
-// in the periods shown (the others are named with the subjects without
-// records). Letters and 評定 are already the evaluation list's.
+// Fills every sheet's records, then adds the subjects that have records
+// but no test in the periods shown: 7..10, and by the criteria the book's
+// own (the others are named with the subjects without records). Letters
+// and 評定 are already the evaluation list's.
 void AddRecordSheets(const GradeBook& book, ClassSheets& sheets);
 
 } // namespace miravel

@@ -35,14 +35,7 @@ TEST(HandoffRows, NoHeaderRowAndNoCodeColumn)
     EXPECT_TRUE(CheckBeforeHandoff(*book, profile).empty());
 }
 
-} // namespace
-} // namespace miravel::testing
-
-namespace miravel::testing {
-namespace {
-
-// s7 .. s10 in a profile are the subjects evaluated from records; an unused
-// one is left at the profile's "none".
+// s7 .. s10 are the subjects evaluated from records; an unused one is "none".
 TEST(HandoffRows, SubjectsSevenToTenFromTheirRecords)
 {
     HandoffProfile profile;
@@ -51,15 +44,13 @@ TEST(HandoffRows, SubjectsSevenToTenFromTheirRecords)
         ASSERT_TRUE(ParseHandoffColumn(key, profile.columns.back())) << key;
     }
     HandoffColumn column;
-    EXPECT_FALSE(ParseHandoffColumn("s11v1", column));
-    EXPECT_FALSE(ParseHandoffColumn("s1", column));
+    EXPECT_FALSE(ParseHandoffColumn("s11v1", column) || ParseHandoffColumn("s1", column));
     profile.none = "-";
 
     auto book = MakeClassOf(1);
     book->Evaluation.Records.extra[0].name = "音楽";
-    ClassRecord song;
-    song.values[0] = 3;
-    book->Evaluation.Records.Of(6, 1) = {song};
+    book->Evaluation.Records.Of(6, 1) = {ClassRecord{}};
+    book->Evaluation.Records.Of(6, 1)[0].values[0] = 3;
     EXPECT_EQ(HandoffRows(*book, kYearRoundPeriod, profile),
               (HandoffTable{{"音楽 知識・技能", "音楽 評定", "教科10 主体的に学習に取り組む態度", "教科10 評定"}, {"A", "3", "-", "-"}}));
 }
