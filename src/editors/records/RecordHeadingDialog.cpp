@@ -112,7 +112,7 @@ void RecordHeadingDialog::accept()
         return;
     }
     lblProblem->setText(U(check.message));
-    QWidget* fields[] = {cmdOk, txtTitle, txtDate, spnFull, optMark};
+    QWidget* fields[] = {cmdOk, txtTitle, txtDate, spnFull, optPoints->isChecked() ? optPoints : optMark};
     fields[static_cast<int>(check.field)]->setFocus();
 }
 
