@@ -10,6 +10,8 @@
 #include "core/Defaults.h"
 #include "core/GradeBook.h"
 #include "editors/Editors.h"
+#include "editors/evaluation/FormEvaluationMethod.h"
+#include "editors/evaluation/FormRecordSettings.h"
 #include "editors/testspec/FormTestSpec.h"
 #include "editors/testspec/ScoreImportWindow.h"
 #include "mainwindow/RosterImportWindow.h"
@@ -44,7 +46,9 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QPushButton>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <iostream>
 
@@ -191,6 +195,58 @@ void ShootScoreImport(frmMain& window, ScriptedPlatform& platform)
     Settle();
 }
 
+// 算数 一学期 with a few records and 音楽 as a subject 7, the grid opened
+// from its tree node; then 記録の割合と教科 7〜10 from 評価の方法.
+void ShootRecords(frmMain& window)
+{
+    ClassRecords& records = Book().Evaluation.Records;
+    records.extra[0].name = "音楽";
+    const struct {
+        const char* title;
+        const char* date;
+        int viewpoint;
+        RecordKind kind;
+        double full;
+    } shown[] = {{"ノート", "2026/05/12", 2, RecordKind::Mark, 3},
+                 {"発表", "2026/05/19", 1, RecordKind::Mark, 3},
+                 {"計算カード", "2026/05/26", 0, RecordKind::Points, 10}};
+    for (const auto& one : shown) {
+        ClassRecord record;
+        record.title = one.title;
+        record.date = one.date;
+        record.viewpoint = one.viewpoint;
+        record.kind = one.kind;
+        record.full = one.full;
+        for (int n = 1; n <= Book().StudentCount; ++n)
+            record.values[n - 1] = n % 9 == 0 ? kRecordAbsent
+                                   : one.kind == RecordKind::Mark ? 1 + (n * 7 + one.viewpoint) % 3
+                                                                  : (n * 3) % 11;
+        records.Of(1, 0).push_back(record);
+    }
+    window.TreeView1_refresh();
+    Click(window, "5 1 0");
+    Shoot(window, QStringLiteral("records-view.png"));
+    ShootEditor(window, QStringLiteral("records.png"));
+
+    window.mnuEditEvaluation->trigger();
+    Settle();
+    FormEvaluationMethod* method = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<FormEvaluationMethod*>(widget); form && form->isVisible())
+            method = form;
+    if (method) {
+        QTimer::singleShot(200, [] {
+            if (auto* dialog = qobject_cast<FormRecordSettings*>(QApplication::activeModalWidget())) {
+                Shoot(*dialog, QStringLiteral("record-settings.png"));
+                dialog->reject();
+            }
+        });
+        method->cmdRecords->click();
+        method->Command2_Click();
+    }
+    Settle();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -243,6 +299,7 @@ int main(int argc, char** argv)
     Click(window, "4 0");  // the evaluation list of the first semester
     Shoot(window, QStringLiteral("evaluation-list.png"));
     ShootEditor(window, QStringLiteral("evaluation-method.png"), window.mnuEditEvaluation);
+    ShootRecords(window);
 
     ShootGradeSummary(window);
 
