@@ -61,6 +61,7 @@ void frmMain::createMenus()
     mnuEditProperty->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuEditNameBook = AddItem(mnuEdit, texts::kMenuEditNameBook, "mnuEditNameBook");
     mnuEditEvaluation = AddItem(mnuEdit, texts::kMenuEditEvaluation, "mnuEditEvaluation");
+    mnuEditNotes = AddItem(mnuEdit, texts::kMenuEditNotes, "mnuEditNotes");
     mnuEdit->addSeparator();
     mnuEditCheck = AddItem(mnuEdit, texts::kMenuEditCheck, "mnuEditCheck");
     mnuEdit->addSeparator();
@@ -97,6 +98,7 @@ void frmMain::createMenus()
     connect(mnuEditProperty, &QAction::triggered, this, &frmMain::mnuEditProperty_Click);
     connect(mnuEditNameBook, &QAction::triggered, this, &frmMain::mnuEditNameBook_Click);
     connect(mnuEditEvaluation, &QAction::triggered, this, &frmMain::mnuEditEvaluation_Click);
+    connect(mnuEditNotes, &QAction::triggered, this, &frmMain::mnuEditNotes_Click);
     connect(mnuEditCheck, &QAction::triggered, this, &frmMain::mnuEditCheck_Click);
     connect(mnuEditUndo, &QAction::triggered, this, &frmMain::mnuEditUndo_Click);
     connect(mnuEditRedo, &QAction::triggered, this, &frmMain::mnuEditRedo_Click);

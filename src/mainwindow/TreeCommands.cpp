@@ -186,6 +186,12 @@ void frmMain::mnuEditEvaluation_Click()
         openEditor(EditorKind::EvaluationMethod);
 }
 
+void frmMain::mnuEditNotes_Click()
+{
+    if (hasEditor(EditorKind::Notes))
+        openEditor(EditorKind::Notes);
+}
+
 void frmMain::EvaluationSettingsChanged(bool termsChanged)
 {
     if (!termsChanged)
