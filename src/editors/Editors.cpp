@@ -8,6 +8,7 @@ void RegisterEditors(frmMain& window)
     RegisterTestSpecEditor(window);
     RegisterCriteriaEditors(window);
     RegisterEvaluationEditor(window);
+    RegisterNotesEditor(window);
 }
 
 } // namespace miravel

@@ -1,6 +1,5 @@
 #include "editors/notes/NotesPaste.h"
 
-#include "core/TextRules.h"
 #include "editors/notes/NotesRules.h"
 #include "file/ImportColumns.h"
 
@@ -32,7 +31,7 @@ void Judge(TextImportRow& row, int limit)
         row.taken = true;
         const int count = NoteCharacterCount(row.after);
         if (count > limit)
-            row.note = Str(limit) + "字を超えています（" + Str(count) + "字）";
+            row.note = std::to_string(limit) + "字を超えています（" + std::to_string(count) + "字）";
     }
 }
 
@@ -126,9 +125,13 @@ TextImportPlan PlanTextPaste(const GradeBook& book, const StudentTexts& current,
         row.sourceRow = static_cast<int>(i) + 1;
         row.after = cells[i];
         const int n = first + static_cast<int>(i);
+        const bool named = n >= 1 && n <= kStudents && !book.StudentNames[n - 1].empty();
+        // An empty cell of nobody's number says nothing worth a line.
+        if (row.after.empty() && !named)
+            continue;
         if (n < 1 || n > kStudents) {
             row.note = "名簿にない出席番号です";
-        } else if (book.StudentNames[n - 1].empty()) {
+        } else if (!named) {
             row.number = n;
             row.note = "名前のない出席番号です";
         } else {
@@ -136,9 +139,7 @@ TextImportPlan PlanTextPaste(const GradeBook& book, const StudentTexts& current,
             row.before = current[static_cast<std::size_t>(n - 1)];
             Judge(row, limit);
         }
-        // An empty cell past the roster says nothing worth a line.
-        if (row.number || !row.after.empty())
-            rows.push_back(std::move(row));
+        rows.push_back(std::move(row));
     }
     return Finished(std::move(rows));
 }
@@ -211,15 +212,15 @@ int ApplyTextImport(const TextImportPlan& plan, StudentTexts& texts)
 std::string TextImportSummary(const GradeBook& book, const TextImportPlan& plan)
 {
     const long refused = static_cast<long>(plan.rows.size()) - plan.taken;
-    std::string text = Str(plan.taken) + " 人の文を入れます。入れない行：" + Str(refused) + " 行。";
+    std::string text = std::to_string(plan.taken) + " 人の文を入れます。入れない行：" + std::to_string(refused) + " 行。";
     if (!plan.withoutRows.empty()) {
         text += "\n行のない児童：";
         for (std::size_t i = 0; i < plan.withoutRows.size() && i < kListedStudents; ++i) {
             const int n = plan.withoutRows[i];
-            text += (i ? "、" : "") + Str(n) + " " + book.StudentNames[n - 1];
+            text += (i ? "、" : "") + std::to_string(n) + " " + book.StudentNames[n - 1];
         }
         if (plan.withoutRows.size() > kListedStudents)
-            text += " ほか" + Str(static_cast<long>(plan.withoutRows.size() - kListedStudents)) + " 人";
+            text += " ほか" + std::to_string(plan.withoutRows.size() - kListedStudents) + " 人";
     }
     return text + "\n「登録」を押すまで成績ファイルには入りません。";
 }
