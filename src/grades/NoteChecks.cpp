@@ -3,6 +3,7 @@
 #include "core/EvaluationRules.h"
 #include "core/ReportNotes.h"
 #include "file/Cp932.h"
+#include "file/FieldText.h"
 
 #include <unordered_map>
 
@@ -249,7 +250,8 @@ std::vector<GradeFinding> CheckNotesForCp932(const GradeBook& book)
             const StudentNotes& s = Notes(book, period, n);
             auto check = [&](const std::string& what, const std::string& text) {
                 std::string offending;
-                if (!text.empty() && !Utf8ToCp932(text, &offending))
+                // The file is written with the forms code page 932 has (〜 as ～).
+                if (!text.empty() && !Utf8ToCp932(WithCp932Forms(text), &offending))
                     findings.push_back({kClassKey, Label(book, n) + "：" + PeriodName(book, period) + "の" + what +
                                                        "の「" + offending + "」はシフトJIS（cp932）の書き出しファイルに書けません"});
             };

@@ -165,7 +165,7 @@ TEST(NoteChecks, ACodePage932HandoffNamesWhatItCannotHold)
 {
     auto book = NotedClass();
     Remarks(*book, 1) = "𠮷野さんと遊びました。";  // no code page 932 form
-    Remarks(*book, 2) = "髙橋さんと①番。";          // both in code page 932
+    Remarks(*book, 2) = "髙橋さんと①番〜。";        // all written in code page 932
     book->Evaluation.Notes.Student(1, 5).AttendanceNote = "🤧 3";
     HandoffProfile profile;
     profile.columns = {{HandoffField::Number, 0, 0, "", ""}};
