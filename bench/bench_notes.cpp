@@ -34,7 +34,7 @@ void BM_NoteChecks(benchmark::State& state)
     static const char* const family[] = {"山田", "田中", "佐藤", "鈴木", "高橋", "伊藤", "渡辺", "中村"};
     static const char* const given[] = {"花子", "一郎", "美咲", "大翔", "結衣"};
     for (int n = 1; n <= kStudents; ++n)
-        book->StudentNames[n - 1] = std::string(family[n % 8]) + " " + given[n / 8];
+        book->StudentNames[n - 1] = std::string(family[(n - 1) % 8]) + " " + given[(n - 1) / 8];
     ReportNotes& notes = book->Evaluation.Notes;
     notes.Uses.fill(true);
     for (int p = 1; p <= kNotePeriods; ++p) {

@@ -5,6 +5,8 @@
 #include "file/Cp932.h"
 #include "file/FieldText.h"
 
+#include <algorithm>
+#include <map>
 #include <unordered_map>
 
 namespace miravel {
@@ -25,6 +27,14 @@ bool EndsWith(std::string_view text, std::string_view end)
 }
 
 // Blanks, half and full width, at both ends.
+std::size_t CharacterEnd(const std::string& text, std::size_t at)
+{
+    std::size_t end = at + 1;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        ++end;
+    return end;
+}
+
 std::string_view Trimmed(std::string_view text)
 {
     for (bool changed = true; changed;) {
@@ -114,27 +124,59 @@ void CheckSharedSentences(const GradeBook& book, int period, std::vector<GradeFi
     }
 }
 
-void CheckOtherNames(const GradeBook& book, int period, int n, std::vector<GradeFinding>& findings)
+// Every name part of the class by its first character, so a 所見 is read
+// once instead of once per other student.
+struct NamePart {
+    std::string text;
+    int student = 0;
+    int index = 0;  // among the student's parts
+};
+using NameIndex = std::unordered_map<std::string, std::vector<NamePart>>;
+
+NameIndex IndexNames(const GradeBook& book)
+{
+    NameIndex index;
+    for (int m = 1; m <= book.StudentCount; ++m) {
+        if (!Named(book, m))
+            continue;
+        const std::vector<std::string> parts = NameParts(book.StudentNames[m - 1]);
+        for (std::size_t i = 0; i < parts.size(); ++i)
+            index[parts[i].substr(0, CharacterEnd(parts[i], 0))].push_back({parts[i], m, static_cast<int>(i)});
+    }
+    return index;
+}
+
+void CheckOtherNames(const GradeBook& book, int period, int n, const NameIndex& names,
+                     std::vector<GradeFinding>& findings)
 {
     std::string text = Notes(book, period, n).Text(NoteText::Remarks);
     if (text.empty())
         return;
     // The student's own name may stand in it, also inside a longer one
     // (小山田 holds 山田): those places are taken out first.
-    const std::vector<std::string> own = NameParts(book.StudentNames[n - 1]);
-    for (const std::string& part : own)
+    for (const std::string& part : NameParts(book.StudentNames[n - 1]))
         for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
             text.replace(at, part.size(), "\n");
-    for (int m = 1; m <= book.StudentCount; ++m) {
-        if (m == n || !Named(book, m))
-            continue;
-        std::string found;
-        for (const std::string& part : NameParts(book.StudentNames[m - 1]))
-            if (text.find(part) != std::string::npos)
-                found += (found.empty() ? "" : "、") + part;
-        if (!found.empty())
-            findings.push_back({kClassKey, Label(book, n) + "：" + PeriodName(book, period) + "の所見に " +
-                                               Label(book, m) + " の名前（" + found + "）があります"});
+    std::map<int, std::vector<std::string>> found;  // other student -> parts, in name order
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = CharacterEnd(text, at);
+        const auto candidates = names.find(text.substr(at, end - at));
+        if (candidates != names.end())
+            for (const NamePart& part : candidates->second)
+                if (part.student != n && text.compare(at, part.text.size(), part.text) == 0) {
+                    std::vector<std::string>& parts = found[part.student];
+                    parts.resize(std::max<std::size_t>(parts.size(), part.index + 1));
+                    parts[part.index] = part.text;
+                }
+        at = end;
+    }
+    for (const auto& [m, parts] : found) {
+        std::string listed;
+        for (const std::string& part : parts)
+            if (!part.empty())
+                listed += (listed.empty() ? "" : "、") + part;
+        findings.push_back({kClassKey, Label(book, n) + "：" + PeriodName(book, period) + "の所見に " +
+                                           Label(book, m) + " の名前（" + listed + "）があります"});
     }
 }
 
@@ -157,19 +199,20 @@ std::vector<std::string> NoteSentences(std::string_view text)
 {
     static const std::string_view ends[] = {"。", "．", "！", "？", "!", "?", "\n"};
     std::vector<std::string> sentences;
-    while (!text.empty()) {
-        std::size_t cut = text.size(), mark = 0;
-        for (std::string_view end : ends) {
-            const std::size_t at = text.find(end);
-            if (at < cut) {
-                cut = at;
-                mark = end.size();
-            }
+    std::size_t start = 0;
+    // One pass, a character at a time.
+    for (std::size_t at = 0; at <= text.size();) {
+        std::size_t width = 1;
+        while (at + width < text.size() && (static_cast<unsigned char>(text[at + width]) & 0xC0) == 0x80)
+            ++width;
+        const std::string_view c = at < text.size() ? text.substr(at, width) : std::string_view("\n");
+        if (std::find(std::begin(ends), std::end(ends), c) != std::end(ends)) {
+            const std::string_view sentence = Trimmed(text.substr(start, at - start));
+            if (!sentence.empty())
+                sentences.emplace_back(sentence);
+            start = at + width;
         }
-        const std::string_view sentence = Trimmed(text.substr(0, cut));
-        if (!sentence.empty())
-            sentences.emplace_back(sentence);
-        text.remove_prefix(std::min(text.size(), cut + mark));
+        at += width;
     }
     return sentences;
 }
@@ -231,9 +274,10 @@ std::vector<GradeFinding> CheckNotes(const GradeBook& book)
             if (Named(book, n) && StyleOf(Notes(book, period, n).Text(NoteText::Remarks)) == WritingStyle::Mixed)
                 findings.push_back({kClassKey, Label(book, n) + "：" + PeriodName(book, period) +
                                                    "の所見に「です・ます」と「である」が混じっています"});
+        const NameIndex names = IndexNames(book);
         for (int n = 1; n <= book.StudentCount; ++n)
             if (Named(book, n))
-                CheckOtherNames(book, period, n, findings);
+                CheckOtherNames(book, period, n, names, findings);
     }
     return findings;
 }
@@ -250,8 +294,9 @@ std::vector<GradeFinding> CheckNotesForCp932(const GradeBook& book)
             const StudentNotes& s = Notes(book, period, n);
             auto check = [&](const std::string& what, const std::string& text) {
                 std::string offending;
-                // The file is written with the forms code page 932 has (〜 as ～).
-                if (!text.empty() && !Utf8ToCp932(WithCp932Forms(text), &offending))
+                // The file is written with the forms code page 932 has (〜 as ～);
+                // most texts need none, and converting them first is the slow part.
+                if (!text.empty() && !Utf8ToCp932(text) && !Utf8ToCp932(WithCp932Forms(text), &offending))
                     findings.push_back({kClassKey, Label(book, n) + "：" + PeriodName(book, period) + "の" + what +
                                                        "の「" + offending + "」はシフトJIS（cp932）の書き出しファイルに書けません"});
             };
