@@ -1,88 +1,60 @@
-// The notes editor on a class of 40 with a full 所見 each: a keystroke in
-// the 所見 box through to its updated count, and the list tab filled and
-// painted. Run with --benchmark_filter=Notes; compare the medians.
+// The report notes' checks. Run with --benchmark_filter=NoteChecks.
+//   BM_NoteChecks: every check of a class of 40 with a full 所見 (200
+//     characters) and the written subjects (100 each) in all three terms,
+//     the code page 932 check of the hand-off included.
 
-#include "core/GradeBook.h"
-#include "editors/notes/FormNotes.h"
-#include "platform/ScriptedPlatform.h"
-
-#include <QApplication>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QTabWidget>
-#include <QTableWidget>
+#include "grades/NoteChecks.h"
 
 #include "FullBook.h"
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
-#include <string>
-
 namespace {
 
 using namespace miravel;
 
-// Every student's 所見 of 190 characters in three lines, and the written subjects.
-void FillNotes(GradeBook& book)
+// `length` characters of sentences that differ from student to student.
+std::string FullText(int student, int period, int length)
 {
-    std::string remarks;
-    for (int i = 0; i < 190; ++i)
-        remarks += i % 64 == 63 ? "\n" : "あ";
-    for (int n = 1; n <= kStudents; ++n) {
-        StudentNotes& student = book.Evaluation.Notes.Student(1, n);
-        student.Text(NoteText::Remarks) = remarks;
-        student.Text(NoteText::Moral) = "友達の気持ちを考えて行動しようとしていました。";
-        student.Absent = n % 4;
-    }
+    static const char* const pieces[] = {"算数の文章題に粘り強く取り組み", "図や式を使って考えを説明し",
+                                         "友だちの意見をよく聞いて", "理科の観察で気づいたことを記録し",
+                                         "係の仕事に責任をもって取り組み", "音読では場面の様子を思い浮かべて"};
+    std::string text;
+    for (int k = 0; NoteLength(text) < length - 20; ++k)
+        text += std::string(pieces[(student + k * 5 + period) % 6]) + "、第" + std::to_string(student * 7 + k) +
+                "回もよく頑張りました。";
+    while (NoteLength(text) < length)
+        text += "。";
+    return text;
 }
 
-struct OpenNotes {
-    OpenNotes()
-    {
-        Book() = std::move(*bench::FullBook());
-        FillNotes(Book());
-        form = std::make_unique<FormNotes>(platform);
-        form->setAttribute(Qt::WA_DeleteOnClose, false);
-        form->show();
-        QCoreApplication::processEvents();
-    }
-
-    ScriptedPlatform platform;
-    std::unique_ptr<FormNotes> form;
-};
-
-void BM_NotesKeystrokeToCount(benchmark::State& state)
+void BM_NoteChecks(benchmark::State& state)
 {
-    OpenNotes open;
-    QPlainTextEdit* remarks = open.form->Texts[0];
-    remarks->setFocus();
-    remarks->moveCursor(QTextCursor::End);
-    int n = 0;
-    for (auto _ : state) {
-        // A character typed, then taken back: the text stays near the limit.
-        const bool typing = n++ % 2 == 0;
-        QKeyEvent press(QEvent::KeyPress, typing ? Qt::Key_A : Qt::Key_Backspace, Qt::NoModifier,
-                        typing ? QStringLiteral("い") : QString());
-        QApplication::sendEvent(remarks, &press);
-        open.form->Counts[0]->repaint();
-        benchmark::DoNotOptimize(open.form->Counts[0]->text());
+    auto book = bench::FullBook();
+    static const char* const family[] = {"山田", "田中", "佐藤", "鈴木", "高橋", "伊藤", "渡辺", "中村"};
+    static const char* const given[] = {"花子", "一郎", "美咲", "大翔", "結衣"};
+    for (int n = 1; n <= kStudents; ++n)
+        book->StudentNames[n - 1] = std::string(family[(n - 1) % 8]) + " " + given[(n - 1) / 8];
+    ReportNotes& notes = book->Evaluation.Notes;
+    notes.Uses.fill(true);
+    for (int p = 1; p <= kNotePeriods; ++p) {
+        notes.Periods[p - 1].SchoolDays = 68;
+        for (int n = 1; n <= kStudents; ++n) {
+            StudentNotes& s = notes.Student(p, n);
+            s.Text(NoteText::Remarks) = FullText(n, p, 200);
+            for (NoteText t : {NoteText::Moral, NoteText::Integrated, NoteText::Foreign})
+                s.Text(t) = FullText(n + 40, p, 100);
+            s.Absent = n % 4;
+            s.AttendanceNote = "かぜ " + std::to_string(n % 4);
+        }
     }
-}
-
-void BM_NotesListOf40(benchmark::State& state)
-{
-    OpenNotes open;
-    open.form->Tabs->setCurrentIndex(1);
-    QCoreApplication::processEvents();
     for (auto _ : state) {
-        open.form->ShowList();
-        open.form->List->viewport()->repaint();
+        std::vector<GradeFinding> findings = CheckNotes(*book);
+        std::vector<GradeFinding> cp932 = CheckNotesForCp932(*book);
+        benchmark::DoNotOptimize(findings.size() + cp932.size());
     }
 }
 
 } // namespace
 
-BENCHMARK(BM_NotesKeystrokeToCount)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_NotesListOf40)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_NoteChecks)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -3,6 +3,7 @@
 #include "core/GradeBook.h"
 #include "file/BookSave.h"
 #include "file/IniText.h"
+#include "file/ReportNotesSettings.h"
 #include "file/SafeWrite.h"
 
 #include <algorithm>
@@ -62,7 +63,7 @@ FileError Refused(int line, const std::string& reason) { return FileError{line, 
 bool OwnSection(const std::string& section)
 {
     return section == "evaluation" || section == "criterion" || section == "grade" || section == "check" ||
-           section == "students";
+           section == "students" || IsNotesSection(section);
 }
 
 // A "[name]" line of what is kept. A kept "key=value" line never has that
@@ -157,6 +158,8 @@ FileResult ReadSetting(bool top, const std::string& section, const std::string& 
         if (!ReadHundredths(value, hundredths) || hundredths < 100 || hundredths > 300)
             return Refused(line, key + " は 1.0 から 3.0 までの数です。");
         (key == "a3" ? s.GradeA3 : s.GradeC1) = hundredths;
+    } else if (IsNotesKey(section, key)) {
+        return ReadNotesSetting(line, section, key, value, s.Notes);
     } else {
         KeepUnread(top, section, key + "=" + value, s);
     }
@@ -204,6 +207,7 @@ std::string EvaluationSettingsText(const EvaluationSettings& s)
     }
     if (!students.empty())
         text += "\n[students]\n" + students;
+    text += ReportNotesText(s.Notes);
     return text + other.substr(sections);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/EvaluationRules.h"
 #include "grades/EvaluationList.h"
+#include "grades/NoteChecks.h"
 #include "grades/TreeNodes.h"
 
 namespace miravel {
@@ -156,7 +157,7 @@ std::vector<GradeFinding> CheckGrades(GradeBook& book)
 {
     std::vector<GradeFinding> findings = CheckScores(book, ShownSemesters(book));
     for (auto&& more : {CheckMissingEvaluations(book), CheckGradeExtremes(book),
-                        CheckChangedLetters(book, book.Evaluation.CheckedLetters, RecordLetters(book))})
+                        CheckChangedLetters(book, book.Evaluation.CheckedLetters, RecordLetters(book)), CheckNotes(book)})
         findings.insert(findings.end(), more.begin(), more.end());
     return findings;
 }

@@ -41,6 +41,8 @@ std::vector<HandoffColumn> ColumnChoices()
             choices.push_back({HandoffField::Letter, s, v, "", ""});
         choices.push_back({HandoffField::SubjectGrade, s, 0, "", ""});
     }
+    for (int note = 0; note < kNoteColumns; ++note)
+        choices.push_back({HandoffField::Note, 0, 0, "", "", note});
     choices.push_back({HandoffField::Fixed, 0, 0, "", ""});
     return choices;
 }
@@ -73,7 +75,7 @@ QLabel* Buddy(const char* caption, QWidget* field, QWidget* parent)
 
 HandoffProfileEditor::HandoffProfileEditor(QWidget* parent, Platform& platform, const GradeBook& book,
                                            const HandoffProfile& profile)
-    : QDialog(parent), platform_(platform), book_(book), columns_(profile.columns)
+    : QDialog(parent), platform_(platform), book_(book), columns_(profile.columns), kept_(profile)
 {
     setObjectName(QStringLiteral("HandoffProfileEditor"));
     setWindowTitle(U("提出用の書式の編集"));
@@ -160,7 +162,7 @@ HandoffProfileEditor::HandoffProfileEditor(QWidget* parent, Platform& platform, 
 
 HandoffProfile HandoffProfileEditor::Profile() const
 {
-    HandoffProfile profile;
+    HandoffProfile profile = kept_;
     profile.name = Name->text().trimmed().toStdString();
     profile.encoding = static_cast<HandoffEncoding>(Encoding->currentIndex());
     profile.header = Header->isChecked();

@@ -54,6 +54,7 @@ private:
     Platform& platform_;
     const GradeBook& book_;
     std::vector<HandoffColumn> columns_;
+    HandoffProfile kept_;  // what the dialog does not show (mark=, newline=) stays as read
     QString savedPath_;
 };
 
