@@ -160,7 +160,9 @@ QWidget* FormNotes::createStudentPage()
         texts->addWidget(Counts[t], 2 * t, 1);
         texts->addWidget(Texts[t], 2 * t + 1, 0, 1, 2);
     }
-    texts->setRowStretch(1, 2);
+    texts->setRowStretch(1, 2);  // 所見 gets twice the room of the others
+    for (int t = 1; t < kNoteTexts; ++t)
+        texts->setRowStretch(2 * t + 1, 1);
 
     auto* attendance = new QGroupBox(U(nt::kAttendanceFrame));
     SchoolDays = new QLabel;

@@ -61,6 +61,8 @@ QWidget* FormNotes::createListPage()
     List->setSelectionMode(QAbstractItemView::SingleSelection);
     List->setTabKeyNavigation(false);
     List->verticalHeader()->hide();
+    List->verticalHeader()->setDefaultSectionSize(List->fontMetrics().height() + 6);
+    List->horizontalHeader()->setStretchLastSection(true);
     List->setToolTip(U("行をダブルクリックすると、その児童の入力に移ります。Ctrl+V で所見の列を貼り付けます。"));
     PasteButton = new QPushButton(U(nt::kPasteRemarks));
     ImportButton = new QPushButton(U(nt::kImportRemarks));
@@ -78,10 +80,11 @@ void FormNotes::ShowList()
 {
     const std::vector<NotesListRow> rows = NotesList(Book(), working_, period_);
     const std::vector<NoteText> texts = TextsInUse(working_);
-    QStringList headers = {U("番号"), U("氏名"), U("所見（1行目）")};
+    // What is missing comes first; the first line takes the room left.
+    QStringList headers = {U("番号"), U("氏名"), U("まだのこと")};
     for (NoteText t : texts)
         headers << U(NoteTextName(t)) + U("の字数");
-    headers << U("欠席") << U("まだのこと");
+    headers << U("欠席") << U("所見（1行目）");
     const int columns = static_cast<int>(headers.size());
     List->setUpdatesEnabled(false);
     List->clear();
@@ -90,10 +93,10 @@ void FormNotes::ShowList()
     List->setHorizontalHeaderLabels(headers);
     for (int r = 0; r < List->rowCount(); ++r) {
         const NotesListRow& row = rows[static_cast<std::size_t>(r)];
-        QStringList cells = {QString::number(row.number), Q(row.name), Q(row.firstLine)};
+        QStringList cells = {QString::number(row.number), Q(row.name), Q(row.missing)};
         for (std::size_t i = 0; i < texts.size(); ++i)
             cells << (i < row.counts.size() ? Q(row.counts[i]) : QString());
-        cells << Q(row.absent) << Q(row.missing);
+        cells << Q(row.absent) << Q(row.firstLine);
         for (int c = 0; c < columns; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             if (!row.missing.empty())

@@ -60,7 +60,8 @@ std::string DerivedDaysCaption(const PeriodNotes& period, const StudentNotes& st
     const std::optional<int> attended = DaysAttended(period.SchoolDays, student.Excused, student.Absent);
     if (!required || !attended)
         return "授業日数が未入力です";
-    return "出席しなければならない日数 " + std::to_string(*required) + "日　出席日数 " + std::to_string(*attended) + "日";
+    return "出席しなければならない日数 " + std::to_string(*required) + "日\n出席日数 " + std::to_string(*attended) +
+           "日";
 }
 
 std::string FirstLineOf(std::string_view text, int width)
@@ -117,8 +118,6 @@ std::string ClassSettingsProblem(const ReportNotes& notes)
         const std::string& name = notes.ConductItems[i];
         if (name.find_first_not_of(" ") == std::string::npos)
             return "行動の記録の " + std::to_string(i + 1) + " 番目の項目に名前を入れてください。";
-        if (name.find(',') != std::string::npos)
-            return "行動の記録の " + std::to_string(i + 1) + " 番目の項目の名前に「,」は使えません。";
     }
     return std::string();
 }

@@ -37,7 +37,7 @@ int FirstNamedStudent(const GradeDocument& book);
 std::vector<NoteText> TextsInUse(const ReportNotes& notes);
 
 // 出席しなければならない日数 and 出席日数 as shown beside the 出欠 fields:
-// "出席しなければならない日数 66日　出席日数 64日"; "授業日数が未入力です"
+// "出席しなければならない日数 66日\n出席日数 64日"; "授業日数が未入力です"
 // before the class's days are entered.
 std::string DerivedDaysCaption(const PeriodNotes& period, const StudentNotes& student);
 
@@ -63,9 +63,8 @@ std::vector<NotesListRow> NotesList(const GradeDocument& book, const ReportNotes
 // The first line of a text, cut to `width` characters with "…".
 std::string FirstLineOf(std::string_view text, int width);
 
-// Refuses class settings the settings file cannot hold: a 行動 item without
-// a name, or with "," (the items are stored in one line, split at commas).
-// Gives the message, "" when accepted.
+// Refuses a 行動 item without a name: the sheet and the hand-off would show
+// an empty heading. Gives the message, "" when accepted.
 std::string ClassSettingsProblem(const ReportNotes& notes);
 
 // "所見と出欠の登録": the undo step of 登録.

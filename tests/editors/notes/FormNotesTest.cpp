@@ -78,7 +78,8 @@ TEST_F(NotesWindow, TypedTextsStayWithStudentAndPeriodAndRegisterAsOneStep)
         preview->Take->click();
     });
     form->PasteButton->click();
-    EXPECT_EQ(std::make_pair(form->List->item(0, 2)->text(), form->List->item(2, 2)->text()),
+    const int firstLine = form->List->columnCount() - 1;
+    EXPECT_EQ(std::make_pair(form->List->item(0, firstLine)->text(), form->List->item(2, firstLine)->text()),
               std::make_pair(U("一行目"), U("三の所見")));
 
     form->Command1->click();
