@@ -239,7 +239,7 @@ page("notes-entry.html", "所見と出欠の入力", f"""
 <p>通知表のもう半分、総合所見・道徳・総合的な学習の時間・外国語活動の文、出欠の記録、行動の記録は、
 {ui("編集(E)")} の {ui("所見と出欠(R)...")} で開く {ui("所見と出欠")} のウィンドウで入力します（名簿に名前のある学級で使えます）。
 いちばん上の {ui("学期(G)")} で、どの学期の分を入力するかを選びます（3学期制なら一学期〜三学期、2学期制なら前期・後期）。</p>
-{img("notes.png", "所見と出欠")}
+{img("notes-entry.png", "所見と出欠の児童ごとの入力")}
 <h2>児童ごとに入力する</h2>
 <ul>
 <li>{ui("出席番号(N)")} は一覧から選ぶか、番号を入力します。{key("Enter")} で総合所見の欄に移ります。</li>
@@ -258,6 +258,7 @@ page("notes-entry.html", "所見と出欠の入力", f"""
 <h2>一覧で、まだの児童を見る</h2>
 <p>{ui("一覧(L)")} のタブに、学級の全員が一行ずつ並びます：番号、氏名、まだのこと（「所見なし」「道徳なし」「字数超過」など）、
 それぞれの文の字数、欠席日数、総合所見の1行目。まだのことがある行は色が付きます。行をダブルクリックすると、その児童の入力に移ります。</p>
+{img("notes-list.png", "所見と出欠の一覧")}
 <h2>表計算ソフトから所見を貼り付ける</h2>
 <p>Excel などで所見の列（40人分まで）を選んでコピーし、一覧で {key("Ctrl+V")} を押すか {ui("所見を貼り付け(P)")} を押すと、
 一覧で選んでいる行の出席番号から下へ、1行に1人ずつ入ります（行を選んでいなければ1番から）。セルの中の改行もそのまま入ります。</p>
@@ -976,8 +977,8 @@ page("help.html", "ヘルプの使い方", f"""
 <p>ソフトウェアセンター（GNOME Software、KDE Discover など）には「Miravel 成績簿」の名前で出ます。</p>
 """)
 
-ORDER = ["start.html", "roster.html", "test.html", "views.html", "criteria.html", "evaluation.html", "print.html",
-         "sheets.html", "notes.html", "csv.html", "handoff.html",
+ORDER = ["start.html", "roster.html", "test.html", "notes-entry.html", "views.html", "criteria.html", "evaluation.html",
+         "print.html", "sheets.html", "notes.html", "csv.html", "handoff.html",
          "backup.html", "password.html", "undo.html", "commandline.html", "windows.html", "help.html"]
 
 

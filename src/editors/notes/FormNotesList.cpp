@@ -24,6 +24,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace miravel {
 
 namespace {
@@ -105,6 +107,8 @@ void FormNotes::ShowList()
         }
     }
     List->resizeColumnsToContents();
+    // The first line is a reminder, not the text: it gives way to the counts.
+    List->setColumnWidth(columns - 1, std::min(List->columnWidth(columns - 1), 200));
     List->setUpdatesEnabled(true);
 }
 
