@@ -37,20 +37,6 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 const QColor kNotDoneColour(255, 235, 205);
 
-StudentTexts RemarksOf(const ReportNotes& notes, int period)
-{
-    StudentTexts texts;
-    for (int n = 1; n <= kStudents; ++n)
-        texts[static_cast<std::size_t>(n - 1)] = notes.Student(period, n).Text(NoteText::Remarks);
-    return texts;
-}
-
-void SetRemarks(ReportNotes& notes, int period, const StudentTexts& texts)
-{
-    for (int n = 1; n <= kStudents; ++n)
-        notes.Student(period, n).Text(NoteText::Remarks) = texts[static_cast<std::size_t>(n - 1)];
-}
-
 } // namespace
 
 QWidget* FormNotes::createListPage()
@@ -125,14 +111,14 @@ void FormNotes::PasteRemarks()
     }
     const int row = List->currentRow();
     const int first = row >= 0 ? row + 1 : 1;
-    StudentTexts remarks = RemarksOf(working_, period_);
+    StudentTexts remarks = TextsOf(working_, period_, NoteText::Remarks);
     const TextImportPlan plan =
         PlanTextPaste(Book(), remarks, column.cells, first, working_.Limit(NoteText::Remarks));
     NotesImportWindow preview(Book(), plan, this);
     if (preview.exec() != QDialog::Accepted)
         return;
     const int taken = ApplyTextImport(preview.Plan(), remarks);
-    SetRemarks(working_, period_, remarks);
+    SetTexts(working_, period_, NoteText::Remarks, remarks);
     ShowStudent(number_);
     ShowList();
     inform(QString::number(taken) + U(" 人の所見を入れました。") + U(nt::kNotInFileYet));
@@ -148,12 +134,12 @@ void FormNotes::ImportRemarks()
         inform(FailureText(nt::kCannotReadFile, path, *error));
         return;
     }
-    StudentTexts remarks = RemarksOf(working_, period_);
+    StudentTexts remarks = TextsOf(working_, period_, NoteText::Remarks);
     NotesImportWindow preview(Book(), remarks, working_.Limit(NoteText::Remarks), file, path, this);
     if (preview.exec() != QDialog::Accepted)
         return;
     const int taken = ApplyTextImport(preview.Plan(), remarks);
-    SetRemarks(working_, period_, remarks);
+    SetTexts(working_, period_, NoteText::Remarks, remarks);
     ShowStudent(number_);
     ShowList();
     inform(QString::number(taken) + U(" 人の所見を入れました。") + U(nt::kNotInFileYet));

@@ -46,6 +46,20 @@ TextImportPlan Finished(std::vector<TextImportRow> rows)
 
 } // namespace
 
+StudentTexts TextsOf(const ReportNotes& notes, int period, NoteText t)
+{
+    StudentTexts texts;
+    for (int n = 1; n <= kStudents; ++n)
+        texts[static_cast<std::size_t>(n - 1)] = notes.Student(period, n).Text(t);
+    return texts;
+}
+
+void SetTexts(ReportNotes& notes, int period, NoteText t, const StudentTexts& texts)
+{
+    for (int n = 1; n <= kStudents; ++n)
+        notes.Student(period, n).Text(t) = texts[static_cast<std::size_t>(n - 1)];
+}
+
 ClipboardColumn ColumnOfClipboard(std::string_view text)
 {
     ClipboardColumn column;
@@ -220,7 +234,7 @@ std::string TextImportSummary(const GradeBook& book, const TextImportPlan& plan)
             text += (i ? "、" : "") + std::to_string(n) + " " + book.StudentNames[n - 1];
         }
         if (plan.withoutRows.size() > kListedStudents)
-            text += " ほか" + std::to_string(plan.withoutRows.size() - kListedStudents) + " 人";
+            text += " ほか " + std::to_string(plan.withoutRows.size() - kListedStudents) + " 人";
     }
     return text + "\n「登録」を押すまで成績ファイルには入りません。";
 }

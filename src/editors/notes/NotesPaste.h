@@ -6,6 +6,7 @@
 // teacher sees before anything is taken; nothing reaches the book before 登録.
 
 #include "core/GradeBook.h"
+#include "core/ReportNotes.h"
 #include "file/CsvTable.h"
 
 #include <array>
@@ -16,6 +17,11 @@
 namespace miravel {
 
 using StudentTexts = std::array<std::string, kStudents>;  // entry n - 1 for number n
+
+// Text `t` of period `period` (1..3) for every attendance number, and back;
+// the other texts and periods stay as they are.
+StudentTexts TextsOf(const ReportNotes& notes, int period, NoteText t);
+void SetTexts(ReportNotes& notes, int period, NoteText t, const StudentTexts& texts);
 
 // One column as a spreadsheet puts it on the clipboard: a line break ends a
 // cell, a cell in double quotes may hold line breaks and doubled quotes, the

@@ -60,6 +60,10 @@ std::string DerivedDaysCaption(const PeriodNotes& period, const StudentNotes& st
     const std::optional<int> attended = DaysAttended(period.SchoolDays, student.Excused, student.Absent);
     if (!required || !attended)
         return "授業日数が未入力です";
+    if (*required < 0)
+        return "出席停止・忌引等の日数が授業日数より多くなっています";
+    if (*attended < 0)
+        return "欠席日数が出席しなければならない日数より多くなっています";
     return "出席しなければならない日数 " + std::to_string(*required) + "日\n出席日数 " + std::to_string(*attended) +
            "日";
 }

@@ -38,7 +38,8 @@ std::vector<NoteText> TextsInUse(const ReportNotes& notes);
 
 // 出席しなければならない日数 and 出席日数 as shown beside the 出欠 fields:
 // "出席しなければならない日数 66日\n出席日数 64日"; "授業日数が未入力です"
-// before the class's days are entered.
+// before the class's days are entered; which number is too large when a
+// day count would fall below zero.
 std::string DerivedDaysCaption(const PeriodNotes& period, const StudentNotes& student);
 
 // One row of the class list.

@@ -38,6 +38,8 @@ TEST(NotesPaste, TextColumnFromTheHeaderElseTheLongestCells)
     EXPECT_EQ(DetectTextColumns(header), (TextColumns{0, -1, 1, 3, true}));
     const std::vector<CsvRow> coded = {{"児童コード", "コメント"}, {"S1", "文"}};
     EXPECT_EQ(DetectTextColumns(coded), (TextColumns{-1, 0, -1, 1, true}));
+    const std::vector<CsvRow> memo = {{"番号", "氏名", "メモ", "備考"}, {"1", "青木", "長めの文です。", "短い"}};
+    EXPECT_EQ(DetectTextColumns(memo), (TextColumns{0, -1, 1, 2, true}));
     const std::vector<CsvRow> bare = {{"1", "青木", "とても長い文章です。"}, {"2", "井上", "元気です。"}};
     EXPECT_EQ(DetectTextColumns(bare), (TextColumns{0, -1, 1, 2, false}));
 }
@@ -98,6 +100,48 @@ TEST(NotesPaste, FileRowsFindTheirStudentByCodeThenNumberThenName)
     StudentTexts after = current;
     after[1] = "井上の文";
     EXPECT_EQ(texts, after);
+}
+
+TEST(NotesPaste, TextsOfOnePeriodAndKindGoBackWhereTheyCameFrom)
+{
+    ReportNotes notes;
+    notes.Student(2, 1).Text(NoteText::Remarks) = "二学期の所見";
+    notes.Student(2, 40).Text(NoteText::Remarks) = "40番の所見";
+    notes.Student(2, 1).Text(NoteText::Moral) = "二学期の道徳";
+    notes.Student(1, 1).Text(NoteText::Remarks) = "一学期の所見";
+    StudentTexts texts = TextsOf(notes, 2, NoteText::Remarks);
+    StudentTexts expected;
+    expected[0] = "二学期の所見";
+    expected[39] = "40番の所見";
+    EXPECT_EQ(texts, expected);
+
+    texts[1] = "2番の新しい所見";
+    ReportNotes after = notes;
+    SetTexts(after, 2, NoteText::Remarks, texts);
+    ReportNotes wanted = notes;
+    wanted.Student(2, 2).Text(NoteText::Remarks) = "2番の新しい所見";
+    EXPECT_EQ(after, wanted);  // the other period and the 道徳 stay
+}
+
+TEST(NotesPaste, SummaryNamesTwelveStudentsWithoutARowThenCountsTheRest)
+{
+    std::vector<std::string> names;
+    for (int n = 1; n <= 15; ++n)
+        names.push_back("児童" + std::to_string(n));
+    auto book = ClassBook(names);
+    const TextImportPlan plan = PlanTextImport(*book, {}, {{"15", "文"}}, {0, -1, -1, 1, false}, 200);
+    EXPECT_EQ(TextImportSummary(*book, plan),
+              "1 人の文を入れます。入れない行：0 行。\n行のない児童：1 児童1、2 児童2、3 児童3、4 児童4、5 児童5、"
+              "6 児童6、7 児童7、8 児童8、9 児童9、10 児童10、11 児童11、12 児童12 ほか 2 人\n"
+              "「登録」を押すまで成績ファイルには入りません。");
+}
+
+TEST(NotesPaste, WithoutATextColumnEveryRowIsEmpty)
+{
+    auto book = ClassBook({"青木"});
+    const TextImportPlan plan = PlanTextImport(*book, {}, {{"1", "文"}}, {0, -1, -1, -1, false}, 200);
+    const std::vector<TextImportRow> expected = {{1, 1, "", "", "空欄です（今の文のまま）", false}};
+    EXPECT_EQ(plan.rows, expected);
 }
 
 TEST(NotesPaste, ANameTwoStudentsShareFindsNeither)
