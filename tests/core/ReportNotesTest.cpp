@@ -36,12 +36,9 @@ TEST(ReportNotes, LengthCountsCharactersNotBytesAndSkipsLineBreaks)
 TEST(ReportNotes, EveryPartTakesPartInEquality)
 {
     std::vector<EvaluationSettings> changed(6);
-    changed[0].Notes.Periods[2].SchoolDays = 0;
-    changed[1].Notes.Student(3, 40).Conduct[9] = true;
-    changed[2].Notes.Student(1, 1).AttendanceNote = "かぜ";
-    changed[3].Notes.ConductItems[0] = "あいさつ";
-    changed[4].Notes.Limits[3] = 150;
-    changed[5].Notes.Uses[static_cast<int>(NoteText::Foreign)] = true;
+    changed[0].Notes.Periods[2].SchoolDays = 0, changed[1].Notes.Student(3, 40).Conduct[9] = true;
+    changed[2].Notes.Student(1, 1).AttendanceNote = "かぜ", changed[3].Notes.ConductItems[0] = "あいさつ";
+    changed[4].Notes.Limits[3] = 150, changed[5].Notes.Uses[static_cast<int>(NoteText::Foreign)] = true;
     for (const EvaluationSettings& s : changed)
         EXPECT_FALSE(s.IsDefault());
 }

@@ -19,8 +19,7 @@ TEST(HandoffNoteColumns, NewlineSettingsOfEachKind)
     for (const auto& [value, expected, expectedText] : cases) {
         HandoffNewline newline = HandoffNewline::Remove;
         std::string text;
-        ASSERT_TRUE(ParseHandoffNewline(value, newline, text)) << value;
-        EXPECT_EQ(std::make_pair(newline, text), std::make_pair(expected, std::string(expectedText))) << value;
+        EXPECT_TRUE(ParseHandoffNewline(value, newline, text) && newline == expected && text == expectedText) << value;
     }
     EXPECT_EQ(HandoffNewlineValue(HandoffNewline::Replace, "keep"), "\"keep\"");
 }
@@ -47,9 +46,8 @@ TEST(HandoffNoteColumns, AProfileWithNoteColumnsReadsBackWhole)
     HandoffColumn column;
     for (const char* wrong : {"行動0", "行動11", "総合的な学習の時間"})
         EXPECT_FALSE(ParseHandoffColumn(wrong, column)) << wrong;
-    const FileResult refused = ParseHandoffProfile("[profile]\nnewline=\"\"\n", profile);
-    ASSERT_TRUE(refused);
-    EXPECT_EQ(refused->Message(), "2行目: newline は remove、keep か改行の代わりに書く文字です（「\"\"」は使えません）。");
+    EXPECT_EQ(ParseHandoffProfile("[profile]\nnewline=\"\"\n", profile).value_or(FileError{}).Message(),
+              "2行目: newline は remove、keep か改行の代わりに書く文字です（「\"\"」は使えません）。");
 }
 
 } // namespace

@@ -12,7 +12,7 @@ namespace {
 HandoffProfile NotesProfile(std::vector<int> notes)
 {
     HandoffProfile profile;
-    profile.columns.push_back({HandoffField::Number, 0, 0, "", ""});
+    profile.columns = {{HandoffField::Number, 0, 0, "", ""}};
     for (int c : notes)
         profile.columns.push_back({HandoffField::Note, 0, 0, "", "", c});
     return profile;
@@ -24,8 +24,7 @@ std::unique_ptr<GradeBook> NotedBook()
     ReportNotes& notes = book->Evaluation.Notes;
     notes.Periods[0].SchoolDays = 68;
     StudentNotes& aoki = notes.Student(1, 1);
-    aoki.Texts[0] = "明るく\r\n元気です。", aoki.Texts[1] = "考えを話せました。", aoki.Texts[2] = "調べ学習";
-    aoki.Texts[3] = "Hello, 英語";
+    aoki.Texts[0] = "明るく\r\n元気です。", aoki.Texts[1] = "考えを話せました。", aoki.Texts[2] = "調べ学習", aoki.Texts[3] = "Hello, 英語";
     aoki.Excused = 2, aoki.Absent = 3, aoki.AttendanceNote = "忌引 2", aoki.Conduct[9] = true;
     notes.Student(1, 2).Conduct[0] = true;
     notes.Student(2, 1).Text(NoteText::Remarks) = "二学期", notes.Student(3, 1).Text(NoteText::Remarks) = "三学期";
@@ -58,19 +57,16 @@ TEST(HandoffNotes, LineBreaksAndMarksInEachEncoding)
 {
     auto book = NotedBook();
     HandoffProfile profile = NotesProfile({0, kNoteColumns - 1});
-    profile.header = false;
-    profile.mark = "1";
+    profile.header = false, profile.mark = "1", profile.newlineText = "／";
     const std::pair<HandoffNewline, std::string> cases[] = {
         {HandoffNewline::Remove, "1,明るく元気です。,1\r\n"},
         {HandoffNewline::Keep, "1,\"明るく\n元気です。\",1\r\n"},
-        {HandoffNewline::Replace, "1,明るく／元気です。,1\r\n"},
-    };
-    profile.newlineText = "／";
+        {HandoffNewline::Replace, "1,明るく／元気です。,1\r\n"}};
     for (const auto& [newline, first] : cases)
         for (HandoffEncoding encoding : {HandoffEncoding::Utf8Bom, HandoffEncoding::Utf8, HandoffEncoding::Cp932}) {
-            profile.newline = newline;
             const std::string text = first + "2,,\r\n4,,\r\n5,,\r\n";
             std::string bytes;
+            profile.newline = newline;
             ASSERT_FALSE(EncodeHandoffRows(HandoffRows(*book, 0, profile), encoding, bytes));
             EXPECT_EQ(bytes, encoding == HandoffEncoding::Cp932     ? *Utf8ToCp932(text)
                              : encoding == HandoffEncoding::Utf8Bom ? "\xEF\xBB\xBF" + text

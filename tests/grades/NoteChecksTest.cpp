@@ -27,13 +27,11 @@ TEST(NoteChecks, StylesAndNameParts)
         {"", WritingStyle::None}, {"元気に過ごしました。友だちが多いです。", WritingStyle::Polite},
         {"意欲的である。よく考えただろう。", WritingStyle::Plain}, {"元気に過ごしました。努力家である。", WritingStyle::Mixed},
         {"努力家だ\n頑張りました", WritingStyle::Mixed}, {"体育の時間。", WritingStyle::None},
-        {"「がんばるのだ」と話していました。", WritingStyle::Polite},  // a quoted ending is no sentence end
-    };
+        {"「がんばるのだ」と話していました。", WritingStyle::Polite}};  // a quoted ending is no sentence end
     for (const auto& [text, style] : styles)
         EXPECT_EQ(StyleOf(text), style) << text;
     const std::pair<const char*, std::vector<std::string>> names[] = {
-        {"山田 花子", {"山田", "花子"}}, {"山田　花子", {"山田", "花子"}}, {"林 光", {}}, {"青木", {"青木"}}, {"  ", {}},
-    };
+        {"山田 花子", {"山田", "花子"}}, {"山田　花子", {"山田", "花子"}}, {"林 光", {}}, {"青木", {"青木"}}, {"  ", {}}};
     for (const auto& [name, parts] : names)
         EXPECT_EQ(NameParts(name), parts) << name;
 }
@@ -130,7 +128,6 @@ TEST(NoteChecks, ACodePage932HandoffNamesWhatItCannotHold)
     Remarks(*book, 1) = "𠮷野さんと遊びました。", Remarks(*book, 2) = "髙橋さんと①番〜。";  // 𠮷 alone has no cp932 form
     book->Evaluation.Notes.Student(1, 5).AttendanceNote = "🤧 3";
     HandoffProfile profile;
-    profile.columns = {{HandoffField::Number, 0, 0, "", ""}};
     EXPECT_TRUE(CheckBeforeHandoff(*book, profile).empty());
     profile.encoding = HandoffEncoding::Cp932;
     EXPECT_EQ(Texts(CheckBeforeHandoff(*book, profile)),
