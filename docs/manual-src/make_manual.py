@@ -563,7 +563,8 @@ mark=○
 5=出席日数
 6=出欠の備考
 7=行動1</pre>
-<p>書式の編集で保存しても、<code>newline=</code> と <code>mark=</code> は書式ファイルにあったとおりに残ります。</p>
+<p>書式の編集のウィンドウでは、{ui("所見などの改行(W)：")} で {ui("取り除く")}・{ui("そのまま（欄の中で改行）")}・{ui("次の文字にする")}（右の欄にその文字）を選び、
+{ui("行動の○(M)：")} に○の代わりに書く記号を入れます。{ui("追加する列(A)：")} の一覧には、上の列の名前も出ます。</p>
 <h2>設定ファイルでの形</h2>
 <p>設定ファイルをテキストエディタで開くと、<code>[remarks.1]</code>（一学期の所見、<code>n5=</code> が出席番号5）、<code>[moral.1]</code>、<code>[integrated.1]</code>、<code>[foreign.1]</code>、
 <code>[attendance.1]</code>（<code>days=</code> が授業日数、<code>n5=0,2,かぜ 2</code> が出席停止・忌引等、欠席、備考）、<code>[conduct]</code>（項目の名前）、
