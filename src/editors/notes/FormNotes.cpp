@@ -73,10 +73,8 @@ FormNotes::FormNotes(Platform& platform) : platform_(platform), working_(Book().
     wire();
     AddRegisterShortcut(Command1);
     const GradeBook& book = Book();
-    const int shown = Period->count();
-    const int chosen = book.CurrentSemester >= 0 && book.CurrentSemester < shown ? book.CurrentSemester + 1 : 1;
-    Period->setCurrentIndex(chosen - 1);
-    period_ = chosen;
+    period_ = OpeningPeriod(book);
+    Period->setCurrentIndex(period_ - 1);
     showTextsInUse();
     ShowStudent(FirstNamedStudent(book));
 }

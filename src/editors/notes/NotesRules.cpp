@@ -29,6 +29,12 @@ std::vector<std::string> PeriodNames(const GradeDocument& book)
     return names;
 }
 
+int OpeningPeriod(const GradeBook& book)
+{
+    const int shown = static_cast<int>(PeriodNames(book).size());
+    return book.CurrentSemester >= 0 && book.CurrentSemester < shown ? book.CurrentSemester + 1 : 1;
+}
+
 int NextNamedStudent(const GradeDocument& book, int number, int step)
 {
     for (int n = number + step; n >= 1 && n <= kStudents; n += step)

@@ -25,6 +25,10 @@ inline bool CountOverLimit(int count, int limit) { return count > limit; }
 // (一学期…三学期, or 前期 and 後期); entry p - 1 names period p.
 std::vector<std::string> PeriodNames(const GradeDocument& book);
 
+// The period the editor opens on: the semester selected in the tree (kept
+// 0-based there), or the first when it is one the term system does not show.
+int OpeningPeriod(const GradeBook& book);
+
 // The named student `step` places on from `number` (+1 next, -1 previous),
 // passing numbers without a name; `number` itself when there is none.
 int NextNamedStudent(const GradeDocument& book, int number, int step);

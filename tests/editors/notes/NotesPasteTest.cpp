@@ -22,6 +22,7 @@ TEST(NotesPaste, ClipboardColumnKeepsEmptyCellsAndQuotedLineBreaks)
         {"", {{}, false}},
         {"a\nb\n", {{"a", "b"}, false}},
         {"a\r\n\r\nc", {{"a", "", "c"}, false}},
+        {"a\rb\r", {{"a", "b"}, false}},
         {"\"一行目\r\n二行目\"\nb\n", {{"一行目\n二行目", "b"}, false}},
         {"\"言った\"\"こと\"\"\"\n", {{"言った\"こと\""}, false}},
         {"\"a\tb\"\n", {{"a\tb"}, false}},

@@ -44,6 +44,20 @@ TEST(NotesRules, PeriodsFollowTheTermSystem)
     EXPECT_EQ(PeriodNames(*book), (std::vector<std::string>{"前期", "後期"}));
 }
 
+TEST(NotesRules, OpensOnTheSelectedSemesterWhenItIsShown)
+{
+    struct Case {
+        int terms, semester, period;
+    };
+    const Case cases[] = {{3, 0, 1}, {3, 1, 2}, {3, 2, 3}, {2, 1, 2}, {2, 2, 1}, {3, -1, 1}};
+    for (const Case& c : cases) {
+        auto book = ClassBook({"青木"});
+        book->Evaluation.Terms = c.terms;
+        book->CurrentSemester = static_cast<Integer>(c.semester);
+        EXPECT_EQ(OpeningPeriod(*book), c.period) << c.terms << " terms, semester " << c.semester;
+    }
+}
+
 TEST(NotesRules, NextAndPreviousPassNumbersWithoutANameAndStopAtTheEnds)
 {
     auto book = ClassBook({"青木", "", "", "江藤", "小野"});
