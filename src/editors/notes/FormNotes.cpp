@@ -268,7 +268,14 @@ void FormNotes::ShowStudent(int number)
         const QSignalBlocker quiet(Number);
         Number->setEditText(QString::number(number_));
     }
-    StudentName->setText(Q(book.StudentNames[number_ - 1]));
+    // A number without a name has no report card to write.
+    const bool named = !book.StudentNames[number_ - 1].empty();
+    StudentName->setText(named ? Q(book.StudentNames[number_ - 1]) : U("（名前のない出席番号です）"));
+    for (QWidget* field : std::initializer_list<QWidget*>{Texts[0], Texts[1], Texts[2], Texts[3], Excused, Absent,
+                                                          AttendanceNote})
+        field->setEnabled(named);
+    for (QCheckBox* box : Conduct)
+        box->setEnabled(named);
     const StudentNotes& held = student();
     for (int t = 0; t < kNoteTexts; ++t) {
         const QString text = Q(held.Texts[t]);
