@@ -24,7 +24,6 @@ class QTableWidget;
 namespace miravel {
 
 class Platform;
-class frmMain;
 
 class FormNotes : public QWidget {
     Q_OBJECT
