@@ -17,7 +17,9 @@ constexpr int kTableRow = 190;
 constexpr int kMinRemarkLines = 4;  // room to add a word by hand
 constexpr int kMinTextLines = 2;
 constexpr double kTitlePoints = 9;
-constexpr double kTablePoints = 7.5;
+constexpr double kTablePoints = 8;
+constexpr int kDaysWidth = 600;  // up to three digits
+constexpr int kMarkWidth = 300;  // one ○
 constexpr int kThin = 1;
 constexpr int kThick = 4;
 constexpr int kConductRows = (kConductItems + 1) / 2;  // two columns
@@ -92,25 +94,27 @@ private:
     std::vector<PageItem>& items_;
 };
 
-// A table of label and value rows under its title; gives its bottom.
+// A table of label and value rows under its title; gives its bottom. The
+// last row of a `wideLast` table writes its value across the row (the 備考).
 int Table(FootWriter& w, const std::string& title, const std::vector<std::pair<std::string, std::string>>& rows,
-          int columns, int left, int top, int right)
+          int columns, int valueWidth, bool wideLast, int left, int top, int right)
 {
     const int perColumn = (static_cast<int>(rows.size()) + columns - 1) / columns;
     const int bottom = top + kTitleLine + perColumn * kTableRow + kInset;
     w.frame(left, top, right, bottom, kThick);
     w.text(left + kInset, top + kInset, title, kTitlePoints);
     const int columnWidth = (right - left) / columns;
-    const int valueWidth = std::min(columnWidth / 3, 700);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int c = static_cast<int>(i) / perColumn;
         const int x = left + c * columnWidth;
         const int y = top + kTitleLine + (static_cast<int>(i) % perColumn) * kTableRow;
-        const int valueLeft = x + columnWidth - valueWidth;
+        const bool wide = wideLast && i + 1 == rows.size();
+        const int valueLeft = wide ? x + Width(rows[i].first, kTablePoints) + 3 * kInset : x + columnWidth - valueWidth;
         w.line(x, y, x + columnWidth, y, kThin);
-        w.line(valueLeft, y, valueLeft, y + kTableRow, kThin);
+        if (!wide)
+            w.line(valueLeft, y, valueLeft, y + kTableRow, kThin);
         w.fitted(x + kInset, y + 20, rows[i].first, kTablePoints, valueLeft - x - 2 * kInset);
-        w.fitted(valueLeft + kInset, y + 20, rows[i].second, kTablePoints, valueWidth - 2 * kInset);
+        w.fitted(valueLeft + kInset, y + 20, rows[i].second, kTablePoints, x + columnWidth - valueLeft - 2 * kInset);
         if (c > 0 && i % perColumn == 0)
             w.line(x, top + kTitleLine, x, bottom - kInset, kThin);
     }
@@ -187,11 +191,11 @@ void LayoutSheetFoot(const SheetNotes& notes, const SheetFootArea& area, std::ve
         y = bottom + kGap;
     }
     const int right = leftRight + kGap;
-    const int attendanceBottom = Table(w, "出欠", notes.attendance, 1, right, area.top, area.right);
+    const int attendanceBottom = Table(w, "出欠", notes.attendance, 1, kDaysWidth, true, right, area.top, area.right);
     std::vector<std::pair<std::string, std::string>> conduct;
     for (int i = 0; i < kConductItems; ++i)
         conduct.emplace_back(notes.conductItems[i], notes.conduct[i] ? "○" : "");
-    Table(w, "行動の記録", conduct, 2, right, attendanceBottom + kGap, area.right);
+    Table(w, "行動の記録", conduct, 2, kMarkWidth, false, right, attendanceBottom + kGap, area.right);
 }
 
 } // namespace miravel
