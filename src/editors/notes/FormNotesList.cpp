@@ -134,15 +134,17 @@ void FormNotes::ImportRemarks()
         inform(FailureText(nt::kCannotReadFile, path, *error));
         return;
     }
-    StudentTexts remarks = TextsOf(working_, period_, NoteText::Remarks);
-    NotesImportWindow preview(Book(), remarks, working_.Limit(NoteText::Remarks), file, path, this);
+    NotesImportWindow preview(Book(), working_, period_, file, path, this);
     if (preview.exec() != QDialog::Accepted)
         return;
-    const int taken = ApplyTextImport(preview.Plan(), remarks);
-    SetTexts(working_, period_, NoteText::Remarks, remarks);
+    const NoteText target = preview.Target();
+    StudentTexts texts = TextsOf(working_, period_, target);
+    const int taken = ApplyTextImport(preview.Plan(), texts);
+    SetTexts(working_, period_, target, texts);
     ShowStudent(number_);
     ShowList();
-    inform(QString::number(taken) + U(" 人の所見を入れました。") + U(nt::kNotInFileYet));
+    inform(QString::number(taken) + U(" 人の") + U(NoteTextName(target)) + U("を入れました。") +
+           U(nt::kNotInFileYet));
 }
 
 void FormNotes::EditClassSettings()

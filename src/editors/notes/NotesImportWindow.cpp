@@ -1,5 +1,6 @@
 #include "editors/notes/NotesImportWindow.h"
 
+#include "editors/notes/NotesRules.h"
 #include "editors/notes/NotesTexts.h"
 #include "mainwindow/ImportPreview.h"
 
@@ -38,9 +39,9 @@ NotesImportWindow::NotesImportWindow(const GradeBook& book, const TextImportPlan
     showPlan();
 }
 
-NotesImportWindow::NotesImportWindow(const GradeBook& book, const StudentTexts& current, int limit,
+NotesImportWindow::NotesImportWindow(const GradeBook& book, const ReportNotes& notes, int period,
                                      const CsvTableFile& file, const QString& path, QWidget* parent)
-    : QDialog(parent), book_(book), current_(current), limit_(limit), file_(&file)
+    : QDialog(parent), book_(book), notes_(&notes), period_(period), file_(&file)
 {
     setWindowTitle(U(nt::kImportPreview));
     const TextColumns found = DetectTextColumns(file.rows);
@@ -59,10 +60,14 @@ NotesImportWindow::NotesImportWindow(const GradeBook& book, const StudentTexts& 
     choices->addRow(U("児童コードの列(&D)"), CodeColumn);
     choices->addRow(U("出席番号の列(&B)"), NumberColumn);
     choices->addRow(U("氏名の列(&M)"), NameColumn);
-    choices->addRow(U("所見の列(&T)"), TextColumn);
+    choices->addRow(U("文の列(&T)"), TextColumn);
+    TargetText = new QComboBox;
+    for (NoteText t : TextsInUse(notes))
+        TargetText->addItem(U(NoteTextName(t)), static_cast<int>(t));
+    choices->addRow(U("入れる欄(&E)"), TargetText);
     choices->addRow(QString(), HeaderRow);
     build(choices, FileLine(path, file.encoding));
-    for (QComboBox* chooser : {CodeColumn, NumberColumn, NameColumn, TextColumn})
+    for (QComboBox* chooser : {CodeColumn, NumberColumn, NameColumn, TextColumn, TargetText})
         connect(chooser, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { replan(); });
     connect(HeaderRow, &QCheckBox::toggled, this, [this] { replan(); });
     replan();
@@ -73,7 +78,7 @@ void NotesImportWindow::build(QLayout* choices, const QString& fileLine)
     setAccessibleName(windowTitle());
     Rows = new QTableWidget(0, kPreviewColumns);
     Rows->setAccessibleName(U("取り込む行"));
-    Rows->setHorizontalHeaderLabels({U("行"), U("出席番号"), U("氏名"), U("今の所見"), U("新しい所見"), U("注意")});
+    Rows->setHorizontalHeaderLabels({U("行"), U("出席番号"), U("氏名"), U("今の文"), U("新しい文"), U("注意")});
     Rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Rows->setSelectionMode(QAbstractItemView::NoSelection);
     Rows->verticalHeader()->hide();
@@ -96,6 +101,11 @@ void NotesImportWindow::build(QLayout* choices, const QString& fileLine)
     page->addWidget(buttons);
 }
 
+NoteText NotesImportWindow::Target() const
+{
+    return TargetText ? static_cast<NoteText>(TargetText->currentData().toInt()) : NoteText::Remarks;
+}
+
 void NotesImportWindow::replan()
 {
     TextColumns columns;
@@ -104,7 +114,8 @@ void NotesImportWindow::replan()
     columns.name = ChosenColumn(NameColumn);
     columns.text = ChosenColumn(TextColumn);
     columns.header = HeaderRow->isChecked();
-    plan_ = PlanTextImport(book_, current_, file_->rows, columns, limit_);
+    const NoteText target = Target();
+    plan_ = PlanTextImport(book_, TextsOf(*notes_, period_, target), file_->rows, columns, notes_->Limit(target));
     showPlan();
 }
 

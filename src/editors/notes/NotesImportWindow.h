@@ -22,16 +22,20 @@ class NotesImportWindow : public QDialog {
 public:
     // A pasted column, already planned.
     NotesImportWindow(const GradeBook& book, const TextImportPlan& plan, QWidget* parent = nullptr);
-    // A file: planned here, again whenever a column choice changes.
-    NotesImportWindow(const GradeBook& book, const StudentTexts& current, int limit, const CsvTableFile& file,
+    // A file: planned here, again whenever a choice changes. Its texts go
+    // into the 所見 of `period`, or another text the class writes.
+    NotesImportWindow(const GradeBook& book, const ReportNotes& notes, int period, const CsvTableFile& file,
                       const QString& path, QWidget* parent = nullptr);
 
     const TextImportPlan& Plan() const { return plan_; }
+    // The text the file fills (a file only).
+    NoteText Target() const;
 
     QComboBox* NumberColumn = nullptr;
     QComboBox* CodeColumn = nullptr;
     QComboBox* NameColumn = nullptr;
     QComboBox* TextColumn = nullptr;
+    QComboBox* TargetText = nullptr;
     QCheckBox* HeaderRow = nullptr;
     QTableWidget* Rows = nullptr;
     QLabel* Summary = nullptr;
@@ -43,8 +47,8 @@ private:
     void showPlan();
 
     const GradeBook& book_;
-    StudentTexts current_{};
-    int limit_ = 0;
+    const ReportNotes* notes_ = nullptr;
+    int period_ = 1;
     const CsvTableFile* file_ = nullptr;
     TextImportPlan plan_;
 };
