@@ -71,6 +71,27 @@ TEST(NotesRules, NextAndPreviousPassNumbersWithoutANameAndStopAtTheEnds)
     EXPECT_EQ(FirstNamedStudent(*ClassBook({})), 1);
 }
 
+TEST(NotesRules, RemarksAreAlwaysWrittenThenTheSubjectsTheClassUses)
+{
+    struct Case {
+        bool moral, integrated, foreign;
+        std::vector<NoteText> texts;
+    };
+    const Case cases[] = {
+        {false, false, false, {NoteText::Remarks}},
+        {true, true, false, {NoteText::Remarks, NoteText::Moral, NoteText::Integrated}},
+        {false, true, true, {NoteText::Remarks, NoteText::Integrated, NoteText::Foreign}},
+    };
+    for (const Case& c : cases) {
+        ReportNotes notes;
+        notes.Uses[static_cast<int>(NoteText::Remarks)] = false;  // 所見 is written whatever this says
+        notes.Uses[static_cast<int>(NoteText::Moral)] = c.moral;
+        notes.Uses[static_cast<int>(NoteText::Integrated)] = c.integrated;
+        notes.Uses[static_cast<int>(NoteText::Foreign)] = c.foreign;
+        EXPECT_EQ(TextsInUse(notes), c.texts);
+    }
+}
+
 TEST(NotesRules, DerivedDaysSubtractExcusedThenAbsent)
 {
     struct Case {
