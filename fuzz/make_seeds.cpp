@@ -103,6 +103,15 @@ int main(int argc, char** argv)
     settings.StudentCodes[6] = "S20250107";
     settings.StudentAccounts[6] = "s7@example.jp";
     save(seeds + "/settings", "full.miravel", EvaluationSettingsText(settings));
+    ReportNotes& notes = settings.Notes;
+    notes.Periods[0].SchoolDays = 68;
+    notes.Student(1, 1).Text(NoteText::Remarks) = " 元気です。\n\\ #1 ";
+    notes.Student(1, 2).AttendanceNote = "かぜ, 2";
+    notes.Student(2, 40).Conduct[3] = true;
+    notes.ConductItems[0] = "a,b\\";
+    notes.Limits[1] = 150;
+    notes.Uses[3] = true;
+    save(seeds + "/settings", "notes.miravel", EvaluationSettingsText(settings));
     save(seeds + "/settings", "comments.miravel", "\xEF\xBB\xBF# note\n[grade]\na3 = 2.5 # high\n; old\nc1=1\n");
     save(seeds + "/versions", "counted", "v000031-20250407-093015\nMiravel saved version\ntime=2025/04/07 09:30:15\n"
                                          "description=学級の登録\n");

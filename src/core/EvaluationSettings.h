@@ -7,6 +7,7 @@
 
 #include "core/CheckedArray.h"
 #include "core/ClassRecords.h"
+#include "core/ReportNotes.h"
 
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@ constexpr int kCriterionCuts = 18;
 constexpr int kExtraCriterionCuts = 12;
 // Attendance numbers 1..40; the grade book checks it matches its own.
 constexpr int kStudentRecords = 40;
+static_assert(kStudentRecords == kNoteStudents, "the notes hold one record per attendance number");
 
 enum class EvaluationMode { Relative, Criterion };
 
@@ -49,6 +51,8 @@ struct EvaluationSettings {
     // n; empty when not known.
     CheckedArray<std::string, kStudentRecords> StudentCodes;
     CheckedArray<std::string, kStudentRecords> StudentAccounts;
+    // 所見, the written subjects, 出欠 and 行動 per period and student.
+    ReportNotes Notes;
     // What this version does not read (a newer Miravel's or another tool's
     // sections and keys), as "key=value" lines under their "[section]"
     // lines, so that writing the settings back loses none of it.

@@ -9,6 +9,7 @@ void RegisterEditors(frmMain& window)
     RegisterCriteriaEditors(window);
     RegisterEvaluationEditor(window);
     RegisterRecordsEditor(window);
+    RegisterNotesEditor(window);
 }
 
 } // namespace miravel

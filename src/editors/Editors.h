@@ -14,5 +14,6 @@ void RegisterTestSpecEditor(frmMain& window);
 void RegisterCriteriaEditors(frmMain& window);
 void RegisterEvaluationEditor(frmMain& window);
 void RegisterRecordsEditor(frmMain& window);
+void RegisterNotesEditor(frmMain& window);
 
 } // namespace miravel

@@ -4,6 +4,7 @@
 #include "file/BookSave.h"
 #include "file/IniText.h"
 #include "file/RecordSettings.h"
+#include "file/ReportNotesSettings.h"
 #include "file/SafeWrite.h"
 
 #include <algorithm>
@@ -63,7 +64,7 @@ FileError Refused(int line, const std::string& reason) { return FileError{line, 
 bool OwnSection(const std::string& section)
 {
     return section == "evaluation" || section == "criterion" || section == "grade" || section == "check" ||
-           section == "students" || IsRecordSection(section);
+           section == "students" || IsRecordSection(section) || IsNotesSection(section);
 }
 
 // A "[name]" line of what is kept. A kept "key=value" line never has that
@@ -158,6 +159,8 @@ FileResult ReadSetting(bool top, const std::string& section, const std::string& 
         if (!ReadHundredths(value, hundredths) || hundredths < 100 || hundredths > 300)
             return Refused(line, key + " は 1.0 から 3.0 までの数です。");
         (key == "a3" ? s.GradeA3 : s.GradeC1) = hundredths;
+    } else if (IsNotesKey(section, key)) {
+        return ReadNotesSetting(line, section, key, value, s.Notes);
     } else {
         KeepUnread(top, section, key + "=" + value, s);
     }
@@ -207,6 +210,7 @@ std::string EvaluationSettingsText(const EvaluationSettings& s)
     if (!students.empty())
         text += "\n[students]\n" + students;
     text += RecordSettingsText(s.Records);
+    text += ReportNotesText(s.Notes);
     return text + other.substr(sections);
 }
 

@@ -16,6 +16,8 @@
 //   [students]
 //   code7=S20250107      student 7's code in the school's system
 //   account7=s7@example.jp  student 7's account (login ID or e-mail)
+//   [remarks.1] [attendance.1] [conduct] [limits] …  the report notes
+//                        (所見, 出欠, 行動), as ReportNotesSettings.h says
 //
 // Sections and keys this version does not read are kept as they came and
 // written back after its own.

@@ -13,8 +13,13 @@ FileResult EncodeHandoffRows(const HandoffTable& rows, HandoffEncoding encoding,
     std::string text;
     for (const std::vector<std::string>& row : rows) {
         std::string line;
-        for (std::size_t i = 0; i < row.size(); ++i)
-            line += (i ? "," : "") + CsvField(row[i]);
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            std::string field = CsvField(row[i]);
+            // A line break a text keeps (newline=keep) stays inside its quotes.
+            if (field == row[i] && row[i].find('\n') != std::string::npos)
+                field = "\"" + row[i] + "\"";
+            line += (i ? "," : "") + field;
+        }
         std::replace(line.begin(), line.end(), '\r', ' ');
         text += line + "\r\n";
     }

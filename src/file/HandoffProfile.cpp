@@ -73,13 +73,18 @@ FileResult ReadEntry(const std::string& section, const std::string& key, const s
         (letter >= 0 ? p.letters[letter] : p.grades[IndexOf(kGradeKeys, 3, key)]) = value;
     } else if (section == "symbols" && key == "none") {
         p.none = value;
+    } else if (section == "symbols" && key == "mark") {
+        p.mark = value;
+    } else if (section == "profile" && key == "newline") {
+        if (!ParseHandoffNewline(value, p.newline, p.newlineText))
+            return refuse("newline は remove、keep か改行の代わりに書く文字です（「" + value + "」は使えません）。");
     } else if (section == "columns" && ColumnNumber(key) > 0) {
         const auto n = static_cast<std::size_t>(ColumnNumber(key));
         if (p.columns.size() < n)
             p.columns.resize(n, HandoffColumn{HandoffField::Fixed, -1, -1, "", ""});  // -1 marks a gap
         if (!ParseHandoffColumn(value, p.columns[n - 1]))
             return refuse("列 " + key + " の「" + value +
-                          "」は使えません（学年、組、出席番号、コード、氏名、s1v1〜s6v3、s1評定〜s6評定、\"固定の文字\"）。");
+                          "」は使えません（学年、組、出席番号、コード、氏名、s1v1〜s6v3、s1評定〜s6評定、\"固定の文字\"、所見、出欠の日数、行動1〜行動10 など）。");
     } else if (section == "headers" && ColumnNumber(key) > 0) {
         r.headers[ColumnNumber(key)] = value;
         r.headerLines[ColumnNumber(key)] = line;
@@ -140,6 +145,8 @@ std::string HandoffColumnKey(const HandoffColumn& column)
         return subject + "v" + std::to_string(column.viewpoint + 1);
     case HandoffField::SubjectGrade:
         return subject + "評定";
+    case HandoffField::Note:
+        return NoteColumnName(column.note);
     case HandoffField::Fixed: {
         std::string quoted = "\"";
         for (char ch : column.text)
@@ -157,6 +164,8 @@ bool ParseHandoffColumn(const std::string& value, HandoffColumn& column)
     read.header = column.header;
     if (const int plain = IndexOf(kPlainFields, 5, value); plain >= 0) {
         read.field = static_cast<HandoffField>(plain);
+    } else if (const int note = NoteColumnIndex(value); note >= 0) {
+        read.field = HandoffField::Note, read.note = note;
     } else if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
         read.field = HandoffField::Fixed;
         for (std::size_t i = 1; i + 1 < value.size(); ++i) {
@@ -210,10 +219,15 @@ FileResult ParseHandoffProfile(const std::string& text, HandoffProfile& profile)
 std::string HandoffProfileText(const HandoffProfile& p)
 {
     std::string text = "[profile]\nname=" + p.name + "\nencoding=" + HandoffEncodingName(p.encoding) +
-                       "\nheader=" + (p.header ? "yes" : "no") + "\n\n[symbols]\n";
+                       "\nheader=" + (p.header ? "yes" : "no") + "\n";
+    if (p.newline != HandoffNewline::Remove)
+        text += "newline=" + HandoffNewlineValue(p.newline, p.newlineText) + "\n";
+    text += "\n[symbols]\n";
     for (int i = 0; i < 3; ++i)
         text += std::string(kLetterKeys[i]) + "=" + p.letters[i] + "\n";
     text += "none=" + p.none + "\n";
+    if (p.mark != HandoffProfile{}.mark)
+        text += "mark=" + p.mark + "\n";
     for (int i = 0; i < 3; ++i)
         text += std::string(kGradeKeys[i]) + "=" + p.grades[i] + "\n";
     std::string headers;

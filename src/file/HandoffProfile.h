@@ -17,9 +17,13 @@
 //   [headers]
 //   2=国語 知識・技能     a column's header; else the book's own names
 //
+// The report notes' columns (所見, 出欠, 行動1 …) and [profile] newline=,
+// [symbols] mark=: see HandoffNoteColumns.h.
+//
 // A line starting with ";" or "#" is a comment.
 
 #include "file/FileError.h"
+#include "file/HandoffNoteColumns.h"
 
 #include <array>
 #include <string>
@@ -31,7 +35,7 @@ extern const char* const kHandoffProfileExtension;  // ".miravel-profile"
 
 enum class HandoffEncoding { Utf8Bom, Utf8, Cp932 };
 
-enum class HandoffField { GradeLevel, ClassName, Number, Code, Name, Letter, SubjectGrade, Fixed };
+enum class HandoffField { GradeLevel, ClassName, Number, Code, Name, Letter, SubjectGrade, Fixed, Note };
 
 struct HandoffColumn {
     HandoffField field = HandoffField::Number;
@@ -39,11 +43,12 @@ struct HandoffColumn {
     int viewpoint = 0;   // 0..2: Letter
     std::string text;    // Fixed: what every row holds
     std::string header;  // empty: the book's own name
+    int note = 0;        // Note: a NoteColumn
 
     bool operator==(const HandoffColumn& o) const
     {
         return field == o.field && subject == o.subject && viewpoint == o.viewpoint && text == o.text &&
-               header == o.header;
+               header == o.header && note == o.note;
     }
 };
 
@@ -55,11 +60,16 @@ struct HandoffProfile {
     std::array<std::string, 3> grades{"3", "2", "1"};   // 評定 3, 2, 1
     std::string none;                                   // no letter or 評定
     std::vector<HandoffColumn> columns;
+    // The report notes' columns (HandoffNoteColumns.h).
+    std::string mark = "○";  // a 行動 ○
+    HandoffNewline newline = HandoffNewline::Remove;
+    std::string newlineText;  // Replace: what a line break is written as
 
     bool operator==(const HandoffProfile& o) const
     {
         return name == o.name && encoding == o.encoding && header == o.header && letters == o.letters &&
-               grades == o.grades && none == o.none && columns == o.columns;
+               grades == o.grades && none == o.none && columns == o.columns && mark == o.mark &&
+               newline == o.newline && newlineText == o.newlineText;
     }
 };
 

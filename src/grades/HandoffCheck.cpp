@@ -1,6 +1,7 @@
 #include "grades/HandoffCheck.h"
 
 #include "grades/LetterChecks.h"
+#include "grades/NoteChecks.h"
 
 #include <algorithm>
 
@@ -22,6 +23,10 @@ std::vector<GradeFinding> CheckBeforeHandoff(GradeBook& book, const HandoffProfi
         if (!book.StudentNames[n - 1].empty() && book.Evaluation.StudentCodes[n - 1].empty())
             findings.push_back({kClassKey, "出席番号 " + std::to_string(n) + " " + book.StudentNames[n - 1] +
                                                "：コードがありません（書式にコードの列があります）"});
+    if (profile.encoding == HandoffEncoding::Cp932) {
+        const std::vector<GradeFinding> notes = CheckNotesForCp932(book);
+        findings.insert(findings.end(), notes.begin(), notes.end());
+    }
     return findings;
 }
 

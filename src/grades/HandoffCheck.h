@@ -1,6 +1,7 @@
 #pragma once
 // What is checked before a hand-off file is written: the checks of 入力の確認
-// and, for a profile with the code column, the students without a code.
+// and, for a profile with the code column, the students without a code; for
+// a code page 932 file, the note characters it cannot hold.
 
 #include "core/GradeBook.h"
 #include "file/HandoffProfile.h"

@@ -4,6 +4,7 @@
 #include "core/RecordEvaluation.h"
 #include "core/TextRules.h"
 #include "grades/EvaluationList.h"
+#include "grades/HandoffNoteFields.h"
 
 namespace miravel {
 
@@ -32,7 +33,7 @@ std::string Symbol(const std::string& value, const std::array<std::string, 3>& s
 }
 
 std::string Field(const GradeBook& book, const HandoffProfile& profile, const HandoffColumn& column, int n,
-                  const StudentEvaluation& student)
+                  const StudentEvaluation& student, int notesPeriod)
 {
     switch (column.field) {
     case HandoffField::GradeLevel:
@@ -49,6 +50,8 @@ std::string Field(const GradeBook& book, const HandoffProfile& profile, const Ha
         return Symbol(student.letters[column.subject][column.viewpoint], profile.letters, "ABC", profile.none);
     case HandoffField::SubjectGrade:
         return Symbol(student.grades[column.subject], profile.grades, "321", profile.none);
+    case HandoffField::Note:
+        return NoteFieldText(book, notesPeriod, profile, column.note, n);
     case HandoffField::Fixed:
         break;
     }
@@ -121,7 +124,7 @@ HandoffTable HandoffRows(const GradeBook& book, int period, const HandoffProfile
             continue;
         rows.emplace_back();
         for (const HandoffColumn& column : profile.columns)
-            rows.back().push_back(Field(book, profile, column, n, list[n - 1]));
+            rows.back().push_back(Field(book, profile, column, n, list[n - 1], NotesPeriodOf(book, period)));
     }
     return rows;
 }

@@ -4,6 +4,7 @@
 #include "core/RecordEvaluation.h"
 #include "grades/EvaluationList.h"
 #include "grades/EvidenceChecks.h"
+#include "grades/NoteChecks.h"
 #include "grades/TreeNodes.h"
 
 namespace miravel {
@@ -171,7 +172,7 @@ std::vector<GradeFinding> CheckGrades(GradeBook& book)
     std::vector<GradeFinding> findings = CheckScores(book, ShownSemesters(book));
     for (auto&& more : {CheckMissingEvaluations(book), CheckUnevaluatedRecordSubjects(book), CheckGradeExtremes(book),
                         CheckThinEvidence(book),
-                        CheckChangedLetters(book, book.Evaluation.CheckedLetters, RecordLetters(book))})
+                        CheckChangedLetters(book, book.Evaluation.CheckedLetters, RecordLetters(book)), CheckNotes(book)})
         findings.insert(findings.end(), more.begin(), more.end());
     return findings;
 }

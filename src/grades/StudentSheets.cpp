@@ -227,7 +227,8 @@ ClassSheets GatherStudentSheets(GradeBook& book, const std::vector<int>& numbers
 
     for (int n : numbers)
         if (n >= 1 && n <= book.StudentCount && !book.StudentNames[n - 1].empty())
-            sheets.students.push_back(StudentSheet{n, TrimBlanks(book.StudentNames[n - 1]), {}, {}});
+            sheets.students.push_back(
+                StudentSheet{n, TrimBlanks(book.StudentNames[n - 1]), {}, {}, GatherSheetNotes(book, lastPeriod, n)});
     if (sheets.students.empty())
         return sheets;
 

@@ -6,6 +6,7 @@
 // printed page is laid out from this (print/StudentSheetPage.h).
 
 #include "core/GradeBook.h"
+#include "grades/SheetNotes.h"
 
 #include <array>
 #include <string>
@@ -76,6 +77,7 @@ struct StudentSheet {
     std::array<SheetSubject, kRecordSubjects> subjects;  // 6..9: those without tests
     // Why an evaluation is missing: "算数：前期の試験をすべて欠席".
     std::vector<std::string> missing;
+    SheetNotes notes;  // the chosen term's 所見, 出欠 and 行動
 };
 
 struct ClassSheets {

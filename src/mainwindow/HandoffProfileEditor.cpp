@@ -42,6 +42,8 @@ std::vector<HandoffColumn> ColumnChoices()
             choices.push_back({HandoffField::Letter, s, v, "", ""});
         choices.push_back({HandoffField::SubjectGrade, s, 0, "", ""});
     }
+    for (int note = 0; note < kNoteColumns; ++note)
+        choices.push_back({HandoffField::Note, 0, 0, "", "", note});
     choices.push_back({HandoffField::Fixed, 0, 0, "", ""});
     return choices;
 }
@@ -85,6 +87,15 @@ HandoffProfileEditor::HandoffProfileEditor(QWidget* parent, Platform& platform, 
     Encoding->setCurrentIndex(static_cast<int>(profile.encoding));
     Header = new QCheckBox(U("1行目に見出しを書く(&H)"), this);
     Header->setChecked(profile.header);
+    // How the texts of the report notes are written.
+    Newline = new QComboBox(this);
+    Newline->addItems({U("取り除く"), U("そのまま（欄の中で改行）"), U("次の文字にする")});
+    Newline->setCurrentIndex(static_cast<int>(profile.newline));
+    NewlineText = new QLineEdit(S(profile.newlineText), this);
+    NewlineText->setAccessibleName(U("改行の代わりの文字"));
+    NewlineText->setEnabled(profile.newline == HandoffNewline::Replace);
+    Mark = new QLineEdit(S(profile.mark), this);
+    Mark->setMaximumWidth(90);
     auto* symbols = new QGridLayout;
     for (int i = 0; i < 7; ++i) {
         const std::string& value = i < 3 ? profile.letters[i] : i < 6 ? profile.grades[i - 3] : profile.none;
@@ -117,6 +128,13 @@ HandoffProfileEditor::HandoffProfileEditor(QWidget* parent, Platform& platform, 
     form->addWidget(Buddy("文字コード(&C)：", Encoding, this), 1, 0);
     form->addWidget(Encoding, 1, 1);
     form->addWidget(Header, 1, 2);
+    auto* notes = new QHBoxLayout;
+    notes->addWidget(Newline);
+    notes->addWidget(NewlineText, 1);
+    notes->addWidget(Buddy("行動の○(&M)：", Mark, this));
+    notes->addWidget(Mark);
+    form->addWidget(Buddy("所見などの改行(&W)：", Newline, this), 2, 0);
+    form->addLayout(notes, 2, 1, 1, 2);
     auto* listButtons = new QVBoxLayout;
     for (QPushButton* button : {Up, Down, Remove})
         listButtons->addWidget(button);
@@ -148,6 +166,8 @@ HandoffProfileEditor::HandoffProfileEditor(QWidget* parent, Platform& platform, 
     layout->addLayout(buttons);
     resize(720, 560);
 
+    connect(Newline, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this](int index) { NewlineText->setEnabled(index == static_cast<int>(HandoffNewline::Replace)); });
     connect(Columns, &QListWidget::currentRowChanged, this, &HandoffProfileEditor::columnChosen);
     connect(Up, &QPushButton::clicked, this, [this] { move(-1); });
     connect(Down, &QPushButton::clicked, this, [this] { move(1); });
@@ -170,6 +190,14 @@ HandoffProfile HandoffProfileEditor::Profile() const
         (i < 3 ? profile.letters[i] : i < 6 ? profile.grades[i - 3] : profile.none) = value;
     }
     profile.columns = columns_;
+    profile.mark = Mark->text().trimmed().toStdString();
+    profile.newline = static_cast<HandoffNewline>(Newline->currentIndex());
+    profile.newlineText = NewlineText->text().toStdString();
+    // Nothing to put in place of a break is the same as taking it out.
+    if (profile.newline == HandoffNewline::Replace && profile.newlineText.empty())
+        profile.newline = HandoffNewline::Remove;
+    if (profile.newline != HandoffNewline::Replace)
+        profile.newlineText.clear();
     return profile;
 }
 

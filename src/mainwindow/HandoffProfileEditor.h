@@ -26,6 +26,9 @@ public:
     QLineEdit* Name = nullptr;
     QComboBox* Encoding = nullptr;   // in the order of HandoffEncoding
     QCheckBox* Header = nullptr;
+    QComboBox* Newline = nullptr;    // in the order of HandoffNewline
+    QLineEdit* NewlineText = nullptr;  // what a line break becomes
+    QLineEdit* Mark = nullptr;         // a 行動 ○
     QLineEdit* Symbols[7] = {};      // A, B, C, 評定 3, 2, 1, none
     QListWidget* Columns = nullptr;
     QPushButton* Up = nullptr;

@@ -66,6 +66,7 @@ void frmMain::createMenus()
     mnuEditNameBook = AddItem(mnuEdit, texts::kMenuEditNameBook, "mnuEditNameBook");
     mnuEditEvaluation = AddItem(mnuEdit, texts::kMenuEditEvaluation, "mnuEditEvaluation");
     mnuEditRecords = AddItem(mnuEdit, texts::kMenuEditRecords, "mnuEditRecords");
+    mnuEditNotes = AddItem(mnuEdit, texts::kMenuEditNotes, "mnuEditNotes");
     mnuEdit->addSeparator();
     mnuEditCheck = AddItem(mnuEdit, texts::kMenuEditCheck, "mnuEditCheck");
     mnuEdit->addSeparator();
@@ -103,6 +104,7 @@ void frmMain::createMenus()
     connect(mnuEditNameBook, &QAction::triggered, this, &frmMain::mnuEditNameBook_Click);
     connect(mnuEditEvaluation, &QAction::triggered, this, &frmMain::mnuEditEvaluation_Click);
     connect(mnuEditRecords, &QAction::triggered, this, &frmMain::mnuEditRecords_Click);
+    connect(mnuEditNotes, &QAction::triggered, this, &frmMain::mnuEditNotes_Click);
     connect(mnuEditCheck, &QAction::triggered, this, &frmMain::mnuEditCheck_Click);
     connect(mnuEditUndo, &QAction::triggered, this, &frmMain::mnuEditUndo_Click);
     connect(mnuEditRedo, &QAction::triggered, this, &frmMain::mnuEditRedo_Click);

@@ -27,7 +27,8 @@ inline constexpr const char kMenuEdit[] = "編集(&E)";
 inline constexpr const char kMenuEditProperty[] = "学級・科目・試験・得点の編集(&E)";
 inline constexpr const char kMenuEditNameBook[] = "生徒名簿ﾌｧｲﾙの読み込み";
 inline constexpr const char kMenuEditEvaluation[] = "評価の方法(&M)...";
-inline constexpr const char kMenuEditRecords[] = "平常の記録(&R)...";
+inline constexpr const char kMenuEditRecords[] = "平常の記録(&J)...";
+inline constexpr const char kMenuEditNotes[] = "所見と出欠(&R)...";
 inline constexpr const char kMenuEditCheck[] = "入力の確認(&K)...";
 // Undo and redo; with a step to take, "：" and the step's name follow.
 inline constexpr const char kMenuEditUndo[] = "元に戻す";

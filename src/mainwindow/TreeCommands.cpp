@@ -203,6 +203,12 @@ void frmMain::mnuEditRecords_Click()
         openEditor(EditorKind::Records);
 }
 
+void frmMain::mnuEditNotes_Click()
+{
+    if (hasEditor(EditorKind::Notes))
+        openEditor(EditorKind::Notes);
+}
+
 void frmMain::EvaluationSettingsChanged(bool termsChanged)
 {
     if (!termsChanged)

@@ -264,8 +264,9 @@ void frmMain::applyCommands()
     enable(on.evaluation, {mnuEditEvaluation});
     enable(on.print, {mnuFilePrint, ToolbarButton(message(texts::kKeyPrint))});
     enable(on.printSheets, {mnuFilePrintSheets});
-    // The hand-off file runs the same checks before it is written.
-    enable(on.check, {mnuEditCheck, mnuFileHandoff, mnuEditRecords});
+    // The hand-off file runs the same checks before it is written; 所見 and
+    // 出欠 belong to named students as the checks do.
+    enable(on.check, {mnuEditCheck, mnuFileHandoff, mnuEditRecords, mnuEditNotes});
     // The check list speaks of the book open; without one it has nothing to say.
     if (checkWindow_ && !on.check)
         checkWindow_->close();

@@ -42,7 +42,7 @@ struct EvaluationSettings;
 struct GradeDocument;
 
 // The editor windows the edit command opens.
-enum class EditorKind { HomeRoom, SubjectSpec, SemesterSpec, TestSpec, EvaluationMethod, Records };
+enum class EditorKind { HomeRoom, SubjectSpec, SemesterSpec, TestSpec, EvaluationMethod, Records, Notes };
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -92,6 +92,7 @@ public:
     QAction* mnuEditNameBook = nullptr;
     QAction* mnuEditEvaluation = nullptr;  // 評価の方法
     QAction* mnuEditRecords = nullptr;     // 平常の記録
+    QAction* mnuEditNotes = nullptr;       // 所見と出欠
     QAction* mnuEditCheck = nullptr;
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
@@ -180,6 +181,7 @@ public:
     void mnuEditNameBook_Click();
     void mnuEditEvaluation_Click();
     void mnuEditRecords_Click();
+    void mnuEditNotes_Click();
     void mnuEditCheck_Click();
     void mnuHelpContents_Click();
     void tbToolBar_ButtonClick(const QString& key);

@@ -2,6 +2,7 @@
 #include "print/SheetRecordRows.h"
 
 #include "core/TextRules.h"
+#include "print/SheetFoot.h"
 
 #include <algorithm>
 #include <vector>
@@ -24,7 +25,6 @@ constexpr int kViewpointColumn = 1100;
 constexpr int kInset = 50;
 constexpr int kNoteLine = 230;
 constexpr int kLegendLine = 190;
-constexpr int kBoxHeight = 1300;
 constexpr int kGap = 120;
 // The test list: two columns of rows; a subject's head row names its
 // viewpoints over the point columns.
@@ -168,7 +168,7 @@ public:
         writeTable(student);
         int y = writeNotes(student);
         text(kMargin, y, "試験の記録", kHeadPoints);
-        const int legendTop = writeFoot();
+        const int legendTop = writeFoot(student);
         writeTests(WithRecordRows(student), y + 300, legendTop - kGap);
     }
 
@@ -363,15 +363,11 @@ private:
 
     // The legend and the 所見 and 出欠 boxes at the foot of the first page;
     // gives the legend's top.
-    int writeFoot()
+    int writeFoot(const StudentSheet& student)
     {
-        const int boxTop = area_.height - kBoxHeight;
         const int width = contentRight_ - kMargin;
-        const int split = kMargin + width * 68 / 100;
-        frame(kMargin, boxTop, split - kGap, area_.height - kThick, kThick);
-        frame(split, boxTop, contentRight_, area_.height - kThick, kThick);
-        text(kMargin + kInset, boxTop + kInset, "所見", kNotePoints);
-        text(split + kInset, boxTop + kInset, "出欠", kNotePoints);
+        const int boxTop = area_.height - SheetFootHeight(student.notes, kMargin, contentRight_);
+        LayoutSheetFoot(student.notes, {kMargin, boxTop, contentRight_, area_.height - kThick}, page(current_).items);
         const int legendTop = boxTop - kGap - static_cast<int>(sheets_.legend.size()) * kLegendLine;
         int y = legendTop;
         for (const std::string& entry : sheets_.legend) {

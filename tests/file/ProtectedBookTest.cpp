@@ -16,6 +16,7 @@ std::unique_ptr<GradeBook> SettledBook()
     book->Evaluation.Terms = 2;
     book->Evaluation.StudentCodes[0] = "S20250101";
     book->Evaluation.OtherSettings = "\n[future]\nmemo=S20250101\n";  // sealed with the rest, never recorded
+    book->Evaluation.Notes.Student(1, 2).Text(NoteText::Remarks) = "算数の文章題に粘り強く";
     return book;
 }
 
@@ -39,6 +40,7 @@ TEST(ProtectedBook, ComesBackWholeWithItsPasswordAndRefusesEveryAlteredRegionOrC
     ASSERT_FALSE(WriteProtectedBook(path, *book, *key, report));
     const std::string bytes = readBytes(path);
     EXPECT_EQ(bytes.find(*Utf8ToCp932("山田 花子")), std::string::npos);
+    EXPECT_EQ(bytes.find("粘り強く"), std::string::npos);
     auto read = FreshBook();
     EXPECT_TRUE(IsWrongPassword(ReadBack(path, "正しいpasswore", *read)));
     ASSERT_FALSE(ReadBack(path, "正しいpassword", *read));

@@ -1,5 +1,6 @@
 // The profile editor's controls reach the file it saves: the order of the
-// columns, a fixed text, a column's header, the symbols and the encoding.
+// columns, a fixed text, a column's header, the symbols, the encoding and how
+// the report notes' line breaks and ○ are written.
 
 #include "WindowTestSupport.h"
 
@@ -32,6 +33,9 @@ TEST_F(HandoffEditor, SavesTheProfileAsItsControlsShowIt)
     editor.Symbols[0]->setText(U("◎"));
     editor.Encoding->setCurrentIndex(2);
     editor.Header->setChecked(false);
+    editor.Newline->setCurrentIndex(2);
+    editor.NewlineText->setText(U("／"));
+    editor.Mark->setText(U("●"));
     const QString file = path(U("学校.miravel-profile"));
     platform.fileAnswers.push_back(file);
     editor.Save->click();
@@ -43,6 +47,7 @@ TEST_F(HandoffEditor, SavesTheProfileAsItsControlsShowIt)
     expected.encoding = HandoffEncoding::Cp932;
     expected.header = false;
     expected.letters[0] = "◎";
+    expected.newline = HandoffNewline::Replace, expected.newlineText = "／", expected.mark = "●";
     expected.columns = {{HandoffField::Fixed, 0, 0, "前期", ""}, {HandoffField::Name, 0, 0, "", "Name"}};
     EXPECT_EQ(saved, expected);
 }

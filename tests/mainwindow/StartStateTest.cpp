@@ -69,7 +69,7 @@ TEST_F(StartState, MenusInOrderWithSeparatorsAndShortcuts)
                            U("ﾍﾟｰｼﾞ設定(&U)..."), U("画面の表を印刷(&P)..."), U("個人成績表を印刷(&I)..."), "-", U("終了(&X)")}));
     EXPECT_EQ(w.mnuEdit->title(), U("編集(&E)"));
     EXPECT_EQ(Captions(w.mnuEdit), QStringList({U("学級・科目・試験・得点の編集(&E)"), U("生徒名簿ﾌｧｲﾙの読み込み"),
-                                                U("評価の方法(&M)..."), U("平常の記録(&R)..."), "-", U("入力の確認(&K)..."), "-",
+                                                U("評価の方法(&M)..."), U("平常の記録(&J)..."), U("所見と出欠(&R)..."), "-", U("入力の確認(&K)..."), "-",
                                                 U("元に戻す"), U("やり直し")}));
     EXPECT_EQ(w.mnuHelp->title(), U("ﾍﾙﾌﾟ(&H)"));
     EXPECT_EQ(Captions(w.mnuHelp), QStringList({U("ヘルプ(&C)")}));
