@@ -8,13 +8,17 @@
 
 namespace miravel {
 
-FileResult EncodeHandoffRows(const HandoffTable& rows, HandoffEncoding encoding, std::string& bytes)
+FileResult EncodeHandoffRows(const HandoffTable& rows, HandoffEncoding encoding, std::string& bytes,
+                             bool keepFormulas)
 {
     std::string text;
     for (const std::vector<std::string>& row : rows) {
         std::string line;
-        for (std::size_t i = 0; i < row.size(); ++i)
-            line += (i ? "," : "") + CsvField(row[i]);
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            std::string cell = row[i];
+            std::replace(cell.begin(), cell.end(), '\r', ' ');  // a blank: text to a spreadsheet
+            line += (i ? "," : "") + CsvField(keepFormulas ? cell : FormulaSafe(cell));
+        }
         std::replace(line.begin(), line.end(), '\r', ' ');
         text += line + "\r\n";
     }

@@ -68,6 +68,10 @@ FileResult ReadEntry(const std::string& section, const std::string& key, const s
             return refuse("header は yes か no です（「" + value + "」は使えません）。");
         p.header = value == "yes";
         r.hasHeader = true;
+    } else if (section == "profile" && key == "formulas") {
+        if (value != "allow")
+            return refuse("formulas に書けるのは allow だけです（「" + value + "」は使えません）。");
+        p.formulas = true;
     } else if (section == "symbols" && (IndexOf(kLetterKeys, 3, key) >= 0 || IndexOf(kGradeKeys, 3, key) >= 0)) {
         const int letter = IndexOf(kLetterKeys, 3, key);
         (letter >= 0 ? p.letters[letter] : p.grades[IndexOf(kGradeKeys, 3, key)]) = value;
@@ -208,7 +212,8 @@ FileResult ParseHandoffProfile(const std::string& text, HandoffProfile& profile)
 std::string HandoffProfileText(const HandoffProfile& p)
 {
     std::string text = "[profile]\nname=" + p.name + "\nencoding=" + HandoffEncodingName(p.encoding) +
-                       "\nheader=" + (p.header ? "yes" : "no") + "\n\n[symbols]\n";
+                       "\nheader=" + (p.header ? "yes" : "no") + "\n" + (p.formulas ? "formulas=allow\n" : "") +
+                       "\n[symbols]\n";
     for (int i = 0; i < 3; ++i)
         text += std::string(kLetterKeys[i]) + "=" + p.letters[i] + "\n";
     text += "none=" + p.none + "\n";

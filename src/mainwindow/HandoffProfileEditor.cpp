@@ -73,7 +73,7 @@ QLabel* Buddy(const char* caption, QWidget* field, QWidget* parent)
 
 HandoffProfileEditor::HandoffProfileEditor(QWidget* parent, Platform& platform, const GradeBook& book,
                                            const HandoffProfile& profile)
-    : QDialog(parent), platform_(platform), book_(book), columns_(profile.columns)
+    : QDialog(parent), platform_(platform), book_(book), columns_(profile.columns), formulas_(profile.formulas)
 {
     setObjectName(QStringLiteral("HandoffProfileEditor"));
     setWindowTitle(U("提出用の書式の編集"));
@@ -169,6 +169,7 @@ HandoffProfile HandoffProfileEditor::Profile() const
         (i < 3 ? profile.letters[i] : i < 6 ? profile.grades[i - 3] : profile.none) = value;
     }
     profile.columns = columns_;
+    profile.formulas = formulas_;
     return profile;
 }
 

@@ -241,7 +241,7 @@ void HandoffWindow::WriteFile()
     std::string bytes;
     SaveReport report;
     FileResult error = EncodeHandoffRows(HandoffRows(book, Period->currentData().toInt(), *profile),
-                                         profile->encoding, bytes);
+                                         profile->encoding, bytes, profile->formulas);
     if (!error)
         error = WriteExportWithBackup(output, bytes, report);
     if (error) {
