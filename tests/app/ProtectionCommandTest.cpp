@@ -6,9 +6,7 @@
 #include "mainwindow/MainWindowTexts.h"
 
 #include <gtest/gtest.h>
-#include <sodium.h>
 #include <sys/stat.h>
-
 #include <filesystem>
 
 namespace miravel::test {
@@ -28,8 +26,7 @@ int RunCommand(std::vector<std::string> args, std::string& err, const std::strin
     return code;
 }
 
-// Every file made from a 0600 book is 0600 whatever the umask; --unprotect
-// writes both files or neither, never to a settings file's name.
+// Every file made from a 0600 book is 0600 whatever the umask; --unprotect writes both files or neither.
 TEST(ProtectionCommand, WritesWithTheBooksBitsAndBothFilesOrNeither)
 {
     TempDir dir;
@@ -51,26 +48,15 @@ TEST(ProtectionCommand, WritesWithTheBooksBitsAndBothFilesOrNeither)
         EXPECT_EQ(::stat(dir.file(name).c_str(), &info) == 0 ? info.st_mode & 0777 : 0, 0600u) << name;
     }
     std::filesystem::create_directory(std::filesystem::u8path(dir.file("out2.miravel")));
-    std::filesystem::create_symlink("out3.miravel", std::filesystem::u8path(dir.file("out3.txt")));
-    const struct { const char* name; const char* said; } cases[] = {
-        {"out.miravel", "の名前（.miravel）は評価の設定ファイルの名前です。"},
-        {"out2.txt", "out2.txt: 評価の設定ファイル（out2.miravel）: 同じ名前のフォルダーがあります。"},
-        {"out3.txt", "out3.txt: 「.miravel」は評価の設定ファイルの名前です。"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(RunCommand({"--unprotect", dir.file(c.name), sealed}, err, "password1\n"), 1) << c.name;
-        EXPECT_NE(err.find(c.said), std::string::npos) << err;
-    }
-    for (const char* name : {"out.miravel", "out2.txt", "out3.miravel"})
-        EXPECT_FALSE(std::filesystem::exists(std::filesystem::u8path(dir.file(name)))) << name;
+    EXPECT_EQ(RunCommand({"--unprotect", dir.file("out2.txt"), sealed}, err, "password1\n"), 1);
+    EXPECT_NE(err.find("out2.txt: 評価の設定ファイル（out2.miravel）: 同じ名前のフォルダーがあります。"), std::string::npos) << err;
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::u8path(dir.file("out2.txt"))));
 
-    // A wrong password and a rewritten header are said together; a damaged magic line before any password.
-    std::string bytes = readBytes(sealed), tampered = bytes, flipped = bytes;
-    const std::string hint = std::string(kWrongPasswordText) + "\n" + kTamperedHintText + "\n";
-    tampered[40] ^= 0x01;  // the salt, its sum made good
-    crypto_generichash(reinterpret_cast<unsigned char*>(&tampered[93]), 16, reinterpret_cast<unsigned char*>(&tampered[0]), 93, nullptr, 0);
+    // A wrong password names a rewritten file at once; a damaged magic line is said before any password.
+    std::string bytes = readBytes(sealed), flipped = bytes;
     flipped[2] ^= 0x01;
-    const struct { std::string file, password, said; } opened[] = {{bytes, "wrong\n", hint}, {tampered, "password1\n", hint},
+    const struct { std::string file, password, said; } opened[] = {
+        {bytes, "wrong\n", std::string(kWrongPasswordText) + "\n" + kTamperedHintText + "\n"},
         {flipped, "", texts::kNotAGradeBook + sealed + ": " + kDamagedProtectedText + "\n"}};
     for (const auto& c : opened) {
         writeBytes(sealed, c.file);

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <sodium.h>
-
 #include <chrono>
 #ifndef _WIN32
 #include "file/TerminalPassword.h"
@@ -34,24 +33,16 @@ TEST(SealedHeader, CraftedFilesGetTheMessageTheirDamageCallsAtOnce)
     SaveReport report;
     ASSERT_FALSE(WriteProtectedBook(path, *ClassBook({"山田"}), *BookKey::Create("pass", LowestKdfCost(), error), report));
     const std::string bytes = readBytes(path), damaged = kDamagedProtectedText, wrong = kWrongPasswordText;
-    std::string flipped = bytes, four = bytes, five = bytes, binary = bytes;
-    flipped[8] ^= 0x04;
-    for (std::size_t at : {0, 5, 12, 22})
-        four[at] = five[at] = '?';
-    five[9] = '?';
-    for (std::size_t at = 0; at < 23; ++at)
-        binary[at] = static_cast<char>(at * 7);
     const struct { const char* what; std::string file; std::string reason; bool headerRefused; } cases[] = {
         {"passes above the cap", WithField(bytes, 25, 4 * DefaultKdfCost().operations + 1, 4), damaged, true},
         {"memory above the cap", WithField(bytes, 29, 4 * DefaultKdfCost().memoryBytes + 1024, 8), damaged, true},
         {"another allowed cost", WithField(bytes, 25, LowestKdfCost().operations + 1, 4), wrong, false},
         {"salt", WithField(bytes, 40, 0x5A, 1), wrong, false},
-        {"key check", WithField(bytes, 80, 0x5A, 1), wrong, false},
         {"nonce", WithField(bytes, 60, 0x5A, 1), damaged, false},
-        {"one bit of the magic", flipped, damaged, true},
-        {"four bytes of the magic", four, damaged, true},
-        {"binary first line", binary, damaged, true},
-        {"five bytes of the magic: text", five, "パスワード付き成績ファイルではありません。", true},
+        {"one bit of the magic", WithField(bytes, 8, 'p' ^ 0x04, 1, false), damaged, true},
+        {"four bytes of the magic", WithField(bytes, 0, 0x3F3F3F3F, 4, false), damaged, true},
+        {"binary first line", WithField(bytes, 0, 0x0102030405060708, 8, false), damaged, true},
+        {"five bytes of the magic: text", WithField(bytes, 0, 0x3F3F3F3F3F, 5, false), "パスワード付き成績ファイルではありません。", true},
     };
     for (const auto& c : cases) {
         writeBytes(path, c.file);
@@ -98,10 +89,6 @@ TEST(RollbackNotice, OnlyAFileOlderThanTheNewestSeenIsNoticed)
     };
     for (const auto& c : cases)
         EXPECT_EQ(RollbackNotice(seen, c.opened), c.notice) << c.opened.counter;
-    TempDir dir;  // the record keeps the newest
-    for (const SealStamp& stamp : {SealStamp{5, 500}, SealStamp{3, 900}})
-        ASSERT_FALSE(NoteSealStamp(dir.file(""), *ClassBook({}), stamp));
-    EXPECT_EQ(readBytes(SealRecordPath(dir.file(""), *ClassBook({}))), "counter=5\ntime=500\n");
 }
 
 #ifndef _WIN32
@@ -113,7 +100,7 @@ TEST(ReadPasswordFromTty, ASignalLeavesTheTerminalEchoing)
         return ::tcgetattr(tty, &mode) == 0 && (mode.c_lflag & ECHO) != 0;
     };
     for (int signal : {SIGINT, SIGTERM}) {
-        int keyboard = -1, tty = -1;
+        int keyboard, tty;
         ASSERT_EQ(::openpty(&keyboard, &tty, nullptr, nullptr, nullptr), 0);
         const pid_t child = ::fork();
         if (child == 0) {
@@ -128,8 +115,7 @@ TEST(ReadPasswordFromTty, ASignalLeavesTheTerminalEchoing)
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal && echoes(tty)) << signal;
-        ::close(keyboard);
-        ::close(tty);
+        ::close(keyboard), ::close(tty);
     }
 }
 #endif
