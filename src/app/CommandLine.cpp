@@ -5,6 +5,7 @@
 #include "core/TextRules.h"
 #include "core/EvaluationRules.h"
 #include "file/BookSave.h"
+#include "file/ClassSettingsRecord.h"
 #include "file/CompanionFile.h"
 #include "file/CsvExport.h"
 #include "file/GradeBookFile.h"
@@ -400,12 +401,16 @@ int ProtectionCommand(const CommandLine& command, std::string& err)
     request.path = command.output;
     request.mode = BookFileMode(command.file);
     FileResult error;
+    std::unique_ptr<BookKey> key;
     if (protect) {
         std::string password;
         if (!readNewPassword(command, password, err))
             return 1;
-        const auto key = BookKey::Create(password, DefaultKdfCost(), error);
+        key = BookKey::Create(password, DefaultKdfCost(), error);
         WipePassword(password);
+        // Its saves count on from the newest this computer has seen of the class.
+        if (key)
+            key->ContinueFrom(SeenSealStamp(command.dataFolder, *book).counter);
         if (key)
             error = EncodeProtectedBook(*book, *key, request.book);
     } else if (!(error = EncodeGradeBook(*book, request.book))) {
@@ -420,6 +425,8 @@ int ProtectionCommand(const CommandLine& command, std::string& err)
         err += "保存できません。" + command.output + ": " + error->Message() + "\n";
         return 1;
     }
+    if (key)
+        NoteSealStamp(command.dataFolder, *book, key->LastSeal());  // a notice, not a lock: best effort
     err += BackupMissingNote(command.output, result.report.BackupMissing(), protect);
     return 0;
 }

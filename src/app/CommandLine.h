@@ -20,7 +20,7 @@ struct CommandLine {
     std::FILE* passwordInput = nullptr; // with passwordStdin: where the lines come from (null: standard input)
     std::string view;       // --view VIEW
     std::string error;      // what is wrong with the arguments
-    std::string dataFolder; // --versions: the per-user data folder, set by main
+    std::string dataFolder; // --versions, --protect: the per-user data folder, set by main
     std::string profile;    // --export-handoff: --profile PROFILE
     std::string period;     // --export-handoff: --period M
     bool force = false;     // --export-handoff: write despite the checks' findings
