@@ -1,6 +1,7 @@
 #include "mainwindow/HandoffWindow.h"
 
 #include "core/GradeBook.h"
+#include "file/BookSave.h"
 #include "file/HandoffFile.h"
 #include "file/SafeWrite.h"
 #include "file/SameFile.h"
@@ -243,7 +244,7 @@ void HandoffWindow::WriteFile()
     FileResult error = EncodeHandoffRows(HandoffRows(book, Period->currentData().toInt(), *profile),
                                          profile->encoding, bytes, profile->formulas);
     if (!error)
-        error = WriteExportWithBackup(output, bytes, report);
+        error = WriteExportWithBackup(output, bytes, report, BookFileMode(book.CurrentFilePath));
     if (error) {
         say(FailureText("提出用のファイルを書けません。", path, *error));
         return;
