@@ -11,6 +11,7 @@
 #include "file/GradeBookFile.h"
 
 #include <fstream>
+#include <iterator>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -65,7 +66,7 @@ std::string firstLines(const std::string& bytes, int lines)
 int main(int argc, char** argv)
 {
     if (argc != 2) {
-        std::cerr << "usage: make_seeds SEEDS_DIR (with gradebook/ roster/ fieldtext/ recovery/ settings/ versions/ in it)\n";
+        std::cerr << "usage: make_seeds SEEDS_DIR (with gradebook/ roster/ ... unseal/ in it)\n";
         return 2;
     }
     const std::string seeds = argv[1];
@@ -116,5 +117,29 @@ int main(int argc, char** argv)
     save(seeds + "/versions", "counted", "v000031-20250407-093015\nMiravel saved version\ntime=2025/04/07 09:30:15\n"
                                          "description=学級の登録\n");
     save(seeds + "/versions", "before-the-count", "20250407-093015-02\nMiravel saved version\ntime=\ndescription=\n");
+
+    // Tables as a school's roster, a form's answers and a pasted block come;
+    // the first byte of the roster and score seeds is the target's choices.
+    const std::string roster = "出席番号,氏名,ふりがな,アカウント,学年,組\r\n1,山田 花子,やまだ,s1@example.jp,3年,1組\r\n"
+                               "2,\"田中, 一郎\",たなか,,3年,1組\r\n,佐藤\r\n";
+    save(seeds + "/csvtable", "roster.csv", roster);
+    save(seeds + "/csvtable", "cp932.csv", *Utf8ToCp932("番号\t氏名\r\n1\t\"山\"\"田\"\n"));
+    save(seeds + "/rostertable", "header.csv", "\x02" + roster);
+    save(seeds + "/rostertable", "plain.csv", std::string("\x05") + "山田\n田中\n3,佐藤\n");
+    const std::string form = "タイムスタンプ,名前,メールアドレス,スコア,ポイント,ポイント\r\n"
+                             "2026/06/12 9:07:40,生徒2,s2@example.jp,7 / 10,3,4\r\n2026/06/12 9:07:02,生徒2,,6,欠,\r\n"
+                             "2026/06/12 9:08:00,だれか,x@example.jp,120,,\r\n";
+    save(seeds + "/scoreimport", "form.csv", "\x0f" + form);
+    save(seeds + "/scoreimport", "numbers.csv", std::string("\x01") + "出席番号,得点\n1,8\n2,*\n9,5\n");
+    save(seeds + "/scorepaste", "block.txt", std::string("\x01\x00", 2) + "30\t40\t9\r\n60\t\r\n欠\t120\n\t1\n\"7\"\n");
+    std::ifstream shipped(std::string(MIRAVEL_SOURCE_DIR) + "/share/profiles/abc.miravel-profile", std::ios::binary);
+    save(seeds + "/profile", "abc.miravel-profile", std::string(std::istreambuf_iterator<char>(shipped), {}));
+    save(seeds + "/profile", "formulas.miravel-profile", "[profile]\nname=x\nencoding=cp932\nheader=yes\nformulas=allow\n"
+                                                       "[symbols]\nA=◎\nB=○\nC=△\nnone=\n3=3\n2=2\n1=1\n"
+                                                       "[columns]\n1=出席番号\n2=s1v1\n3=\"前\"\"期\"\n[headers]\n2=国語\n");
+    save(seeds + "/unseal", "opened", std::string("\x01\x80\x00\x00", 4) + fullBytes.substr(0, 2000) + "[evaluation]\nmode=criterion\n");
+    save(seeds + "/unseal", "header-changed", std::string("\x03\x40\x00\x1d", 4) + freshBytes.substr(0, 500));
+    save(seeds + "/unseal", "as-it-comes", std::string(4, '\0') + "Miravel protected book\n\x02\x01" +
+                                            std::string(120, '\x01'));
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "core/TextRules.h"
 #include "core/EvaluationRules.h"
 #include "file/BookSave.h"
+#include "file/ClassSettingsRecord.h"
 #include "file/CompanionFile.h"
 #include "file/CsvExport.h"
 #include "file/GradeBookFile.h"
@@ -257,11 +258,13 @@ bool readPassword(const CommandLine& command, const std::string& prompt, std::st
 {
     static bool stdinTaken = false;
     if (command.passwordStdin) {
-        if (stdinTaken || !ReadPasswordLine(stdin, password)) {
+        // A given input (a test's) hands out its lines in turn.
+        std::FILE* in = command.passwordInput ? command.passwordInput : stdin;
+        if ((!command.passwordInput && stdinTaken) || !ReadPasswordLine(in, password)) {
             err += "標準入力からパスワードを読めません。\n";
             return false;
         }
-        stdinTaken = true;
+        stdinTaken = stdinTaken || !command.passwordInput;
         return true;
     }
     if (!ReadPasswordFromTerminal(prompt, password)) {
@@ -275,6 +278,15 @@ bool readPassword(const CommandLine& command, const std::string& prompt, std::st
 bool openProtectedBook(const CommandLine& command, const std::string& path, GradeBook& book,
                        std::unique_ptr<BookKey>& key, std::string& err)
 {
+    // A damaged header is said before anyone types a password.
+    std::string bytes;
+    FileResult header = ReadWholeFile(path, bytes);
+    if (!header)
+        header = CheckSealedHeader(bytes);
+    if (header) {
+        err += texts::kNotAGradeBook + path + ": " + header->Message() + "\n";
+        return false;
+    }
     for (int attempt = 0; attempt < (command.passwordStdin ? 1 : 3); ++attempt) {
         std::string password;
         if (!readPassword(command, path + " のパスワード: ", password, err))
@@ -284,6 +296,9 @@ bool openProtectedBook(const CommandLine& command, const std::string& path, Grad
         if (!error)
             return true;
         err += std::string(IsWrongPassword(error) ? "" : texts::kNotAGradeBook + path + ": ") + error->Message() + "\n";
+        // A rewritten header reads as a wrong password: said at once.
+        if (IsWrongPassword(error))
+            err += std::string(kTamperedHintText) + "\n";
         if (!IsWrongPassword(error))
             return false;
     }
@@ -358,16 +373,25 @@ int CheckGradesCommand(const CommandLine& command, GradeBook& book, std::string&
 // A new password: twice at the terminal, once from standard input.
 bool readNewPassword(const CommandLine& command, std::string& password, std::string& err)
 {
-    if (!readPassword(command, "新しいパスワード: ", password, err))
+    if (!readPassword(command, "新しいパスワード: ", password, err)) {
+        WipePassword(password);
         return false;
+    }
     // Standard input gives it once; the terminal asks twice.
-    std::string again = password;
-    if (!command.passwordStdin && !readPassword(command, "もう一度: ", again, err))
+    std::string again;
+    if (command.passwordStdin)
+        again = password;
+    else if (!readPassword(command, "もう一度: ", again, err)) {
+        WipePassword(again);
+        WipePassword(password);
         return false;
+    }
     const std::string problem = NewPasswordProblem(password, again);
     WipePassword(again);
-    if (!problem.empty())
+    if (!problem.empty()) {
+        WipePassword(password);
         err += problem + "\n";
+    }
     return problem.empty();
 }
 
@@ -388,24 +412,39 @@ int ProtectionCommand(const CommandLine& command, std::string& err)
     auto book = std::make_unique<GradeBook>();
     if (!openBook(command, command.file, *book, err))
         return 1;
-    SaveReport report;
+    // As the window's Save: both files prepared before either replaces, with
+    // the bits of the book they come from.
+    BookSave request;
+    request.path = command.output;
+    request.mode = BookFileMode(command.file);
     FileResult error;
+    std::unique_ptr<BookKey> key;
     if (protect) {
         std::string password;
         if (!readNewPassword(command, password, err))
             return 1;
-        const auto key = BookKey::Create(password, DefaultKdfCost(), error);
+        key = BookKey::Create(password, DefaultKdfCost(), error);
         WipePassword(password);
+        // Its saves count on from the newest this computer has seen of the class.
         if (key)
-            error = WriteProtectedBook(command.output, *book, *key, report);
-    } else if (!(error = WriteGradeBook(command.output, *book, report))) {
-        error = WriteCompanion(command.output, book->Evaluation);
+            key->ContinueFrom(SeenSealStamp(command.dataFolder, *book).counter);
+        if (key)
+            error = EncodeProtectedBook(*book, *key, request.book);
+    } else if (!(error = EncodeGradeBook(*book, request.book))) {
+        request.settings = SettingsFileBytes(command.output, book->Evaluation);
     }
+    BookSaveResult result;
+    if (!error)
+        result = SaveBook(request);
+    if (!error && result.step != SaveStep::Saved && result.step != SaveStep::Unchanged)
+        error = result.error.value_or(FileError{});
     if (error) {
         err += "保存できません。" + command.output + ": " + error->Message() + "\n";
         return 1;
     }
-    err += BackupMissingNote(command.output, report.BackupMissing());
+    if (key)
+        NoteSealStamp(command.dataFolder, *book, key->LastSeal());  // a notice, not a lock: best effort
+    err += BackupMissingNote(command.output, result.report.BackupMissing(), protect);
     return 0;
 }
 
@@ -489,7 +528,7 @@ int RunHeadless(const CommandLine& command, std::string& out, std::string& err)
     if (!DrawCommandView(command, *book, *pane, err))
         return 1;
     SaveReport report;
-    if (auto writeError = WriteGridCsv(command.output, pane->Grid, report)) {
+    if (auto writeError = WriteGridCsv(command.output, pane->Grid, report, BookFileMode(command.file))) {
         err += "CSVファイルに保存できません。" + command.output + ": " + writeError->Message() + "\n";
         return 1;
     }
@@ -502,6 +541,14 @@ std::string BackupMissingNote(const std::string& output, bool backupMissing)
     if (!backupMissing)
         return {};
     return "注意: バックアップ " + ExportBackupPath(FinalTarget(output)) + " を作れませんでした。" + output + " は保存しました。\n";
+}
+
+std::string BackupMissingNote(const std::string& output, bool backupMissing, bool sealed)
+{
+    if (!backupMissing)
+        return {};
+    return "注意: バックアップ " + BookBackupPath(FinalTarget(output), sealed) + " を作れませんでした。" + output +
+           " は保存しました。\n";
 }
 
 } // namespace miravel

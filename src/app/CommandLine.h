@@ -4,6 +4,7 @@
 #include "core/GradeBook.h"
 #include "grades/TablePane.h"
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,9 +17,10 @@ struct CommandLine {
     std::string file;       // the grade book
     std::string output;     // --export-csv OUT, --print-pdf OUT, --export-handoff OUT, --protect OUT, --unprotect OUT
     bool passwordStdin = false; // the password is the first line of standard input
+    std::FILE* passwordInput = nullptr; // with passwordStdin: where the lines come from (null: standard input)
     std::string view;       // --view VIEW
     std::string error;      // what is wrong with the arguments
-    std::string dataFolder; // --versions: the per-user data folder, set by main
+    std::string dataFolder; // --versions, --protect: the per-user data folder, set by main
     std::string profile;    // --export-handoff: --profile PROFILE
     std::string period;     // --export-handoff: --period M
     bool force = false;     // --export-handoff: write despite the checks' findings
@@ -38,6 +40,8 @@ bool RefuseOutputOntoBook(const CommandLine& command, std::string& err);
 // The line that says OUT was written although its old content could not be
 // kept as a backup; empty when the backup was made.
 std::string BackupMissingNote(const std::string& output, bool backupMissing);
+// The same for a book written by --protect or --unprotect (its own backup name).
+std::string BackupMissingNote(const std::string& output, bool backupMissing, bool sealed);
 
 // Opens FILE as the window's Open does. False, with a message in `err`, for
 // a file that is not a grade book.

@@ -1,6 +1,7 @@
 #include "app/HandoffCommand.h"
 
 #include "core/EvaluationRules.h"
+#include "file/BookSave.h"
 #include "file/SafeWrite.h"
 #include "file/SameFile.h"
 #include "grades/EvaluationList.h"
@@ -80,12 +81,13 @@ int ExportHandoffCommand(const CommandLine& command, std::string& /*out*/, std::
         return 1;
     }
     std::string bytes;
-    if (FileResult error = EncodeHandoffRows(HandoffRows(*book, period, profile), profile.encoding, bytes)) {
+    if (FileResult error = EncodeHandoffRows(HandoffRows(*book, period, profile), profile.encoding, bytes,
+                                             profile.formulas)) {
         err += "提出用のファイルを書けません。" + error->Message() + "\n";
         return 1;
     }
     SaveReport report;
-    if (FileResult error = WriteExportWithBackup(command.output, bytes, report)) {
+    if (FileResult error = WriteExportWithBackup(command.output, bytes, report, BookFileMode(command.file))) {
         err += "提出用のファイルを書けません。" + command.output + ": " + error->Message() + "\n";
         return 1;
     }

@@ -9,6 +9,7 @@
 #include "platform/OffscreenFonts.h"
 #include "platform/DateFormat.h"
 #include "platform/JapaneseFonts.h"
+#include "file/BookSave.h"
 #include "print/PdfFile.h"
 #include "print/StudentSheetPage.h"
 #include "print/TablePage.h"
@@ -177,7 +178,8 @@ int RunPrintPdf(const CommandLine& command, const std::string& dateText, std::st
     if (!drawn)
         return 1;
     SaveReport report;
-    if (const FileResult error = WritePdfFile(command.output, pages, paper, CaptionLine(*book), report)) {
+    if (const FileResult error = WritePdfFile(command.output, pages, paper, CaptionLine(*book), report,
+                                                 BookFileMode(command.file))) {
         err += "PDFファイルに保存できません。" + command.output + ": " + error->Message() + "\n";
         return 1;
     }

@@ -35,7 +35,8 @@ int main(int argc, char** argv)
     try {
         const std::vector<std::string> args = miravel::ProgramArguments(argc, argv);
         miravel::CommandLine command = miravel::ParseCommandLine(args);
-        if (command.action == miravel::CommandLine::Action::Versions) {
+        if (command.action == miravel::CommandLine::Action::Versions ||
+            command.action == miravel::CommandLine::Action::Protect) {
             QCoreApplication::setApplicationName(QStringLiteral("Miravel"));
             command.dataFolder = miravel::FileLayerPath(miravel::StandardDataFolder());
         }

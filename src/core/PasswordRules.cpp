@@ -2,12 +2,17 @@
 
 namespace miravel {
 
-std::string NewPasswordProblem(const std::string& password, const std::string& again)
+std::size_t PasswordCharacters(const std::string& password)
 {
     std::size_t characters = 0;
     for (unsigned char c : password)
         characters += (c & 0xC0) != 0x80;
-    if (characters < kMinimumPasswordLength)
+    return characters;
+}
+
+std::string NewPasswordProblem(const std::string& password, const std::string& again)
+{
+    if (PasswordCharacters(password) < kMinimumPasswordLength)
         return "パスワードは8文字以上にしてください。";
     if (password != again)
         return "二つのパスワードが一致しません。もう一度入力してください。";

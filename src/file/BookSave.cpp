@@ -58,6 +58,18 @@ unsigned BookFileMode(const std::string& bookPath)
     return (PathStatus(bookPath, info) == 0 && info.regular ? info.mode & 0666 : NewFileMode()) | 0600;
 }
 
+std::string BookBackupPath(const std::string& path, bool sealed)
+{
+    return sealed ? ProtectedBackupPath(path) : BackupPath(path);
+}
+
+namespace {
+
+std::string sealedBackup(const std::string& path) { return BookBackupPath(path, true); }
+std::string plainBackup(const std::string& path) { return BookBackupPath(path, false); }
+
+} // namespace
+
 BookSaveResult SaveBook(const BookSave& request)
 {
     BookSaveResult result;
@@ -67,7 +79,7 @@ BookSaveResult SaveBook(const BookSave& request)
         return result;
     }
     const std::string settingsPath = CompanionPath(target);
-    const unsigned mode = BookFileMode(target);
+    const unsigned mode = request.mode ? request.mode | 0600 : BookFileMode(target);
 
     // What the save replaces, read once: for the stamp, for a save that
     // changes nothing and for the version.
@@ -108,7 +120,7 @@ BookSaveResult SaveBook(const BookSave& request)
     }
 
     PreparedFile bookFile, settingsFile;
-    if (bookChanged && (result.error = PrepareReplacement(target, request.book, 0, bookFile)))
+    if (bookChanged && (result.error = PrepareReplacement(target, request.book, request.mode ? mode : 0, bookFile)))
         return result;
     if (settingsChanged) {
         if (auto error = PrepareReplacement(settingsPath, *request.settings, mode, settingsFile)) {
@@ -127,7 +139,8 @@ BookSaveResult SaveBook(const BookSave& request)
             result.damagedSettingsKept = true;
         }
     }
-    if (bookChanged && (result.error = CommitReplacement(bookFile, BackupPath, result.report))) {
+    const BackupRule backupOf = IsProtectedBook(request.book) ? sealedBackup : plainBackup;
+    if (bookChanged && (result.error = CommitReplacement(bookFile, backupOf, result.report))) {
         DropReplacement(settingsFile);
         return result;
     }

@@ -32,6 +32,10 @@ std::string DamagedSettingsPath(const std::string& settingsPath);
 // those of a new file; read and write for the owner always.
 unsigned BookFileMode(const std::string& bookPath);
 
+// The backup a save of the book at `path` keeps: a protected book's
+// (ProtectedBackupPath) is never the plain one's (BackupPath).
+std::string BookBackupPath(const std::string& path, bool sealed);
+
 struct BookSave {
     std::string path;                     // the book; links are followed
     std::string book;                     // its new bytes
@@ -42,6 +46,9 @@ struct BookSave {
     // The book as last read or written; a file that differs from it is not
     // replaced (ChangedOnDisk). Null: replaced whatever it holds.
     const DiskStamp* expected = nullptr;
+    // The permission bits of the book these bytes come from, for both files
+    // (0: the book's own, or a new file's).
+    unsigned mode = 0;
 };
 
 enum class SaveStep {

@@ -11,6 +11,7 @@
 
 #include "core/GradeBook.h"
 #include "file/FileError.h"
+#include "file/ProtectedBook.h"
 
 #include <string>
 
@@ -29,6 +30,18 @@ struct MissingSettingsAdvice {
     std::string text;             // the question or the notice
     EvaluationSettings settings;  // OfferRecord: the settings the record keeps
 };
+
+// Beside the record: the newest save of the class's protected book opened or
+// saved here (its counter and time), so an older sealed copy is noticed.
+//   counter=12
+//   time=1775525415
+std::string SealRecordPath(const std::string& dataFolder, const GradeDocument& book);
+SealStamp SeenSealStamp(const std::string& dataFolder, const GradeDocument& book);
+// Keeps `stamp` when it is newer than the one kept.
+FileResult NoteSealStamp(const std::string& dataFolder, const GradeDocument& book, const SealStamp& stamp);
+// The notice for a sealed file older than the newest seen here (empty when
+// it is not): "このファイルは、このパソコンで前に開いたものより古い版です（保存日時 2025/04/07 09:30）。"
+std::string RollbackNotice(const SealStamp& seen, const SealStamp& opened);
 
 MissingSettingsAdvice AdviseMissingSettings(const std::string& dataFolder, const std::string& bookPath,
                                             const GradeDocument& book);

@@ -16,19 +16,41 @@ char DetectSeparator(std::string_view text)
 std::vector<CsvRow> ParseCsv(std::string_view text, char separator)
 {
     std::vector<CsvRow> rows;
+    CsvShape shape;
+    ParseCsvWithin(text, separator, std::string_view::npos, std::string_view::npos, rows, shape);
+    return rows;
+}
+
+bool ParseCsvWithin(std::string_view text, char separator, std::size_t mostRows, std::size_t mostColumns,
+                    std::vector<CsvRow>& rows, CsvShape& shape)
+{
+    rows.clear();
+    shape = CsvShape{};
     CsvRow row;
     std::string cell;
     bool quoted = false;      // inside a quoted cell
     bool anything = false;    // the row has a cell with text or a separator
+    bool within = true;       // nothing past the limits yet: the cells are kept
+    std::size_t cells = 0;    // of the row read
     const auto endCell = [&] {
-        row.push_back(std::move(cell));
+        within = ++cells <= mostColumns && within;
+        if (within)
+            row.push_back(std::move(cell));
         cell.clear();
     };
     const auto endRow = [&] {
         endCell();
-        if (anything)
-            rows.push_back(std::move(row));
+        if (anything) {
+            ++shape.rows;
+            shape.columns = std::max(shape.columns, cells);
+            within = within && shape.rows <= mostRows && shape.columns <= mostColumns;
+            if (within)
+                rows.push_back(std::move(row));
+            else
+                std::vector<CsvRow>().swap(rows);
+        }
         row.clear();
+        cells = 0;
         anything = false;
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -55,7 +77,19 @@ std::vector<CsvRow> ParseCsv(std::string_view text, char separator)
         }
     }
     endRow();
-    return rows;
+    return within;
+}
+
+std::string TooLargeTableText(const CsvShape& shape)
+{
+    auto grouped = [](std::size_t n) {
+        std::string digits = std::to_string(n);
+        for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+            digits.insert(static_cast<std::size_t>(at), ",");
+        return digits;
+    };
+    return "表が大きすぎます（" + grouped(shape.rows) + "行、" + grouped(shape.columns) + "列）。読み込めるのは " +
+           grouped(kMostTableRows) + "行、" + grouped(kMostTableColumns) + "列までです。";
 }
 
 std::size_t ColumnCount(const std::vector<CsvRow>& rows)
@@ -77,8 +111,12 @@ FileResult ReadCsvTable(const std::string& path, CsvTableFile& table)
     DecodedText decoded;
     if (auto error = ReadTextFile(path, decoded))
         return error;
+    std::vector<CsvRow> rows;
+    CsvShape shape;
+    if (!ParseCsvWithin(decoded.text, DetectSeparator(decoded.text), kMostTableRows, kMostTableColumns, rows, shape))
+        return FileError{0, TooLargeTableText(shape)};
     table.encoding = decoded.encoding;
-    table.rows = ParseCsv(decoded.text, DetectSeparator(decoded.text));
+    table.rows = std::move(rows);
     return std::nullopt;
 }
 

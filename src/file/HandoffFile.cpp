@@ -8,16 +8,20 @@
 
 namespace miravel {
 
-FileResult EncodeHandoffRows(const HandoffTable& rows, HandoffEncoding encoding, std::string& bytes)
+FileResult EncodeHandoffRows(const HandoffTable& rows, HandoffEncoding encoding, std::string& bytes,
+                             bool keepFormulas)
 {
     std::string text;
     for (const std::vector<std::string>& row : rows) {
         std::string line;
         for (std::size_t i = 0; i < row.size(); ++i) {
-            std::string field = CsvField(row[i]);
+            std::string cell = row[i];
+            std::replace(cell.begin(), cell.end(), '\r', ' ');  // a blank: text to a spreadsheet
+            const std::string safe = keepFormulas ? cell : FormulaSafe(cell);
+            std::string field = CsvField(safe);
             // A line break a text keeps (newline=keep) stays inside its quotes.
-            if (field == row[i] && row[i].find('\n') != std::string::npos)
-                field = "\"" + row[i] + "\"";
+            if (field == safe && safe.find('\n') != std::string::npos)
+                field = "\"" + safe + "\"";
             line += (i ? "," : "") + field;
         }
         std::replace(line.begin(), line.end(), '\r', ' ');

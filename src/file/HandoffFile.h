@@ -14,6 +14,9 @@ using HandoffTable = std::vector<std::vector<std::string>>;
 // Fields separated by "," and quoted as the CSV export does, every line
 // ending CR LF, no comma after the last field; UTF-8 with or without BOM or
 // code page 932. A character code page 932 cannot hold is refused by name.
-FileResult EncodeHandoffRows(const HandoffTable& rows, HandoffEncoding encoding, std::string& bytes);
+// A cell that reads as a formula is FormulaSafe unless `keepFormulas`
+// ([profile] formulas=allow).
+FileResult EncodeHandoffRows(const HandoffTable& rows, HandoffEncoding encoding, std::string& bytes,
+                             bool keepFormulas = false);
 
 } // namespace miravel

@@ -68,6 +68,10 @@ FileResult ReadEntry(const std::string& section, const std::string& key, const s
             return refuse("header は yes か no です（「" + value + "」は使えません）。");
         p.header = value == "yes";
         r.hasHeader = true;
+    } else if (section == "profile" && key == "formulas") {
+        if (value != "allow")
+            return refuse("formulas に書けるのは allow だけです（「" + value + "」は使えません）。");
+        p.formulas = true;
     } else if (section == "symbols" && (IndexOf(kLetterKeys, 3, key) >= 0 || IndexOf(kGradeKeys, 3, key) >= 0)) {
         const int letter = IndexOf(kLetterKeys, 3, key);
         (letter >= 0 ? p.letters[letter] : p.grades[IndexOf(kGradeKeys, 3, key)]) = value;
@@ -222,6 +226,8 @@ std::string HandoffProfileText(const HandoffProfile& p)
                        "\nheader=" + (p.header ? "yes" : "no") + "\n";
     if (p.newline != HandoffNewline::Remove)
         text += "newline=" + HandoffNewlineValue(p.newline, p.newlineText) + "\n";
+    if (p.formulas)
+        text += "formulas=allow\n";
     text += "\n[symbols]\n";
     for (int i = 0; i < 3; ++i)
         text += std::string(kLetterKeys[i]) + "=" + p.letters[i] + "\n";

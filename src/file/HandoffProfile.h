@@ -7,6 +7,7 @@
 //   name=◎○△ と評定
 //   encoding=cp932        utf-8-bom, utf-8 or cp932
 //   header=yes            yes or no: a header row first
+//   formulas=allow        optional: cells starting with = + - @ written as they are
 //   [symbols]
 //   A=◎                   the text of each letter (A, B, C), of 評定 3, 2, 1
 //   none=                 and of no evaluation
@@ -64,12 +65,13 @@ struct HandoffProfile {
     std::string mark = "○";  // a 行動 ○
     HandoffNewline newline = HandoffNewline::Remove;
     std::string newlineText;  // Replace: what a line break is written as
+    bool formulas = false;  // formulas=allow: for a system that needs the raw text, no "'" in front
 
     bool operator==(const HandoffProfile& o) const
     {
         return name == o.name && encoding == o.encoding && header == o.header && letters == o.letters &&
                grades == o.grades && none == o.none && columns == o.columns && mark == o.mark &&
-               newline == o.newline && newlineText == o.newlineText;
+               newline == o.newline && newlineText == o.newlineText && formulas == o.formulas;
     }
 };
 

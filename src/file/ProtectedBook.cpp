@@ -6,18 +6,22 @@
 #include <sodium.h>
 
 #include <cstring>
+#include <ctime>
 #include <stdexcept>
 
 namespace miravel {
 
 const char kWrongPasswordText[] = "パスワードが違います。";
 const char kDamagedProtectedText[] = "ファイルが壊れているか、書き換えられています。";
+const char kTamperedHintText[] = "正しいパスワードでも開けないときは、ファイルが書き換えられているか壊れています。"
+                                 "以前の版（.bak や保存した版）を開いてください。";
 
 namespace {
 
 constexpr char kMagic[] = "Miravel protected book\n";
 constexpr std::size_t kMagicSize = sizeof kMagic - 1;
-constexpr unsigned char kVersion = 1;
+constexpr unsigned char kVersion = 2;        // written
+constexpr unsigned char kFirstVersion = 1;   // still read: no counter
 constexpr unsigned char kArgon2id = 1;
 constexpr std::size_t kSaltSize = crypto_pwhash_SALTBYTES;
 constexpr std::size_t kNonceSize = crypto_aead_xchacha20poly1305_ietf_NPUBBYTES;
@@ -42,9 +46,12 @@ constexpr char kSubkeyContext[crypto_kdf_CONTEXTBYTES + 1] = "MrvlBook";
 constexpr std::uint64_t kEncryptionSubkey = 1;
 constexpr std::uint64_t kCheckSubkey = 2;
 
-// No file this program writes asks for more; a header asking for more is damaged.
-constexpr std::uint32_t kMostOperations = 64;
-constexpr std::uint64_t kMostMemory = std::uint64_t(1) << 30;
+// The save's counter and time before the book's length, from version 2.
+constexpr std::size_t kStampSize = 16;
+// A magic line with at most this many bytes changed is a damaged one.
+constexpr int kMostDamagedMagicBytes = 4;
+// Room above the default for stronger settings later; no more.
+constexpr std::uint64_t kCostHeadroom = 4;
 
 FileError damaged() { return FileError{0, kDamagedProtectedText}; }
 FileError wrongPassword() { return FileError{0, kWrongPasswordText}; }
@@ -115,6 +122,7 @@ struct BookKeyAccess {
         return key;
     }
     static const unsigned char* Master(const BookKey& key) { return key.key_; }
+    static void Sealed(const BookKey& key, const SealStamp& stamp) { key.lastSeal_ = stamp; }
     static const unsigned char* Salt(const BookKey& key) { return key.salt_; }
 
     // The key check: a keyed hash of the salt, under a subkey of its own.
@@ -129,6 +137,18 @@ struct BookKeyAccess {
 KdfCost DefaultKdfCost() { return KdfCost{4, std::uint64_t(128) << 20}; }
 
 KdfCost LowestKdfCost() { return KdfCost{crypto_pwhash_OPSLIMIT_MIN, crypto_pwhash_MEMLIMIT_MIN}; }
+
+bool KdfCostAllowed(const KdfCost& cost)
+{
+    const KdfCost most = DefaultKdfCost();
+    return cost.operations >= crypto_pwhash_OPSLIMIT_MIN && cost.operations <= kCostHeadroom * most.operations &&
+           cost.memoryBytes >= crypto_pwhash_MEMLIMIT_MIN && cost.memoryBytes <= kCostHeadroom * most.memoryBytes;
+}
+
+std::string WrongPasswordNotice(int wrongSoFar)
+{
+    return wrongSoFar < 2 ? std::string(kWrongPasswordText) : std::string(kWrongPasswordText) + "\n" + kTamperedHintText;
+}
 
 bool IsWrongPassword(const FileResult& result) { return result && result->reason == kWrongPasswordText; }
 
@@ -169,7 +189,31 @@ bool PasswordMatches(const BookKey& key, std::string_view password)
     return again && sodium_memcmp(BookKeyAccess::Master(*again), BookKeyAccess::Master(key), kKeySize) == 0;
 }
 
-bool IsProtectedBook(std::string_view bytes) { return bytes.substr(0, kMagicSize) == kMagic; }
+BookShape ShapeOf(std::string_view bytes)
+{
+    const std::string_view front = bytes.substr(0, kMagicSize);
+    if (front == kMagic)
+        return BookShape::Sealed;
+    if (front.size() == kMagicSize) {
+        int changed = 0;
+        for (std::size_t i = 0; i < kMagicSize; ++i)
+            changed += front[i] != kMagic[i];
+        if (changed <= kMostDamagedMagicBytes)
+            return BookShape::Damaged;
+    }
+    // A book's first line is its school year in text; control bytes there,
+    // in a file the size of a sealed one, are a magic line damaged beyond
+    // recognition.
+    if (bytes.size() < kHeaderSize + kTagSize)
+        return BookShape::Plain;
+    for (unsigned char c : front.substr(0, front.find('\n'))) {
+        if ((c < 0x20 && c != '\t' && c != '\r') || c == 0x7F)
+            return BookShape::Damaged;
+    }
+    return BookShape::Plain;
+}
+
+bool IsProtectedBook(std::string_view bytes) { return ShapeOf(bytes) != BookShape::Plain; }
 
 bool IsProtectedBookFile(const std::string& path)
 {
@@ -180,8 +224,12 @@ bool IsProtectedBookFile(const std::string& path)
 FileResult SealBook(const BookKey& key, std::string_view book, std::string_view settings, std::string& sealed)
 {
     ensureSodium();
-    std::string plain(4, '\0');
-    putLittle(reinterpret_cast<unsigned char*>(plain.data()), book.size(), 4);
+    const SealStamp stamp{key.LastSeal().counter + 1, static_cast<std::int64_t>(std::time(nullptr))};
+    std::string plain(kStampSize + 4, '\0');
+    auto* front = reinterpret_cast<unsigned char*>(plain.data());
+    putLittle(front, stamp.counter, 8);
+    putLittle(front + 8, static_cast<std::uint64_t>(stamp.time), 8);
+    putLittle(front + kStampSize, book.size(), 4);
     plain.append(book);
     plain.append(settings);
 
@@ -204,6 +252,7 @@ FileResult SealBook(const BookKey& key, std::string_view book, std::string_view 
     sodium_memzero(plain.data(), plain.size());
     out.resize(kHeaderSize + static_cast<std::size_t>(written));
     sealed.swap(out);
+    BookKeyAccess::Sealed(key, stamp);
     return std::nullopt;
 }
 
@@ -212,26 +261,27 @@ namespace {
 // The header as far as it can be trusted without a key: its sum, version and cost.
 FileResult readHeader(std::string_view sealed, KdfCost& cost)
 {
-    if (!IsProtectedBook(sealed))
+    const BookShape shape = ShapeOf(sealed);
+    if (shape == BookShape::Plain)
         return FileError{0, "パスワード付き成績ファイルではありません。"};
-    if (sealed.size() < kHeaderSize + kTagSize + 4)
+    if (shape == BookShape::Damaged || sealed.size() < kHeaderSize + kTagSize + 4)
         return damaged();
     const unsigned char* header = bytesOf(sealed);
     unsigned char sum[kSumSize];
     crypto_generichash(sum, kSumSize, header, kSumAt, nullptr, 0);
     if (sodium_memcmp(sum, header + kSumAt, kSumSize) != 0)
         return damaged();
-    if (header[kVersionAt] != kVersion || header[kAlgorithmAt] != kArgon2id)
+    if (header[kVersionAt] < kFirstVersion || header[kVersionAt] > kVersion || header[kAlgorithmAt] != kArgon2id)
         return FileError{0, "新しい版の Miravel で保存されたファイルです。Miravel を新しくしてから開いてください。"};
     cost.operations = static_cast<std::uint32_t>(getLittle(header + kOperationsAt, 4));
     cost.memoryBytes = getLittle(header + kMemoryAt, 8);
-    if (cost.operations < crypto_pwhash_OPSLIMIT_MIN || cost.operations > kMostOperations ||
-        cost.memoryBytes < crypto_pwhash_MEMLIMIT_MIN || cost.memoryBytes > kMostMemory)
+    if (!KdfCostAllowed(cost))
         return damaged();
     return std::nullopt;
 }
 
-FileResult decrypt(std::string_view sealed, const BookKey& key, std::string& book, std::string& settings)
+FileResult decrypt(std::string_view sealed, const BookKey& key, std::string& book, std::string& settings,
+                   SealStamp* stamp = nullptr)
 {
     const unsigned char* header = bytesOf(sealed);
     unsigned char check[kCheckSize];
@@ -245,13 +295,20 @@ FileResult decrypt(std::string_view sealed, const BookKey& key, std::string& boo
                                                    header + kHeaderSize, sealed.size() - kHeaderSize, header,
                                                    kHeaderSize, header + kNonceAt, encryption.get()) != 0)
         return damaged();
-    const std::uint64_t bookSize = getLittle(bytesOf(plain), 4);
-    if (bookSize > length - 4) {
+    const std::size_t at = header[kVersionAt] == kFirstVersion ? 0 : kStampSize;
+    if (length < at + 4) {
         sodium_memzero(plain.data(), plain.size());
         return damaged();
     }
-    book.assign(plain, 4, static_cast<std::size_t>(bookSize));
-    settings.assign(plain, 4 + static_cast<std::size_t>(bookSize), std::string::npos);
+    const std::uint64_t bookSize = getLittle(bytesOf(plain) + at, 4);
+    if (bookSize > length - at - 4) {
+        sodium_memzero(plain.data(), plain.size());
+        return damaged();
+    }
+    if (stamp && at)
+        *stamp = SealStamp{getLittle(bytesOf(plain), 8), static_cast<std::int64_t>(getLittle(bytesOf(plain) + 8, 8))};
+    book.assign(plain, at + 4, static_cast<std::size_t>(bookSize));
+    settings.assign(plain, at + 4 + static_cast<std::size_t>(bookSize), std::string::npos);
     sodium_memzero(plain.data(), plain.size());
     return std::nullopt;
 }
@@ -267,10 +324,18 @@ FileResult UnsealBook(std::string_view sealed, std::string_view password, std::u
     auto derived = BookKeyAccess::Derive(password, bytesOf(sealed) + kSaltAt, cost);
     if (!derived)
         return FileError{0, "鍵を作るためのメモリーが足りません。ほかのプログラムを閉じてから、もう一度試してください。"};
-    if (auto error = decrypt(sealed, *derived, book, settings))
+    SealStamp stamp;
+    if (auto error = decrypt(sealed, *derived, book, settings, &stamp))
         return error;
+    BookKeyAccess::Sealed(*derived, stamp);
     key = std::move(derived);
     return std::nullopt;
+}
+
+FileResult CheckSealedHeader(std::string_view sealed)
+{
+    KdfCost cost;
+    return readHeader(sealed, cost);
 }
 
 FileResult UnsealBookWithKey(std::string_view sealed, const BookKey& key, std::string& book, std::string& settings)
@@ -366,7 +431,10 @@ FileResult WriteProtectedBook(const std::string& path, const GradeDocument& docu
     std::string bytes;
     if (auto error = SealBook(key, book, settings, bytes))
         return error;
-    return WriteFileWithBackup(path, bytes, report);
+    PreparedFile prepared;
+    if (auto error = PrepareReplacement(path, bytes, 0, prepared))
+        return error;
+    return CommitReplacement(prepared, ProtectedBackupPath, report);
 }
 
 FileResult ReadProtectedBook(const std::string& path, std::string_view password, GradeDocument& document,
@@ -391,6 +459,8 @@ FileResult ReadBookWithKey(const std::string& path, const BookKey* key, GradeDoc
     if (auto error = ReadWholeFile(path, bytes))
         return error;
     if (IsProtectedBook(bytes)) {
+        if (auto error = CheckSealedHeader(bytes))
+            return error;
         if (!key)
             return wrongPassword();
         return DecodeProtectedBook(bytes, *key, document);
@@ -406,6 +476,9 @@ FileResult ReadBookWithKey(const std::string& path, const BookKey* key, GradeDoc
 
 void WipePassword(std::string& password)
 {
+    // The whole buffer: a shortened password (its line end dropped) leaves
+    // bytes beyond its size.
+    password.resize(password.capacity());
     sodium_memzero(password.data(), password.size());
     password.clear();
 }

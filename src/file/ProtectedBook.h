@@ -11,7 +11,9 @@
 //   nonce                           24 bytes, fresh for every write
 //   key check                       16 bytes: tells a wrong password from a damaged file
 //   header sum                      16 bytes, unkeyed: tells a damaged header from a wrong password
-//   ciphertext and tag              of [book length (4, little-endian)][book][settings text]
+//   ciphertext and tag              of [book length (4, little-endian)][book][settings text];
+//                                   from version 2 preceded by the save's counter (8) and
+//                                   time (8, seconds since 1970), both little-endian
 //
 // The whole header is the associated data, so no byte of the file can change
 // unnoticed. The derivation's cost is in the header: stronger settings later
@@ -23,6 +25,7 @@
 #include "file/FileError.h"
 #include "file/SafeWrite.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -39,11 +42,30 @@ struct KdfCost {
 KdfCost DefaultKdfCost();
 // The cheapest the derivation allows: for tests and benchmarks only.
 KdfCost LowestKdfCost();
+// The header's checksum is unkeyed, so anyone can ask for any cost: more than
+// four times the default in passes or memory is refused before deriving.
+bool KdfCostAllowed(const KdfCost& cost);
 
 // The texts whose meaning callers act on.
 extern const char kWrongPasswordText[];   // "パスワードが違います。"
 extern const char kDamagedProtectedText[]; // "ファイルが壊れているか、書き換えられています。"
+// Said with a wrong password: a rewritten header cannot be told from one.
+extern const char kTamperedHintText[];
 bool IsWrongPassword(const FileResult& result);
+
+// What the window says after the `wrongSoFar`-th wrong password (from 1):
+// from the second on, a rewritten file is named as well.
+std::string WrongPasswordNotice(int wrongSoFar);
+// After this many, the window offers the backup or a saved version instead.
+constexpr int kWrongPasswordsBeforeOlderCopy = 3;
+
+// Which save a sealed file is: its counter rises with every seal of the
+// book, so an older copy can be told from the newest seen.
+struct SealStamp {
+    std::uint64_t counter = 0;  // 0: a file from before the counter
+    std::int64_t time = 0;      // seconds since 1970, UTC
+    bool operator==(const SealStamp& o) const { return counter == o.counter && time == o.time; }
+};
 
 // The derived key, in locked memory that is wiped when the key goes. Derived
 // once when a book is opened or protected; every copy of the book (the book
@@ -60,6 +82,10 @@ public:
     BookKey& operator=(const BookKey&) = delete;
 
     const KdfCost& Cost() const { return cost_; }
+    // The stamp of the file this key opened or last sealed; each seal takes
+    // the next counter.
+    const SealStamp& LastSeal() const { return lastSeal_; }
+    void ContinueFrom(std::uint64_t counter) const { lastSeal_.counter = std::max(lastSeal_.counter, counter); }
 
 private:
     friend struct BookKeyAccess;
@@ -68,13 +94,24 @@ private:
     unsigned char* key_ = nullptr;  // sodium_malloc'd
     unsigned char salt_[16] = {};
     KdfCost cost_;
+    mutable SealStamp lastSeal_;  // advanced by sealing, which leaves the key itself alone
 };
 
 // True when `password` gives this key (checked by deriving it again).
 bool PasswordMatches(const BookKey& key, std::string_view password);
 
-// True when the bytes begin as a protected book does, whatever the file's name.
+// What the first bytes of a file say it is. Damaged: the magic with a few
+// bytes changed, or binary bytes where a book has its first line of text.
+enum class BookShape { Plain, Sealed, Damaged };
+BookShape ShapeOf(std::string_view bytes);
+
+// True when the bytes begin as a protected book does (damaged or not),
+// whatever the file's name.
 bool IsProtectedBook(std::string_view bytes);
+
+// What can be told of a sealed file before a password is asked: its sum,
+// version and cost. A damaged file is refused before anyone types.
+FileResult CheckSealedHeader(std::string_view sealed);
 bool IsProtectedBookFile(const std::string& path);
 
 // The sealed form of a book's bytes and its settings text, with a fresh nonce.

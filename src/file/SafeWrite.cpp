@@ -386,6 +386,8 @@ std::string BackupPath(const std::string& path)
     return path.substr(0, (last == dot ? dot : last) + 1) + "bak";
 }
 
+std::string ProtectedBackupPath(const std::string& path) { return path + ".bak"; }
+
 std::string ExportBackupPath(const std::string& path) { return path + ".bak"; }
 
 std::string FinalTarget(const std::string& path)
@@ -415,9 +417,10 @@ FileResult WriteFileWithBackup(const std::string& path, const std::string& bytes
     return writeFile(path, bytes, BackupPath, ignored);
 }
 
-FileResult WriteExportWithBackup(const std::string& path, const std::string& bytes, SaveReport& report)
+FileResult WriteExportWithBackup(const std::string& path, const std::string& bytes, SaveReport& report,
+                                 unsigned mode)
 {
-    return writeFile(path, bytes, ExportBackupPath, report);
+    return writeFile(path, bytes, ExportBackupPath, report, mode);
 }
 
 FileResult WriteFileAtomically(const std::string& path, const std::string& bytes, unsigned mode)

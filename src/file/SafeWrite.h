@@ -19,6 +19,11 @@ constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
 // appended. Leading dots do not count, so ".grades.txt" keeps ".grades.bak".
 std::string BackupPath(const std::string& path);
 
+// The backup of a protected book: its whole name and ".bak"
+// (3年1組.mrvl -> 3年1組.mrvl.bak), never the plain book's 3年1組.bak, so a
+// plain and a protected book in one folder each keep their own.
+std::string ProtectedBackupPath(const std::string& path);
+
 // The backup of an exported table or printout: its whole name and ".bak"
 // (3年1組.csv -> 3年1組.csv.bak), so an export never takes the place of the
 // grade book's backup (3年1組.bak).
@@ -47,8 +52,10 @@ struct SaveReport {
 FileResult WriteFileWithBackup(const std::string& path, const std::string& bytes);
 FileResult WriteFileWithBackup(const std::string& path, const std::string& bytes, SaveReport& report);
 
-// The same safe write for exports, keeping the backup at ExportBackupPath.
-FileResult WriteExportWithBackup(const std::string& path, const std::string& bytes, SaveReport& report);
+// The same safe write for exports, keeping the backup at ExportBackupPath;
+// `mode` non-zero: the bits of the book the export comes from.
+FileResult WriteExportWithBackup(const std::string& path, const std::string& bytes, SaveReport& report,
+                                 unsigned mode = 0);
 
 // The same safe write without any backup (for copies of the program's own);
 // `mode` non-zero gives the file those permission bits.

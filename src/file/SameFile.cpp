@@ -45,7 +45,9 @@ bool WouldOverwriteBook(const std::string& output, const std::string& book)
 {
     const std::string bookBackup = BackupPath(FinalTarget(book));
     const std::string outputBackup = ExportBackupPath(FinalTarget(output));
-    return SameFile(output, book) || SameFile(output, bookBackup) || SameFile(outputBackup, book);
+    const std::string sealedBackup = ProtectedBackupPath(FinalTarget(book));
+    return SameFile(output, book) || SameFile(output, bookBackup) || SameFile(output, sealedBackup) ||
+           SameFile(outputBackup, book);
 }
 
 } // namespace miravel

@@ -3,17 +3,30 @@
 // first line of standard input. Never an argument or an environment
 // variable, which other users' process lists and shells can see.
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 
 namespace miravel {
 
+// Longer input is refused: the readers make room for this much at once, so
+// no shorter copy of a password is left behind by a growing string.
+constexpr std::size_t kMostPasswordBytes = 1024;
+
 // Shows `prompt` on the terminal and reads one line without echoing it.
 // False when there is no terminal to ask.
 bool ReadPasswordFromTerminal(const std::string& prompt, std::string& password);
 
+#ifndef _WIN32
+// The same on an open terminal. Echo comes back whatever ends the reading:
+// the line, an error, Ctrl+C, a kill or Ctrl+Z (and goes off again after fg).
+// False, with nothing kept, when the terminal cannot be made quiet or restored.
+bool ReadPasswordFromTty(int tty, const std::string& prompt, std::string& password);
+#endif
+
 // The first line of `in`, without its line end (LF or CR LF). False at the
-// end of the input before any character or line end.
+// end of the input before any character or line end, and for a line longer
+// than kMostPasswordBytes.
 bool ReadPasswordLine(std::FILE* in, std::string& password);
 
 } // namespace miravel

@@ -33,6 +33,7 @@
 #include <QFileInfo>
 
 #include <memory>
+#include <utility>
 
 namespace miravel {
 
@@ -110,6 +111,9 @@ bool frmMain::openFile(const QString& named)
     const bool opened = openHeldFile(path);
     if (!opened)
         releaseBook();
+    // Three wrong passwords: the teacher chose its backup or a saved version.
+    if (!opened && !olderCopy_.isEmpty())
+        return openVersion(std::exchange(olderCopy_, QString()));
     return opened;
 }
 
@@ -233,7 +237,8 @@ bool frmMain::loadGradeBook(const QString& path)
     settingsFromRecord_ = false;
     if (!readError && IsProtectedBook(bytes)) {
         // Recognised by its first bytes, whatever its name.
-        if (!readProtected(FileLayerPath(path), DisplayPath(FileLayerPath(path)), *document, key))
+        if (!readProtected(FileLayerPath(path), DisplayPath(FileLayerPath(path)), *document, key, true) ||
+            !acceptSealStamp(*document, *key))
             return false;
     } else {
         FileResult error = readError;
@@ -321,6 +326,8 @@ frmMain::SaveOutcome frmMain::saveTo(const QString& path)
         return SaveOutcome::Failed;
     }
     // Remembered per class, for a copy of the book that travels without its settings file.
+    if (isProtected())
+        noteSealStamp(book, *key_);
     if (!isProtected() && !platform_.DataFolder().isEmpty())
         WriteClassRecord(FileLayerPath(platform_.DataFolder()), book,
                          platform_.Now().toString(QStringLiteral("yyyy/MM/dd HH:mm")).toStdString());
@@ -367,7 +374,7 @@ frmMain::SaveOutcome frmMain::saveAs(const QString& suggested)
         return SaveOutcome::Cancelled;
     const QString path = RealPath(chosen);
     const std::string& openBook = Book().CurrentFilePath;
-    if (!openBook.empty() && SameFile(FileLayerPath(path), BackupPath(FinalTarget(openBook)))) {
+    if (!openBook.empty() && SameFile(FileLayerPath(path), BookBackupPath(FinalTarget(openBook), isProtected()))) {
         inform(message(texts::kSaveOntoBackup));
         return SaveOutcome::Cancelled;
     }

@@ -76,7 +76,7 @@ QLabel* Buddy(const char* caption, QWidget* field, QWidget* parent)
 
 HandoffProfileEditor::HandoffProfileEditor(QWidget* parent, Platform& platform, const GradeBook& book,
                                            const HandoffProfile& profile)
-    : QDialog(parent), platform_(platform), book_(book), columns_(profile.columns)
+    : QDialog(parent), platform_(platform), book_(book), columns_(profile.columns), formulas_(profile.formulas)
 {
     setObjectName(QStringLiteral("HandoffProfileEditor"));
     setWindowTitle(U("提出用の書式の編集"));
@@ -198,6 +198,7 @@ HandoffProfile HandoffProfileEditor::Profile() const
         profile.newline = HandoffNewline::Remove;
     if (profile.newline != HandoffNewline::Replace)
         profile.newlineText.clear();
+    profile.formulas = formulas_;
     return profile;
 }
 

@@ -57,6 +57,7 @@ private:
     Platform& platform_;
     const GradeBook& book_;
     std::vector<HandoffColumn> columns_;
+    bool formulas_ = false;  // formulas=allow, kept as the file had it
     QString savedPath_;
 };
 

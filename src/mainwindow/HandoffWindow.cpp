@@ -1,6 +1,7 @@
 #include "mainwindow/HandoffWindow.h"
 
 #include "core/GradeBook.h"
+#include "file/BookSave.h"
 #include "file/HandoffFile.h"
 #include "file/SafeWrite.h"
 #include "file/SameFile.h"
@@ -241,9 +242,9 @@ void HandoffWindow::WriteFile()
     std::string bytes;
     SaveReport report;
     FileResult error = EncodeHandoffRows(HandoffRows(book, Period->currentData().toInt(), *profile),
-                                         profile->encoding, bytes);
+                                         profile->encoding, bytes, profile->formulas);
     if (!error)
-        error = WriteExportWithBackup(output, bytes, report);
+        error = WriteExportWithBackup(output, bytes, report, BookFileMode(book.CurrentFilePath));
     if (error) {
         say(FailureText("提出用のファイルを書けません。", path, *error));
         return;

@@ -2,8 +2,9 @@
 
 #include <QComboBox>
 #include <QFileInfo>
+#include <QFont>
 #include <QHeaderView>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace miravel {
 
@@ -17,6 +18,8 @@ QString Shortened(const std::string& text)
     QString shown = Q(text).simplified();
     return shown.size() > 24 ? shown.left(23) + QChar(0x2026) : shown;
 }
+
+constexpr int kNotStruck = -2;
 
 } // namespace
 
@@ -42,20 +45,133 @@ void ChooseColumn(QComboBox* chooser, int column)
 
 int ChosenColumn(const QComboBox* chooser) { return chooser->currentData().toInt(); }
 
-void ShowFileRows(QTableWidget* table, const std::vector<CsvRow>& rows, int first, const QStringList& ownHeaders)
+PreviewRows::PreviewRows(const std::vector<CsvRow>& rows, const QStringList& ownHeaders, QObject* parent)
+    : QAbstractTableModel(parent), rows_(rows), headers_(ownHeaders), ownColumns_(static_cast<int>(ownHeaders.size())),
+      fileColumns_(static_cast<int>(ColumnCount(rows))),
+      own_(rows.size() * static_cast<std::size_t>(ownColumns_)), struck_(rows.size(), kNotStruck)
 {
-    const int columns = static_cast<int>(ColumnCount(rows));
-    table->setRowCount(static_cast<int>(rows.size()));
-    table->setColumnCount(first + columns);
-    QStringList headers = ownHeaders;
-    for (int c = 0; c < columns; ++c)
-        headers << QString::number(c + 1) + QStringLiteral("列目");
-    table->setHorizontalHeaderLabels(headers);
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r)
-        for (int c = 0; c < columns; ++c)
-            table->setItem(r, first + c, new QTableWidgetItem(Shortened(CellOf(rows[static_cast<std::size_t>(r)], c))));
+    for (int c = 0; c < fileColumns_; ++c)
+        headers_ << QString::number(c + 1) + QStringLiteral("列目");
+}
+
+int PreviewRows::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int PreviewRows::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ownColumns_ + fileColumns_;
+}
+
+QVariant PreviewRows::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return QVariant();
+    const int r = index.row(), c = index.column();
+    if (role == Qt::FontRole) {
+        if (struck_[static_cast<std::size_t>(r)] == kNotStruck || struck_[static_cast<std::size_t>(r)] == c)
+            return QVariant();
+        QFont font;
+        font.setStrikeOut(true);
+        return font;
+    }
+    if (c >= ownColumns_)
+        return role == Qt::DisplayRole ? QVariant(Shortened(CellOf(rows_[static_cast<std::size_t>(r)], c - ownColumns_)))
+                                       : QVariant();
+    const OwnCell& cell = own(r, c);
+    switch (role) {
+    case Qt::DisplayRole:
+        return cell.text;
+    case Qt::BackgroundRole:
+        return cell.background.isValid() ? QVariant(cell.background) : QVariant();
+    case Qt::TextAlignmentRole:
+        return cell.right ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
+    case Qt::CheckStateRole:
+        return cell.check < 0 ? QVariant() : QVariant(cell.check);
+    case Qt::AccessibleTextRole:
+        return cell.accessibleText.isEmpty() ? QVariant() : QVariant(cell.accessibleText);
+    default:
+        return QVariant();
+    }
+}
+
+QVariant PreviewRows::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    return section >= 0 && section < headers_.size() ? QVariant(headers_[section]) : QVariant();
+}
+
+Qt::ItemFlags PreviewRows::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    if (index.column() < ownColumns_ && own(index.row(), index.column()).check >= 0)
+        return Qt::ItemIsEnabled | Qt::ItemIsUserCheckable;
+    return Qt::ItemIsEnabled;
+}
+
+bool PreviewRows::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::CheckStateRole || !index.isValid() || index.column() >= ownColumns_ ||
+        own(index.row(), index.column()).check < 0)
+        return false;
+    const bool checked = value.toInt() == Qt::Checked;
+    own(index.row(), index.column()).check = checked ? Qt::Checked : Qt::Unchecked;
+    emit dataChanged(index, index, {Qt::CheckStateRole});
+    emit Ticked(index.row(), index.column(), checked);
+    return true;
+}
+
+void PreviewRows::ClearOwn()
+{
+    std::fill(own_.begin(), own_.end(), OwnCell{});
+    std::fill(struck_.begin(), struck_.end(), kNotStruck);
+}
+
+void PreviewRows::SetText(int row, int column, const QString& text, bool right)
+{
+    own(row, column).text = text;
+    own(row, column).right = right;
+}
+
+void PreviewRows::SetBackground(int row, int column, const QColor& colour) { own(row, column).background = colour; }
+
+void PreviewRows::SetCheck(int row, int column, bool checked, const QString& accessibleText)
+{
+    own(row, column).check = checked ? Qt::Checked : Qt::Unchecked;
+    own(row, column).accessibleText = accessibleText;
+}
+
+void PreviewRows::Strike(int row, int sparedColumn) { struck_[static_cast<std::size_t>(row)] = sparedColumn; }
+
+void PreviewRows::Shown()
+{
+    if (rowCount() > 0 && columnCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+PreviewRows* ShowFileRows(QTableView* table, const std::vector<CsvRow>& rows, const QStringList& ownHeaders)
+{
+    auto* model = new PreviewRows(rows, ownHeaders, table);
+    table->setModel(model);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    return model;
+}
+
+QString RefusedRowsText(const QStringList& refusals)
+{
+    if (refusals.isEmpty())
+        return QString();
+    QString text = QStringLiteral("読み込めない行（") + QString::number(refusals.size()) + QStringLiteral("行）：") +
+                   refusals.mid(0, kShownRefusals).join(QStringLiteral("、"));
+    if (refusals.size() > kShownRefusals)
+        text += QStringLiteral("、…ほか") + QString::number(refusals.size() - kShownRefusals) + QStringLiteral("行");
+    return text;
 }
 
 QString FileLine(const QString& path, TextEncoding encoding)

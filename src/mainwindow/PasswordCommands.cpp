@@ -15,8 +15,12 @@
 #include "mainwindow/RecoveryKeeper.h"
 #include "platform/Platform.h"
 #include "platform/FileLayerPath.h"
+#include "platform/PasswordWindow.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QEventLoop>
+#include <QThread>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,6 +36,12 @@ namespace {
 // A password taken from a text field, as UTF-8 bytes wiped after use.
 std::string PasswordBytes(const QString& password) { return password.toStdString(); }
 
+// Wiped on every way out of the function that holds it.
+struct WipedAtEnd {
+    std::string& password;
+    ~WipedAtEnd() { WipePassword(password); }
+};
+
 } // namespace
 
 void frmMain::setKey(std::unique_ptr<BookKey> key)
@@ -42,28 +52,108 @@ void frmMain::setKey(std::unique_ptr<BookKey> key)
     UpdateCaption();
 }
 
-bool frmMain::readProtected(const std::string& file, const QString& shown, GradeDocument& document,
-                            std::unique_ptr<BookKey>& key)
+void frmMain::runAside(const std::function<void()>& work)
 {
-    QString prompt = message(texts::kAskPassword).arg(QFileInfo(shown).fileName());
-    for (;;) {
-        const QString typed = platform_.AskPassword(this, prompt);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QEventLoop loop;
+    std::unique_ptr<QThread> thread(QThread::create(work));
+    connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    thread->start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    thread->wait();
+    QApplication::restoreOverrideCursor();
+}
+
+namespace {
+
+// The backup of a sealed file, else its newest saved version (its time in
+// `when`); empty: neither.
+std::string olderCopyOf(const std::string& file, const std::string& versionFolder, std::string& when)
+{
+    const std::string backup = ProtectedBackupPath(FinalTarget(file));
+    std::error_code missing;
+    if (fs::is_regular_file(fs::u8path(backup), missing))
+        return backup;
+    const std::vector<SavedVersion> versions =
+        versionFolder.empty() ? std::vector<SavedVersion>() : ListVersions(versionFolder);
+    if (versions.empty())
+        return std::string();
+    when = versions.front().time;
+    return versions.front().path;
+}
+
+} // namespace
+
+bool frmMain::readProtected(const std::string& file, const QString& shown, GradeDocument& document,
+                            std::unique_ptr<BookKey>& key, bool offerOlder)
+{
+    auto refuse = [&](const FileError& error) {
+        const QString reason = error.reason == kDamagedProtectedText
+                                   ? message(texts::kDamagedProtected)
+                                   : message(texts::kNotAGradeBook) + QString::fromStdString(error.Message());
+        inform(shown + QStringLiteral("\n") + reason);
+        return false;
+    };
+    // A damaged header or a cost no book asks for: said before anyone types.
+    std::string bytes;
+    FileResult header = ReadWholeFile(file, bytes);
+    if (!header)
+        header = CheckSealedHeader(bytes);
+    if (header)
+        return refuse(*header);
+    const QString prompt = message(texts::kAskPassword).arg(QFileInfo(shown).fileName());
+    for (int wrong = 0;;) {
+        QString typed = platform_.AskPassword(this, prompt);
         if (typed.isEmpty())
             return false;
         std::string password = PasswordBytes(typed);
-        const FileResult error = ReadProtectedBook(file, password, document, key);
+        WipeSecret(typed);
+        FileResult error;
+        runAside([&] { error = ReadProtectedBook(file, password, document, key); });
         WipePassword(password);
         if (!error)
             return true;
-        if (!IsWrongPassword(error)) {
-            const QString reason = error->reason == kDamagedProtectedText
-                                       ? message(texts::kDamagedProtected)
-                                       : message(texts::kNotAGradeBook) + QString::fromStdString(error->Message());
-            inform(shown + QStringLiteral("\n") + reason);
+        if (!IsWrongPassword(error))
+            return refuse(*error);
+        inform(QString::fromStdString(WrongPasswordNotice(++wrong)));
+        if (!offerOlder || wrong != kWrongPasswordsBeforeOlderCopy)
+            continue;
+        std::string when;
+        const std::string older = olderCopyOf(file, versionFolderOf(file), when);
+        if (older.empty())
+            continue;
+        const QString question = when.empty() ? message(texts::kOfferBackup).arg(DisplayPath(older))
+                                              : message(texts::kOfferVersion).arg(QString::fromStdString(when));
+        if (platform_.ShowMessage(this, question, message(texts::kProgramTitle), MessageButtons::YesNo,
+                                  MessageIcon::None) == MessageAnswer::Yes) {
+            olderCopy_ = QtPath(older);
             return false;
         }
-        inform(message(texts::kWrongPassword));
     }
+}
+
+bool frmMain::acceptSealStamp(const GradeDocument& document, const BookKey& key)
+{
+    const QString data = platform_.DataFolder();
+    if (data.isEmpty())
+        return true;
+    const SealStamp seen = SeenSealStamp(FileLayerPath(data), document);
+    const std::string notice = RollbackNotice(seen, key.LastSeal());
+    if (!notice.empty() &&
+        platform_.ShowMessage(this, QString::fromStdString(notice), message(texts::kProgramTitle),
+                              MessageButtons::OpenCancel, MessageIcon::None) != MessageAnswer::Yes)
+        return false;
+    // The next save goes above every save seen here.
+    key.ContinueFrom(seen.counter);
+    noteSealStamp(document, key);
+    return true;
+}
+
+void frmMain::noteSealStamp(const GradeDocument& document, const BookKey& key)
+{
+    const QString data = platform_.DataFolder();
+    if (!data.isEmpty())
+        NoteSealStamp(FileLayerPath(data), document, key.LastSeal());  // best effort: a notice, not a lock
 }
 
 bool frmMain::ConfirmPlainExport()
@@ -81,13 +171,16 @@ void frmMain::mnuFilePassword_Click()
 {
     if (!mnuFilePassword->isEnabled())
         return;
-    const PasswordAnswer answer = platform_.AskPasswordSettings(this, isProtected());
+    PasswordAnswer answer = platform_.AskPasswordSettings(this, isProtected());
+    std::string current = PasswordBytes(answer.current), password = PasswordBytes(answer.next);
+    const WipedAtEnd wipeCurrent{current}, wipeNext{password};
+    WipeSecret(answer.current);
+    WipeSecret(answer.next);
     if (answer.action == PasswordAction::Cancel)
         return;
     if (isProtected()) {
-        std::string current = PasswordBytes(answer.current);
-        const bool matches = PasswordMatches(*key_, current);
-        WipePassword(current);
+        bool matches = false;
+        runAside([&] { matches = PasswordMatches(*key_, current); });
         if (!matches) {
             inform(message(texts::kWrongPassword));
             return;
@@ -95,10 +188,13 @@ void frmMain::mnuFilePassword_Click()
     }
     std::unique_ptr<BookKey> next;
     if (answer.action != PasswordAction::Remove) {
-        std::string password = PasswordBytes(answer.next);
         FileResult error;
-        next = BookKey::Create(password, newKeyCost_, error);
-        WipePassword(password);
+        runAside([&] { next = BookKey::Create(password, newKeyCost_, error); });
+        // Its saves go on counting from the book's.
+        if (next && key_)
+            next->ContinueFrom(key_->LastSeal().counter);
+        if (next && !platform_.DataFolder().isEmpty())
+            next->ContinueFrom(SeenSealStamp(FileLayerPath(platform_.DataFolder()), Book()).counter);
         if (!next) {
             inform(message(texts::kCannotMakeKey) + QStringLiteral("\n") + QString::fromStdString(error->Message()));
             return;

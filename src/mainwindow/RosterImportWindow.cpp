@@ -10,7 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -56,10 +56,10 @@ RosterImportWindow::RosterImportWindow(const CsvTableFile& file, const QString& 
     choices->addRow(QString(), HeaderRow);
     choices->addRow(QString(), ClassFields);
 
-    Rows = new QTableWidget;
+    Rows = new QTableView;
     Rows->setAccessibleName(QStringLiteral("ファイルの行"));
     Rows->setSelectionMode(QAbstractItemView::NoSelection);
-    ShowFileRows(Rows, file.rows, 3, {QStringLiteral("出席番号"), QStringLiteral("氏名"), QStringLiteral("注意")});
+    RowsShown = ShowFileRows(Rows, file.rows, {QStringLiteral("出席番号"), QStringLiteral("氏名"), QStringLiteral("注意")});
     Rows->setMinimumSize(720, 360);
 
     Summary = new QLabel;
@@ -107,17 +107,15 @@ void RosterImportWindow::Refresh()
     if (!fields.empty() && ClassFields->isChecked())
         plan_.classFields = fields;
 
-    for (int r = 0; r < Rows->rowCount(); ++r)
-        for (int c = 0; c < 3; ++c)
-            Rows->setItem(r, c, new QTableWidgetItem);
-    if (header && Rows->rowCount() > 0)
-        Rows->item(0, 2)->setText(QStringLiteral("見出し"));
+    RowsShown->ClearOwn();
+    if (header && RowsShown->rowCount() > 0)
+        RowsShown->SetText(0, 2, QStringLiteral("見出し"));
     QStringList refusals;
     for (const RosterRow& row : plan_.rows) {
         const int r = row.fileRow - 1;
-        Rows->item(r, 0)->setText(row.number > 0 ? Q(Str(row.number)) : QString());
-        Rows->item(r, 1)->setText(Q(row.name));
-        Rows->item(r, 2)->setText(Q(row.note));
+        RowsShown->SetText(r, 0, row.number > 0 ? Q(Str(row.number)) : QString());
+        RowsShown->SetText(r, 1, Q(row.name));
+        RowsShown->SetText(r, 2, Q(row.note));
         QColor colour;
         if (row.state == RosterRowState::Refused) {
             colour = kRefusedColour;
@@ -129,15 +127,14 @@ void RosterImportWindow::Refresh()
         }
         if (colour.isValid())
             for (int c = 0; c < 3; ++c)
-                Rows->item(r, c)->setBackground(colour);
+                RowsShown->SetBackground(r, c, colour);
     }
+    RowsShown->Shown();
     Rows->resizeColumnsToContents();
 
     const RosterChanges changes = CountRosterChanges(book_, plan_);
     QString text = Q(RosterChangesText(changes, plan_.classFields));
-    if (!refusals.isEmpty())
-        text += QStringLiteral("読み込めない行（") + QString::number(refusals.size()) + QStringLiteral("行）：") +
-                refusals.join(QStringLiteral("、"));
+    text += RefusedRowsText(refusals);
     Summary->setText(text);
     Import->setEnabled(!(changes == RosterChanges{}) || plan_.stored > 0);
 }

@@ -13,9 +13,11 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 namespace miravel {
+
+class PreviewRows;
 
 class RosterImportWindow : public QDialog {
     Q_OBJECT
@@ -36,7 +38,8 @@ public:
     QComboBox* CodeColumn = nullptr;
     QCheckBox* HeaderRow = nullptr;
     QCheckBox* ClassFields = nullptr;  // shown when the file offers 学年 or 組
-    QTableWidget* Rows = nullptr;
+    QTableView* Rows = nullptr;
+    PreviewRows* RowsShown = nullptr;  // Rows' model
     QLabel* Summary = nullptr;
     QPushButton* Import = nullptr;
 

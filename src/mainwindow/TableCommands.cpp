@@ -5,6 +5,7 @@
 
 #include "core/Defaults.h"
 #include "core/GradeBook.h"
+#include "file/BookSave.h"
 #include "file/CsvExport.h"
 #include "file/RosterImport.h"
 #include "file/RosterTable.h"
@@ -41,7 +42,8 @@ void frmMain::mnuCSVSaveAs_Click()
         return;
     }
     SaveReport report;
-    if (const FileResult error = WriteGridCsv(FileLayerPath(path), pane_.Grid, report))
+    if (const FileResult error = WriteGridCsv(FileLayerPath(path), pane_.Grid, report,
+                                                    BookFileMode(Book().CurrentFilePath)))
         inform(FailureText(texts::kCannotSaveCsv, path, *error));
     else if (report.BackupMissing())
         SetStatusHint(message(texts::kBackupMissing));

@@ -1,6 +1,7 @@
 #include "mainwindow/TablePrintCommand.h"
 
 #include "core/GradeBook.h"
+#include "file/BookSave.h"
 #include "file/SameFile.h"
 #include "mainwindow/FailureText.h"
 #include "mainwindow/MainWindowTexts.h"
@@ -84,7 +85,8 @@ void PrintOnChosenPrinter(frmMain& window, const PageDocument& pages, const std:
             return;
         }
         SaveReport report;
-        if (const FileResult error = WritePdfFile(file, pages, printer.pageLayout(), title, report))
+        if (const FileResult error = WritePdfFile(file, pages, printer.pageLayout(), title, report,
+                                                     BookFileMode(book.CurrentFilePath)))
             Report(window, FailureText(kCannotSavePdf, path, *error));
         else if (report.BackupMissing())
             window.SetStatusHint(QString::fromUtf8(texts::kBackupMissing));

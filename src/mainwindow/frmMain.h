@@ -274,8 +274,17 @@ private:
     // Asks for the password of the protected file at `file` (named by
     // `shown`) until it opens, the teacher cancels, or the file is damaged;
     // the key derived is handed over in `key`.
+    // With `offerOlder`, after the third wrong password the backup or the
+    // newest saved version is offered instead (kept in olderCopy_).
     bool readProtected(const std::string& file, const QString& shown, GradeDocument& document,
-                       std::unique_ptr<BookKey>& key);
+                       std::unique_ptr<BookKey>& key, bool offerOlder = false);
+    // Runs `work` (deriving a key) on a thread of its own under a busy
+    // cursor; the window keeps painting and takes no input meanwhile.
+    void runAside(const std::function<void()>& work);
+    // A sealed file older than one seen here is opened only when the teacher
+    // says so; the newest seen is kept in the class's record.
+    bool acceptSealStamp(const GradeDocument& document, const BookKey& key);
+    void noteSealStamp(const GradeDocument& document, const BookKey& key);
     void offerToDeletePlainFiles(const std::string& plainBook);
     // A plain book opened without its settings file.
     void adviseMissingSettings(const std::string& bookPath, GradeDocument& document);
@@ -314,6 +323,7 @@ private:
     KdfCost newKeyCost_ = DefaultKdfCost();
     bool exportConfirmed_ = false;   // the plain-export question was answered Yes for this book
     bool settingsFromRecord_ = false; // the open book took its settings from the class record
+    QString olderCopy_;      // chosen instead of a book whose password failed three times
     PaneLayout layout_;
     int treeFrameTwips_ = 0;  // the divider as the teacher left it; 0 = the resize rule
     CommandState commands_;

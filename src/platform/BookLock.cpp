@@ -1,5 +1,6 @@
 #include "platform/BookLock.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSysInfo>
@@ -39,6 +40,14 @@ BookLock::Outcome BookLock::Take(const QString& bookPath)
     lock->setStaleLockTime(0);
     if (lock->tryLock(0)) {
         lock_ = std::move(lock); // lets the book held so far go
+        // Who has the book open is the book's business: its lock is readable
+        // by those who may read the book, no one else.
+        constexpr QFileDevice::Permissions readWrite =
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser |
+            QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+        const QFileDevice::Permissions own = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                             QFileDevice::ReadUser | QFileDevice::WriteUser;
+        QFile::setPermissions(LockPathOf(bookPath), (QFileInfo(bookPath).permissions() & readWrite) | own);
 
         return Outcome::Taken;
     }

@@ -16,7 +16,9 @@ QString WithExtension(const std::string& path, const char* extension)
     if (path.empty())
         return QString();
     const QFileInfo file(QtPath(path));
-    return file.absolutePath() + QLatin1Char('/') + file.completeBaseName() + QString::fromUtf8(extension);
+    // A protected book's backup (3年1組.mrvl.bak) has the extension already.
+    const QString base = file.completeBaseName(), wanted = QString::fromUtf8(extension);
+    return file.absolutePath() + QLatin1Char('/') + base + (base.endsWith(wanted) ? QString() : wanted);
 }
 
 } // namespace miravel

@@ -2,6 +2,8 @@
 
 #include "core/PasswordRules.h"
 
+#include <sodium.h>
+
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -85,6 +87,28 @@ void PasswordWindow::showChoice()
     lblNote_->setVisible(protected_);
 }
 
+void WipeSecret(std::string& secret)
+{
+    secret.resize(secret.capacity());
+    sodium_memzero(secret.data(), secret.size());
+    secret.clear();
+}
+
+void WipeSecret(QString& secret)
+{
+    // Written through only when this is the last holder; else data() would copy.
+    if (secret.isDetached())
+        sodium_memzero(secret.data(), static_cast<std::size_t>(secret.size()) * sizeof(QChar));
+    secret.clear();
+}
+
+void PasswordWindow::ClearFields()
+{
+    for (QLineEdit* field : {txtCurrent, txtNew, txtAgain})
+        if (field)
+            field->setText(QString());
+}
+
 PasswordAnswer PasswordWindow::Answer() const
 {
     PasswordAnswer answer;
@@ -109,10 +133,13 @@ void PasswordWindow::accept()
     if (txtCurrent && txtCurrent->text().isEmpty())
         return refuse(U("今のパスワードを入力してください。"), txtCurrent);
     if (!(optRemove && optRemove->isChecked())) {
-        const std::string problem =
-            NewPasswordProblem(txtNew->text().toStdString(), txtAgain->text().toStdString());
+        std::string next = txtNew->text().toStdString(), again = txtAgain->text().toStdString();
+        const std::string problem = NewPasswordProblem(next, again);
+        const bool tooShort = PasswordCharacters(next) < kMinimumPasswordLength;
+        WipeSecret(next);
+        WipeSecret(again);
         if (!problem.empty())
-            return refuse(QString::fromStdString(problem), txtNew->text().size() < 8 ? txtNew : txtAgain);
+            return refuse(QString::fromStdString(problem), tooShort ? txtNew : txtAgain);
     }
     QDialog::accept();
 }

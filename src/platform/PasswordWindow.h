@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+#include <string>
+
 class QFormLayout;
 class QLabel;
 class QLineEdit;
@@ -15,11 +17,19 @@ class QRadioButton;
 
 namespace miravel {
 
+// Wipes a password once it has served: its whole buffer, then empties it.
+// A QString is written through only when no other copy shares it, so the
+// field it came from is cleared first.
+void WipeSecret(std::string& secret);
+void WipeSecret(QString& secret);
+
 class PasswordWindow : public QDialog {
 public:
     explicit PasswordWindow(bool isProtected, QWidget* parent = nullptr);
 
     PasswordAnswer Answer() const;
+    // Once the answer is taken: the fields hold no copy of a password.
+    void ClearFields();
 
     QRadioButton* optChange = nullptr;  // protected books only
     QRadioButton* optRemove = nullptr;

@@ -16,7 +16,8 @@ namespace miravel {
 // YesNoDefaultNo: いいえ is the default button, and Esc or the close box answer No.
 // ReadOnlyUnlockCancel: 読み取り専用で開く (answers Yes), ロックを解除して開く
 // (No) and キャンセル (Cancel, also Esc and the close box).
-enum class MessageButtons { Ok, YesNo, YesNoDefaultNo, ReadOnlyUnlockCancel };
+// OpenCancel: 開く (answers Yes) and キャンセル (Cancel, the default, also Esc).
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo, ReadOnlyUnlockCancel, OpenCancel };
 enum class MessageIcon { None, Information };
 // Cancel: a Yes/No box closed by Esc or by its close box, without an answer.
 enum class MessageAnswer { Ok, Yes, No, Cancel };

@@ -61,6 +61,16 @@ MessageAnswer QtPlatform::ShowMessage(QWidget* parent, const QString& text, cons
                : box.clickedButton() == unlock ? MessageAnswer::No
                                                : MessageAnswer::Cancel;
     }
+    if (buttons == MessageButtons::OpenCancel) {
+        box.setStandardButtons(QMessageBox::NoButton);
+        QAbstractButton* open = box.addButton(QStringLiteral("開く"), QMessageBox::AcceptRole);
+        QAbstractButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+        box.setDefaultButton(static_cast<QPushButton*>(cancel));
+        box.setEscapeButton(cancel);
+        box.exec();
+        GiveBackFocus(parent);
+        return box.clickedButton() == open ? MessageAnswer::Yes : MessageAnswer::Cancel;
+    }
     if (buttons == MessageButtons::YesNoDefaultNo) {
         box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
@@ -115,7 +125,8 @@ QString QtPlatform::AskPassword(QWidget* parent, const QString& text)
     dialog.setTextEchoMode(QLineEdit::Password);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("ｷｬﾝｾﾙ"));
-    const QString password = dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    QString password = dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    dialog.setTextValue(QString());  // the field's copy goes; the caller wipes this one
     GiveBackFocus(parent);
     return password;
 }
@@ -124,6 +135,7 @@ PasswordAnswer QtPlatform::AskPasswordSettings(QWidget* parent, bool isProtected
 {
     PasswordWindow window(isProtected, parent);
     const PasswordAnswer answer = window.exec() == QDialog::Accepted ? window.Answer() : PasswordAnswer{};
+    window.ClearFields();  // the caller wipes the answer
     GiveBackFocus(parent);
     return answer;
 }

@@ -48,12 +48,12 @@ bool RenderPdf(const PageDocument& pages, const QPageLayout& layout, const std::
 }
 
 FileResult WritePdfFile(const std::string& path, const PageDocument& pages, const QPageLayout& layout,
-                        const std::string& title, SaveReport& report)
+                        const std::string& title, SaveReport& report, unsigned mode)
 {
     std::string bytes;
     if (!RenderPdf(pages, layout, title, bytes))
         return FileError{0, "PDFを作成できません。"};
-    return WriteExportWithBackup(path, bytes, report);
+    return WriteExportWithBackup(path, bytes, report, mode);
 }
 
 } // namespace miravel

@@ -27,6 +27,6 @@ bool RenderPdf(const PageDocument& pages, const QPageLayout& layout, const std::
 // previous file becomes the backup): a file that cannot be written is left
 // as it was.
 FileResult WritePdfFile(const std::string& path, const PageDocument& pages, const QPageLayout& layout,
-                        const std::string& title, SaveReport& report);
+                        const std::string& title, SaveReport& report, unsigned mode = 0);
 
 } // namespace miravel

@@ -89,5 +89,5 @@ TEST(NoDisplay, AProtectedBookGivesWhatThePlainOneGivesWithItsPasswordOnStandard
     EXPECT_EQ(RunWithoutDisplay("--export-csv '" + dir.file("b.csv") + "'" + view, dir.file("right")).exitCode, 0);
     RunWithoutDisplay("--export-csv '" + dir.file("plain.csv") + "' --view class '" + dir.file("plain.txt") + "'");
     EXPECT_EQ(readBytes(dir.file("b.csv")), readBytes(dir.file("plain.csv")));
-    EXPECT_EQ(RunWithoutDisplay("--check" + view, dir.file("wrong")).output, "パスワードが違います。\n");
+    EXPECT_EQ(RunWithoutDisplay("--check" + view, dir.file("wrong")).output, "パスワードが違います。\n" + std::string(kTamperedHintText) + "\n");
 }

@@ -75,7 +75,7 @@ TEST(ProtectedBook, OpensAtTheDefaultCostAndRefusesWhatThisVersionNeverWrites)
     auto read = FreshBook();
     EXPECT_FALSE(ReadBack(path, "pass", *read));
     const struct { std::size_t at; std::uint64_t value; int size; std::string reason; } cases[] = {
-        {23, 2, 1, newer}, {24, 2, 1, newer},  // the format's version, the derivation's algorithm
+        {23, 3, 1, newer}, {24, 2, 1, newer},  // the format's version, the derivation's algorithm
         {29, (std::uint64_t(1) << 30) + 1024, 8, kDamagedProtectedText},  // more memory than any book asks
     };
     for (const auto& c : cases) {

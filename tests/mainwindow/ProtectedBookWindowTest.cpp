@@ -4,6 +4,7 @@
 
 #include "mainwindow/ProtectionTexts.h"
 #include "mainwindow/RecoveryKeeper.h"
+#include "platform/BookLock.h"
 
 #include <QDirIterator>
 
@@ -51,7 +52,7 @@ TEST_F(WindowTest, AProtectedBookItsBackupRecoveryCopyAndVersionsAreAllSealed)
     }
     EXPECT_EQ(window->Recovery().CopiesWritten(), 2);
     // The book, its backup and two versions (a book file and a record each).
-    EXPECT_TRUE(QFile::exists(path(QStringLiteral("3年1組.bak"))));
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("3年1組.mrvl.bak"))));
     EXPECT_GE(ExpectNoNameIn(dir.path()), 6);
     // Opening asks again after a wrong password.
     window->mnuFileClose->trigger();
@@ -59,6 +60,65 @@ TEST_F(WindowTest, AProtectedBookItsBackupRecoveryCopyAndVersionsAreAllSealed)
     open(sealed);
     EXPECT_EQ(lastMessage(), U(texts::kWrongPassword));
     EXPECT_EQ(Book().StudentNames[3], kNames[3]);
+}
+
+// A sealed book saved twice: its backup holds the first save.
+void WriteSealedTwice(const QString& file)
+{
+    FileResult error;
+    const auto key = BookKey::Create("password1", LowestKdfCost(), error);
+    auto book = ClassBook({kNames[0]});
+    SaveReport report;
+    EXPECT_FALSE(WriteProtectedBook(FileLayerPath(file), *book, *key, report));
+    book->StudentNames[1] = kNames[1];
+    EXPECT_FALSE(WriteProtectedBook(FileLayerPath(file), *book, *key, report));
+}
+
+// The second wrong password names a rewritten file too; after the third the backup is offered.
+TEST_F(WindowTest, WrongPasswordsLeadToTheBackup)
+{
+    start();
+    const QString sealed = path(QStringLiteral("3年1組.mrvl"));
+    WriteSealedTwice(sealed);
+    platform.passwordAnswers = {U("a"), U("b"), U("c"), U("password1")};
+    platform.messageAnswers = {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Yes};
+    open(sealed);
+    const QString wrong = U(kWrongPasswordText), both = wrong + U("\n") + U(kTamperedHintText);
+    QStringList said;
+    for (const ShownMessage& shown : platform.messages)
+        said << shown.text;
+    EXPECT_EQ(said.join(U("|")), QStringList({wrong, both, both, U("パスワードが3回違いました。代わりにバックアップ（") +
+                                                  DisplayPath(FileLayerPath(sealed) + ".bak") + U("）を開きますか？")}).join(U("|")));
+    EXPECT_EQ(std::make_tuple(Book().StudentNames[0], Book().StudentNames[1], Book().CurrentFilePath),
+              std::make_tuple(kNames[0], std::string(), std::string()));  // the backup, as a book without a name
+}
+
+// A sealed copy older than one opened here before is said, and opened only with 開く.
+TEST_F(WindowTest, AnOlderSealedCopyIsNoticedBeforeItOpens)
+{
+    platform.dataFolder = path(QStringLiteral("data"));
+    start();
+    const QString sealed = path(QStringLiteral("3年1組.mrvl"));
+    WriteSealedTwice(sealed);
+    QFile::setPermissions(sealed, QFile::ReadOwner | QFile::WriteOwner);
+    platform.passwordAnswers = {U("password1")};
+    open(sealed);
+    EXPECT_TRUE(platform.messages.empty());
+#ifndef _WIN32 // Windows has no permission bits to take
+    EXPECT_EQ(QFile::permissions(BookLock::LockPathOf(sealed)) & (QFile::ReadGroup | QFile::ReadOther), 0);  // as private as the book
+#endif
+    window->mnuFileClose->trigger();
+    ASSERT_TRUE(QFile::remove(sealed) && QFile::copy(sealed + U(".bak"), sealed));  // the older save
+    for (const MessageAnswer answer : {MessageAnswer::Cancel, MessageAnswer::Yes}) {
+        platform.messages.clear();
+        platform.passwordAnswers = {U("password1")};
+        platform.messageAnswers = {answer};
+        open(sealed);
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_TRUE(platform.messages[0].text.startsWith(U("このファイルは、このパソコンで前に開いたものより古い版です（保存日時 ")));
+        EXPECT_EQ(platform.messages[0].buttons, MessageButtons::OpenCancel);
+        EXPECT_EQ(Book().CurrentFilePath, answer == MessageAnswer::Yes ? FileLayerPath(sealed) : std::string());
+    }
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTimer>
 
 namespace miravel::test {
@@ -99,9 +98,9 @@ TEST_F(TableCommands, ARosterTableIsStoredAsItsPreviewPlacesIt)
         const ClosesDialog closes;
         auto* preview = qobject_cast<RosterImportWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(preview, nullptr);
-        EXPECT_EQ(preview->Rows->item(1, 1)->text(), U("山田"));
+        EXPECT_EQ(preview->RowsShown->index(1, 1).data().toString(), U("山田"));
         ChooseColumn(preview->NameColumn, 2);
-        EXPECT_EQ(preview->Rows->item(1, 1)->text(), U("やまだ"));
+        EXPECT_EQ(preview->RowsShown->index(1, 1).data().toString(), U("やまだ"));
         EXPECT_EQ(preview->ClassFields->text(), U("学級の年度・学年・組に入れる(&G)：2026年（令和8年） 5年2組"));
         EXPECT_EQ(preview->Summary->text(), U("入れるもの：氏名 2人、アカウント 2人、学級（2026年（令和8年） 5年2組）。"));
         preview->Import->click();
@@ -135,6 +134,14 @@ TEST_F(TableCommands, FileWithoutNamesKeepsTheImportOnOffer)
     EXPECT_EQ(window->MSFlexGrid1->rowCount(), 3);
     EXPECT_TRUE(window->mnuEditNameBook->isEnabled());
     EXPECT_FALSE(window->mnuFilePrint->isEnabled());
+}
+
+TEST(RefusedRowsText, ListsTenRowsAndCountsTheRest)
+{
+    const QStringList rows = QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12").split(QLatin1Char(','));
+    const QString ten = QStringLiteral("1、2、3、4、5、6、7、8、9、10");
+    EXPECT_EQ(RefusedRowsText({}) + QLatin1Char('|') + RefusedRowsText(rows.mid(0, 10)) + QLatin1Char('|') + RefusedRowsText(rows),
+              QStringLiteral("|読み込めない行（10行）：") + ten + QStringLiteral("|読み込めない行（12行）：") + ten + QStringLiteral("、…ほか2行"));
 }
 
 } // namespace

@@ -9,7 +9,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -25,7 +25,6 @@ const QColor kChangedColour(220, 240, 255);
 // number, name, the tick of the row taken of a student's several, note,
 // before and after per viewpoint
 constexpr int kTakeColumn = 2, kNoteColumn = 3, kFirstPointColumn = 4;
-constexpr int kOwnColumns = kFirstPointColumn + 2 * kViewpoints;
 
 } // namespace
 
@@ -74,10 +73,10 @@ ScoreImportWindow::ScoreImportWindow(const CsvTableFile& file, const QString& pa
     choices->addRow(QString(), TakeFullMarks);
     choices->addRow(QString(), KeepAccounts);
 
-    Rows = new QTableWidget;
+    Rows = new QTableView;
     Rows->setAccessibleName(QStringLiteral("ファイルの行"));
     Rows->setSelectionMode(QAbstractItemView::NoSelection);
-    ShowFileRows(Rows, file.rows, kOwnColumns, headers);
+    RowsShown = ShowFileRows(Rows, file.rows, headers);
     Rows->setMinimumSize(820, 340);
 
     Summary = new QLabel;
@@ -96,15 +95,14 @@ ScoreImportWindow::ScoreImportWindow(const CsvTableFile& file, const QString& pa
     page->addWidget(buttons);
 
     // Ticking another row of a student takes that one instead.
-    connect(Rows, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        const int r = item->row();
-        if (item->column() != kTakeColumn || !(item->flags() & Qt::ItemIsUserCheckable))
+    connect(RowsShown, &PreviewRows::Ticked, this, [this](int r, int column, bool checked) {
+        if (column != kTakeColumn)
             return;
         for (const ScoreImportRow& row : plan_.rows)
-            if (row.fileRow == r + 1 && item->checkState() == Qt::Checked)
+            if (row.fileRow == r + 1 && checked)
                 picked_[row.number] = row.fileRow;
-        // After the click is done with the item Refresh replaces; an
-        // unticked row comes back ticked: one row of each student is taken.
+        // After the click is done; an unticked row comes back ticked: one
+        // row of each student is taken.
         QMetaObject::invokeMethod(this, [this] { Refresh(); }, Qt::QueuedConnection);
     });
     for (QComboBox* chooser : {NumberColumn, NameColumn, AccountColumn, StampColumn, PointColumns[0], PointColumns[1],
@@ -149,25 +147,15 @@ void ScoreImportWindow::Refresh()
     TakeFullMarks->setEnabled(!offered.isEmpty());
     plan_ = PlanScoreImport(book_, grid_, file_.rows, columns, checks_, fullMarks_, picked_);
 
-    const QSignalBlocker quiet(Rows);
     int newAccounts = 0;
-    for (int r = 0; r < Rows->rowCount(); ++r) {
-        for (int c = 0; c < kOwnColumns; ++c)
-            Rows->setItem(r, c, new QTableWidgetItem);
-        for (int c = 0; c < Rows->columnCount(); ++c)
-            if (QTableWidgetItem* item = Rows->item(r, c)) {
-                QFont font = item->font();
-                font.setStrikeOut(false);
-                item->setFont(font);
-            }
-    }
-    if (columns.header && Rows->rowCount() > 0)
-        Rows->item(0, kNoteColumn)->setText(QStringLiteral("見出し"));
+    RowsShown->ClearOwn();
+    if (columns.header && RowsShown->rowCount() > 0)
+        RowsShown->SetText(0, kNoteColumn, QStringLiteral("見出し"));
     for (const ScoreImportRow& row : plan_.rows) {
         const int r = row.fileRow - 1;
         newAccounts += !row.newAccount.empty() && row.refusal.empty();
-        Rows->item(r, 0)->setText(row.number ? Q(Str(row.number)) : QString());
-        Rows->item(r, 1)->setText(row.number ? Q(book_.StudentNames[row.number - 1]) : QStringLiteral("該当なし"));
+        RowsShown->SetText(r, 0, row.number ? Q(Str(row.number)) : QString());
+        RowsShown->SetText(r, 1, row.number ? Q(book_.StudentNames[row.number - 1]) : QStringLiteral("該当なし"));
         QStringList notes;
         if (!row.refusal.empty())
             notes << Q(row.refusal);
@@ -177,34 +165,23 @@ void ScoreImportWindow::Refresh()
         if (row.refusal.empty() && !row.newAccount.empty())
             notes << QStringLiteral("新しいアカウント ") + Q(row.newAccount);
         const QString note = notes.join(QStringLiteral("　"));
-        Rows->item(r, kNoteColumn)->setText(note);
-        if (row.sameStudent) {
-            QTableWidgetItem* take = Rows->item(r, kTakeColumn);
-            take->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-            take->setCheckState(row.chosen ? Qt::Checked : Qt::Unchecked);
-            take->setData(Qt::AccessibleTextRole, QStringLiteral("この行を取り込む"));
-        }
+        RowsShown->SetText(r, kNoteColumn, note);
+        if (row.sameStudent)
+            RowsShown->SetCheck(r, kTakeColumn, row.chosen, QStringLiteral("この行を取り込む"));
         for (int k = 0; k < kViewpoints; ++k) {
-            QTableWidgetItem* before = Rows->item(r, kFirstPointColumn + 2 * k);
-            QTableWidgetItem* after = Rows->item(r, kFirstPointColumn + 1 + 2 * k);
-            before->setText(Q(row.before[k]));
-            after->setText(Q(row.after[k]));
-            before->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            after->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            RowsShown->SetText(r, kFirstPointColumn + 2 * k, Q(row.before[k]), true);
+            RowsShown->SetText(r, kFirstPointColumn + 1 + 2 * k, Q(row.after[k]), true);
             if (row.refusal.empty() && row.after[k] != row.before[k])
-                after->setBackground(kChangedColour);
+                RowsShown->SetBackground(r, kFirstPointColumn + 1 + 2 * k, kChangedColour);
         }
         if (!row.refusal.empty())
             for (int c : {0, 1, kNoteColumn})
-                Rows->item(r, c)->setBackground(kRefusedColour);
+                RowsShown->SetBackground(r, c, kRefusedColour);
         // An earlier submission stays in sight, struck through.
-        for (int c = 0; c < Rows->columnCount() && row.passedOver; ++c)
-            if (QTableWidgetItem* item = Rows->item(r, c); item && c != kNoteColumn) {
-                QFont font = item->font();
-                font.setStrikeOut(true);
-                item->setFont(font);
-            }
+        if (row.passedOver)
+            RowsShown->Strike(r, kNoteColumn);
     }
+    RowsShown->Shown();
     Rows->resizeColumnsToContents();
     KeepAccounts->setText(QStringLiteral("新しいアカウントを名簿に記録する（") + QString::number(newAccounts) +
                           QStringLiteral("件、登録のとき）"));

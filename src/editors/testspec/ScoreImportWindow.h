@@ -16,9 +16,11 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 namespace miravel {
+
+class PreviewRows;
 
 class ScoreImportWindow : public QDialog {
     Q_OBJECT
@@ -44,7 +46,8 @@ public:
     QCheckBox* HeaderRow = nullptr;
     QCheckBox* TakeFullMarks = nullptr;
     QCheckBox* KeepAccounts = nullptr;
-    QTableWidget* Rows = nullptr;
+    QTableView* Rows = nullptr;
+    PreviewRows* RowsShown = nullptr;  // Rows' model
     QLabel* Summary = nullptr;
     QPushButton* Take = nullptr;
 

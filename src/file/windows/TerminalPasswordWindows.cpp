@@ -28,10 +28,12 @@ bool ReadPasswordFromTerminal(const std::string& prompt, std::string& password)
     DWORD done = 0;
     ok = ok && ::WriteConsoleW(output, wide.data(), static_cast<DWORD>(wide.size()), &done, nullptr);
     std::wstring typed;
+    typed.reserve(kMostPasswordBytes);  // never regrown: no copy left behind
     wchar_t c = 0;
     while (ok && ::ReadConsoleW(input, &c, 1, &done, nullptr) && done == 1 && c != L'\n')
         if (c != L'\r')
-            typed += c;
+            if (typed.size() < kMostPasswordBytes)
+                typed += c;
     ::SetConsoleMode(input, saved);
     ::WriteConsoleW(output, L"\r\n", 2, &done, nullptr);
     ::CloseHandle(input);

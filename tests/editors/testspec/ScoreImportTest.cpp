@@ -7,11 +7,12 @@
 #include "editors/testspec/ScorePaste.h"
 #include "editors/testspec/ScoreTable.h"
 #include "editors/testspec/TestSpecWindowSupport.h"
+#include "mainwindow/ImportPreview.h"
 #include "support/Books.h"
 
 #include <QClipboard>
+#include <QFont>
 #include <QLabel>
-#include <QTableWidget>
 #include <QTimer>
 
 namespace miravel::test {
@@ -134,8 +135,8 @@ TEST_F(TestSpecWindow, ImportedScoresGoThroughThePreview)
         const ClosesDialog closes;
         auto* preview = qobject_cast<ScoreImportWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(preview, nullptr);
-        EXPECT_EQ(preview->Rows->item(1, 1)->text(), U("該当なし"));
-        EXPECT_EQ(preview->Rows->item(2, 1)->text(), U("田中 花子"));
+        EXPECT_EQ(preview->RowsShown->index(1, 1).data().toString(), U("該当なし"));
+        EXPECT_EQ(preview->RowsShown->index(2, 1).data().toString(), U("田中 花子"));
         EXPECT_TRUE(preview->Summary->text().startsWith(U("1人の得点を取り込みます。取り込まない行：1行。")));
         preview->Take->click();
     });
@@ -155,11 +156,11 @@ TEST_F(TestSpecWindow, FormsRowPickedInThePreview)
         const ClosesDialog closes;
         auto* preview = qobject_cast<ScoreImportWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(preview, nullptr);
-        const auto shown = [preview, missing] { return std::make_tuple(preview->Rows->item(1, 0)->font().strikeOut(),
-            preview->Rows->item(2, 0)->font().strikeOut(), preview->Rows->item(1, 3)->text(), preview->Rows->item(2, 3)->text(),
+        const auto shown = [preview, missing] { return std::make_tuple(preview->RowsShown->index(1, 0).data(Qt::FontRole).value<QFont>().strikeOut(),
+            preview->RowsShown->index(2, 0).data(Qt::FontRole).value<QFont>().strikeOut(), preview->RowsShown->index(1, 3).data().toString(), preview->RowsShown->index(2, 3).data().toString(),
             preview->Summary->text().endsWith(missing)); };
         EXPECT_EQ(shown(), std::make_tuple(false, true, U("いちばん新しい提出を取り込みます"), U("同じ児童のより新しい提出があります"), true));
-        preview->Rows->item(2, 2)->setCheckState(Qt::Checked);
+        preview->RowsShown->setData(preview->RowsShown->index(2, 2), Qt::Checked, Qt::CheckStateRole);
         QCoreApplication::processEvents();
         EXPECT_EQ(shown(), std::make_tuple(true, false, U("同じ児童の別の行を選んでいます"), U("選んだ行を取り込みます"), true));
         preview->Take->click();
