@@ -21,7 +21,7 @@ MessageAnswer ScriptedPlatform::ShowMessage(QWidget*, const QString& text, const
     messages.push_back({text, title, buttons, icon});
     if (messageAnswers.empty()) {
         ++unscriptedAnswers;
-        if (buttons == MessageButtons::ReadOnlyUnlockCancel)
+        if (buttons == MessageButtons::ReadOnlyUnlockCancel || buttons == MessageButtons::SavePdfCancel)
             return MessageAnswer::Cancel;
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
     }
