@@ -16,7 +16,7 @@ TEST(ProcessIdentity, WriterEndedUnlessItsNumberStillNamesTheSameProcess)
         ProcessNow now;
         bool ended;
     } cases[] = {
-        {"our own number: a crashed program before us had it", {kOwn, "100"}, {true, "200"}, true},
+        {"our own number, no start recorded: a crashed program before us had it", {kOwn, ""}, {true, "200"}, true},
         {"another program still running", {kOther, "100"}, {true, "100"}, false},
         {"a running program of an older version", {kOther, ""}, {true, "100"}, false},
         {"the system cannot tell when it started", {kOther, "100"}, {true, ""}, false},
