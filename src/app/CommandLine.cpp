@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/GradeSummaryCommand.h"
 #include "app/HandoffCommand.h"
 #include "core/Defaults.h"
 #include "core/TextRules.h"
@@ -29,6 +30,7 @@ const char* const kUsage =
     "        miravel --export-csv 出力.csv --view 表 成績ファイル\n"
     "        miravel --print-pdf 出力.pdf --view 表 成績ファイル\n"
     "        miravel --export-handoff 出力.csv --profile 書式 --period M 成績ファイル [--force]\n"
+    "        miravel --grade-summary 出力.csv --period M 成績ファイル...\n"
     "        miravel --versions 成績ファイル\n"
     "        miravel --protect 出力.mrvl 成績ファイル\n"
     "        miravel --unprotect 出力.txt 成績ファイル.mrvl\n"
@@ -41,6 +43,10 @@ const char* const kUsage =
     "  --export-handoff OUT    評価と評定を校務支援システムへの提出用ファイル OUT に書き出す\n"
     "                          （--profile で書式ファイル、--period で期間 M: 1〜3 が学期、4 が通年）\n"
     "                          確認で問題が見つかれば書き出さない（--force で書き出す）\n"
+    "  --grade-summary OUT     学年の集計: 成績ファイルの学級ごとの A・B・C・評価なしと評定の人数を\n"
+    "                          CSV ファイル OUT に書き出す（--period で期間 M、生徒の名前は書かない）\n"
+    "                          --password-stdin では、パスワード付きの成績ファイルのパスワードを\n"
+    "                          標準入力から一行ずつ、ファイルの順に読む\n"
     "  --print-pdf OUT         画面を使わずに、印刷する表を PDF ファイル OUT に保存する\n"
     "  --versions FILE         FILE の以前の版を新しい順に一行ずつ表示する（版を保存した日時、バイト数、その版までの変更）\n"
     "  --protect OUT           FILE とその設定ファイルを、パスワード付きの一つのファイル OUT にする\n"
@@ -125,6 +131,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
                 return fail(command.error);
             if (std::string error = ReadHandoffOption(args, i, command); !error.empty())
                 return fail(error);
+        } else if (arg == "--grade-summary") {
+            if (!choose(CommandLine::Action::GradeSummary, arg))
+                return fail(command.error);
+            if (!value(command.output))
+                return fail("--grade-summary の後に出力ファイルを指定してください。");
         } else if (arg == "--versions") {
             if (!choose(CommandLine::Action::Versions, arg))
                 return fail(command.error);
@@ -148,6 +159,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
         } else {
             files.push_back(arg);
         }
+    }
+    if (command.action == CommandLine::Action::GradeSummary) {
+        command.books = files;
+        if (std::string error = GradeSummaryOptionsError(command); !error.empty())
+            return fail(error);
+        return command;
     }
     if (files.size() > 1)
         return fail("ファイルは一つだけ指定してください。");
@@ -443,6 +460,8 @@ int RunHeadless(const CommandLine& command, std::string& out, std::string& err)
         return 0;
     case CommandLine::Action::ExportHandoff:
         return ExportHandoffCommand(command, out, err);
+    case CommandLine::Action::GradeSummary:
+        return GradeSummaryCommand(command, out, err);
     case CommandLine::Action::Protect:
     case CommandLine::Action::Unprotect:
         return RefuseOutputOntoBook(command, err) ? 1 : ProtectionCommand(command, err);

@@ -12,7 +12,7 @@ namespace miravel {
 
 struct CommandLine {
     enum class Action { Window, Help, Check, CheckGrades, ExportCsv, ExportHandoff, PrintPdf, Versions, Protect, Unprotect,
-                        Error } action = Action::Window;
+                        GradeSummary, Error } action = Action::Window;
     std::string file;       // the grade book
     std::string output;     // --export-csv OUT, --print-pdf OUT, --export-handoff OUT, --protect OUT, --unprotect OUT
     bool passwordStdin = false; // the password is the first line of standard input
@@ -22,6 +22,7 @@ struct CommandLine {
     std::string profile;    // --export-handoff: --profile PROFILE
     std::string period;     // --export-handoff: --period M
     bool force = false;     // --export-handoff: write despite the checks' findings
+    std::vector<std::string> books; // --grade-summary: every book, in the order given
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args);

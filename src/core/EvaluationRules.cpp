@@ -1,5 +1,7 @@
 #include "core/EvaluationRules.h"
 
+#include "core/RecordEvaluation.h"
+
 #include <cmath>
 
 namespace miravel {
@@ -26,6 +28,8 @@ CriterionSums CriterionTotals(const GradeDocument& book, int student, int subjec
 {
     const int first = period == kYearRoundPeriod ? 0 : period;
     const int last = period == kYearRoundPeriod ? kSemesters - 1 : period;
+    if (subject >= kSubjects)
+        return CriterionSums{};  // subjects 7..10 have no tests
     // Sums of single-precision scores are exact in double precision, and so
     // are the products compared with them: no rounding is needed.
     CriterionSums sums;
@@ -40,21 +44,15 @@ CriterionSums CriterionTotals(const GradeDocument& book, int student, int subjec
             sums.points += x;
             sums.fullMarks += full > 0 ? full : 100.0;
             sums.any = true;
+            ++sums.count;
         }
     return sums;
 }
 
 std::string CriterionLetter(const GradeDocument& book, int student, int subject, int viewpoint, int period)
 {
-    const CriterionSums sums = CriterionTotals(book, student, subject, viewpoint, period);
-    if (!sums.any)
-        return std::string();
-    const CriterionCut& cut = book.Evaluation.Cuts[subject * kViewpoints + viewpoint];
-    if (100.0 * sums.points >= cut.a * sums.fullMarks)
-        return "A";
-    if (100.0 * sums.points < cut.c * sums.fullMarks)
-        return "C";
-    return "B";
+    return EvidenceLetter(EvidenceOf(book, student, subject, viewpoint, period),
+                          book.Evaluation.CutOf(subject, viewpoint));
 }
 
 std::string CriterionShareText(const CriterionSums& sums)

@@ -13,7 +13,9 @@ namespace miravel {
 // the points X and the full marks F (100 where a test part has none) summed
 // over the test parts where the student has a score (absent and empty are
 // skipped); "A" when 100·X >= a·F, "C" when 100·X < c·F, else "B"; empty
-// when the student has no such test.
+// when the student has no such test. The class's records of the viewpoint
+// count beside the tests (core/RecordEvaluation.h); subjects 6..9 have
+// records only.
 std::string CriterionLetter(const GradeDocument& book, int student, int subject, int viewpoint, int period);
 
 // The sums the criterion letter compares: X and F as above, whether any
@@ -23,6 +25,7 @@ struct CriterionSums {
     double fullMarks = 0;
     bool any = false;
     bool absent = false;
+    int count = 0;  // test parts that counted
 };
 CriterionSums CriterionTotals(const GradeDocument& book, int student, int subject, int viewpoint, int period);
 

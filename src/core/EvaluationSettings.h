@@ -6,6 +6,7 @@
 // without one has the defaults, which grade exactly by the counts.
 
 #include "core/CheckedArray.h"
+#include "core/ClassRecords.h"
 
 #include <string>
 #include <vector>
@@ -14,6 +15,8 @@ namespace miravel {
 
 // Subjects times viewpoints; the grade book checks it matches its own.
 constexpr int kCriterionCuts = 18;
+// Subjects 7..10 times viewpoints: their cuts follow the book's own.
+constexpr int kExtraCriterionCuts = 12;
 // Attendance numbers 1..40; the grade book checks it matches its own.
 constexpr int kStudentRecords = 40;
 
@@ -31,6 +34,9 @@ struct EvaluationSettings {
     EvaluationMode Mode = EvaluationMode::Relative;
     int Terms = 3;                                        // 3 or 2
     CheckedArray<CriterionCut, kCriterionCuts> Cuts;  // [subject*3 + viewpoint]
+    CheckedArray<CriterionCut, kExtraCriterionCuts> ExtraCuts;  // [(subject-6)*3 + viewpoint]
+    // Records beside the tests, subjects 7..10 and the records' weights.
+    ClassRecords Records;
     // 評定 cut points in hundredths of the mean letter (A=3, B=2, C=1):
     // 3 at or above GradeA3, 1 below GradeC1, otherwise 2.
     int GradeA3 = 250;
@@ -48,6 +54,17 @@ struct EvaluationSettings {
     // lines, so that writing the settings back loses none of it.
     std::string OtherSettings;
 
+    // The cut of subject 0..9 and viewpoint 0..2.
+    const CriterionCut& CutOf(int subject, int viewpoint) const
+    {
+        return subject < kCriterionCuts / 3 ? Cuts[subject * 3 + viewpoint]
+                                            : ExtraCuts[(subject - kCriterionCuts / 3) * 3 + viewpoint];
+    }
+    CriterionCut& CutOf(int subject, int viewpoint)
+    {
+        return subject < kCriterionCuts / 3 ? Cuts[subject * 3 + viewpoint]
+                                            : ExtraCuts[(subject - kCriterionCuts / 3) * 3 + viewpoint];
+    }
     bool Criterion() const { return Mode == EvaluationMode::Criterion; }
     bool IsDefault() const { return *this == EvaluationSettings{}; }
     bool operator==(const EvaluationSettings& o) const;

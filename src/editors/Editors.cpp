@@ -8,6 +8,7 @@ void RegisterEditors(frmMain& window)
     RegisterTestSpecEditor(window);
     RegisterCriteriaEditors(window);
     RegisterEvaluationEditor(window);
+    RegisterRecordsEditor(window);
 }
 
 } // namespace miravel

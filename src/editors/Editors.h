@@ -13,5 +13,6 @@ void RegisterHomeRoomEditor(frmMain& window);
 void RegisterTestSpecEditor(frmMain& window);
 void RegisterCriteriaEditors(frmMain& window);
 void RegisterEvaluationEditor(frmMain& window);
+void RegisterRecordsEditor(frmMain& window);
 
 } // namespace miravel

@@ -3,6 +3,7 @@
 #include "core/GradeBook.h"
 #include "file/BookSave.h"
 #include "file/IniText.h"
+#include "file/RecordSettings.h"
 #include "file/SafeWrite.h"
 
 #include <algorithm>
@@ -62,7 +63,7 @@ FileError Refused(int line, const std::string& reason) { return FileError{line, 
 bool OwnSection(const std::string& section)
 {
     return section == "evaluation" || section == "criterion" || section == "grade" || section == "check" ||
-           section == "students";
+           section == "students" || IsRecordSection(section);
 }
 
 // A "[name]" line of what is kept. A kept "key=value" line never has that
@@ -188,6 +189,7 @@ std::string EvaluationSettingsText(const EvaluationSettings& s)
     for (int k = 0; k < kCriterionCuts; ++k)
         text += "s" + std::to_string(k / 3 + 1) + "v" + std::to_string(k % 3 + 1) + "=" +
                 std::to_string(s.Cuts[k].a) + "/" + std::to_string(s.Cuts[k].c) + "\n";
+    text += ExtraCutLines(s);
     text += "\n[grade]\na3=" + HundredthsText(s.GradeA3) + "\nc1=" + HundredthsText(s.GradeC1) + "\n";
     // The check list's record of letters, one line per student it knew.
     if (!s.CheckedLetters.empty())
@@ -204,6 +206,7 @@ std::string EvaluationSettingsText(const EvaluationSettings& s)
     }
     if (!students.empty())
         text += "\n[students]\n" + students;
+    text += RecordSettingsText(s.Records);
     return text + other.substr(sections);
 }
 
@@ -222,10 +225,15 @@ FileResult ParseEvaluationSettings(const std::string& text, EvaluationSettings& 
             KeepUnread(false, section, "", read);
         return std::nullopt;
     };
+    RecordSettingsReader records;
     reader.entry = [&](int line, const std::string& section, const std::string& key, const std::string& value) {
+        if (std::optional<FileResult> result = records.Entry(section, key, value, line, read))
+            return *result;
         return ReadSetting(top, section, key, value, line, read);
     };
     FileResult error = ReadIniText(text, reader);
+    if (!error)
+        error = records.Finish(read);
     if (!error && read.GradeC1 > read.GradeA3)
         error = Refused(0, "c1 が a3 より大きくなっています。");
     settings = error ? EvaluationSettings{} : read;

@@ -164,9 +164,11 @@ bool ParseHandoffColumn(const std::string& value, HandoffColumn& column)
                 return false;  // a lone quote inside
             read.text += value[i];
         }
-    } else if (value.size() >= 3 && value[0] == 's' && value[1] >= '1' && value[1] <= '6') {
-        read.subject = value[1] - '1';
-        const std::string rest = value.substr(2);
+    } else if (value.size() >= 3 && value[0] == 's' && value[1] >= '1' && value[1] <= '9') {
+        // s1 .. s6 the book's subjects, s7 .. s10 those evaluated from records.
+        const bool tenth = value.compare(1, 2, "10") == 0;
+        read.subject = tenth ? 9 : value[1] - '1';
+        const std::string rest = value.substr(tenth ? 3 : 2);
         if (rest == "評定")
             read.field = HandoffField::SubjectGrade;
         else if (rest.size() == 2 && rest[0] == 'v' && rest[1] >= '1' && rest[1] <= '3')

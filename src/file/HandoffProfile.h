@@ -35,7 +35,7 @@ enum class HandoffField { GradeLevel, ClassName, Number, Code, Name, Letter, Sub
 
 struct HandoffColumn {
     HandoffField field = HandoffField::Number;
-    int subject = 0;     // 0..5: Letter and SubjectGrade
+    int subject = 0;     // 0..9: Letter and SubjectGrade
     int viewpoint = 0;   // 0..2: Letter
     std::string text;    // Fixed: what every row holds
     std::string header;  // empty: the book's own name

@@ -1,6 +1,7 @@
 #include "grades/EvaluationList.h"
 
 #include "core/EvaluationRules.h"
+#include "core/RecordEvaluation.h"
 #include "core/TextRules.h"
 #include "grades/CellRules.h"
 #include "grades/GridBase.h"
@@ -50,12 +51,23 @@ std::vector<StudentEvaluation> EvaluatePeriod(const GradeBook& book, int period)
     } else {
         RelativeLetters(book, period, list);
     }
+    // The relative counts need test points: these subjects have records only.
+    for (int s : ExtraSubjectsInUse(book))
+        for (int i = 1; i <= book.StudentCount; ++i)
+            if (!book.StudentNames[i - 1].empty())
+                for (int v = 0; v < kViewpoints; ++v)
+                    list[i - 1].letters[s][v] = CriterionLetter(book, i, s, v, period);
     if (GradeLevelWithoutGrades(book.GradeLevel))
         return list;
     for (StudentEvaluation& student : list)
-        for (int s = 0; s < kSubjects; ++s)
+        for (int s = 0; s < kRecordSubjects; ++s)
             student.grades[s] = SubjectGrade(book.Evaluation, student.letters[s]);
     return list;
+}
+
+int EvaluationListColumns(const GradeDocument& book)
+{
+    return kEvaluationListColumns + 4 * static_cast<int>(ExtraSubjectsInUse(book).size());
 }
 
 std::string PeriodName(const GradeBook& book, int period)
@@ -68,20 +80,25 @@ void ShowEvaluationListView(GradeBook& book, TablePane& pane, int period)
     TextGrid& grid = pane.Grid;
     pane.Caption = CaptionLine(book) + "　評価の一覧　" + PeriodName(book, period);
     grid.SetRows(book.StudentCount + kHeaderRows);
-    grid.SetCols(kEvaluationListColumns);
+    std::vector<int> subjects{0, 1, 2, 3, 4, 5};
+    for (int s : ExtraSubjectsInUse(book))
+        subjects.push_back(s);
+    const int columns = EvaluationListColumns(book);
+    grid.SetCols(columns);
     grid.Clear();
-    book.ShownColumnCount = kEvaluationListColumns;
+    book.ShownColumnCount = columns;
     grid.SetColWidth(0, kNumberColumnWidth);
     grid.SetColWidth(1, kNameColumnWidth);
     grid.SetTextMatrix(0, 0, "No.");
     grid.SetTextMatrix(0, 1, "生徒氏名");
-    for (int s = 0; s < kSubjects; ++s) {
-        const int first = 2 + 4 * s;
-        grid.SetTextMatrix(0, first, book.SubjectTable[s][0]);
+    for (std::size_t at = 0; at < subjects.size(); ++at) {
+        const int s = subjects[at];
+        const int first = 2 + 4 * static_cast<int>(at);
+        grid.SetTextMatrix(0, first, RecordSubjectName(book, s));
         for (int k = 0; k < 4; ++k) {
             grid.SetColWidth(first + k, kLetterColumnWidth);
             grid.SetColAlignment(first + k, Alignment::CenterCenter);
-            grid.SetTextMatrix(1, first + k, k < kViewpoints ? book.SubjectTable[s][k + 1] : std::string("評定"));
+            grid.SetTextMatrix(1, first + k, k < kViewpoints ? RecordViewpointName(book, s, k) : std::string("評定"));
         }
     }
     const std::vector<StudentEvaluation> list = EvaluatePeriod(book, period);
@@ -90,10 +107,12 @@ void ShowEvaluationListView(GradeBook& book, TablePane& pane, int period)
         grid.SetTextMatrix(row, 0, Str(i));
         grid.SetTextMatrix(row, 1, book.StudentNames[i - 1]);
         const StudentEvaluation& student = list[i - 1];
-        for (int s = 0; s < kSubjects; ++s) {
+        for (std::size_t at = 0; at < subjects.size(); ++at) {
+            const int s = subjects[at];
+            const int first = 2 + 4 * static_cast<int>(at);
             for (int v = 0; v < kViewpoints; ++v)
-                grid.SetTextMatrix(row, 2 + 4 * s + v, student.letters[s][v]);
-            grid.SetTextMatrix(row, 5 + 4 * s, student.grades[s]);
+                grid.SetTextMatrix(row, first + v, student.letters[s][v]);
+            grid.SetTextMatrix(row, first + 3, student.grades[s]);
         }
     }
 }

@@ -11,17 +11,23 @@
 
 namespace miravel {
 
-// 2 fixed columns and 4 per subject (three letters and the 評定).
+// 2 fixed columns and 4 per subject (three letters and the 評定) for the
+// book's six subjects; each subject 7..10 in use adds four more.
 constexpr int kEvaluationListColumns = 26;
 
+// Subjects 0..5 are the book's, 6..9 those without tests (empty when unused).
 struct StudentEvaluation {
-    std::string letters[kSubjects][kViewpoints];  // "A", "B", "C" or empty
-    std::string grades[kSubjects];                // "3", "2", "1" or empty
+    std::string letters[kRecordSubjects][kViewpoints];  // "A", "B", "C" or empty
+    std::string grades[kRecordSubjects];                // "3", "2", "1" or empty
 };
+
+// The list's columns for the book: 26 and four per subject 7..10 in use.
+int EvaluationListColumns(const GradeDocument& book);
 
 // Entry n - 1 for attendance number n = 1..StudentCount, for period 0..2 (a
 // semester) or 3 (通年). The letters are those the semester or year-round
-// view shows; a number without a name has none.
+// view shows; a number without a name has none. Subjects 7..10 in use are
+// evaluated by the criteria from their records in either mode.
 std::vector<StudentEvaluation> EvaluatePeriod(const GradeBook& book, int period);
 
 // The semester's name, or "通年" for period 3.

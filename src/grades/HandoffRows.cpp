@@ -1,6 +1,7 @@
 #include "grades/HandoffRows.h"
 
 #include "core/EvaluationRules.h"
+#include "core/RecordEvaluation.h"
 #include "core/TextRules.h"
 #include "grades/EvaluationList.h"
 
@@ -54,6 +55,13 @@ std::string Field(const GradeBook& book, const HandoffProfile& profile, const Ha
     return column.text;
 }
 
+// A subject 7..10 not yet named is called by its number.
+std::string SubjectTitle(const GradeBook& book, int subject)
+{
+    const std::string name = RecordSubjectName(book, subject);
+    return name.empty() ? "教科" + std::to_string(subject + 1) : name;
+}
+
 } // namespace
 
 std::string NumberInField(const std::string& field)
@@ -80,9 +88,9 @@ std::string HandoffColumnTitle(const GradeBook& book, const HandoffColumn& colum
         return column.header;
     switch (column.field) {
     case HandoffField::Letter:
-        return book.SubjectTable[column.subject][0] + " " + book.SubjectTable[column.subject][column.viewpoint + 1];
+        return SubjectTitle(book, column.subject) + " " + RecordViewpointName(book, column.subject, column.viewpoint);
     case HandoffField::SubjectGrade:
-        return book.SubjectTable[column.subject][0] + " 評定";
+        return SubjectTitle(book, column.subject) + " 評定";
     case HandoffField::Fixed:
         return std::string();
     default:

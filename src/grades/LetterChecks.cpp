@@ -1,7 +1,9 @@
 #include "grades/LetterChecks.h"
 
 #include "core/EvaluationRules.h"
+#include "core/RecordEvaluation.h"
 #include "grades/EvaluationList.h"
+#include "grades/EvidenceChecks.h"
 #include "grades/TreeNodes.h"
 
 namespace miravel {
@@ -22,13 +24,18 @@ std::string StudentLabel(const GradeBook& book, int n)
 }
 
 // What position `at` of a student's record stands for: "国語　一学期　表現".
+// Subjects 7..10, when any is in use, follow the six's periods, period by
+// period, so a record without them reads as before.
 std::string RecordPlace(const GradeBook& book, int at, int& period)
 {
-    period = at / kPerPeriod;
-    const int s = at % kPerPeriod / kPerSubject;
+    constexpr int kExtraPerPeriod = kExtraSubjects * kPerSubject;
+    const bool extra = at >= kPeriods * kPerPeriod;
+    const int rest = extra ? at - kPeriods * kPerPeriod : at;
+    period = rest / (extra ? kExtraPerPeriod : kPerPeriod);
+    const int s = rest % (extra ? kExtraPerPeriod : kPerPeriod) / kPerSubject + (extra ? kSubjects : 0);
     const int v = at % kPerSubject;
-    return book.SubjectTable[s][0] + kSeparator + PeriodName(book, period) + kSeparator +
-           (v < kViewpoints ? book.SubjectTable[s][v + 1] : std::string("評定"));
+    return RecordSubjectName(book, s) + kSeparator + PeriodName(book, period) + kSeparator +
+           (v < kViewpoints ? RecordViewpointName(book, s, v) : std::string("評定"));
 }
 
 std::string Shown(char letter) { return letter == kNone ? std::string("なし") : std::string(1, letter); }
@@ -37,17 +44,22 @@ std::string Shown(char letter) { return letter == kNone ? std::string("なし") 
 
 std::vector<std::string> RecordLetters(GradeBook& book)
 {
-    std::vector<std::string> record(kStudents, std::string(kPeriods * kPerPeriod, kNone));
+    const bool extra = !ExtraSubjectsInUse(book).empty();
+    const int length = kPeriods * (kPerPeriod + (extra ? kExtraSubjects * kPerSubject : 0));
+    std::vector<std::string> record(kStudents, std::string(length, kNone));
     for (int p = 0; p < kPeriods; ++p) {
         if (!Shown(book, p))
             continue;
         const std::vector<StudentEvaluation> list = EvaluatePeriod(book, p);
         for (std::size_t i = 0; i < list.size(); ++i)
-            for (int s = 0; s < kSubjects; ++s)
+            for (int s = 0; s < (extra ? kRecordSubjects : kSubjects); ++s)
                 for (int k = 0; k < kPerSubject; ++k) {
                     const std::string& text = k < kViewpoints ? list[i].letters[s][k] : list[i].grades[s];
+                    const int at = s < kSubjects ? p * kPerPeriod + s * kPerSubject + k
+                                                 : kPeriods * kPerPeriod + p * kExtraSubjects * kPerSubject +
+                                                       (s - kSubjects) * kPerSubject + k;
                     if (!text.empty())
-                        record[i][p * kPerPeriod + s * kPerSubject + k] = text[0];
+                        record[i][at] = text[0];
                 }
     }
     return record;
@@ -101,13 +113,15 @@ std::vector<GradeFinding> CheckMissingEvaluations(const GradeBook& book)
 std::vector<GradeFinding> CheckGradeExtremes(GradeBook& book)
 {
     std::vector<GradeFinding> findings;
-    if (!book.Evaluation.Criterion())
-        return findings;
+    // Subjects 7..10 are by the criteria in either mode.
+    std::vector<int> subjects = ExtraSubjectsInUse(book);
+    if (book.Evaluation.Criterion())
+        subjects.insert(subjects.begin(), {0, 1, 2, 3, 4, 5});
     for (int p = 0; p < kPeriods; ++p) {
-        if (!Shown(book, p))
+        if (!Shown(book, p) || subjects.empty())
             continue;
         const std::vector<StudentEvaluation> list = EvaluatePeriod(book, p);
-        for (int s = 0; s < kSubjects; ++s)
+        for (int s : subjects)
             for (std::size_t i = 0; i < list.size(); ++i) {
                 const std::string& grade = list[i].grades[s];
                 const char* odd = grade == "3" ? "C" : grade == "1" ? "A" : nullptr;
@@ -115,7 +129,7 @@ std::vector<GradeFinding> CheckGradeExtremes(GradeBook& book)
                 for (int v = 0; odd && v < kViewpoints; ++v)
                     found = found || list[i].letters[s][v] == odd;
                 if (found)
-                    findings.push_back({EvaluationNodeKey(p), book.SubjectTable[s][0] + kSeparator +
+                    findings.push_back({EvaluationNodeKey(p), RecordSubjectName(book, s) + kSeparator +
                                                                   PeriodName(book, p) + "：" +
                                                                   StudentLabel(book, static_cast<int>(i) + 1) +
                                                                   "の評定 " + grade + " に " + odd + " があります"});
@@ -155,7 +169,8 @@ std::vector<GradeFinding> CheckChangedLetters(const GradeBook& book, const std::
 std::vector<GradeFinding> CheckGrades(GradeBook& book)
 {
     std::vector<GradeFinding> findings = CheckScores(book, ShownSemesters(book));
-    for (auto&& more : {CheckMissingEvaluations(book), CheckGradeExtremes(book),
+    for (auto&& more : {CheckMissingEvaluations(book), CheckUnevaluatedRecordSubjects(book), CheckGradeExtremes(book),
+                        CheckThinEvidence(book),
                         CheckChangedLetters(book, book.Evaluation.CheckedLetters, RecordLetters(book))})
         findings.insert(findings.end(), more.begin(), more.end());
     return findings;

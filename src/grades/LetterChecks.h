@@ -33,7 +33,8 @@ std::vector<GradeFinding> CheckChangedLetters(const GradeBook& book, const std::
                                               const std::vector<std::string>& now);
 
 // Everything the check list shows, in this order: the score checks, the
-// students without an evaluation, the 評定 against its letters, and the
+// students without an evaluation, the 評定 against its letters, the letters
+// resting on too little (grades/EvidenceChecks.h), and the
 // letters changed since the record saved with the book (not the letters the
 // window saw last, which are only written with the next save). The window,
 // its 再確認 and --check-grades all read this one list.

@@ -5,6 +5,7 @@
 #include "grades/EvaluationList.h"
 #include "grades/GradeViews.h"
 #include "grades/GridBase.h"
+#include "grades/RecordSheets.h"
 #include "grades/SheetTexts.h"
 #include "grades/TablePane.h"
 
@@ -237,7 +238,7 @@ ClassSheets GatherStudentSheets(GradeBook& book, const std::vector<int>& numbers
     for (int period : sheets.periods) {
         const std::vector<StudentEvaluation> list = EvaluatePeriod(book, period);
         for (StudentSheet& student : sheets.students)
-            for (int s = 0; s < kSubjects; ++s) {
+            for (int s = 0; s < kRecordSubjects; ++s) {
                 const StudentEvaluation& evaluation = list[student.number - 1];
                 student.subjects[s].grade[period] = evaluation.grades[s];
                 for (int v = 0; v < kViewpoints; ++v)
@@ -257,11 +258,8 @@ ClassSheets GatherStudentSheets(GradeBook& book, const std::vector<int>& numbers
                 viewpoint.name = book.SubjectTable[s][v + 1];
                 for (int period : sheets.periods) {
                     SheetMark& mark = viewpoint.marks[period];
-                    if (sheets.criterion) {
-                        const CriterionSums sums = CriterionTotals(book, student.number, s, v, period);
-                        if (sums.any)
-                            mark.figure = (sums.absent ? "*" : "") + CriterionShareText(sums);
-                    }
+                    if (sheets.criterion)
+                        mark.figure = RecordSheetFigure(book, student.number, s, v, period);
                     if (mark.letter.empty())
                         missing.push_back({s, v, period, ReasonOfMissing(book, student.number, s, v, period)});
                 }
@@ -269,6 +267,7 @@ ClassSheets GatherStudentSheets(GradeBook& book, const std::vector<int>& numbers
         }
         student.missing = MissingLines(book, missing, sheets.periods);
     }
+    AddRecordSheets(book, sheets);
     return sheets;
 }
 

@@ -47,18 +47,33 @@ struct SheetTest {
     std::array<SheetTestPart, kViewpoints> parts;
 };
 
+// One record (平常の記録) of the periods shown: its value for the student
+// ("◎", "7/10", "欠席", or "" when not yet recorded).
+struct SheetRecord {
+    int period = 0;
+    std::string date;
+    std::string title;
+    int viewpoint = 0;
+    std::string value;
+    bool operator==(const SheetRecord& o) const
+    {
+        return period == o.period && date == o.date && title == o.title && viewpoint == o.viewpoint && value == o.value;
+    }
+};
+
 struct SheetSubject {
     std::string name;
     std::array<SheetViewpoint, kViewpoints> viewpoints;
     std::array<std::string, kSheetPeriods> grade;  // 評定 "1".."3", or ""
     std::string cuts;  // criterion mode: its cut percentages
     std::vector<SheetTest> tests;  // of the periods shown, by semester and date
+    std::vector<SheetRecord> records;  // of the periods shown, in the teacher's order
 };
 
 struct StudentSheet {
     int number = 0;  // attendance number
     std::string name;
-    std::array<SheetSubject, kSubjects> subjects;
+    std::array<SheetSubject, kRecordSubjects> subjects;  // 6..9: those without tests
     // Why an evaluation is missing: "算数：前期の試験をすべて欠席".
     std::vector<std::string> missing;
 };
@@ -72,7 +87,7 @@ struct ClassSheets {
     bool grades = true;     // grades 1 and 2 get no 評定
     std::array<std::string, kSheetPeriods> periodNames;
     std::vector<int> periods;  // the period columns, in order
-    std::vector<int> subjects; // those with a test in these periods
+    std::vector<int> subjects; // those with a test in these periods, then 7..10 with records
     std::string unrecorded;    // "記録のない教科：家庭", or ""
     std::vector<std::string> legend;
     std::vector<StudentSheet> students;

@@ -7,6 +7,7 @@
 #include "grades/EvaluationList.h"
 #include "core/TextRules.h"
 #include "grades/GradeViews.h"
+#include "grades/RecordsView.h"
 
 #include <string_view>
 
@@ -15,6 +16,16 @@ namespace miravel {
 namespace {
 
 const char* const kClassKey = "HomeRoom";
+
+// A subject 7..10 named like one of the book's pictures shows it.
+const char* ExtraSubjectImage(const std::string& name)
+{
+    if (name == "家庭")
+        return "HOMEMAKE";
+    if (name == "体育")
+        return "PHYSICAL";
+    return "test";
+}
 
 } // namespace
 
@@ -31,7 +42,7 @@ int EvaluationPeriodOf(const std::string& key)
 
 int SubjectSubtreeNodes(const GradeBook& book)
 {
-    return 1 + ShownSemesters(book) * (1 + kTests * (1 + kViewpoints));
+    return 1 + ShownSemesters(book) * (1 + kTests * (1 + kViewpoints) + 1);
 }
 
 std::string SubjectNodeKey(int subject) { return "0" + Str(subject); }
@@ -46,6 +57,31 @@ std::string TestNodeKey(int subject, int semester, int test)
 std::string ViewpointNodeKey(int subject, int semester, int test, int viewpoint)
 {
     return "3" + Str(subject) + Str(semester) + Str(test) + Str(viewpoint);
+}
+
+std::string RecordsNodeKey(int subject, int period) { return "5" + Str(subject) + Str(period); }
+
+std::string ExtraSubjectNodeKey(int subject) { return "6" + Str(subject); }
+
+RecordsPlace RecordsPlaceOf(const std::string& key, int currentSubject, int currentSemester)
+{
+    // The class node's key is a word, whose letters read as 0.
+    const bool gradeNode = !key.empty() && key[0] >= '0' && key[0] <= '9';
+    switch (gradeNode ? KeyNumberAt(key, 1) : -1) {
+    case kRecordsNode:
+    case kSemesterNode:
+    case kTestNode:
+    case kViewpointNode:
+        return {KeyNumberAt(key, 3), KeyNumberAt(key, 5)};
+    case kSubjectNode:
+    case kExtraSubjectNode:
+        if (key.size() >= 3)
+            return {KeyNumberAt(key, 3), currentSemester};
+        break;
+    default:
+        break;
+    }
+    return {currentSubject, currentSemester};
 }
 
 std::string TestNodeText(const GradeBook& book, int subject, int semester, int test)
@@ -93,7 +129,19 @@ std::vector<TreeNodeEntry> BuildTreeNodes(const GradeBook& book)
                     nodes.push_back(
                         {ViewpointNodeKey(s, m, t, v), testText + book.SubjectTable[s][v + 1], "test", testNode});
             }
+            nodes.push_back({RecordsNodeKey(s, m), "平常の記録", "test", semesterNode});
         }
+    }
+    for (int e = 0; e < kExtraSubjects; ++e) {
+        const ExtraSubject& extra = book.Evaluation.Records.extra[e];
+        if (!extra.InUse())
+            continue;
+        const int s = kBookSubjects + e;
+        const int subjectNode = static_cast<int>(nodes.size());
+        nodes.push_back({ExtraSubjectNodeKey(s), extra.name, ExtraSubjectImage(extra.name), 0});
+        for (int m = 0; m < ShownSemesters(book); ++m)
+            nodes.push_back({RecordsNodeKey(s, m), book.SemesterNames[m] + "(" + extra.name + ")", SemesterKeys[m],
+                             subjectNode});
     }
     const int listNode = static_cast<int>(nodes.size());
     nodes.push_back({kEvaluationListKey, "評価の一覧", "root", 0});
@@ -114,6 +162,15 @@ int KeyNumberAt(const std::string& key, int position)
 int SelectNodeIndexes(GradeBook& book, const std::string& key)
 {
     const int kind = KeyNumberAt(key, 1);
+    if (kind == kExtraSubjectNode)
+        return kind;  // the book's indexes know six subjects
+    if (kind == kRecordsNode) {
+        if (KeyNumberAt(key, 3) < kSubjects) {
+            book.CurrentSubject = static_cast<Integer>(KeyNumberAt(key, 3));
+            book.CurrentSemester = static_cast<Integer>(KeyNumberAt(key, 5));
+        }
+        return kind;
+    }
     if (kind == kEvaluationNode) {
         const int period = EvaluationPeriodOf(key);
         if (period >= 0 && period < kSemesters)
@@ -142,6 +199,12 @@ void ShowNodeView(GradeBook& book, TablePane& pane, int kind)
     case kViewpointNode:
         ShowViewpointView(book, pane);
         break;
+    case kRecordsNode:
+    case kExtraSubjectNode: {
+        const RecordsPlace place = RecordsPlaceOf(book.CurrentNodeKey, book.CurrentSubject, book.CurrentSemester);
+        ShowRecordsView(book, pane, place.subject, place.period);
+        break;
+    }
     case kEvaluationNode:
         if (EvaluationPeriodOf(book.CurrentNodeKey) >= 0)
             ShowEvaluationListView(book, pane, EvaluationPeriodOf(book.CurrentNodeKey));

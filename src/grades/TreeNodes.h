@@ -11,13 +11,22 @@
 
 namespace miravel {
 
-// 1 class + 6 subjects + 18 semesters + 180 tests + 540 viewpoints, then the
+// 1 class + 6 subjects + 18 semesters + 180 tests + 540 viewpoints + 18
+// record nodes, at most 4 more subjects with 3 periods each, then the
 // evaluation list with its 3 semesters and 通年 (three terms).
-constexpr int kTreeNodeCount = 750;
-// A subject node and its subtree with three terms: 1 + 3 + 30 + 90.
-constexpr int kSubjectSubtreeNodes = 124;
+constexpr int kTreeNodeCount = 784;
+// A subject node and its subtree with three terms: 1 + 3 + 30 + 90 + 3.
+constexpr int kSubjectSubtreeNodes = 127;
 
-enum NodeKind { kSubjectNode = 0, kSemesterNode = 1, kTestNode = 2, kViewpointNode = 3, kEvaluationNode = 4 };
+enum NodeKind {
+    kSubjectNode = 0,
+    kSemesterNode = 1,
+    kTestNode = 2,
+    kViewpointNode = 3,
+    kEvaluationNode = 4,
+    kRecordsNode = 5,       // 平常の記録 of a subject (0..9) in a period: "5 2 0"
+    kExtraSubjectNode = 6,  // a subject 7..10 named in the settings: "6 6"
+};
 
 // The evaluation list's node is "4"; its periods are "4 0" .. "4 2" for the
 // semesters and "4 3" for 通年.
@@ -37,9 +46,10 @@ struct TreeNodeEntry {
 };
 
 // All nodes in tree order: the class, then each subject followed by its
-// semesters, each followed by its tests, each followed by its viewpoints;
-// then the evaluation list and its periods. Two terms hide the third
-// semester everywhere.
+// semesters, each followed by its tests, each followed by its viewpoints,
+// and after the tests the semester's 平常の記録; then each named subject
+// 7..10 with a records node per period; then the evaluation list and its
+// periods. Two terms hide the third semester everywhere.
 std::vector<TreeNodeEntry> BuildTreeNodes(const GradeBook& book);
 
 // "0 2", "1 2 0", "2 2 0 9", "3 2 0 9 1": the kind digit and each index
@@ -48,6 +58,19 @@ std::string SubjectNodeKey(int subject);
 std::string SemesterNodeKey(int subject, int semester);
 std::string TestNodeKey(int subject, int semester, int test);
 std::string ViewpointNodeKey(int subject, int semester, int test, int viewpoint);
+std::string RecordsNodeKey(int subject, int period);
+std::string ExtraSubjectNodeKey(int subject);
+
+// The subject (0..9) and period (0..2) whose 平常の記録 the grid opens on
+// from the node of `key`: a records node's own; a semester, test or
+// viewpoint node's subject and semester; otherwise the subject the key
+// names (or the current one) in the current semester.
+struct RecordsPlace {
+    int subject = 0;
+    int period = 0;
+    bool operator==(const RecordsPlace& o) const { return subject == o.subject && period == o.period; }
+};
+RecordsPlace RecordsPlaceOf(const std::string& key, int currentSubject, int currentSemester);
 
 // The text of a test node: its date text, a blank and its title.
 std::string TestNodeText(const GradeBook& book, int subject, int semester, int test);

@@ -36,7 +36,8 @@ std::vector<HandoffColumn> ColumnChoices()
     for (HandoffField field : {HandoffField::GradeLevel, HandoffField::ClassName, HandoffField::Number,
                                HandoffField::Code, HandoffField::Name})
         choices.push_back({field, 0, 0, "", ""});
-    for (int s = 0; s < kSubjects; ++s) {
+    // Then subjects 7..10, evaluated from records (named 教科7.. until named).
+    for (int s = 0; s < kRecordSubjects; ++s) {
         for (int v = 0; v < kViewpoints; ++v)
             choices.push_back({HandoffField::Letter, s, v, "", ""});
         choices.push_back({HandoffField::SubjectGrade, s, 0, "", ""});

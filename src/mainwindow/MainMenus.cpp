@@ -2,6 +2,7 @@
 
 #include "mainwindow/frmMain.h"
 
+#include "mainwindow/GradeSummaryWindow.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/ProtectionTexts.h"
 #include "mainwindow/Pictures.h"
@@ -46,6 +47,9 @@ void frmMain::createMenus()
     mnuFilePassword = AddItem(mnuFile, texts::kMenuFilePassword, "mnuFilePassword");
     mnuCSVSaveAs = AddItem(mnuFile, texts::kMenuCsvSaveAs, "mnuCSVSaveAs");
     mnuFileHandoff = AddItem(mnuFile, texts::kMenuFileHandoff, "mnuFileHandoff");
+    // Reads books of its own: there whether a book is open or not.
+    QAction* gradeSummary = AddItem(mnuFile, kMenuFileGradeSummary, "mnuFileGradeSummary");
+    connect(gradeSummary, &QAction::triggered, this, [this] { ShowGradeSummary(*this); });
     mnuFile->addSeparator();
     mnuFilePageSetup = AddItem(mnuFile, texts::kMenuFilePageSetup, "mnuFilePageSetup");
     mnuFilePrint = AddItem(mnuFile, texts::kMenuFilePrint, "mnuFilePrint");
@@ -61,6 +65,7 @@ void frmMain::createMenus()
     mnuEditProperty->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuEditNameBook = AddItem(mnuEdit, texts::kMenuEditNameBook, "mnuEditNameBook");
     mnuEditEvaluation = AddItem(mnuEdit, texts::kMenuEditEvaluation, "mnuEditEvaluation");
+    mnuEditRecords = AddItem(mnuEdit, texts::kMenuEditRecords, "mnuEditRecords");
     mnuEdit->addSeparator();
     mnuEditCheck = AddItem(mnuEdit, texts::kMenuEditCheck, "mnuEditCheck");
     mnuEdit->addSeparator();
@@ -97,6 +102,7 @@ void frmMain::createMenus()
     connect(mnuEditProperty, &QAction::triggered, this, &frmMain::mnuEditProperty_Click);
     connect(mnuEditNameBook, &QAction::triggered, this, &frmMain::mnuEditNameBook_Click);
     connect(mnuEditEvaluation, &QAction::triggered, this, &frmMain::mnuEditEvaluation_Click);
+    connect(mnuEditRecords, &QAction::triggered, this, &frmMain::mnuEditRecords_Click);
     connect(mnuEditCheck, &QAction::triggered, this, &frmMain::mnuEditCheck_Click);
     connect(mnuEditUndo, &QAction::triggered, this, &frmMain::mnuEditUndo_Click);
     connect(mnuEditRedo, &QAction::triggered, this, &frmMain::mnuEditRedo_Click);

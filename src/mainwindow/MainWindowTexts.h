@@ -27,6 +27,7 @@ inline constexpr const char kMenuEdit[] = "編集(&E)";
 inline constexpr const char kMenuEditProperty[] = "学級・科目・試験・得点の編集(&E)";
 inline constexpr const char kMenuEditNameBook[] = "生徒名簿ﾌｧｲﾙの読み込み";
 inline constexpr const char kMenuEditEvaluation[] = "評価の方法(&M)...";
+inline constexpr const char kMenuEditRecords[] = "平常の記録(&R)...";
 inline constexpr const char kMenuEditCheck[] = "入力の確認(&K)...";
 // Undo and redo; with a step to take, "：" and the step's name follow.
 inline constexpr const char kMenuEditUndo[] = "元に戻す";
@@ -47,6 +48,9 @@ inline constexpr const char kEditTestButton[] = "試 験 結 果 の 編 集";
 inline constexpr const char kEditViewpointButton[] = "デ ー タ の 編 集";
 inline constexpr const char kEditEvaluationMenu[] = "評価の方法の編集(&E)";
 inline constexpr const char kEditEvaluationButton[] = " 評 価 の 方 法 ";
+inline constexpr const char kEditRecordsMenu[] = "平常の記録の編集(&E)";
+inline constexpr const char kEditRecordsButton[] = " 平 常 の 記 録 ";
+inline constexpr const char kHintRecords[] = "ﾋﾝﾄ：ノート・発表などの平常の記録です。[平常の記録]で記録の列を加え、◎○△や点数を入力します。";
 inline constexpr const char kHintEvaluation[] =
     "ﾋﾝﾄ：評価の一覧です。学期または通年を選ぶと各教科の観点の評価と評定を表示します。[評価の方法]で評価のしかたを選びます。[画面の表を印刷]で印刷します。";
 

@@ -1,5 +1,6 @@
 #include "mainwindow/TablePdfName.h"
 
+#include "core/RecordEvaluation.h"
 #include "grades/EvaluationList.h"
 #include "grades/TreeNodes.h"
 
@@ -34,6 +35,12 @@ std::string TablePdfName(const GradeBook& book)
         const int period = EvaluationPeriodOf(book.CurrentNodeKey);
         if (period >= 0 && period < kPeriods)
             name += "-" + PeriodName(book, period);
+        break;
+    }
+    case kRecordsNode:
+    case kExtraSubjectNode: {
+        const RecordsPlace place = RecordsPlaceOf(book.CurrentNodeKey, book.CurrentSubject, book.CurrentSemester);
+        name += "-" + RecordSubjectName(book, place.subject) + "-" + book.SemesterNames[place.period] + "-平常の記録";
         break;
     }
     default:

@@ -115,6 +115,12 @@ void frmMain::TreeView1_NodeClick(QTreeWidgetItem* node)
         if (EvaluationPeriodOf(book.CurrentNodeKey) < 0)
             return;
         break;
+    case kRecordsNode:
+    case kExtraSubjectNode:
+        // The table shows the records; their grid edits them.
+        setEditCaptions(texts::kEditRecordsMenu, texts::kEditRecordsButton);
+        SetStatusHint(message(texts::kHintRecords));
+        break;
     case kViewpointNode: {
         // Viewpoints have no editor.
         QAction* editButton = ToolbarButton(message(texts::kKeyEdit));
@@ -172,6 +178,10 @@ void frmMain::mnuEditProperty_Click()
         mnuEditEvaluation_Click();
         return;
     }
+    if (kind == kRecordsNode || kind == kExtraSubjectNode) {
+        mnuEditRecords_Click();
+        return;
+    }
     if (kind < kSubjectNode || kind > kTestNode || !hasEditor(editors[kind]))
         return;
     SelectNodeIndexes(book, key);
@@ -186,6 +196,13 @@ void frmMain::mnuEditEvaluation_Click()
         openEditor(EditorKind::EvaluationMethod);
 }
 
+void frmMain::mnuEditRecords_Click()
+{
+    // The grid reads its subject and period from the selected node's key.
+    if (hasEditor(EditorKind::Records) && Book().CountEnrolledStudents() > 0)
+        openEditor(EditorKind::Records);
+}
+
 void frmMain::EvaluationSettingsChanged(bool termsChanged)
 {
     if (!termsChanged)
@@ -194,10 +211,14 @@ void frmMain::EvaluationSettingsChanged(bool termsChanged)
     const std::string& key = book.CurrentNodeKey;
     const int kind = KeyNumberAt(key, 1);
     const bool hiddenSemester =
-        (kind >= kSemesterNode && kind <= kViewpointNode && KeyNumberAt(key, 5) >= ShownSemesters(book)) ||
+        (((kind >= kSemesterNode && kind <= kViewpointNode) || kind == kRecordsNode) &&
+         KeyNumberAt(key, 5) >= ShownSemesters(book)) ||
         (kind == kEvaluationNode && EvaluationPeriodOf(key) >= ShownSemesters(book) &&
          EvaluationPeriodOf(key) < kYearRoundPeriod);
-    if (hiddenSemester)
+    // A subject 7..10 given up takes its nodes with it.
+    const bool goneSubject = (kind == kRecordsNode || kind == kExtraSubjectNode) &&
+                             !RecordSubjectInUse(book.Evaluation.Records, KeyNumberAt(key, 3));
+    if (hiddenSemester || goneSubject)
         book.CurrentNodeKey = texts::kClassNodeKey;
     TreeView1_refresh();
     // The nodes after a hidden semester moved: the selection follows its key.

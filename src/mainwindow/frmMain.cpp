@@ -265,7 +265,7 @@ void frmMain::applyCommands()
     enable(on.print, {mnuFilePrint, ToolbarButton(message(texts::kKeyPrint))});
     enable(on.printSheets, {mnuFilePrintSheets});
     // The hand-off file runs the same checks before it is written.
-    enable(on.check, {mnuEditCheck, mnuFileHandoff});
+    enable(on.check, {mnuEditCheck, mnuFileHandoff, mnuEditRecords});
     // The check list speaks of the book open; without one it has nothing to say.
     if (checkWindow_ && !on.check)
         checkWindow_->close();

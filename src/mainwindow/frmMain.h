@@ -42,7 +42,7 @@ struct EvaluationSettings;
 struct GradeDocument;
 
 // The editor windows the edit command opens.
-enum class EditorKind { HomeRoom, SubjectSpec, SemesterSpec, TestSpec, EvaluationMethod };
+enum class EditorKind { HomeRoom, SubjectSpec, SemesterSpec, TestSpec, EvaluationMethod, Records };
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -91,6 +91,7 @@ public:
     QAction* mnuEditProperty = nullptr;
     QAction* mnuEditNameBook = nullptr;
     QAction* mnuEditEvaluation = nullptr;  // 評価の方法
+    QAction* mnuEditRecords = nullptr;     // 平常の記録
     QAction* mnuEditCheck = nullptr;
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
@@ -178,6 +179,7 @@ public:
     void mnuEditProperty_Click();
     void mnuEditNameBook_Click();
     void mnuEditEvaluation_Click();
+    void mnuEditRecords_Click();
     void mnuEditCheck_Click();
     void mnuHelpContents_Click();
     void tbToolBar_ButtonClick(const QString& key);

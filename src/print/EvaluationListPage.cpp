@@ -25,13 +25,13 @@ bool GroupEdge(int col) { return col >= kFixedColumns && (col - kFixedColumns) %
 
 } // namespace
 
-int EvaluationListColumnLeft(int col)
+int EvaluationListColumnLeft(int col, int letterWidth)
 {
     if (col <= 0)
         return kTableLeft;
     if (col == 1)
         return kTableLeft + kNumberWidth;
-    return kTableLeft + kNumberWidth + kNameWidth + kLetterWidth * (col - kFixedColumns);
+    return kTableLeft + kNumberWidth + kNameWidth + letterWidth * (col - kFixedColumns);
 }
 
 PageDocument LayoutEvaluationListPage(const TableToPrint& table, const PrintArea& area)
@@ -48,7 +48,13 @@ PageDocument LayoutEvaluationListPage(const TableToPrint& table, const PrintArea
     text(area.width - 1500, 0, table.dateText, kDatePoints, kButtonText);
     text(kTableLeft, 200, table.caption, kTitlePoints, kButtonText);
 
-    const int right = EvaluationListColumnLeft(columns);
+    // The six subjects keep their width; more subjects share the page.
+    const int letterWidth =
+        columns > kFixedColumns
+            ? std::min(kLetterWidth, (area.width - kTableLeft - kNumberWidth - kNameWidth) / (columns - kFixedColumns))
+            : kLetterWidth;
+    const auto left = [letterWidth](int col) { return EvaluationListColumnLeft(col, letterWidth); };
+    const int right = left(columns);
     const int lineHeight = rows > 0 ? std::min(kPrintLineHeight, (area.height - kTableTop) / rows) : kPrintLineHeight;
     const double points = std::min(kCellPoints, lineHeight / 20.0 * 0.85);
     for (int r = 0; r < rows; ++r) {
@@ -59,11 +65,11 @@ PageDocument LayoutEvaluationListPage(const TableToPrint& table, const PrintArea
                 continue;
             // Letters sit in the middle of their narrow columns; names and headers at the left.
             const bool letter = r >= kHeaderRows && c >= kFixedColumns;
-            const int x = EvaluationListColumnLeft(c) + (letter ? kLetterWidth / 2 - 60 : kInset);
+            const int x = left(c) + (letter ? letterWidth / 2 - 60 : kInset);
             // Viewpoint names are three characters in a narrow column.
             const double size = r == 1 && c >= kFixedColumns ? std::min(points, kViewpointPoints) : points;
             if (Rgb tint; letter && EvaluationTint(cell, tint))
-                page.items.push_back(TintBehind(EvaluationListColumnLeft(c), y, EvaluationListColumnLeft(c + 1),
+                page.items.push_back(TintBehind(left(c), y, left(c + 1),
                                                 y + lineHeight, tint));
             text(x, y + 10, cell, size, kButtonText);
         }
@@ -78,7 +84,7 @@ PageDocument LayoutEvaluationListPage(const TableToPrint& table, const PrintArea
     const int bottom = kTableTop + lineHeight * rows;
     page.items.push_back(PageRect{kTableLeft, kTableTop, right, bottom, kFrameRule, kBlack, false, kBlack});
     for (int c = 1; c < columns; ++c) {
-        const int x = EvaluationListColumnLeft(c);
+        const int x = left(c);
         const int top = GroupEdge(c) || c < kFixedColumns ? kTableTop : kTableTop + lineHeight;
         page.items.push_back(PageLine{x, top, x, bottom, GroupEdge(c) ? kThickRule : kThinRule, false, kBlack});
     }

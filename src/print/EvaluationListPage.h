@@ -11,8 +11,9 @@ namespace miravel {
 constexpr int kEvaluationListKind = 4;
 
 // Left edge of a column in twips; the columns of each subject are grouped
-// between thick rules.
-int EvaluationListColumnLeft(int col);
+// between thick rules. Letter columns are `letterWidth` wide (narrower
+// than usual when subjects 7..10 join the six).
+int EvaluationListColumnLeft(int col, int letterWidth = 480);
 
 // One page whatever the roster: the line height shrinks to fit the area.
 PageDocument LayoutEvaluationListPage(const TableToPrint& table, const PrintArea& area);

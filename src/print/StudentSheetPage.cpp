@@ -1,4 +1,5 @@
 #include "print/StudentSheetPage.h"
+#include "print/SheetRecordRows.h"
 
 #include "core/TextRules.h"
 
@@ -168,7 +169,7 @@ public:
         int y = writeNotes(student);
         text(kMargin, y, "試験の記録", kHeadPoints);
         const int legendTop = writeFoot();
-        writeTests(student, y + 300, legendTop - kGap);
+        writeTests(WithRecordRows(student), y + 300, legendTop - kGap);
     }
 
 private:

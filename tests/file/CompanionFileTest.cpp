@@ -53,10 +53,10 @@ TEST(CompanionFile, PartialTakesTheDefaultsForMissingKeys)
 {
     EvaluationSettings settings;
     ASSERT_FALSE(ParseEvaluationSettings("\xEF\xBB\xBF# made by hand\ntop=1\n[evaluation]\nmode = criterion   # mine\n"
-                                         "[criterion]\ns2v3=70/40\ns7v1=1/0\n[other]\nkey=kept\n[grade]\nc1=1.25\n",
+                                         "[criterion]\ns2v3=70/40\ns11v1=1/0\n[other]\nkey=kept\n[grade]\nc1=1.25\n",
                                          settings));
     // What this version does not read is kept, and written back where it was.
-    EXPECT_EQ(settings.OtherSettings, "top=1\n\n[criterion]\ns7v1=1/0\n\n[other]\nkey=kept\n");
+    EXPECT_EQ(settings.OtherSettings, "top=1\n\n[criterion]\ns11v1=1/0\n\n[other]\nkey=kept\n");
     EvaluationSettings again;
     EXPECT_FALSE(ParseEvaluationSettings(EvaluationSettingsText(settings), again) || again != settings);
     EXPECT_TRUE(settings.Criterion());

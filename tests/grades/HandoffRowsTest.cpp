@@ -35,5 +35,25 @@ TEST(HandoffRows, NoHeaderRowAndNoCodeColumn)
     EXPECT_TRUE(CheckBeforeHandoff(*book, profile).empty());
 }
 
+// s7 .. s10 are the subjects evaluated from records; an unused one is "none".
+TEST(HandoffRows, SubjectsSevenToTenFromTheirRecords)
+{
+    HandoffProfile profile;
+    for (const char* key : {"s7v1", "s7評定", "s10v3", "s10評定"}) {
+        profile.columns.emplace_back();
+        ASSERT_TRUE(ParseHandoffColumn(key, profile.columns.back())) << key;
+    }
+    HandoffColumn column;
+    EXPECT_FALSE(ParseHandoffColumn("s11v1", column) || ParseHandoffColumn("s1", column));
+    profile.none = "-";
+
+    auto book = MakeClassOf(1);
+    book->Evaluation.Records.extra[0].name = "音楽";
+    book->Evaluation.Records.Of(6, 1) = {ClassRecord{}};
+    book->Evaluation.Records.Of(6, 1)[0].values[0] = 3;
+    EXPECT_EQ(HandoffRows(*book, kYearRoundPeriod, profile),
+              (HandoffTable{{"音楽 知識・技能", "音楽 評定", "教科10 主体的に学習に取り組む態度", "教科10 評定"}, {"A", "3", "-", "-"}}));
+}
+
 } // namespace
 } // namespace miravel::testing

@@ -78,7 +78,7 @@ TEST_F(FileCommands, NewStartsAnUnregisteredClass)
     EXPECT_EQ(Book().SchoolYear, "未登録です");
     EXPECT_FALSE(Book().SavedState);  // nothing to lose yet
     EXPECT_EQ(Book().CurrentNodeKey, "HomeRoom");
-    EXPECT_EQ(w.TreeView1->NodeCount(), 750);
+    EXPECT_EQ(w.TreeView1->NodeCount(), 768);
     EXPECT_EQ(w.StatusHint(), U(texts::kHintNew));
     EXPECT_EQ(w.mnuEditProperty->text(), U("学級の編集(&E)"));
     EXPECT_EQ(button(texts::kKeyEdit)->iconText(), U(" 学 級 の 編 集 "));
@@ -424,7 +424,7 @@ TEST_F(FileCommands, FileNamedAtStartOpensAsOpenDoes)
 {
     EXPECT_TRUE(window->openFile(writeBook("class.txt", {"佐藤", "鈴木"})));
     EXPECT_TRUE(platform.dialogs.empty());
-    EXPECT_EQ(window->TreeView1->NodeCount(), 750);
+    EXPECT_EQ(window->TreeView1->NodeCount(), 768);
     EXPECT_EQ(window->Frame1->title(), U("2024 3年1組 山田 生徒数（ 2名）"));
     EXPECT_FALSE(window->openFile(path("nowhere.txt")));
     EXPECT_EQ(Book().StudentCount, 2);

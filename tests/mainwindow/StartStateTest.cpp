@@ -65,11 +65,11 @@ TEST_F(StartState, MenusInOrderWithSeparatorsAndShortcuts)
     EXPECT_EQ(Captions(w.mnuFile),
               QStringList({U("新規作成(&N)"), U("開く(&O)..."), U("閉じる(&C)"), "-", U("上書き保存(&S)"),
                            U("名前を付けて保存(&A)..."), U("以前の版を開く(&V)..."), U("パスワードの設定(&W)..."),
-                           U("画面の表をCSVで保存"), U("提出用に書き出す(&H)..."), "-",
+                           U("画面の表をCSVで保存"), U("提出用に書き出す(&H)..."), U("学年の集計(&G)..."), "-",
                            U("ﾍﾟｰｼﾞ設定(&U)..."), U("画面の表を印刷(&P)..."), U("個人成績表を印刷(&I)..."), "-", U("終了(&X)")}));
     EXPECT_EQ(w.mnuEdit->title(), U("編集(&E)"));
     EXPECT_EQ(Captions(w.mnuEdit), QStringList({U("学級・科目・試験・得点の編集(&E)"), U("生徒名簿ﾌｧｲﾙの読み込み"),
-                                                U("評価の方法(&M)..."), "-", U("入力の確認(&K)..."), "-",
+                                                U("評価の方法(&M)..."), U("平常の記録(&R)..."), "-", U("入力の確認(&K)..."), "-",
                                                 U("元に戻す"), U("やり直し")}));
     EXPECT_EQ(w.mnuHelp->title(), U("ﾍﾙﾌﾟ(&H)"));
     EXPECT_EQ(Captions(w.mnuHelp), QStringList({U("ヘルプ(&C)")}));

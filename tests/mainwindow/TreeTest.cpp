@@ -4,6 +4,7 @@
 
 #include "WindowTestSupport.h"
 
+#include "core/EvaluationRules.h"
 #include "core/TextRules.h"
 #include "grades/TreeNodes.h"
 
@@ -16,11 +17,11 @@ TEST(TreeNodes, KeysTextsAndPicturesInTreeOrder)
 {
     const auto book = ClassBook({});
     const std::vector<TreeNodeEntry> nodes = BuildTreeNodes(*book);
-    ASSERT_EQ(nodes.size(), 750u);
+    ASSERT_EQ(nodes.size(), 768u);
     // After the subjects, the evaluation list and its periods.
-    EXPECT_EQ(nodes[745].key + nodes[745].text + nodes[748].key + nodes[748].text, "4評価の一覧4 2三学期");
-    EXPECT_EQ(nodes[749].key + nodes[749].text, "4 3通年");
-    EXPECT_EQ(nodes[749].parent, 745);
+    EXPECT_EQ(nodes[763].key + nodes[763].text + nodes[766].key + nodes[766].text, "4評価の一覧4 2三学期");
+    EXPECT_EQ(nodes[767].key + nodes[767].text, "4 3通年");
+    EXPECT_EQ(nodes[767].parent, 763);
 
     EXPECT_EQ(nodes[0].key, "HomeRoom");
     EXPECT_EQ(nodes[0].text, "2024 3年1組 山田");  // as the caption names the class
@@ -38,15 +39,48 @@ TEST(TreeNodes, KeysTextsAndPicturesInTreeOrder)
     EXPECT_EQ(nodes[4].text, "一学期  1回目試験表現");
     EXPECT_EQ(nodes[4].imageKey, "test");
 
-    // Each subject owns 124 nodes; inside it each semester 41, each test 4.
-    const std::size_t viewpoint = 1 + 2 * 124 + 1 + 0 * 41 + 1 + 9 * 4 + 1 + 1;
+    // Each subject owns 127 nodes; inside it each semester 42, each test 4,
+    // and the semester's records come after its tests.
+    const std::size_t viewpoint = 1 + 2 * 127 + 1 + 0 * 42 + 1 + 9 * 4 + 1 + 1;
     EXPECT_EQ(nodes[viewpoint].key, "3 2 0 9 1");
     EXPECT_EQ(nodes[viewpoint].text, "一学期  10回目試験観・実");
     const TreeNodeEntry& test = nodes[static_cast<std::size_t>(nodes[viewpoint].parent)];
     EXPECT_EQ(test.key, "2 2 0 9");
     EXPECT_EQ(nodes[static_cast<std::size_t>(test.parent)].key, "1 2 0");
-    EXPECT_EQ(nodes[1 + 5 * 124].key, "0 5");
-    EXPECT_EQ(nodes[744].key, "3 5 2 9 2");
+    const TreeNodeEntry& records = nodes[viewpoint + 2];
+    EXPECT_EQ(records.key + records.text + records.imageKey, "5 2 0平常の記録test");
+    EXPECT_EQ(nodes[static_cast<std::size_t>(records.parent)].key, "1 2 0");
+    EXPECT_EQ(nodes[viewpoint + 3].key, "1 2 1");
+    EXPECT_EQ(nodes[1 + 5 * 127].key, "0 5");
+    EXPECT_EQ(nodes[761].key, "3 5 2 9 2");
+    EXPECT_EQ(nodes[762].key, "5 5 2");
+}
+
+TEST(TreeNodes, NamedSubjectsSevenToTenFollowTheSix)
+{
+    auto book = ClassBook({});
+    book->Evaluation.Records.extra[0].name = "音楽";
+    book->Evaluation.Records.extra[2].name = "体育";
+    ApplyTerms(*book, 2);
+    book->Evaluation.Terms = 2;
+    const std::vector<TreeNodeEntry> nodes = BuildTreeNodes(*book);
+    // Six subjects of 1 + 2 * 42 nodes with two terms.
+    const std::size_t first = 1 + 6 * 85;
+    ASSERT_EQ(nodes.size(), first + 3 + 3 + 1 + 3);
+    std::vector<std::string> rows;
+    for (std::size_t i = first; i < first + 7; ++i)
+        rows.push_back(nodes[i].key + "|" + nodes[i].text + "|" + nodes[i].imageKey + "|" +
+                       std::to_string(nodes[i].parent));
+    const std::vector<std::string> expected = {
+        "6 6|音楽|test|0",
+        "5 6 0|前期(音楽)|SPRING|" + std::to_string(first),
+        "5 6 1|後期(音楽)|AUTUMN|" + std::to_string(first),
+        "6 8|体育|PHYSICAL|0",
+        "5 8 0|前期(体育)|SPRING|" + std::to_string(first + 3),
+        "5 8 1|後期(体育)|AUTUMN|" + std::to_string(first + 3),
+        "4|評価の一覧|root|0",
+    };
+    EXPECT_EQ(rows, expected);
 }
 
 TEST(TreeNodes, TestLightsUpOnceAnyViewpointHasAnAverage)
@@ -70,6 +104,20 @@ TEST(TreeNodes, KeyNumbersAreReadAtFixedPositions)
     EXPECT_EQ(KeyNumberAt("", 1), 0);
 }
 
+TEST(TreeNodes, RecordsOpenOnTheSelectedNodesSubjectAndPeriod)
+{
+    // Current subject 3, semester 1 where the key names neither.
+    const std::pair<const char*, RecordsPlace> cases[] = {
+        {"5 2 0", {2, 0}}, {"5 8 2", {8, 2}},    {"1 4 2", {4, 2}}, {"2 5 0 9", {5, 0}},
+        {"3 0 2 1 2", {0, 2}}, {"0 4", {4, 1}}, {"6 7", {7, 1}},   {"HomeRoom", {3, 1}},
+        {"4 0", {3, 1}},     {"4", {3, 1}},
+    };
+    for (const auto& [key, place] : cases) {
+        const RecordsPlace got = RecordsPlaceOf(key, 3, 1);
+        EXPECT_TRUE(got == place) << key << " gave " << got.subject << "," << got.period;
+    }
+}
+
 class Tree : public WindowTest {
 protected:
     void openClass(const std::vector<std::string>& students)
@@ -84,15 +132,15 @@ TEST_F(Tree, WidgetNodesCarryTheirIndexKeyAndPicture)
 {
     openClass({"佐藤"});
     NavigationTree* tree = window->TreeView1;
-    ASSERT_EQ(tree->NodeCount(), 750);
-    for (int index : {1, 2, 124, 745}) {
+    ASSERT_EQ(tree->NodeCount(), 768);
+    for (int index : {1, 2, 127, 762, 763}) {
         QTreeWidgetItem* node = tree->NodeByIndex(index);
         ASSERT_NE(node, nullptr);
         EXPECT_EQ(NavigationTree::NodeIndex(node), index);
         EXPECT_EQ(tree->NodeByKey(NavigationTree::NodeKey(node)), node);
         EXPECT_FALSE(node->icon(0).isNull());
     }
-    EXPECT_EQ(NavigationTree::NodeKey(tree->NodeByIndex(745)), QStringLiteral("3 5 2 9 2"));
+    EXPECT_EQ(NavigationTree::NodeKey(tree->NodeByIndex(762)), QStringLiteral("3 5 2 9 2"));
     EXPECT_EQ(NavigationTree::NodeImage(tree->NodeByKey("2 0 0 0")), QStringLiteral("lightoff"));
     EXPECT_EQ(tree->NodeByKey("3 0 0 0 0")->parent(), tree->NodeByKey("2 0 0 0"));
 }

@@ -10,12 +10,15 @@
 #include "core/Defaults.h"
 #include "core/GradeBook.h"
 #include "editors/Editors.h"
+#include "editors/evaluation/FormEvaluationMethod.h"
+#include "editors/evaluation/FormRecordSettings.h"
 #include "editors/testspec/FormTestSpec.h"
 #include "editors/testspec/ScoreImportWindow.h"
 #include "mainwindow/RosterImportWindow.h"
 #include "mainwindow/CheckListWindow.h"
 #include "mainwindow/GuardedApplication.h"
 #include "mainwindow/HandoffProfileEditor.h"
+#include "mainwindow/GradeSummaryWindow.h"
 #include "mainwindow/HandoffWindow.h"
 #include "mainwindow/NavigationTree.h"
 #include "mainwindow/frmMain.h"
@@ -25,6 +28,10 @@
 #include "platform/QtTranslations.h"
 #include "platform/ScriptedPlatform.h"
 #include "platform/FileLayerPath.h"
+#include "file/CompanionFile.h"
+#include "file/GradeBookFile.h"
+#include "print/GradeSummaryPage.h"
+#include "print/PagePainter.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -34,8 +41,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QPushButton>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <iostream>
 
@@ -85,6 +98,46 @@ void ShootEditor(frmMain& window, const QString& name, QAction* command = nullpt
         widget->close();
     }
     Settle();
+}
+
+// 学年の集計 of six classes made from the open book: 2組 gives A to more in
+// 算数's first viewpoint, 5組 grades by criteria; the window's two tabs and
+// the first printed page.
+void ShootGradeSummary(frmMain& window)
+{
+    QTemporaryDir folder;
+    GradeSummaryWindow summary(window);
+    for (int c = 0; c < 6; ++c) {
+        GradeBook copy;
+        copy.ReplaceDocument(GradeDocument(Book()));
+        copy.GradeLevel = "5年";
+        copy.ClassName = std::to_string(c + 1) + "組";
+        for (int n = 0; n < copy.StudentCount; ++n)
+            copy.StudentNames[n] = Book().StudentNames[(n + 7 * c) % copy.StudentCount];
+        if (c == 1)
+            for (auto& period : copy.RankCountA)
+                period[kViewpoints] = 24;
+        if (c == 4)
+            copy.Evaluation.Mode = EvaluationMode::Criterion;
+        const QString path = folder.filePath(QString::fromStdString(copy.GradeLevel + copy.ClassName + ".txt"));
+        WriteGradeBook(FileLayerPath(path), copy);
+        WriteCompanion(FileLayerPath(path), copy.Evaluation);
+        summary.AddBookFile(path);
+    }
+    summary.show();
+    Shoot(summary, QStringLiteral("grade-summary.png"));
+    summary.Tabs->setCurrentIndex(1);
+    Shoot(summary, QStringLiteral("grade-summary-students.png"));
+
+    // A4 landscape less a quarter inch each side, at 100 dots per inch.
+    const PrintArea area{(1440 * 1169 - 2 * 360 * 100) / 100, (1440 * 827 - 2 * 360 * 100) / 100};
+    const Page page = LayoutGradeSummaryPages(summary.Summary(), area, "2025/07/18").front();
+    QImage image(area.width * 100 / 1440, area.height * 100 / 1440, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintPage(painter, page, 100, 100);
+    painter.end();
+    image.save(outDir + QStringLiteral("/print-grade-summary.png"));
 }
 
 CsvTableFile Sample(const char* name)
@@ -142,6 +195,58 @@ void ShootScoreImport(frmMain& window, ScriptedPlatform& platform)
     Settle();
 }
 
+// 算数 一学期 with a few records and 音楽 as a subject 7, the grid opened
+// from its tree node; then 記録の割合と教科 7〜10 from 評価の方法.
+void ShootRecords(frmMain& window)
+{
+    ClassRecords& records = Book().Evaluation.Records;
+    records.extra[0].name = "音楽";
+    const struct {
+        const char* title;
+        const char* date;
+        int viewpoint;
+        RecordKind kind;
+        double full;
+    } shown[] = {{"ノート", "2026/05/12", 2, RecordKind::Mark, 3},
+                 {"発表", "2026/05/19", 1, RecordKind::Mark, 3},
+                 {"計算カード", "2026/05/26", 0, RecordKind::Points, 10}};
+    for (const auto& one : shown) {
+        ClassRecord record;
+        record.title = one.title;
+        record.date = one.date;
+        record.viewpoint = one.viewpoint;
+        record.kind = one.kind;
+        record.full = one.full;
+        for (int n = 1; n <= Book().StudentCount; ++n)
+            record.values[n - 1] = n % 9 == 0 ? kRecordAbsent
+                                   : one.kind == RecordKind::Mark ? 1 + (n * 7 + one.viewpoint) % 3
+                                                                  : (n * 3) % 11;
+        records.Of(1, 0).push_back(record);
+    }
+    window.TreeView1_refresh();
+    Click(window, "5 1 0");
+    Shoot(window, QStringLiteral("records-view.png"));
+    ShootEditor(window, QStringLiteral("records.png"));
+
+    window.mnuEditEvaluation->trigger();
+    Settle();
+    FormEvaluationMethod* method = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<FormEvaluationMethod*>(widget); form && form->isVisible())
+            method = form;
+    if (method) {
+        QTimer::singleShot(200, [] {
+            if (auto* dialog = qobject_cast<FormRecordSettings*>(QApplication::activeModalWidget())) {
+                Shoot(*dialog, QStringLiteral("record-settings.png"));
+                dialog->reject();
+            }
+        });
+        method->cmdRecords->click();
+        method->Command2_Click();
+    }
+    Settle();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -194,6 +299,9 @@ int main(int argc, char** argv)
     Click(window, "4 0");  // the evaluation list of the first semester
     Shoot(window, QStringLiteral("evaluation-list.png"));
     ShootEditor(window, QStringLiteral("evaluation-method.png"), window.mnuEditEvaluation);
+    ShootRecords(window);
+
+    ShootGradeSummary(window);
 
     window.mnuEditCheck->trigger();
     if (auto* checks = window.findChild<CheckListWindow*>()) {

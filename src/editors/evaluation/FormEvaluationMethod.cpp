@@ -3,6 +3,7 @@
 #include "core/EvaluationRules.h"
 #include "core/StepNames.h"
 #include "editors/evaluation/EvaluationMethodRules.h"
+#include "editors/evaluation/FormRecordSettings.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Platform.h"
@@ -46,7 +47,7 @@ QDoubleSpinBox* GradeCutBox(QWidget* parent)
 
 } // namespace
 
-FormEvaluationMethod::FormEvaluationMethod(Platform& platform) : platform_(platform)
+FormEvaluationMethod::FormEvaluationMethod(Platform& platform) : platform_(platform), pending_(Book().Evaluation)
 {
     const GradeBook& book = Book();
     setWindowTitle(U("評価の方法"));
@@ -112,6 +113,9 @@ FormEvaluationMethod::FormEvaluationMethod(Platform& platform) : platform_(platf
     layout->addWidget(fraTerms);
 
     auto* buttons = new QHBoxLayout;
+    cmdRecords = new QPushButton(U("記録の割合と教科 7〜10(&R)..."), this);
+    cmdRecords->setAccessibleName(U("記録の割合と教科 7〜10"));
+    buttons->addWidget(cmdRecords);
     buttons->addStretch();
     Command1 = new QPushButton(U("登録"), this);
     Command2 = new QPushButton(U("ｷｬﾝｾﾙ"), this);
@@ -129,6 +133,7 @@ FormEvaluationMethod::FormEvaluationMethod(Platform& platform) : platform_(platf
 
     connect(Command1, &QPushButton::clicked, this, &FormEvaluationMethod::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &FormEvaluationMethod::Command2_Click);
+    connect(cmdRecords, &QPushButton::clicked, this, &FormEvaluationMethod::RecordSettings_Click);
 
     // Reading order: the mode, the table row by row, the cut points, the terms, the buttons.
     QWidget* previous = optCriterion;
@@ -139,7 +144,7 @@ FormEvaluationMethod::FormEvaluationMethod(Platform& platform) : platform_(platf
         previous = spnC[k];
     }
     for (QWidget* next : std::initializer_list<QWidget*>{spnGradeA3, spnGradeC1, optThreeTerms, optTwoTerms,
-                                                          Command1, Command2}) {
+                                                          cmdRecords, Command1, Command2}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -164,7 +169,7 @@ EvaluationSettings FormEvaluationMethod::Entered() const
 {
     // The window owns the method alone: codes, accounts, the check list's
     // record and anything unread stay as they are.
-    EvaluationSettings settings = Book().Evaluation;
+    EvaluationSettings settings = pending_;
     settings.Mode = optCriterion->isChecked() ? EvaluationMode::Criterion : EvaluationMode::Relative;
     settings.Terms = optTwoTerms->isChecked() ? 2 : 3;
     for (int k = 0; k < kSubjectViewpoints; ++k)
@@ -190,14 +195,23 @@ void FormEvaluationMethod::Command1_Click()
     const bool termsChanged = settings.Terms != book.Evaluation.Terms;
     if (termsChanged)
         ApplyTerms(book, settings.Terms);
+    // Subjects 7..10 named, renamed or given up change the tree as the terms do.
+    const bool subjectsChanged = settings.Records.extra != book.Evaluation.Records.extra;
     book.Evaluation = settings;
     book.MarkChanged(EvaluationMethodStep());
     if (frmMain* main = MainForm())
-        main->EvaluationSettingsChanged(termsChanged);
+        main->EvaluationSettingsChanged(termsChanged || subjectsChanged);
     closeEditor();
 }
 
 void FormEvaluationMethod::Command2_Click() { closeEditor(); }
+
+void FormEvaluationMethod::RecordSettings_Click()
+{
+    FormRecordSettings dialog(platform_, pending_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        pending_ = dialog.Entered();
+}
 
 void FormEvaluationMethod::closeEditor()
 {

@@ -35,6 +35,7 @@ public:
     QDoubleSpinBox* spnGradeC1 = nullptr;
     QRadioButton* optThreeTerms = nullptr;
     QRadioButton* optTwoTerms = nullptr;
+    QPushButton* cmdRecords = nullptr;  // 記録の割合と教科 7〜10
     QPushButton* Command1 = nullptr;  // 登録
     QPushButton* Command2 = nullptr;  // ｷｬﾝｾﾙ
 
@@ -42,6 +43,7 @@ public:
     EvaluationSettings Entered() const;
     void Command1_Click();
     void Command2_Click();
+    void RecordSettings_Click();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -52,6 +54,8 @@ private:
     void closeEditor();
 
     Platform& platform_;
+    // The book's settings with what 記録の割合と教科 7〜10 took.
+    EvaluationSettings pending_;
     bool closed_ = false;
 };
 
