@@ -7,6 +7,7 @@
 #include "grades/GridBase.h"
 #include "grades/StudentSheets.h"
 #include "platform/OffscreenFonts.h"
+#include "print/PrintFonts.h"
 #include "platform/DateFormat.h"
 #include "platform/JapaneseFonts.h"
 #include "file/BookSave.h"
@@ -169,6 +170,11 @@ int RunPrintPdf(const CommandLine& command, const std::string& dateText, std::st
 {
     if (RefuseOutputOntoBook(command, err))
         return 1;
+    // Before the book is opened (and its password asked): no PDF without its text.
+    if (!SystemPrintFonts().Found()) {
+        err += std::string(kNoPrintFont) + "\n";
+        return 1;
+    }
     auto book = std::make_unique<GradeBook>();
     PageDocument pages;
     QPageLayout paper;

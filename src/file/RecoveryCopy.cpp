@@ -2,6 +2,7 @@
 
 #include "file/CompanionFile.h"
 #include "file/GradeBookFile.h"
+#include "file/ProcessIdentity.h"
 #include "file/ProtectedBook.h"
 #include "file/SafeWrite.h"
 #include "file/SystemCalls.h"
@@ -19,6 +20,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr char kCopyExtension[] = ".txt";
+constexpr char kSealedCopyExtension[] = ".mrvl";
 constexpr char kRecordExtension[] = ".recovery";
 constexpr char kKeptRecordExtension[] = ".info";
 constexpr char kRecordHeading[] = "Miravel recovery copy";
@@ -39,9 +41,9 @@ std::string PathKey(const std::string& originalPath)
 
 namespace {
 
-bool runningElsewhere(long processId)
+bool runningElsewhere(const RecoveryRecord& record)
 {
-    return processId > 0 && processId != CurrentProcessId() && ProcessRunning(processId);
+    return !WriterEnded(WriterProcess{record.processId, record.started});
 }
 
 std::string withoutExtension(const std::string& path, const char* extension)
@@ -88,22 +90,56 @@ FileError fileSystemFailure(const std::error_code& error)
 
 } // namespace
 
-RecoveryRecord RecoveryFilesFor(const std::string& folder, const std::string& originalPath, long processId)
+std::string RecoveryCopyExtension(const std::string& originalPath, bool sealed)
+{
+    if (!sealed)
+        return kCopyExtension;
+    // A sealed copy named .txt would look like a book any editor can read.
+    const std::string extension = fs::u8path(originalPath).extension().u8string();
+    return extension.size() > 1 ? extension : std::string(kSealedCopyExtension);
+}
+
+RecoveryRecord RecoveryFilesFor(const std::string& folder, const std::string& originalPath, long processId,
+                                bool sealed)
 {
     const std::string key =
         (originalPath.empty() ? std::string("new") : PathKey(originalPath)) + "-" + std::to_string(processId);
     RecoveryRecord record;
-    record.copyPath = (fs::u8path(folder) / fs::u8path(key + kCopyExtension)).u8string();
+    record.copyPath = (fs::u8path(folder) / fs::u8path(key + RecoveryCopyExtension(originalPath, sealed))).u8string();
     record.recordPath = (fs::u8path(folder) / fs::u8path(key + kRecordExtension)).u8string();
     record.originalPath = originalPath;
     record.processId = processId;
+    record.started = ProcessStartMark(processId);
     return record;
 }
+
+namespace {
+
+// The path as the system writes it ("C:\\成績\\1組.txt" on Windows), and back
+// to the program's own "/" (no Windows name holds a "\\").
+std::string nativeSeparators(std::string path)
+{
+#ifdef _WIN32
+    std::replace(path.begin(), path.end(), '/', '\\');
+#endif
+    return path;
+}
+
+std::string programSeparators(std::string path)
+{
+#ifdef _WIN32
+    std::replace(path.begin(), path.end(), '\\', '/');
+#endif
+    return path;
+}
+
+} // namespace
 
 std::string RecoveryRecordText(const RecoveryRecord& record)
 {
     return std::string(kRecordHeading) + "\ntime=" + record.time + "\npid=" + std::to_string(record.processId) +
-           (record.behind ? "\nbehind=1" : "") + "\npath=" + record.originalPath + "\n";
+           (record.started.empty() ? "" : "\nstart=" + record.started) + (record.behind ? "\nbehind=1" : "") +
+           "\npath=" + nativeSeparators(record.originalPath) + "\n";
 }
 
 bool ParseRecoveryRecord(const std::string& text, RecoveryRecord& record)
@@ -111,7 +147,8 @@ bool ParseRecoveryRecord(const std::string& text, RecoveryRecord& record)
     const std::string heading = std::string(kRecordHeading) + "\n";
     if (text.compare(0, heading.size(), heading) != 0)
         return false;
-    const std::string timeKey = "time=", pidKey = "pid=", behindKey = "behind=", pathKey = "path=";
+    const std::string timeKey = "time=", pidKey = "pid=", startKey = "start=", behindKey = "behind=",
+                      pathKey = "path=";
     std::size_t at = heading.size();
     auto field = [&](const std::string& key, std::string& value) {
         if (text.compare(at, key.size(), key) != 0)
@@ -123,8 +160,11 @@ bool ParseRecoveryRecord(const std::string& text, RecoveryRecord& record)
         at = end + 1;
         return true;
     };
-    std::string time, pid, behind;
+    std::string time, pid, started, behind;
     if (!field(timeKey, time) || !field(pidKey, pid))
+        return false;
+    // Records of older versions have no start.
+    if (text.compare(at, startKey.size(), startKey) == 0 && !field(startKey, started))
         return false;
     if (text.compare(at, behindKey.size(), behindKey) == 0 && !field(behindKey, behind))
         return false;
@@ -132,9 +172,10 @@ bool ParseRecoveryRecord(const std::string& text, RecoveryRecord& record)
     if (text.compare(at, pathKey.size(), pathKey) != 0 || !endsWith(text, "\n"))
         return false;
     record.time = time;
+    record.started = started;
     record.behind = behind == "1";
     record.processId = std::strtol(pid.c_str(), nullptr, 10);
-    record.originalPath = text.substr(at + pathKey.size(), text.size() - 1 - at - pathKey.size());
+    record.originalPath = programSeparators(text.substr(at + pathKey.size(), text.size() - 1 - at - pathKey.size()));
     return true;
 }
 
@@ -192,9 +233,14 @@ std::vector<RecoveryRecord> FindRecoveryCopies(const std::string& folder)
         if (ReadWholeFile(recordPath, text) || !ParseRecoveryRecord(text, record))
             continue;
         record.recordPath = recordPath;
-        record.copyPath = withoutExtension(recordPath, kRecordExtension) + kCopyExtension;
+        const std::string key = withoutExtension(recordPath, kRecordExtension);
         std::error_code missing;
-        if (!fs::is_regular_file(fs::u8path(record.copyPath), missing) || runningElsewhere(record.processId))
+        for (bool sealed : {false, true}) {
+            record.copyPath = key + RecoveryCopyExtension(record.originalPath, sealed);
+            if (fs::is_regular_file(fs::u8path(record.copyPath), missing))
+                break;
+        }
+        if (!fs::is_regular_file(fs::u8path(record.copyPath), missing) || runningElsewhere(record))
             continue;
         found.push_back(record);
     }
@@ -228,15 +274,16 @@ FileResult KeepDatedCopy(const RecoveryRecord& record, std::string& keptPath)
 {
     const fs::path folder = fs::u8path(record.copyPath).parent_path();
     const std::string base = BookNameOf(record.originalPath) + "-" + FileStampOf(record.time);
-    auto taken = [&folder](const std::string& name) {
+    const std::string extension = fs::u8path(record.copyPath).extension().u8string();
+    auto taken = [&folder, &extension](const std::string& name) {
         std::error_code ignored;
-        return fs::exists(folder / fs::u8path(name + kCopyExtension), ignored) ||
+        return fs::exists(folder / fs::u8path(name + extension), ignored) ||
                fs::exists(folder / fs::u8path(name + kKeptRecordExtension), ignored);
     };
     std::string name = base;
     for (int n = 2; taken(name); ++n)
         name = base + "-" + std::to_string(n);
-    const fs::path kept = folder / fs::u8path(name + kCopyExtension);
+    const fs::path kept = folder / fs::u8path(name + extension);
     std::error_code error;
     fs::rename(fs::u8path(record.copyPath), kept, error);
     if (error)

@@ -6,14 +6,17 @@
 // cut, a killed process) leaves both behind, and the next start offers them.
 //
 // In the folder, per document:
-//   <key>.txt        the copy, exactly the bytes Save would write
-//   <key>.recovery   the side record (UTF-8 lines "time=", "pid=", "behind=1"
+//   <key>.txt        the copy, exactly the bytes Save would write (a sealed
+//                    copy takes the book's own extension: <key>.mrvl)
+//   <key>.recovery   the side record (UTF-8 lines "time=", "pid=", "start=" when
+//                    the system tells when the process started, "behind=1"
 //                    when later copies failed, "path=")
 //   <key>.miravel    the evaluation settings, as beside the book (when any)
 // The copy of a password-protected book is one protected file holding book
 // and settings, sealed with the book's key: nothing of it is ever in plain.
 // A copy the teacher chose not to restore is kept as <name>-<date>-<time>.txt
-// with its record as <name>-<date>-<time>.info.
+// with its record as <name>-<date>-<time>.info. On Windows the record holds
+// the book's path with the system's own "\\" separators.
 
 #include "core/GradeBook.h"
 #include "file/FileError.h"
@@ -31,12 +34,19 @@ struct RecoveryRecord {
     std::string originalPath;  // empty for a book that was never saved
     std::string time;          // "2025/04/07 09:30:15", when the copy was written
     long processId = 0;        // the program that wrote it
+    std::string started;       // when that program started (ProcessStartMark), if known
     bool behind = false;       // later changes could not be copied
 };
 
 // Where the copy of a document lives: keyed by the book and the process, so
-// two programs running at once never overwrite each other's copy.
-RecoveryRecord RecoveryFilesFor(const std::string& folder, const std::string& originalPath, long processId);
+// two programs running at once never overwrite each other's copy. A copy
+// that will be sealed takes the extension of a protected book.
+RecoveryRecord RecoveryFilesFor(const std::string& folder, const std::string& originalPath, long processId,
+                                bool sealed = false);
+
+// The extension of a copy: ".txt", or sealed the book's own (".mrvl" for a
+// book without one).
+std::string RecoveryCopyExtension(const std::string& originalPath, bool sealed);
 
 // Writes the copy, then its record, each whole or not at all (the folder is
 // made when missing, open to this user alone). The files get `mode` (0: the

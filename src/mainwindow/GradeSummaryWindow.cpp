@@ -12,6 +12,7 @@
 #include "mainwindow/FailureText.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/ProtectionTexts.h"
+#include "mainwindow/PrintTarget.h"
 #include "mainwindow/TablePrintCommand.h"
 #include "mainwindow/frmMain.h"
 #include "platform/FileLayerPath.h"
@@ -386,7 +387,7 @@ void GradeSummaryWindow::printShown()
         platform.ShowMessage(this, U(kNamesInPlain), U(texts::kProgramTitle), MessageButtons::YesNo,
                              MessageIcon::None) != MessageAnswer::Yes)
         return;
-    if (!platform.ShowPrintDialog(this, U("印刷"), U(kTitle)))
+    if (!ChoosePrintTarget(platform, this, U("印刷"), U(kTitle)))
         return;
     QPrinter& printer = platform.Printer();
     printer.setPageSize(QPageSize(QPageSize::A4));

@@ -60,7 +60,7 @@ void RecoveryKeeper::WriteNow()
             ? std::string()
             : FileLayerPath(QFileInfo(QtPath(book.CurrentFilePath)).absoluteFilePath());
     RecoveryRecord record =
-        RecoveryFilesFor(FileLayerPath(folder_), original, CurrentProcessId());
+        RecoveryFilesFor(FileLayerPath(folder_), original, CurrentProcessId(), key_ != nullptr);
     record.time = now_().toStdString();
     sinceLastCopy_.start();
     // The copy holds what the book holds: it takes the book's permission bits.

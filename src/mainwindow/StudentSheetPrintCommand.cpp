@@ -4,6 +4,7 @@
 #include "core/TextRules.h"
 #include "mainwindow/FlexGrid.h"
 #include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/PrintTarget.h"
 #include "mainwindow/frmMain.h"
 #include "grades/EvaluationList.h"
 #include "grades/StudentSheets.h"
@@ -98,7 +99,7 @@ void PrintStudentSheets(frmMain& window)
     const std::string roster = "-名簿";
     if (pdfName.size() > roster.size() && pdfName.compare(pdfName.size() - roster.size(), roster.size(), roster) == 0)
         pdfName.erase(pdfName.size() - roster.size());
-    if (!platform.ShowPrintDialog(&window, U("印刷"), QString::fromStdString(pdfName + "-個人成績表")))
+    if (!ChoosePrintTarget(platform, &window, U("印刷"), QString::fromStdString(pdfName + "-個人成績表")))
         return;
 
     // One A4 portrait page per student, whatever page setup chose for tables.

@@ -5,6 +5,7 @@
 #include "file/SameFile.h"
 #include "mainwindow/FailureText.h"
 #include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/PrintTarget.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Platform.h"
 #include "print/PagePainter.h"
@@ -43,8 +44,8 @@ void PrintShownTable(frmMain& window)
 {
     Platform& platform = window.platform();
     const GradeBook& book = Book();
-    if (!platform.ShowPrintDialog(&window, QString::fromUtf8(kPrintDialogTitle),
-                                  QString::fromStdString(TablePdfName(book))))
+    if (!ChoosePrintTarget(platform, &window, QString::fromUtf8(kPrintDialogTitle),
+                           QString::fromStdString(TablePdfName(book))))
         return;
 
     // The printer and paper source stay as page setup and the dialog chose;

@@ -3,13 +3,19 @@
 // has it open. A lock left by a program that is no longer running is taken
 // over; one held by a running program is not, nor one left by another
 // computer (a book on a network share), which only the teacher can judge.
+// The lock names the process that wrote it with the moment it started, so
+// a lock whose number now belongs to a later program (or to this one, after
+// a crash) is known to be left over.
 
+#include "file/ProcessIdentity.h"
+
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
 #include <memory>
 
-class QLockFile;
+class QFile;
 
 namespace miravel {
 
@@ -46,8 +52,22 @@ public:
     };
     static Holder HolderOf(const QString& bookPath);
 
+    // What a lock file says: who wrote it, on which computer, since which boot.
+    struct LockText {
+        bool readable = false;
+        WriterProcess writer;
+        QString host;
+        QByteArray boot;
+    };
+    static LockText ParseLock(const QByteArray& text);
+    enum class Holding { Ended, Running, AnotherComputer };
+    // Whether the writer of `lock` still holds it, seen from `computer`
+    // running since `boot`; `anotherComputerOnly` asks only where it was written.
+    static Holding JudgeLock(const LockText& lock, const QString& computer, const QByteArray& boot,
+                             bool anotherComputerOnly = false);
+
 private:
-    std::unique_ptr<QLockFile> lock_;
+    std::unique_ptr<QFile> lock_;
 };
 
 } // namespace miravel

@@ -17,7 +17,8 @@ namespace miravel {
 // ReadOnlyUnlockCancel: 読み取り専用で開く (answers Yes), ロックを解除して開く
 // (No) and キャンセル (Cancel, also Esc and the close box).
 // OpenCancel: 開く (answers Yes) and キャンセル (Cancel, the default, also Esc).
-enum class MessageButtons { Ok, YesNo, YesNoDefaultNo, ReadOnlyUnlockCancel, OpenCancel };
+// SavePdfCancel: PDFに保存 (answers Yes) and キャンセル (Cancel, also Esc).
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo, ReadOnlyUnlockCancel, OpenCancel, SavePdfCancel };
 enum class MessageIcon { None, Information };
 // Cancel: a Yes/No box closed by Esc or by its close box, without an answer.
 enum class MessageAnswer { Ok, Yes, No, Cancel };
@@ -61,6 +62,8 @@ public:
     // The one printer of the program: page setup chooses its paper and
     // orientation, printing draws on it.
     virtual QPrinter& Printer() = 0;
+    // False when the system knows no printer at all.
+    virtual bool HasPrinter() = 0;
     // False when the user cancels or the dialog fails.
     virtual bool ShowPageSetup(QWidget* parent, const QString& title) = 0;
     // `pdfName` (without ".pdf"), when given, is the name offered for

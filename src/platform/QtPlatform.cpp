@@ -1,6 +1,7 @@
 #include "platform/QtPlatform.h"
 
 #include "platform/DateFormat.h"
+#include "platform/DialogFolder.h"
 #include "platform/FileFilter.h"
 #include "platform/PasswordWindow.h"
 #include "platform/HelpViewer.h"
@@ -18,6 +19,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QPushButton>
 
@@ -71,6 +73,16 @@ MessageAnswer QtPlatform::ShowMessage(QWidget* parent, const QString& text, cons
         GiveBackFocus(parent);
         return box.clickedButton() == open ? MessageAnswer::Yes : MessageAnswer::Cancel;
     }
+    if (buttons == MessageButtons::SavePdfCancel) {
+        box.setStandardButtons(QMessageBox::NoButton);
+        QAbstractButton* save = box.addButton(QStringLiteral("PDFに保存"), QMessageBox::AcceptRole);
+        QAbstractButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+        box.setDefaultButton(static_cast<QPushButton*>(save));
+        box.setEscapeButton(cancel);
+        box.exec();
+        GiveBackFocus(parent);
+        return box.clickedButton() == save ? MessageAnswer::Yes : MessageAnswer::Cancel;
+    }
     if (buttons == MessageButtons::YesNoDefaultNo) {
         box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
@@ -93,7 +105,7 @@ MessageAnswer QtPlatform::ShowMessage(QWidget* parent, const QString& text, cons
 
 QString QtPlatform::GetOpenFileName(QWidget* parent, const QString& title, const QString& filter)
 {
-    const QString path = QFileDialog::getOpenFileName(parent, title, lastFolder_, QtFileFilter(filter));
+    const QString path = QFileDialog::getOpenFileName(parent, title, DialogStartFolder(), QtFileFilter(filter));
     GiveBackFocus(parent);
     rememberFolder(path);
     return path;
@@ -103,7 +115,7 @@ QString QtPlatform::GetSaveFileName(QWidget* parent, const QString& title, const
 {
     // The dialog adds the extension to a name typed without one, and asks
     // before replacing a file that exists under the name it then has.
-    QFileDialog dialog(parent, title, lastFolder_, QtFileFilter(filter));
+    QFileDialog dialog(parent, title, DialogStartFolder(), QtFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(DefaultSuffix(filter));
     const QString suffix = QLatin1Char('.') + DefaultSuffix(filter);
@@ -140,11 +152,7 @@ PasswordAnswer QtPlatform::AskPasswordSettings(QWidget* parent, bool isProtected
     return answer;
 }
 
-void QtPlatform::rememberFolder(const QString& path)
-{
-    if (!path.isEmpty())
-        lastFolder_ = QFileInfo(path).absolutePath();
-}
+void QtPlatform::rememberFolder(const QString& path) { RememberDialogFolder(path); }
 
 QPrinter& QtPlatform::Printer()
 {
@@ -152,6 +160,8 @@ QPrinter& QtPlatform::Printer()
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *printer_;
 }
+
+bool QtPlatform::HasPrinter() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
 bool QtPlatform::ShowPageSetup(QWidget* parent, const QString& title)
 {

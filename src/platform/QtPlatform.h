@@ -26,6 +26,7 @@ public:
     PasswordAnswer AskPasswordSettings(QWidget* parent, bool isProtected) override;
 
     QPrinter& Printer() override;
+    bool HasPrinter() override;
     bool ShowPageSetup(QWidget* parent, const QString& title) override;
     bool ShowPrintDialog(QWidget* parent, const QString& title, const QString& pdfName = QString()) override;
 
@@ -46,7 +47,6 @@ private:
     void rememberFolder(const QString& path);
 
     std::unique_ptr<QPrinter> printer_;  // made on first use: finding printers is slow
-    QString lastFolder_;                 // the file dialogs start where the last file was chosen
 };
 
 } // namespace miravel

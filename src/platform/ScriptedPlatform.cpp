@@ -21,7 +21,8 @@ MessageAnswer ScriptedPlatform::ShowMessage(QWidget*, const QString& text, const
     messages.push_back({text, title, buttons, icon});
     if (messageAnswers.empty()) {
         ++unscriptedAnswers;
-        if (buttons == MessageButtons::ReadOnlyUnlockCancel || buttons == MessageButtons::OpenCancel)
+        if (buttons == MessageButtons::ReadOnlyUnlockCancel || buttons == MessageButtons::OpenCancel ||
+            buttons == MessageButtons::SavePdfCancel)
             return MessageAnswer::Cancel;
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
     }

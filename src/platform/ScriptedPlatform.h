@@ -43,6 +43,7 @@ public:
     std::deque<PasswordAnswer> passwordSettingsAnswers;
     QStringList passwordPrompts;         // the texts the password prompts said
     QStringList suggestedNames;          // the names save dialogs offered
+    bool printerPresent = true;          // false: a computer without any printer
 
     std::vector<ShownMessage> messages;
     std::vector<ShownDialog> dialogs;
@@ -67,6 +68,7 @@ public:
     QString AskPassword(QWidget* parent, const QString& text) override;
     PasswordAnswer AskPasswordSettings(QWidget* parent, bool isProtected) override;
     QPrinter& Printer() override;
+    bool HasPrinter() override { return printerPresent; }
     bool ShowPageSetup(QWidget* parent, const QString& title) override;
     bool ShowPrintDialog(QWidget* parent, const QString& title, const QString& pdfName = QString()) override;
     QString GetSetting(const QString& application, const QString& section, const QString& key,

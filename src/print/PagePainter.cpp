@@ -85,7 +85,7 @@ void DrawText(QPainter& painter, const PageFont& font, const QPointF& baseline, 
 
 } // namespace
 
-void PaintPage(QPainter& painter, const Page& page, double dpiX, double dpiY)
+void PaintPage(QPainter& painter, const Page& page, double dpiX, double dpiY, const PrintFonts* paper)
 {
     const TwipsMapper map(dpiX, dpiY, page.lineWidthTwips);
     const QFont surfaceFont = painter.font();
@@ -101,7 +101,9 @@ void PaintPage(QPainter& painter, const Page& page, double dpiX, double dpiY)
                 ++current;
             if (current == fonts.size()) {
                 QFont font = surfaceFont;
-                if (!text->font.empty())
+                if (paper)
+                    font.setFamily(PrintFamilyFor(text->font, *paper));
+                else if (!text->font.empty())
                     font.setFamily(QString::fromStdString(text->font));
                 if (text->points > 0)
                     font.setPointSizeF(text->points);
@@ -139,6 +141,13 @@ void TurnSheet(QPagedPaintDevice& device, const Page& page)
 
 bool PrintDocument(QPagedPaintDevice& device, const PageDocument& document)
 {
+    return PrintDocument(device, document, SystemPrintFonts());
+}
+
+bool PrintDocument(QPagedPaintDevice& device, const PageDocument& document, const PrintFonts& fonts)
+{
+    if (!fonts.Found())
+        return false;
     if (!document.empty())
         TurnSheet(device, document.front());
     QPainter painter;
@@ -155,7 +164,7 @@ bool PrintDocument(QPagedPaintDevice& device, const PageDocument& document)
                 return false;
         }
         first = false;
-        PaintPage(painter, page, dpiX, dpiY);
+        PaintPage(painter, page, dpiX, dpiY, &fonts);
     }
     return painter.end();
 }

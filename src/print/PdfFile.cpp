@@ -1,6 +1,7 @@
 #include "print/PdfFile.h"
 
 #include "print/PagePainter.h"
+#include "print/PrintFonts.h"
 
 #include <QBuffer>
 #include <QPageSize>
@@ -50,6 +51,9 @@ bool RenderPdf(const PageDocument& pages, const QPageLayout& layout, const std::
 FileResult WritePdfFile(const std::string& path, const PageDocument& pages, const QPageLayout& layout,
                         const std::string& title, SaveReport& report, unsigned mode)
 {
+    // Checked before anything is drawn: no file rather than one without its text.
+    if (!SystemPrintFonts().Found())
+        return FileError{0, kNoPrintFont};
     std::string bytes;
     if (!RenderPdf(pages, layout, title, bytes))
         return FileError{0, "PDFを作成できません。"};

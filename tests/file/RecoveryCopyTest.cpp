@@ -2,6 +2,7 @@
 // program left behind, keeping a declined one under a dated name.
 
 #include "file/GradeBookFile.h"
+#include "file/ProtectedBook.h"
 #include "file/RecoveryCopy.h"
 
 #include "FileTestSupport.h"
@@ -30,13 +31,18 @@ TEST(RecoveryCopy, CopyHoldsTheBytesSaveWritesAndTheRecordNamesTheFile)
     TempDir dir;
     const auto book = populatedBook();
     const std::string folder = dir.file("data/recovery");  // made on first use
-    const RecoveryRecord record = leaveCopy(folder, "/home/先生/3年1組.txt", "2025/04/07 09:30:15", *book);
+    const RecoveryRecord record = leaveCopy(folder, "C:/Users/先生/3年1組.txt", "2025/04/07 09:30:15", *book);
+#ifdef _WIN32
+    const std::string shown = "C:\\Users\\先生\\3年1組.txt";  // as Explorer shows it
+#else
+    const std::string shown = "C:/Users/先生/3年1組.txt";
+#endif
 
     std::string expected;
     ASSERT_FALSE(EncodeGradeBook(*book, expected).has_value());
     EXPECT_EQ(readBytes(record.copyPath), expected);
     EXPECT_EQ(readBytes(record.recordPath),
-              "Miravel recovery copy\ntime=2025/04/07 09:30:15\npid=0\npath=/home/先生/3年1組.txt\n");
+              "Miravel recovery copy\ntime=2025/04/07 09:30:15\npid=0\npath=" + shown + "\n");
     EXPECT_EQ(fs::path(record.copyPath).parent_path(), fs::path(folder));
 
     RemoveRecoveryCopy(record);
@@ -47,21 +53,24 @@ TEST(RecoveryCopy, CopyHoldsTheBytesSaveWritesAndTheRecordNamesTheFile)
 
 TEST(RecoveryCopy, RecordsReadBackAndDamagedOnesAreRefused)
 {
-    for (const std::string path : {"", "/x/名簿 (1);2.txt", "C:\\成績\\3年1組.txt", "/tmp/a=b"}) {
+    for (const std::string path : {"", "/x/名簿 (1);2.txt", "C:/成績/3年1組.txt", "/tmp/a=b"}) {
         RecoveryRecord written;
         written.originalPath = path;
         written.time = "2025/12/31 23:59:59";
         written.processId = 4321;
+        written.started = path.empty() ? "" : "8f3e:123456";  // none: as an older version wrote it
         RecoveryRecord read;
         ASSERT_TRUE(ParseRecoveryRecord(RecoveryRecordText(written), read)) << path;
         EXPECT_EQ(read.originalPath, path);
         EXPECT_EQ(read.time, written.time);
         EXPECT_EQ(read.processId, 4321);
+        EXPECT_EQ(read.started, written.started);
     }
     for (const std::string damaged :
          {"", "Miravel recovery copy\n", "Miravel recovery copy\ntime=1\npid=2\n",
           "Miravel recovery copy\ntime=1\npid=2\npath=/a.txt",  // cut short while written
-          "something else\ntime=1\npid=2\npath=/a.txt\n", "Miravel recovery copy\npid=2\ntime=1\npath=/a.txt\n"}) {
+          "something else\ntime=1\npid=2\npath=/a.txt\n", "Miravel recovery copy\npid=2\ntime=1\npath=/a.txt\n",
+          "Miravel recovery copy\ntime=1\npid=2\nstart=3"}) {
         RecoveryRecord read;
         EXPECT_FALSE(ParseRecoveryRecord(damaged, read)) << damaged;
     }
@@ -135,6 +144,23 @@ TEST(RecoveryCopy, DeclinedCopyIsKeptUnderADatedName)
         EXPECT_FALSE(fs::exists(record.copyPath));
     }
     EXPECT_TRUE(FindRecoveryCopies(folder).empty());
+}
+
+// A sealed copy carries a protected book's extension, however it is found
+// or kept: never a .txt that looks readable.
+TEST(RecoveryCopy, SealedCopyTakesTheBooksOwnExtension)
+{
+    TempDir dir;
+    FileResult error;
+    const auto key = BookKey::Create("pass", LowestKdfCost(), error);
+    const RecoveryRecord record = RecoveryFilesFor(dir.file("recovery"), "/a/5年2組.mrvl", 0, true);
+    ASSERT_TRUE(key && !WriteRecoveryCopy(record, *FreshBook(), 0, key.get()).has_value());
+    RecoveryRecord found;
+    ASSERT_TRUE(FindRecoveryCopyOf(dir.file("recovery"), "/a/5年2組.mrvl", found));
+    EXPECT_EQ(fs::u8path(found.copyPath).filename().u8string(), PathKey("/a/5年2組.mrvl") + "-0.mrvl");
+    std::string kept;
+    ASSERT_FALSE(KeepDatedCopy(found, kept).has_value());
+    EXPECT_EQ(fs::u8path(kept).filename().u8string(), "5年2組-undated.mrvl");
 }
 
 TEST(RecoveryCopy, FolderThatCannotBeMadeIsReported)

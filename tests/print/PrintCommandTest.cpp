@@ -162,5 +162,30 @@ TEST_F(PrintCommandTest, FailuresAreReportedAndLeaveNoFile)
     EXPECT_FALSE(QFileInfo::exists(path(U("3年1組.bak"))));
 }
 
+// A computer without any printer: the teacher is told and offered a PDF of
+// the same pages, under a name of their choosing (or nothing, cancelled).
+TEST_F(PrintCommandTest, WithoutAPrinterTheSamePagesGoToAPdfTheTeacherNames)
+{
+    startWithClass({"青木", "井上"});
+    platform.printerPresent = false;
+    const QString chosen = path(U("一覧"));  // typed without ".pdf"
+    const std::tuple<MessageAnswer, QString, bool> cases[] = {
+        {MessageAnswer::Cancel, chosen, false}, {MessageAnswer::Yes, QString(), false}, {MessageAnswer::Yes, chosen, true}};
+    for (const auto& [answer, file, written] : cases) {
+        platform.messageAnswers = {answer};
+        platform.fileAnswers = {file};
+        platform.messages.clear();
+        platform.dialogs.clear();
+        window->mnuFilePrint->trigger();
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_TRUE(platform.messages[0].text == U("プリンターが見つかりません。") &&
+                    platform.messages[0].buttons == MessageButtons::SavePdfCancel);
+        EXPECT_EQ(platform.dialogs.size(), answer == MessageAnswer::Yes ? 1u : 0u);  // a file's, never Qt's print dialog
+        EXPECT_EQ(QFileInfo::exists(chosen + U(".pdf")), written);
+    }
+    EXPECT_EQ(platform.dialogs.back().pdfName, U("3年1組-名簿"));
+    EXPECT_EQ(Squeezed(PdfText(chosen.toStdString() + ".pdf")), Squeezed("2025/04/07 2024 3年1組 山田 生徒数（ 2名）"));
+}
+
 } // namespace
 } // namespace miravel::test

@@ -8,6 +8,7 @@
 #include "editors/criteria/UpDown.h"
 #include "editors/EditorKeys.h"
 #include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/PrintTarget.h"
 #include "platform/InputMode.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
@@ -259,8 +260,8 @@ void CriteriaWindow::Command2_Click()
 void CriteriaWindow::Command3_Click()
 {
     // A cancelled dialog or a failing printer leaves the window as it was,
-    // without a message.
-    if ((printCheck_ && !printCheck_()) || !platform_.ShowPrintDialog(this, U(criteria_texts::kPrintGraphs)))
+    // without a message (a missing font or printer is said before).
+    if ((printCheck_ && !printCheck_()) || !ChoosePrintTarget(platform_, this, U(criteria_texts::kPrintGraphs)))
         return;
     QPrinter& printer = platform_.Printer();
     printer.setPageOrientation(QPageLayout::Portrait);
