@@ -25,6 +25,8 @@ std::string writeReason(int error)
     case EACCES:
     case EPERM:
         return "書き込みの権限がありません。";
+    case EBUSY:
+        return "ほかのプログラム（Excel など）がこのファイルを開いています。閉じてからもう一度保存してください。";
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
@@ -271,9 +273,12 @@ bool makeBackup(const std::string& target, const std::string& backup, const File
         existing.file == previous.file)
         return true;
     std::string temporary;
-    if (!linkTemporary(target, temporary) && !copyTemporary(target, previous, temporary))
+    const bool linked = linkTemporary(target, temporary);
+    if (!linked && !copyTemporary(target, previous, temporary))
         return false;
-    if (Sys().rename(temporary.c_str(), backup.c_str()) != 0) {
+    // A second name is the file itself, whose look stays its own; a copy
+    // takes the backup's place as any temporary does.
+    if ((linked ? Sys().rename : Sys().replace)(temporary.c_str(), backup.c_str()) != 0) {
         Sys().unlink(temporary.c_str());
         return false;
     }
@@ -338,7 +343,7 @@ FileResult CommitReplacement(PreparedFile& prepared, BackupRule backupOf, SaveRe
         report.previousExisted = true;
         report.backupMade = makeBackup(prepared.target, backupOf(prepared.target), prepared.previous);
     }
-    if (Sys().rename(prepared.temporary.c_str(), prepared.target.c_str()) != 0) {
+    if (Sys().replace(prepared.temporary.c_str(), prepared.target.c_str()) != 0) {
         const int error = errno;
         DropReplacement(prepared);
         return writeFailure(error);

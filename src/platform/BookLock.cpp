@@ -4,6 +4,13 @@
 #include <QLockFile>
 #include <QSysInfo>
 
+#ifdef Q_OS_WIN
+#include "file/windows/Win32Path.h"
+#include "platform/FileLayerPath.h"
+
+#include <windows.h>
+#endif
+
 namespace miravel {
 namespace {
 
@@ -38,6 +45,10 @@ BookLock::Outcome BookLock::Take(const QString& bookPath)
     // A book stays open for hours: only a lock whose program is gone is stale.
     lock->setStaleLockTime(0);
     if (lock->tryLock(0)) {
+#ifdef Q_OS_WIN
+        // Hidden, as its leading dot hides it elsewhere. Best effort.
+        ::SetFileAttributesW(Win32Path(FileLayerPath(lock->fileName())).c_str(), FILE_ATTRIBUTE_HIDDEN);
+#endif
         lock_ = std::move(lock); // lets the book held so far go
 
         return Outcome::Taken;

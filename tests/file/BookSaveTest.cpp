@@ -45,8 +45,8 @@ TEST(BookSave, SettingsThatCannotReplaceTheirFileAreReported)
     writeBytes(book, "old");
     writeBytes(CompanionPath(book), kOld);
     static SystemCalls faulty = RealSystemCalls();
-    faulty.rename = [](const char* from, const char* to) {
-        return std::strstr(to, ".miravel") ? (errno = ENOSPC, -1) : RealSystemCalls().rename(from, to);
+    faulty.replace = [](const char* from, const char* to) {
+        return std::strstr(to, ".miravel") ? (errno = ENOSPC, -1) : RealSystemCalls().replace(from, to);
     };
     BookSaveResult result;
     {

@@ -49,6 +49,7 @@ const SystemCalls kReal = {
     ::link,
     ::rename,
     ::unlink,
+    ::rename,
 };
 
 } // namespace

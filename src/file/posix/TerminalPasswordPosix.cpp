@@ -1,6 +1,7 @@
 #include "file/TerminalPassword.h"
 
 #include <fcntl.h>
+#include <sodium.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -30,6 +31,10 @@ bool ReadPasswordFromTerminal(const std::string& prompt, std::string& password)
     ok = ok && got >= 0;
     ::tcsetattr(tty, TCSAFLUSH, &saved);
     ::close(tty);
+    if (!ok) { // nothing of a line read in part
+        sodium_memzero(password.data(), password.size());
+        password.clear();
+    }
     if (!password.empty() && password.back() == '\r')
         password.pop_back();
     return ok;
