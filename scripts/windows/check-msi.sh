@@ -7,7 +7,9 @@
 #   check-msi.sh <Miravel-<version>.msi> <older .msi> <version> <book> <expected --check output>
 # Prints one line: what was checked, or what failed; fails when anything did.
 set -uo pipefail
-msi="$1" older="$2" version="$3" book="$4" expected="$5"
+version="$3" book="$4" expected="$5"
+# msiexec takes a leading "/" for a switch: the packages by their Windows names.
+msi="$(winepath -w "$1" 2> /dev/null)" older="$(winepath -w "$2" 2> /dev/null)"
 
 fail() { echo "MSI: $1"; wine msiexec /x "$msi" /qn > /dev/null 2>&1; exit 1; }
 
@@ -23,7 +25,7 @@ folder="$(winepath -u "$program_files" 2> /dev/null)"
 [ -n "$folder" ] || fail "no Program Files folder under Wine"
 
 wine msiexec /i "$older" /qn > /dev/null 2>&1 || fail "the older package did not install"
-wine msiexec /i "$msi" /qn > /dev/null 2>&1 || fail "msiexec /i $(basename "$msi") /qn failed"
+wine msiexec /i "$msi" /qn > /dev/null 2>&1 || fail "msiexec /i $(basename "$1") /qn failed"
 [ -f "$folder/Miravel.exe" ] || fail "no Miravel.exe in $program_files"
 [ "$(installed_versions)" = "Miravel $version" ] ||
   fail "after the upgrade the installed programs list: $(installed_versions | tr '\n' ';')"
@@ -43,7 +45,7 @@ done
 [ $menu_entries -eq 1 ] || fail "$menu_entries Start-menu entries (one expected)"
 
 echo kept > "$folder/3年1組.txt"
-wine msiexec /x "$msi" /qn > /dev/null 2>&1 || fail "msiexec /x $(basename "$msi") /qn failed"
+wine msiexec /x "$msi" /qn > /dev/null 2>&1 || fail "msiexec /x $(basename "$1") /qn failed"
 [ ! -e "$folder/Miravel.exe" ] || fail "Miravel.exe is still there after the uninstall"
 [ -z "$(installed_versions)" ] || fail "still in the installed programs list after the uninstall"
 [ "$(cat "$folder/3年1組.txt" 2> /dev/null)" = kept ] || fail "the uninstall removed a teacher's book"
