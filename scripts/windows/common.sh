@@ -98,8 +98,11 @@ restore_prebuilt() {
       sed -i "s|$built|$prefix|g" "$file"
     done
   fi
-  rm -rf "$prefix"
-  mv "$staging/$name" "$prefix"
+  # Another run may have put it in place meanwhile: that one stays.
+  if [ ! -f "$prefix/.complete" ]; then
+    rm -rf "$prefix"
+    mv "$staging/$name" "$prefix"
+  fi
   rm -rf "$staging"
   echo "Restored $prefix from $archive" >&2
 }
