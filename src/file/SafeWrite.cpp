@@ -132,18 +132,12 @@ bool isTemporaryOf(const std::string& entry, const std::string& stem)
 void removeStaleTemporaries(const std::string& folder, const std::string& name)
 {
     const std::string stem = temporaryStem(name);
-    std::vector<std::string> stale;
-    std::error_code error;
-    for (fs::directory_iterator entry(fs::u8path(folder), error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string entryName = entry->path().filename().u8string();
+    for (const std::string& entryName : FolderEntries(folder)) {
         const std::string path = folder + "/" + entryName;
         FileStatus info;
         if (isTemporaryOf(entryName, stem) && PathStatus(path, info, false) == 0 && info.regular)
-            stale.push_back(path);
+            Sys().unlink(path.c_str());
     }
-    for (const auto& path : stale)
-        Sys().unlink(path.c_str());
 }
 
 int writeAll(int fd, const std::string& bytes)

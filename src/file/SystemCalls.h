@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace miravel {
 
@@ -73,6 +74,9 @@ private:
 // The status of the file a path names (of a link itself unless
 // `followLinks`); 0 or the errno value.
 int PathStatus(const std::string& path, FileStatus& info, bool followLinks = true);
+
+// The names in a folder, without "." and ".."; empty when it cannot be read.
+std::vector<std::string> FolderEntries(const std::string& folder);
 
 // True when the system refuses this process write access to an existing file.
 bool WriteDenied(const std::string& path);

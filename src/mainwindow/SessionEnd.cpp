@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <QThread>
 
 namespace miravel {
 
@@ -15,8 +16,10 @@ void EndWithTheSession(QGuiApplication& app, frmMain& window, bool& ended)
         ended = true;
         window.EndWithoutQuestions();
         // A message box left open has an event loop of its own: every loop
-        // is ended, also one running before the program's own has started.
-        QCoreApplication::exit(0);
+        // is ended, also one running before the program's own has started
+        // (with none running, RunWindow sees `ended`).
+        if (QThread::currentThread()->loopLevel() > 0)
+            QCoreApplication::exit(0);
     };
     const int endRequests = EndRequestDescriptor();
     if (endRequests >= 0) {

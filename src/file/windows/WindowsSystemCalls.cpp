@@ -1,4 +1,5 @@
 #include "file/SystemCalls.h"
+#include "file/windows/Utf16.h"
 #include "file/windows/Win32Path.h"
 
 #include <algorithm>
@@ -242,6 +243,23 @@ int PathStatus(const std::string& path, FileStatus& info, bool followLinks)
     const int result = statusOf(handle, info) == 0 ? 0 : errno;
     ::CloseHandle(handle);
     return result;
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW entry{};
+    const HANDLE listing = ::FindFirstFileExW(Win32Path(folder + "\\*").c_str(), FindExInfoBasic, &entry,
+                                              FindExSearchNameMatch, nullptr, 0);
+    if (listing == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::wstring name = entry.cFileName;
+        if (name != L"." && name != L"..")
+            names.push_back(Utf8Of(name));
+    } while (::FindNextFileW(listing, &entry));
+    ::FindClose(listing);
+    return names;
 }
 
 bool WriteDenied(const std::string&) { return false; }
