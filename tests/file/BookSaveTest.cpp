@@ -37,6 +37,9 @@ TEST(BookNames, SettingsAndBackupNamesSaveOnlyThroughSaveAs)
 // bytes and no temporary is left behind.
 TEST(BookSave, SettingsThatCannotReplaceTheirFileAreReported)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "on Windows the folder put in the settings file's place afterwards is refused (File exists)";
+#endif
     TempDir dir;
     const std::string book = dir.file("3年1組.txt");
     writeBytes(book, "old");
