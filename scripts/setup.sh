@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Miravel needs to build, run and test, when
 # they are missing (clang for the sanitizer build and the fuzz targets;
-# lintian and appstream judge the Debian package and the AppStream record).
+# lintian and appstream judge the Debian package and the AppStream record;
+# wixl and msitools build and read the MSI for Windows).
 # Run as root (or with sudo available). Given package names, it installs
 # those instead (scripts/windows-check.sh does).
 set -euo pipefail
@@ -14,6 +15,7 @@ packages=(
   fonts-ipafont-mincho fonts-ipafont-gothic
   desktop-file-utils lintian appstream
   poppler-utils
+  wixl msitools
 )
 if [ $# -gt 0 ]; then
   packages=("$@")

@@ -22,7 +22,7 @@ began=$(date +%s)
 step() { echo "$1: $(( $(date +%s) - $2 )) s" | tee -a "$times"; }
 
 ./scripts/setup.sh cmake ninja-build make g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
-  wine wine64 nsis zip dpkg-dev autoconf automake libtool googletest \
+  wine wine64 nsis wixl msitools zip dpkg-dev autoconf automake libtool googletest \
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n poppler-utils \
   fonts-ipafont-mincho fonts-ipafont-gothic
 
@@ -79,10 +79,24 @@ setup="$out/Miravel-$version-setup.exe"
 zip="$out/Miravel-$version-portable.zip"
 makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSOURCE="$app" -DLICENSE="$root/LICENSE" \
   -DOUTFILE="$setup" packaging/windows/Miravel.nsi
+# The MSI for school IT, from the same folder (wixl takes paths relative
+# to where it runs).
+msi="$out/Miravel-$version.msi"
+older_msi="$out/msi-check/Miravel-0.9.0.msi"
+mkdir -p "$out/msi-check"
+(
+  cd "$out"
+  find Miravel -type f | sort | wixl-heat --prefix Miravel/ --directory-ref INSTALLDIR \
+    --component-group ProgramFiles --var var.SourceDir --win64 > msi-files.wxs
+  for package in "$version:$msi" "0.9.0:$older_msi"; do
+    wixl -a x64 -D Version="${package%%:*}" -D SourceDir=Miravel -D Win64=yes -D Icon=miravel.ico \
+      "$root/packaging/windows/Miravel.wxs" msi-files.wxs -o "${package#*:}"
+  done
+)
 rm -f "$zip"
 (cd "$out" && zip -qr "$zip" Miravel)
-step "Program folder, installer and zip" "$t"
-echo "Program folder $(du -sh "$app" | cut -f1), installer $(du -h "$setup" | cut -f1), zip $(du -h "$zip" | cut -f1);" \
+step "Program folder, installers and zip" "$t"
+echo "Program folder $(du -sh "$app" | cut -f1), installer $(du -h "$setup" | cut -f1), MSI $(du -h "$msi" | cut -f1), zip $(du -h "$zip" | cut -f1);" \
      "largest: $(cd "$app" && du -h ./*.dll | sort -rh | head -n 3 | tr '\t\n' ' ')" | tee -a "$times"
 
 # --- Under Wine ----------------------------------------------------------
@@ -213,11 +227,19 @@ if wine "$setup" /S && [ -f "$installed/Miravel.exe" ] \
 fi
 [[ "$install_result" == installed* ]] || failures+=("$install_result")
 step "Installer under Wine" "$t"
+
+# The MSI: silently over an older one, a downgrade refused, uninstalled.
+t=$(date +%s)
+msi_result="$(scripts/windows/check-msi.sh "$msi" "$older_msi" "$version" "$root/tests/data/fresh_book.txt" \
+                "$(build/miravel --check "$root/tests/data/fresh_book.txt" 2>&1)")" || failures+=("$msi_result")
+echo "$msi_result"
+step "MSI under Wine" "$t"
 wineserver -k 2> /dev/null || true
 
 for failure in "${failures[@]}"; do echo "FAILED: $failure"; done
 share=""
 [ "$linux_cases" -gt 0 ] && share=" ($(( passed * 100 / linux_cases )) % of the $linux_cases Linux cases)"
 echo "Windows: $programs test programs, $passed cases passed$share, $failed failed, $skipped skipped;" \
-     "$exports exports compared with Linux; $install_result; $(( ($(date +%s) - began) / 60 )) min in all"
+     "$exports exports compared with Linux; $install_result; ${msi_result#MSI: };" \
+     "$(( ($(date +%s) - began) / 60 )) min in all"
 [ ${#failures[@]} -eq 0 ]

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds Qt for Windows (qt6-base, the version of the Linux Qt installed
 # here, which serves as its host tools) from Debian's source package with
-# mingw-w64, once: the result lives in a cache folder named by the version
-# and the options, reused while both stay the same. Prints that folder on
-# its last line. Log: <folder>.log. Takes about an hour of two busy cores;
-# a build stopped half way is resumed by the next run. With --cached it
-# builds nothing and fails when the folder is not complete.
+# mingw-w64, once: the result lives in a cache folder named by the version,
+# the options and the toolchain file, reused while all stay the same. A
+# packed folder of that very name in ../shared/cache beside the clone
+# (MIRAVEL_PREBUILT) is unpacked instead when it is complete. Prints that
+# folder on its last line. Log: <folder>.log. Building takes about an hour
+# of two busy cores; a build stopped half way is resumed by the next run.
+# With --cached it builds nothing and fails when the folder is not there.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 . "$here/common.sh"
@@ -24,7 +26,13 @@ toolchain="$here/../../cmake/MingwW64Qt.cmake"
 key="$(short_hash "$qt_version" "${qt_options[@]}" "$(cat "$toolchain")")"
 prefix="$MIRAVEL_WINDOWS_CACHE/qt-${qt_version%%+*}-$key"
 
-if [ -f "$prefix/.complete" ]; then
+# What the Windows run takes from it: a restored folder without one of
+# these is not used.
+needed=(bin/qt-cmake toolchain.cmake lib/cmake/Qt6/Qt6Config.cmake
+        bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll bin/Qt6PrintSupport.dll bin/Qt6Test.dll
+        plugins/platforms/qwindows.dll plugins/platforms/qoffscreen.dll
+        plugins/styles/qwindowsvistastyle.dll)
+if [ -f "$prefix/.complete" ] || restore_prebuilt "$prefix" "${needed[@]}"; then
   echo "$prefix"
   exit 0
 fi

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds libsodium for Windows (static, mingw-w64) from Debian's source
 # package of the version installed here, once, into a cache folder named by
-# the version and the options. Prints that folder on its last line; the
+# the version and the options (or unpacks a packed folder of that name from
+# ../shared/cache beside the clone, see build-qt.sh). Prints that folder on its last line; the
 # cross builds add it to CMAKE_PREFIX_PATH and CMAKE_FIND_ROOT_PATH.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -13,7 +14,7 @@ options=(--host=x86_64-w64-mingw32 --disable-shared --enable-static --disable-de
 key="$(short_hash "$version" "${options[@]}")"
 prefix="$MIRAVEL_WINDOWS_CACHE/sodium-${version%%-*}-$key"
 
-if [ -f "$prefix/.complete" ]; then
+if [ -f "$prefix/.complete" ] || restore_prebuilt "$prefix" include/sodium.h lib/libsodium.a; then
   echo "$prefix"
   exit 0
 fi

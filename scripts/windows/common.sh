@@ -53,3 +53,56 @@ fetch_source() {
 
 # A short hash naming a cache folder: changes with anything given to it.
 short_hash() { printf '%s\n' "$@" | sha256sum | cut -c1-10; }
+
+# Packed cache folders made on another machine by these same scripts
+# (<folder name>.tar.xz, the folder inside it of the same name): the
+# cache folder beside the clone, as CI provides it.
+MIRAVEL_PREBUILT="${MIRAVEL_PREBUILT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/../shared/cache}"
+
+# restore_prebuilt <cache folder> <file>...: when the archive named like the
+# folder (so carrying the same key) is there, unpacks it beside the folder,
+# and keeps it only when it holds .complete and every file given; else
+# leaves nothing behind, and the caller builds from source. Unpacked under
+# another name first, so a run stopped half way or a second run at the same
+# time never sees half a folder.
+restore_prebuilt() {
+  local prefix="$1"
+  shift
+  local name archive staging
+  name="$(basename "$prefix")"
+  archive="$MIRAVEL_PREBUILT/$name.tar.xz"
+  [ -f "$archive" ] || return 1
+  staging="$(mktemp -d "$prefix.restore.XXXXXX")"
+  if ! tar -xJf "$archive" -C "$staging" 2> "$staging.log"; then
+    echo "$archive does not unpack: $(head -n 3 "$staging.log")" >&2
+    rm -rf "$staging" "$staging.log"
+    return 1
+  fi
+  rm -f "$staging.log"
+  local file missing=""
+  for file in .complete "$@"; do
+    [ -e "$staging/$name/$file" ] || missing="$missing $file"
+  done
+  if [ -n "$missing" ]; then
+    echo "$archive is not complete (missing:$missing); building from source" >&2
+    rm -rf "$staging"
+    return 1
+  fi
+  # Paths written at build time (qt-cmake, the CMake files) name the folder
+  # it was built in; a cache elsewhere gets them pointed at its own.
+  local built
+  built="$(sed -n 's/^built_in=//p' "$staging/$name/.complete" 2>/dev/null)"
+  [ -n "$built" ] || built="/root/.cache/miravel-windows/$name"
+  if [ "$built" != "$prefix" ]; then
+    grep -rlIF -- "$built" "$staging/$name" 2>/dev/null | while IFS= read -r file; do
+      sed -i "s|$built|$prefix|g" "$file"
+    done
+  fi
+  # Another run may have put it in place meanwhile: that one stays.
+  if [ ! -f "$prefix/.complete" ]; then
+    rm -rf "$prefix"
+    mv "$staging/$name" "$prefix"
+  fi
+  rm -rf "$staging"
+  echo "Restored $prefix from $archive" >&2
+}

@@ -8,6 +8,7 @@
 #include "file/SystemCalls.h"
 
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 
 namespace miravel {
@@ -28,8 +29,9 @@ bool endsWithIgnoringCase(const std::string& path, const std::string& end)
 
 bool nothingAt(const std::string& path)
 {
-    std::error_code error;
-    return fs::symlink_status(fs::u8path(path), error).type() == fs::file_type::not_found;
+    FileStatus info; // through the system calls: a long path on Windows too
+    const int error = PathStatus(path, info, false);
+    return error == ENOENT || error == ENOTDIR;
 }
 
 std::string nameOf(const std::string& path) { return fs::u8path(path).filename().u8string(); }

@@ -6,8 +6,10 @@
 #include "file/RecordSettings.h"
 #include "file/ReportNotesSettings.h"
 #include "file/SafeWrite.h"
+#include "file/SystemCalls.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 
 namespace miravel {
@@ -54,9 +56,9 @@ std::string HundredthsText(int value)
 // True only when nothing at all is at `path` (a broken link is something).
 bool NothingAt(const std::string& path)
 {
-    std::error_code error;
-    const auto status = std::filesystem::symlink_status(std::filesystem::u8path(path), error);
-    return status.type() == std::filesystem::file_type::not_found;
+    FileStatus info; // through the system calls: a long path on Windows too
+    const int error = PathStatus(path, info, false);
+    return error == ENOENT || error == ENOTDIR;
 }
 
 FileError Refused(int line, const std::string& reason) { return FileError{line, reason}; }

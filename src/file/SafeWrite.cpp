@@ -25,6 +25,8 @@ std::string writeReason(int error)
     case EACCES:
     case EPERM:
         return "書き込みの権限がありません。";
+    case EBUSY:
+        return "ほかのプログラム（Excel など）がこのファイルを開いています。閉じてからもう一度保存してください。";
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
@@ -130,18 +132,12 @@ bool isTemporaryOf(const std::string& entry, const std::string& stem)
 void removeStaleTemporaries(const std::string& folder, const std::string& name)
 {
     const std::string stem = temporaryStem(name);
-    std::vector<std::string> stale;
-    std::error_code error;
-    for (fs::directory_iterator entry(fs::u8path(folder), error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string entryName = entry->path().filename().u8string();
+    for (const std::string& entryName : FolderEntries(folder)) {
         const std::string path = folder + "/" + entryName;
         FileStatus info;
         if (isTemporaryOf(entryName, stem) && PathStatus(path, info, false) == 0 && info.regular)
-            stale.push_back(path);
+            Sys().unlink(path.c_str());
     }
-    for (const auto& path : stale)
-        Sys().unlink(path.c_str());
 }
 
 int writeAll(int fd, const std::string& bytes)
@@ -271,9 +267,12 @@ bool makeBackup(const std::string& target, const std::string& backup, const File
         existing.file == previous.file)
         return true;
     std::string temporary;
-    if (!linkTemporary(target, temporary) && !copyTemporary(target, previous, temporary))
+    const bool linked = linkTemporary(target, temporary);
+    if (!linked && !copyTemporary(target, previous, temporary))
         return false;
-    if (Sys().rename(temporary.c_str(), backup.c_str()) != 0) {
+    // A second name is the file itself, whose look stays its own; a copy
+    // takes the backup's place as any temporary does.
+    if ((linked ? Sys().rename : Sys().replace)(temporary.c_str(), backup.c_str()) != 0) {
         Sys().unlink(temporary.c_str());
         return false;
     }
@@ -338,7 +337,7 @@ FileResult CommitReplacement(PreparedFile& prepared, BackupRule backupOf, SaveRe
         report.previousExisted = true;
         report.backupMade = makeBackup(prepared.target, backupOf(prepared.target), prepared.previous);
     }
-    if (Sys().rename(prepared.temporary.c_str(), prepared.target.c_str()) != 0) {
+    if (Sys().replace(prepared.temporary.c_str(), prepared.target.c_str()) != 0) {
         const int error = errno;
         DropReplacement(prepared);
         return writeFailure(error);

@@ -3,12 +3,15 @@
 // operations of a safe save gathered in one table, so that a test can make
 // any one of them fail, and the queries about paths and processes beside
 // them. POSIX and Win32 each have their own implementation, chosen by the
-// build. Paths are UTF-8; errors are errno values on both systems.
+// build. Paths are UTF-8; errors are errno values on both systems, EBUSY
+// meaning another program holds the file (on Windows a sharing or lock
+// violation: a table still open in Excel).
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace miravel {
 
@@ -43,6 +46,11 @@ struct SystemCalls {
     int (*link)(const char* from, const char* to);      // a second name: keeps the old file as the backup
     int (*rename)(const char* from, const char* to);    // replaces `to`, whole or not at all
     int (*unlink)(const char* path);
+    // A temporary of this program takes the place of `to`, as rename; on
+    // Windows the file keeps what Windows keeps with `to` (access list,
+    // attributes such as hidden), and a new file is not hidden as the
+    // temporary was.
+    int (*replace)(const char* from, const char* to);
 };
 
 // The operating system's own calls.
@@ -66,6 +74,9 @@ private:
 // The status of the file a path names (of a link itself unless
 // `followLinks`); 0 or the errno value.
 int PathStatus(const std::string& path, FileStatus& info, bool followLinks = true);
+
+// The names in a folder, without "." and ".."; empty when it cannot be read.
+std::vector<std::string> FolderEntries(const std::string& folder);
 
 // True when the system refuses this process write access to an existing file.
 bool WriteDenied(const std::string& path);

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 namespace miravel {
@@ -25,8 +26,14 @@ bool ReadPasswordFromTty(int tty, const std::string& prompt, std::string& passwo
 #endif
 
 // The first line of `in`, without its line end (LF or CR LF). False at the
-// end of the input before any character or line end, and for a line longer
-// than kMostPasswordBytes.
+// end of the input before any character or line end, for a line longer
+// than kMostPasswordBytes, and when reading fails (what was read is wiped).
 bool ReadPasswordLine(std::FILE* in, std::string& password);
+
+// One line typed at a console, without CR and LF: `next` gives 1 and a
+// character, 0 at the end of the input (which ends the line), -1 when
+// reading fails or past kMostPasswordBytes, which makes this false with
+// what was read wiped.
+bool ReadTypedLine(const std::function<int(wchar_t&)>& next, std::wstring& line);
 
 } // namespace miravel

@@ -5,15 +5,13 @@
 #include "file/FileError.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/Pictures.h"
+#include "mainwindow/SessionEnd.h"
 #include "mainwindow/frmMain.h"
 #include "platform/JapaneseFonts.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtTranslations.h"
 
-#include "file/SystemCalls.h"
-
 #include <QApplication>
-#include <QSocketNotifier>
 
 #include <exception>
 
@@ -32,23 +30,8 @@ int RunWindow(QApplication& app, const QString& fileToOpen, const std::function<
     if (plugIn)
         plugIn(window);
     InitDefaults(Book());
-    // A logout or a shutdown ends the program: nothing unsaved is lost, no
-    // question waits for an answer nobody will give.
-    // A message box left open has an event loop of its own: every loop is
-    // ended, also one running before the program's own has started.
     bool ended = false;
-    const int endRequests = EndRequestDescriptor();
-    if (endRequests >= 0) {
-        auto* notifier = new QSocketNotifier(static_cast<qintptr>(endRequests), QSocketNotifier::Read, &window);
-        QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, &ended, endRequests] {
-            char drained[16];
-            while (Sys().read(endRequests, drained, sizeof drained) > 0) {
-            }
-            ended = true;
-            window.EndWithoutQuestions();
-            QCoreApplication::exit(0);
-        });
-    }
+    EndWithTheSession(app, window, ended);
     window.show();
     // The event loop's guard is not running yet: whatever goes wrong while
     // opening the file named at start is reported here, and the window stays.

@@ -9,6 +9,13 @@
 #include <QSet>
 #include <QSysInfo>
 
+#ifdef Q_OS_WIN
+#include "file/windows/Win32Path.h"
+#include "platform/FileLayerPath.h"
+
+#include <windows.h>
+#endif
+
 namespace miravel {
 namespace {
 
@@ -115,6 +122,10 @@ BookLock::Outcome BookLock::Take(const QString& bookPath)
             const QFileDevice::Permissions own = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                  QFileDevice::ReadUser | QFileDevice::WriteUser;
             QFile::setPermissions(path, (QFileInfo(bookPath).permissions() & readWrite) | own);
+#ifdef Q_OS_WIN
+            // Hidden, as its leading dot hides it elsewhere. Best effort.
+            ::SetFileAttributesW(Win32Path(FileLayerPath(path)).c_str(), FILE_ATTRIBUTE_HIDDEN);
+#endif
             // Kept open while held: Windows lets no one remove an open file.
             Release(); // lets the book held so far go
             lock_ = std::move(file);

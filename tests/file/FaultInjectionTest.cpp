@@ -69,6 +69,7 @@ const SystemCalls kFaulty = {
     },
     [](const char* from, const char* to) { return failNow() ? -1 : RealSystemCalls().rename(from, to); },
     [](const char* path) { return failNow() ? -1 : RealSystemCalls().unlink(path); },
+    [](const char* from, const char* to) { return failNow() ? -1 : RealSystemCalls().replace(from, to); },
 };
 
 std::vector<std::string> namesIn(const std::string& folder)

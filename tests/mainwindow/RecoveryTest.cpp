@@ -6,10 +6,14 @@
 #include "RecoveryChanges.h"
 #include "file/RecoveryCopy.h"
 #include "mainwindow/RecoveryKeeper.h"
+#include "mainwindow/SessionEnd.h"
+#include "platform/BookLock.h"
 #include "platform/FileLayerPath.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QSessionManager>
 #include <QStatusBar>
 
 namespace miravel::test {
@@ -259,6 +263,26 @@ TEST_F(Recovery, UnwritableFolderDoesNotDisturbEditing)
     ASSERT_FALSE(ReadGradeBook(FileLayerPath(file), saved).has_value());
     EXPECT_EQ(saved.StudentNames[0], "佐藤 一郎");
 }
+
+#ifdef Q_OS_WIN
+TEST_F(Recovery, TheSessionEndingWritesTheCopyAtOnceAndLetsTheBookGo)
+{
+    const QString file = writeBook("class.txt", {"佐藤"});
+    open(file);
+    EXPECT_TRUE(QFileInfo(BookLock::LockPathOf(file)).isHidden());  // the attribute, on Windows
+    bool ended = false;
+    EndWithTheSession(*qApp, *window, ended);
+    Book().MarkChanged();
+    ASSERT_TRUE(waitForCopies(1));
+    Book().StudentNames[0] = "佐藤 一郎";  // within the gap: not copied yet
+    Book().MarkChanged();  // then Windows asks before a logoff or a shutdown
+    emit qApp->commitDataRequest(*qApp->findChild<QSessionManager*>());
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(readAll(QString::fromStdString(copyOf(file).copyPath)).toStdString(), encoded(Book()));
+    EXPECT_FALSE(QFileInfo::exists(BookLock::LockPathOf(file)));
+    EXPECT_TRUE(platform.messages.empty());
+}
+#endif
 
 } // namespace
 } // namespace miravel::test

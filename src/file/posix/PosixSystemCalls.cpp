@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -49,6 +50,7 @@ const SystemCalls kReal = {
     ::link,
     ::rename,
     ::unlink,
+    ::rename,
 };
 
 } // namespace
@@ -64,6 +66,21 @@ int PathStatus(const std::string& path, FileStatus& info, bool followLinks)
         return errno;
     fill(from, info);
     return 0;
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder)
+{
+    std::vector<std::string> names;
+    DIR* listing = ::opendir(folder.c_str());
+    if (!listing)
+        return names;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    ::closedir(listing);
+    return names;
 }
 
 bool WriteDenied(const std::string& path) { return ::access(path.c_str(), W_OK) != 0 && errno == EACCES; }

@@ -28,17 +28,17 @@ bool ReadPasswordFromTerminal(const std::string& prompt, std::string& password)
     DWORD done = 0;
     ok = ok && ::WriteConsoleW(output, wide.data(), static_cast<DWORD>(wide.size()), &done, nullptr);
     std::wstring typed;
-    typed.reserve(kMostPasswordBytes);  // never regrown: no copy left behind
-    wchar_t c = 0;
-    while (ok && ::ReadConsoleW(input, &c, 1, &done, nullptr) && done == 1 && c != L'\n')
-        if (c != L'\r')
-            if (typed.size() < kMostPasswordBytes)
-                typed += c;
+    ok = ok && ReadTypedLine(
+                   [input](wchar_t& c) {
+                       DWORD got = 0;
+                       return ::ReadConsoleW(input, &c, 1, &got, nullptr) ? static_cast<int>(got) : -1;
+                   },
+                   typed);
     ::SetConsoleMode(input, saved);
     ::WriteConsoleW(output, L"\r\n", 2, &done, nullptr);
     ::CloseHandle(input);
     ::CloseHandle(output);
-    password = Utf8Of(typed);
+    password = ok ? Utf8Of(typed) : std::string();
     ::SecureZeroMemory(typed.data(), typed.size() * sizeof(wchar_t));
     return ok;
 }

@@ -1,6 +1,8 @@
 #include "file/SystemCalls.h"
 #include "file/windows/Utf16.h"
+#include "file/windows/Win32Path.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <io.h>
@@ -22,9 +24,12 @@ int errnoOf(DWORD error)
     case ERROR_BAD_NET_NAME:
         return ENOENT;
     case ERROR_ACCESS_DENIED:
+        return EACCES;
+    // Another program has the file open without sharing it (Excel).
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-        return EACCES;
+    case ERROR_UNABLE_TO_REMOVE_REPLACED:
+        return EBUSY;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
         return ENOSPC;
@@ -47,9 +52,9 @@ int errnoOf(DWORD error)
     }
 }
 
-int failed()
+int failed(DWORD error = ::GetLastError())
 {
-    errno = errnoOf(::GetLastError());
+    errno = errnoOf(error);
     return -1;
 }
 
@@ -110,11 +115,12 @@ int openFile(const char* path, OpenFor purpose)
     // A folder's renames are made durable by MOVEFILE_WRITE_THROUGH instead.
     if (purpose == OpenFor::FolderFlush)
         return errno = EPERM, -1;
-    return descriptorOf(::CreateFileW(Utf16Of(path).c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+    return descriptorOf(::CreateFileW(Win32Path(path).c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-// As mkstemp: a name of its own, created new, never an existing file.
+// As mkstemp: a name of its own, created new, never an existing file;
+// hidden, as its leading dot hides it elsewhere.
 int makeTemporary(char* pattern)
 {
     static std::mt19937 random(std::random_device{}());
@@ -125,8 +131,8 @@ int makeTemporary(char* pattern)
     for (int attempt = 0; attempt < 100; ++attempt) {
         for (std::size_t i = path.size() - 6; i < path.size(); ++i)
             path[i] = letters[random() % (sizeof letters - 1)];
-        const HANDLE handle = ::CreateFileW(Utf16Of(path).c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
-                                            CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE handle = ::CreateFileW(Win32Path(path).c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
+                                            CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr);
         if (handle == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_FILE_EXISTS)
             continue;
         path.copy(pattern, path.size());
@@ -153,6 +159,46 @@ ssize_t writeFile(int fd, const void* data, std::size_t size)
     return static_cast<ssize_t>(written);
 }
 
+// What a book keeps of its attributes when a save replaces it.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+int moveOver(const std::wstring& from, const std::wstring& to)
+{
+    return ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? 0 : failed();
+}
+
+// ReplaceFileW keeps the replaced file's access list, creation time and
+// streams; its attributes are set again afterwards, as Wine's does not
+// keep them. A file new at `to` loses the temporary's hidden mark.
+int replaceFile(const char* from, const char* to)
+{
+    const std::wstring source = Win32Path(from), target = Win32Path(to);
+    const DWORD before = ::GetFileAttributesW(target.c_str());
+    if (before == INVALID_FILE_ATTRIBUTES || (before & FILE_ATTRIBUTE_DIRECTORY)) {
+        if (moveOver(source, target) != 0)
+            return -1;
+        const DWORD now = ::GetFileAttributesW(target.c_str());
+        if (now != INVALID_FILE_ATTRIBUTES && (now & FILE_ATTRIBUTE_HIDDEN))
+            ::SetFileAttributesW(target.c_str(), (now & kKeptAttributes & ~FILE_ATTRIBUTE_HIDDEN) | FILE_ATTRIBUTE_NORMAL);
+        return 0;
+    }
+    if (!::ReplaceFileW(target.c_str(), source.c_str(), nullptr,
+                        REPLACEFILE_WRITE_THROUGH | REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS,
+                        nullptr, nullptr)) {
+        const DWORD error = ::GetLastError();
+        // The book was moved aside but the new one not into its place: it
+        // still can be, by name.
+        if (error != ERROR_UNABLE_TO_MOVE_REPLACEMENT && error != ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
+            return failed(error);
+        if (moveOver(source, target) != 0)
+            return -1;
+    }
+    const DWORD kept = before & kKeptAttributes;
+    ::SetFileAttributesW(target.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
+    return 0;
+}
+
 const SystemCalls kReal = {
     openFile,
     makeTemporary,
@@ -166,15 +212,16 @@ const SystemCalls kReal = {
     [](int fd) { return ::FlushFileBuffers(handleOf(fd)) ? 0 : failed(); },
     [](int fd) { return ::_close(fd) == 0 ? 0 : (errno = EIO, -1); },
     [](const char* from, const char* to) {
-        return ::CreateHardLinkW(Utf16Of(to).c_str(), Utf16Of(from).c_str(), nullptr) ? 0 : failed();
+        return ::CreateHardLinkW(Win32Path(to).c_str(), Win32Path(from).c_str(), nullptr) ? 0 : failed();
     },
     [](const char* from, const char* to) {
-        return ::MoveFileExW(Utf16Of(from).c_str(), Utf16Of(to).c_str(),
+        return ::MoveFileExW(Win32Path(from).c_str(), Win32Path(to).c_str(),
                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                    ? 0
                    : failed();
     },
-    [](const char* path) { return ::DeleteFileW(Utf16Of(path).c_str()) ? 0 : failed(); },
+    [](const char* path) { return ::DeleteFileW(Win32Path(path).c_str()) ? 0 : failed(); },
+    replaceFile,
 };
 
 } // namespace
@@ -188,7 +235,7 @@ int PathStatus(const std::string& path, FileStatus& info, bool followLinks)
     // Opened only to ask: no access rights, folders included.
     const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
     const HANDLE handle =
-        ::CreateFileW(Utf16Of(path).c_str(), 0, kShareAll, nullptr, OPEN_EXISTING, flags, nullptr);
+        ::CreateFileW(Win32Path(path).c_str(), 0, kShareAll, nullptr, OPEN_EXISTING, flags, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         failed();
         return errno;
@@ -196,6 +243,23 @@ int PathStatus(const std::string& path, FileStatus& info, bool followLinks)
     const int result = statusOf(handle, info) == 0 ? 0 : errno;
     ::CloseHandle(handle);
     return result;
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW entry{};
+    const HANDLE listing = ::FindFirstFileExW(Win32Path(folder + "\\*").c_str(), FindExInfoBasic, &entry,
+                                              FindExSearchNameMatch, nullptr, 0);
+    if (listing == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::wstring name = entry.cFileName;
+        if (name != L"." && name != L"..")
+            names.push_back(Utf8Of(name));
+    } while (::FindNextFileW(listing, &entry));
+    ::FindClose(listing);
+    return names;
 }
 
 bool WriteDenied(const std::string&) { return false; }
@@ -207,11 +271,13 @@ bool MayGiveFilesAway() { return false; }
 bool FolderWritable(const std::string& folder)
 {
     // A read-only medium says so; access lists are found out at save.
-    const std::wstring wide = Utf16Of(folder);
-    wchar_t volume[MAX_PATH];
+    // The volume's path is never longer than the whole path (a short
+    // relative one grows to at most MAX_PATH).
+    const std::wstring wide = Win32Path(folder);
+    std::wstring volume(std::max<std::size_t>(wide.size(), MAX_PATH) + 2, L'\0');
     DWORD flags = 0;
-    if (!::GetVolumePathNameW(wide.c_str(), volume, MAX_PATH) ||
-        !::GetVolumeInformationW(volume, nullptr, 0, nullptr, nullptr, &flags, nullptr, 0))
+    if (!::GetVolumePathNameW(wide.c_str(), volume.data(), static_cast<DWORD>(volume.size())) ||
+        !::GetVolumeInformationW(volume.c_str(), nullptr, 0, nullptr, nullptr, &flags, nullptr, 0))
         return true;
     return (flags & FILE_READ_ONLY_VOLUME) == 0;
 }
