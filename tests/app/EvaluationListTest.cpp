@@ -120,9 +120,9 @@ TEST_F(HandoffExportTest, RefusedWhileTheCheckFindsAProblem)
     EXPECT_EQ(exportHandoff(shipped + "abc.miravel-profile", false), 1);
     EXPECT_NE(err.find("出席番号 3 佐藤：コードがありません"), std::string::npos) << err;
     EXPECT_NE(err.find("確認で 1 件の問題があります。"), std::string::npos) << err;
-    EXPECT_FALSE(std::filesystem::exists(output));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::u8path(output)));
     EXPECT_EQ(exportHandoff(shipped + "abc.miravel-profile", true), 0) << err;
-    EXPECT_TRUE(std::filesystem::exists(output));
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(output)));
 }
 
 TEST_F(HandoffExportTest, NoThirdTermInATwoTermBook)
@@ -131,5 +131,5 @@ TEST_F(HandoffExportTest, NoThirdTermInATwoTermBook)
     ASSERT_FALSE(WriteCompanion(bookPath, book->Evaluation));
     EXPECT_EQ(exportHandoff(shipped + "abc.miravel-profile", true, "3"), 1);
     EXPECT_NE(err.find("この学級は2学期制です。"), std::string::npos) << err;
-    EXPECT_FALSE(std::filesystem::exists(output));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::u8path(output)));
 }

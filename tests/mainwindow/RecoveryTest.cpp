@@ -89,16 +89,22 @@ TEST_F(Recovery, ChangesInABurstAreCopiedOnceThenAgainAfterTheGap)
         Book().MarkChanged();
         QCoreApplication::processEvents();
     }
-    if (sinceFirst.elapsed() < RecoveryKeeper::kShortestGapMs) {
-        EXPECT_EQ(keeper().CopiesWritten(), 1);
-    }
-    ASSERT_TRUE(waitForCopies(2));
+    // However slowly the burst ran (a busy machine), copies came no oftener
+    // than the gap allows; a fast one was copied only once.
+    const int duringBurst = keeper().CopiesWritten();
+    EXPECT_LE(duringBurst - 1, sinceFirst.elapsed() / RecoveryKeeper::kShortestGapMs);
+    // The last change is copied after the gap, and then nothing more.
+    const auto lastCopied = [&] {
+        GradeDocument copied;
+        return !ReadGradeBook(copyOf(path("class.txt")).copyPath, copied).has_value() &&
+               copied.RankCountA[0][0] == 199;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(lastCopied, 5000));
+    const int settled = keeper().CopiesWritten();
+    EXPECT_GE(settled, 2);
     EXPECT_GE(sinceFirst.elapsed(), RecoveryKeeper::kShortestGapMs - 50);
     QTest::qWait(RecoveryKeeper::kShortestGapMs + 100);
-    EXPECT_EQ(keeper().CopiesWritten(), 2);  // nothing changed since
-    GradeDocument copied;
-    ASSERT_FALSE(ReadGradeBook(copyOf(path("class.txt")).copyPath, copied).has_value());
-    EXPECT_EQ(copied.RankCountA[0][0], 199);
+    EXPECT_EQ(keeper().CopiesWritten(), settled);  // nothing changed since
 }
 
 // A registration returns with its copy written; a copy that can no longer be
