@@ -13,8 +13,11 @@ TEST(DialogFolder, TheLastFolderWhileItExistsElseDocumentsElseHome)
     const QString last = QStringLiteral("C:/成績"), docs = QStringLiteral("C:/Documents"), home = QStringLiteral("C:/");
     const std::tuple<QString, QStringList, QString> cases[] = {
         {last, {last, docs}, last}, {QString(), {docs}, docs}, {last, {docs}, docs}, {QString(), {}, home}};
-    for (const auto& [previous, existing, start] : cases)
-        EXPECT_EQ(DialogStartFolder(previous, docs, home, [&](const QString& f) { return existing.contains(f); }), start);
+    for (const auto& [previous, existing, start] : cases) {
+        const QStringList& folders = existing;  // a lambda cannot name a structured binding in C++17
+        EXPECT_EQ(DialogStartFolder(previous, docs, home, [&folders](const QString& f) { return folders.contains(f); }),
+                  start);
+    }
 }
 
 } // namespace miravel::test
