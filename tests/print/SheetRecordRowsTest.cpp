@@ -25,7 +25,8 @@ TEST(EvaluationListPage, MoreSubjectsShareThePageWidth)
     std::vector<int> rights;
     for (int columns : {26, 42}) {
         const TextGrid grid(4, columns);
-        for (const PageItem& item : LayoutEvaluationListPage({grid, "", columns, "4 0", ""}, {16118, 11186}).at(0).items)
+        const auto pages = LayoutEvaluationListPage({grid, "", columns, "4 0", ""}, {16118, 11186});
+        for (const PageItem& item : pages.at(0).items)
             if (const auto* frame = std::get_if<PageRect>(&item); frame && frame->width == 6)
                 rights.push_back(frame->x2);
     }
